@@ -1,0 +1,40 @@
+#pragma once
+// One entry of the crossword's cell table, and the undo record of a mark.
+
+#include <cstdint>
+#include <string>
+
+#include "field/Region.h"
+
+namespace jcw {
+
+enum CellKind : std::uint8_t { ckNone = 0, ckClue = 1, ckPicture = 2 };
+
+// Picture cell states. The file stores a picture cell as 200 + its state.
+enum PictureState : std::uint8_t { csBlank = 0, csFilled = 1, csEmpty = 2 };
+// Clue cell states (csBlank is the normal one).
+enum ClueState : std::uint8_t { csSelected = 1, csHover = 3 };
+
+struct TCell {
+  Region region;            // area on the field; none for the corner block and idle edge cells
+  std::uint8_t Kind = ckNone;
+  std::string Text;         // clue cells: the clue in decimal, or empty for none
+  std::uint8_t State = 0;
+  std::int32_t Col = 0;     // own x, written with the regions; 0 where there is no region
+  std::int32_t Row = 0;     // own y
+};
+
+struct TUndoRec {
+  std::uint8_t State = 0;  // the cell's state before the change
+  std::int32_t Col = 0;
+  std::int32_t Row = 0;
+  bool operator==(const TUndoRec&) const = default;
+};
+
+struct CellPos {
+  int x = 0;
+  int y = 0;
+  bool operator==(const CellPos&) const = default;
+};
+
+}  // namespace jcw

@@ -1,0 +1,103 @@
+#pragma once
+// The crossword model: the cell table with clues and marks, the status of every line, the
+// marked-cell count, the undo history and the two cursors. A plain value owned by the field
+// (or by a loader or a tool); it knows nothing of the screen. Single-threaded.
+//
+// Indices are table indices: x is the screen column, y the screen row, both from 0, header and
+// indicator cells included. Picture cell (c, r), both from 1, is cell(CapColCount + c,
+// CapRowCount + r). A row or column is named by its table index (y or x).
+
+#include <bitset>
+#include <optional>
+#include <vector>
+
+#include "model/Cell.h"
+#include "model/Dimensions.h"
+
+namespace jcw {
+
+enum LineStatus : int { lsIncomplete = 1, lsRight = 2, lsWrong = 3 };
+
+class Crossword {
+ public:
+  // Table allocation: sizes the table to the dimensions (entries kept when the shape is the same,
+  // zero-filled otherwise), gives every cell the kind its position implies, and puts HoverCell
+  // and EditCursor on their starting cells.
+  void allocate(const Dimensions& d);
+  bool allocated() const { return !cells_.empty(); }
+
+  const Dimensions& dims() const { return dims_; }
+  int W1() const { return dims_.W1(); }
+  int H1() const { return dims_.H1(); }
+
+  // 0 <= x < W1, 0 <= y < H1.
+  TCell& cell(int x, int y) { return cells_[index(x, y)]; }
+  const TCell& cell(int x, int y) const { return cells_[index(x, y)]; }
+  bool inTable(int x, int y) const { return x >= 0 && y >= 0 && x < W1() && y < H1(); }
+
+  // The kind a position implies, whether or not regions exist.
+  CellKind kindAt(int x, int y) const;
+  bool isPicture(int x, int y) const { return kindAt(x, y) == ckPicture; }
+  bool isClue(int x, int y) const { return kindAt(x, y) == ckClue; }
+  bool isColumnClue(int x, int y) const { return isClue(x, y) && x > dims_.CapColCount; }
+
+  int firstPictureX() const { return dims_.CapColCount + 1; }
+  int firstPictureY() const { return dims_.CapRowCount + 1; }
+
+  // Clue numbers of row y / column x in reading order, empty clue cells skipped.
+  std::vector<int> rowClues(int y) const;
+  std::vector<int> columnClues(int x) const;
+
+  // Status of row y / column x: lsIncomplete while a cell is undecided, else right or wrong.
+  int CheckRow(int y) const;
+  int CheckColumn(int x) const;
+  // Re-evaluates row y and column x and updates the four status sets.
+  void UpdateLineStatus(int x, int y);
+  // Re-evaluates every picture column (left to right), then every picture row (top to bottom).
+  void updateAllLineStatus();
+  int rowStatus(int y) const;     // from the sets: 1, 2 or 3
+  int columnStatus(int x) const;  // from the sets
+
+  // All picture cells marked and no line wrong.
+  bool solved() const;
+  // Sum of all column clues minus sum of all row clues.
+  int clueSumDifference() const;
+  // Cells the clues of the line through clue cell (cx, cy) need at least: clue sum plus one gap
+  // between each two non-zero clues; and whether the line is that long.
+  int clueDemand(int cx, int cy) const;
+  bool lineFits(int cx, int cy) const;
+
+  // Number of picture cells whose state is csFilled or csEmpty.
+  int countMarked() const;
+
+  // Marking, erasing and undo on the model alone; the field adds painting.
+  void PushUndo(int x, int y);
+  // Marks undecided picture cell (x, y); false (nothing changes) when it is already marked.
+  bool markCell(int x, int y, bool fill);
+  // Erases marked picture cell (x, y); false when it is undecided.
+  bool eraseCell(int x, int y);
+  // Restores the last undo record's state, steps MarkedCount and drops the record.
+  std::optional<TUndoRec> undoLast();
+  // Every picture cell undecided, history emptied, lines re-evaluated, Modified set.
+  void clearPicture();
+
+  bool IsModified() const { return Modified || !UndoList.empty(); }
+
+  int MarkedCount = 0;
+  std::bitset<256> RowsRight, RowsWrong, ColsRight, ColsWrong;
+  bool Modified = false;
+  std::vector<TUndoRec> UndoList;
+  CellPos HoverCell;
+  CellPos EditCursor;
+
+ private:
+  std::size_t index(int x, int y) const { return static_cast<std::size_t>(x) * H1() + y; }
+  std::vector<int> cluesOf(int fromX, int fromY, int dx, int dy, int count) const;
+  int lineStatus(int firstX, int firstY, int dx, int dy, int length,
+                 const std::vector<int>& clues) const;
+
+  Dimensions dims_;
+  std::vector<TCell> cells_;
+};
+
+}  // namespace jcw

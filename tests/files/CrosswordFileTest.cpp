@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "files/CrosswordFile.h"
+#include "support/Fixtures.h"
+
+namespace jcw {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// The ten-byte crossword: 1 header column and row, 2 x 1 picture, row clue 2, column clues 1 1,
+// both cells filled.
+const Bytes kTenBytes{0x02, 0x01, 0x01, 0x01, 0xC8, 0x02, 0x01, 0xC9, 0x01, 0xC9};
+
+class TempDir : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("jcw-files-" + std::to_string(::getpid()) + "-" +
+            testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    CurFileName.clear();
+    CurShortName.clear();
+  }
+  void TearDown() override {
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir_);
+  }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string write(const std::string& name, const Bytes& bytes) const {
+    std::ofstream(path(name), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path(name);
+  }
+  static Bytes read(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+  }
+  fs::path dir_;
+};
+
+Crossword tenByteCrossword() {
+  return test::makeCrossword({{{2}}, {{1}, {1}}, {"##"}, 1, 1});
+}
+
+TEST(CrosswordEncoding, TheTenByteExampleIsWrittenColumnByColumn) {
+  EXPECT_EQ(encodeCrossword(tenByteCrossword()), kTenBytes);
+}
+
+TEST(CrosswordEncoding, TheTenByteExampleDecodesToItsCrossword) {
+  const ReadResult result = decodeCrossword(kTenBytes);
+  ASSERT_TRUE(result.crossword) << result.error;
+  const Crossword& cw = *result.crossword;
+  EXPECT_EQ(cw.dims(), (Dimensions{2, 1, 1, 1}));
+  EXPECT_EQ(cw.rowClues(2), (std::vector<int>{2}));
+  EXPECT_EQ(cw.columnClues(2), (std::vector<int>{1}));
+  EXPECT_EQ(cw.columnClues(3), (std::vector<int>{1}));
+  EXPECT_EQ(pictureRows(cw), (std::vector<std::string>{"##"}));
+  EXPECT_EQ(cw.MarkedCount, 2);
+  EXPECT_TRUE(cw.solved());
+  EXPECT_TRUE(cw.RowsRight[2]);
+}
+
+TEST(CrosswordEncoding, SizesFollowTheDimensions) {
+  Crossword defaults;
+  defaults.allocate({31, 24, 4, 4});
+  EXPECT_EQ(encodeCrossword(defaults).size(), 984u);
+  Crossword largest;
+  largest.allocate({100, 100, 100, 100});
+  EXPECT_EQ(encodeCrossword(largest).size(), 40004u);
+}
+
+TEST(CrosswordEncoding, AHalfSolvedCrosswordComesBackWhole) {
+  Crossword cw = test::makeCrossword(
+      {{{3}, {1, 1}, {5}, {}}, {{1}, {3}, {1, 1}, {3}, {1}}, {"?###?", "?#.#?", "#####", "....?"}});
+  cw.cell(1, 1).Text = "";  // corner
+  const ReadResult back = decodeCrossword(encodeCrossword(cw));
+  ASSERT_TRUE(back.crossword);
+  EXPECT_EQ(pictureRows(*back.crossword), pictureRows(cw));
+  EXPECT_EQ(back.crossword->MarkedCount, 15);
+  for (int y = cw.firstPictureY(); y < cw.H1(); ++y)
+    EXPECT_EQ(back.crossword->rowClues(y), cw.rowClues(y));
+  EXPECT_EQ(back.crossword->rowStatus(cw.firstPictureY() + 2), lsRight);
+  EXPECT_EQ(back.crossword->rowStatus(cw.firstPictureY()), lsIncomplete);
+  EXPECT_TRUE(back.crossword->UndoList.empty());
+  EXPECT_EQ(encodeCrossword(*back.crossword), encodeCrossword(cw));
+}
+
+TEST(CrosswordEncoding, ClueTextIsStoredByItsValue) {
+  Crossword cw = tenByteCrossword();
+  cw.cell(1, 2).Text = "07";
+  cw.cell(2, 1).Text = "0";
+  cw.cell(3, 1).Text = "150";
+  const ReadResult back = decodeCrossword(encodeCrossword(cw));
+  ASSERT_TRUE(back.crossword);
+  EXPECT_EQ(back.crossword->cell(1, 2).Text, "7");
+  EXPECT_EQ(back.crossword->cell(2, 1).Text, "");
+  EXPECT_EQ(back.crossword->cell(3, 1).Text, "150");
+}
+
+TEST(CrosswordDecoding, ShortHeadersAreRefused) {
+  for (std::size_t n = 0; n < 4; ++n)
+    EXPECT_FALSE(decodeCrossword(Bytes(kTenBytes.begin(), kTenBytes.begin() + n)).crossword) << n;
+}
+
+TEST(CrosswordDecoding, ABodyThatEndsEarlyIsRefused) {
+  for (std::size_t n = 4; n < kTenBytes.size(); ++n)
+    EXPECT_FALSE(decodeCrossword(Bytes(kTenBytes.begin(), kTenBytes.begin() + n)).crossword) << n;
+}
+
+TEST(CrosswordDecoding, DimensionsOutsideOneToHundredAreRefused) {
+  for (std::size_t at = 0; at < 4; ++at) {
+    for (std::uint8_t bad : {0, 101, 255}) {
+      Bytes bytes = kTenBytes;
+      bytes[at] = bad;
+      bytes.resize(4 + 256 * 256, 200);  // long enough for any dimensions
+      EXPECT_FALSE(decodeCrossword(bytes).crossword) << at << " " << int(bad);
+    }
+  }
+  Bytes hundred{100, 100, 100, 100};
+  hundred.resize(40004, 200);
+  EXPECT_TRUE(decodeCrossword(hundred).crossword);
+}
+
+TEST(CrosswordDecoding, BytesAbove202LeaveTheCellUnchanged) {
+  for (int byte = 203; byte <= 255; ++byte) {
+    Bytes bytes = kTenBytes;
+    bytes[7] = static_cast<std::uint8_t>(byte);  // first picture cell
+    bytes[6] = static_cast<std::uint8_t>(byte);  // its column clue
+    const ReadResult result = decodeCrossword(bytes);
+    ASSERT_TRUE(result.crossword);
+    EXPECT_EQ(result.crossword->cell(2, 2).State, csBlank);
+    EXPECT_EQ(result.crossword->cell(2, 1).Text, "");
+    EXPECT_EQ(result.crossword->MarkedCount, 1);
+  }
+}
+
+TEST(CrosswordDecoding, TrailingBytesAreIgnored) {
+  Bytes bytes = kTenBytes;
+  bytes.insert(bytes.end(), {1, 2, 3, 250});
+  const ReadResult result = decodeCrossword(bytes);
+  ASSERT_TRUE(result.crossword);
+  EXPECT_EQ(encodeCrossword(*result.crossword), kTenBytes);
+}
+
+TEST(CrosswordDecoding, MarksInHeaderCellsDoNotCountAsMarkedPictureCells) {
+  Bytes bytes{1, 1, 1, 1, 201, 202, 201, 202};  // corner 201, row clue 202, col clue 201, cell 202
+  const ReadResult result = decodeCrossword(bytes);
+  ASSERT_TRUE(result.crossword);
+  EXPECT_EQ(result.crossword->MarkedCount, 1);
+  bytes[7] = 200;
+  const ReadResult open = decodeCrossword(bytes);
+  EXPECT_EQ(open.crossword->MarkedCount, 0);
+  EXPECT_FALSE(open.crossword->solved());
+}
+
+TEST(CrosswordDecoding, ClueBytesKeepTheirValueWhenWrittenBack) {
+  Bytes bytes = kTenBytes;
+  bytes[5] = 199;
+  bytes[6] = 0;
+  const ReadResult result = decodeCrossword(bytes);
+  ASSERT_TRUE(result.crossword);
+  EXPECT_EQ(encodeCrossword(*result.crossword), bytes);
+}
+
+TEST_F(TempDir, AMissingFileIsRefused) {
+  EXPECT_FALSE(readCrosswordFile(path("nothing.jcw")).crossword);
+  EXPECT_FALSE(readCrosswordFile(dir_.string()).crossword);
+}
+
+TEST_F(TempDir, AReadOnlyFileLoads) {
+  const std::string file = write("ro.jcw", kTenBytes);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_TRUE(readCrosswordFile(file).crossword);
+}
+
+TEST_F(TempDir, LoadSelfFormatMakesTheFileCurrent) {
+  const std::string file = write("cat.jcw", kTenBytes);
+  Crossword field;
+  ASSERT_TRUE(LoadSelfFormat(file, field));
+  EXPECT_EQ(CurFileName, file);
+  EXPECT_EQ(CurShortName, " (cat)");
+  EXPECT_EQ(currentDimensions(), (Dimensions{2, 1, 1, 1}));
+  EXPECT_EQ(field.MarkedCount, 2);
+}
+
+TEST_F(TempDir, AFailedLoadLeavesThePreviousCrosswordAsItWas) {
+  Crossword field = test::makeCrossword({{{1}}, {{1}}, {"#"}});
+  field.UndoList.push_back({0, 2, 2});
+  setCurrentDimensions(field.dims());
+  CurFileName = "previous.jcw";
+  CurShortName = " (previous)";
+  const Bytes before = encodeCrossword(field);
+  const Bytes shortBody(kTenBytes.begin(), kTenBytes.end() - 1);
+  Bytes zero = kTenBytes;
+  zero[1] = 0;
+  for (const std::string& file :
+       {path("missing.jcw"), write("short.jcw", shortBody), write("zero.jcw", zero),
+        write("tiny.jcw", {1, 1})}) {
+    EXPECT_FALSE(LoadSelfFormat(file, field)) << file;
+    EXPECT_EQ(encodeCrossword(field), before);
+    EXPECT_EQ(field.UndoList.size(), 1u);
+    EXPECT_EQ(currentDimensions(), field.dims());
+    EXPECT_EQ(CurFileName, "previous.jcw");
+    EXPECT_EQ(CurShortName, " (previous)");
+  }
+}
+
+TEST_F(TempDir, SaveWritesTheFileAndForgetsTheHistory) {
+  Crossword field = tenByteCrossword();
+  field.Modified = true;
+  field.UndoList.push_back({0, 2, 2});
+  CurFileName = path("out.jcw");
+  ASSERT_FALSE(SaveProcess(field).has_value());
+  EXPECT_EQ(read(CurFileName), kTenBytes);
+  EXPECT_FALSE(field.Modified);
+  EXPECT_TRUE(field.UndoList.empty());
+  EXPECT_EQ(fs::directory_iterator(dir_)->path().filename(), "out.jcw");  // no temporary left
+}
+
+TEST_F(TempDir, SaveReplacesAnExistingFile) {
+  const std::string file = write("old.jcw", Bytes(500, 7));
+  ASSERT_FALSE(writeCrosswordFile(file, tenByteCrossword()).has_value());
+  EXPECT_EQ(read(file), kTenBytes);
+}
+
+TEST_F(TempDir, AFailedSaveKeepsTheOldFileAndTheModel) {
+  const Bytes old(40, 9);
+  // A name so long that no temporary name beside it can be made.
+  const std::string file = write(std::string(250, 'n'), old);
+  Crossword field = tenByteCrossword();
+  field.Modified = true;
+  field.UndoList.push_back({0, 2, 2});
+  CurFileName = file;
+  const auto error = SaveProcess(field);
+  ASSERT_TRUE(error.has_value());
+  EXPECT_NE(error->find("cannot write"), std::string::npos);
+  EXPECT_EQ(read(file), old);
+  EXPECT_TRUE(field.Modified);
+  EXPECT_EQ(field.UndoList.size(), 1u);
+  EXPECT_EQ(CurFileName, file);
+}
+
+TEST_F(TempDir, AWriteThatFailsMidwayKeepsTheOldFile) {
+  const Bytes old(40, 9);
+  const std::string file = write("full.jcw", old);
+  Crossword large;
+  large.allocate({100, 100, 100, 100});
+  // The file size limit stands in for a full disk.
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  auto* previous = signal(SIGXFSZ, SIG_IGN);
+  rlimit limited = saved;
+  limited.rlim_cur = 1000;
+  setrlimit(RLIMIT_FSIZE, &limited);
+  const auto error = writeCrosswordFile(file, large);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  EXPECT_TRUE(error.has_value());
+  EXPECT_EQ(read(file), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(TempDir, SavingIntoADirectoryThatCannotBeWrittenFails) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
+  const std::string file = write("locked.jcw", kTenBytes);
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+  Crossword large;
+  large.allocate({3, 3, 1, 1});
+  EXPECT_TRUE(writeCrosswordFile(file, large).has_value());
+  EXPECT_EQ(read(file), kTenBytes);
+}
+
+TEST(ShortName, KeepsTheFileNameWithoutItsExtension) {
+  EXPECT_EQ(ShortName("/home/u/Puzzles/cat.jcw"), " (cat)");
+  EXPECT_EQ(ShortName("cat.jcw"), " (cat)");
+  EXPECT_EQ(ShortName("/home/u/readme"), " (re)");
+  EXPECT_EQ(ShortName("a.b"), " (a.b)");
+  EXPECT_EQ(ShortName("abcd"), " ()");
+  EXPECT_EQ(ShortName("/dir/"), " ()");
+  // Only the platform's separator separates directories.
+  EXPECT_EQ(ShortName("C:\\Puzzles\\cat.jcw"), " (C:\\Puzzles\\cat)");
+}
+
+}  // namespace
+}  // namespace jcw

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "model/Crossword.h"
+#include "support/Fixtures.h"
+
+namespace jcw {
+namespace {
+
+using test::makeCrossword;
+
+TEST(CrosswordTable, OnePictureCellWithOneHeaderEachHasItsZones) {
+  Crossword cw;
+  cw.allocate({1, 1, 1, 1});
+  EXPECT_EQ(cw.W1(), 3);
+  EXPECT_EQ(cw.H1(), 3);
+  EXPECT_EQ(cw.cell(2, 2).Kind, ckPicture);
+  EXPECT_EQ(cw.cell(2, 1).Kind, ckClue);
+  EXPECT_EQ(cw.cell(1, 2).Kind, ckClue);
+  EXPECT_EQ(cw.cell(1, 1).Kind, ckNone);  // corner block
+  EXPECT_EQ(cw.cell(2, 0).Kind, ckNone);  // column indicator
+  EXPECT_EQ(cw.cell(0, 2).Kind, ckNone);  // row indicator
+  EXPECT_EQ(cw.HoverCell, (CellPos{1, 1}));
+  EXPECT_EQ(cw.EditCursor, (CellPos{2, 1}));
+}
+
+TEST(CrosswordTable, ReallocationKeepsContentsOnlyWhenTheShapeIsTheSame) {
+  Crossword cw;
+  cw.allocate({3, 2, 1, 1});
+  cw.cell(2, 2).State = csFilled;
+  cw.cell(1, 2).Text = "3";
+  cw.allocate({3, 2, 1, 1});
+  EXPECT_EQ(cw.cell(2, 2).State, csFilled);
+  EXPECT_EQ(cw.cell(1, 2).Text, "3");
+  cw.allocate({3, 3, 1, 1});
+  EXPECT_EQ(cw.cell(2, 2).State, csBlank);
+  EXPECT_EQ(cw.cell(1, 2).Text, "");
+}
+
+TEST(CrosswordClues, EmptyClueCellsBetweenNumbersAreSkipped) {
+  Crossword cw;
+  cw.allocate({7, 1, 3, 3});
+  cw.cell(1, 4).Text = "2";
+  cw.cell(3, 4).Text = "3";
+  cw.cell(4, 1).Text = "1";
+  cw.cell(4, 3).Text = "0";
+  EXPECT_EQ(cw.rowClues(4), (std::vector<int>{2, 3}));
+  EXPECT_EQ(cw.columnClues(4), (std::vector<int>{1, 0}));  // "0" is a clue, empty text is not
+}
+
+struct RowCase {
+  const char* name;
+  std::vector<int> clues;
+  std::string row;
+  int status;
+};
+
+class RowStatus : public testing::TestWithParam<RowCase> {};
+
+TEST_P(RowStatus, IsEvaluatedFromMarksAndClues) {
+  const RowCase& c = GetParam();
+  Crossword cw = makeCrossword({{c.clues}, test::Clues(c.row.size()), {c.row}, 3, 1});
+  EXPECT_EQ(cw.CheckRow(2), c.status);
+  // The same line as a column gives the same answer.
+  Crossword transposed = makeCrossword({test::Clues(c.row.size()), {c.clues}, {}, 1, 3});
+  std::vector<std::string> column;
+  for (char ch : c.row) column.push_back(std::string(1, ch));
+  setPictureRows(transposed, column);
+  EXPECT_EQ(transposed.CheckColumn(2), c.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, RowStatus,
+    testing::Values(RowCase{"TwoThreeRight", {2, 3}, ".##.###", lsRight},
+                    RowCase{"SecondBlockLongerThanItsClue", {2, 2}, ".##.###", lsWrong},
+                    RowCase{"RunNotAtTheFirstFilledCell", {3}, ".##.###", lsWrong},
+                    RowCase{"NoCluesAllEmpty", {}, ".......", lsRight},
+                    RowCase{"NoCluesOneFilled", {}, "...#...", lsWrong},
+                    RowCase{"OneUndecidedCell", {2, 3}, ".##.##?", lsIncomplete},
+                    RowCase{"ExtraFilledCellAfterTheClues", {2}, "##..#..", lsWrong},
+                    RowCase{"MissingBlock", {2, 1}, "##.....", lsWrong},
+                    RowCase{"ClueZeroCountsAsNotFound", {0}, ".......", lsWrong},
+                    RowCase{"ClueLongerThanTheLine", {9}, "#######", lsWrong},
+                    RowCase{"WholeLine", {7}, "#######", lsRight}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LineStatus, UpdateMovesTheIndexBetweenTheSets) {
+  Crossword cw = makeCrossword({{{1}}, {{1}, {0}}, {"??"}});
+  const int y = cw.firstPictureY();
+  const int x = cw.firstPictureX();
+  cw.cell(x, y).State = csEmpty;
+  cw.cell(x + 1, y).State = csFilled;
+  cw.UpdateLineStatus(x, y);
+  EXPECT_TRUE(cw.RowsRight[y]);
+  EXPECT_FALSE(cw.RowsWrong[y]);
+  EXPECT_TRUE(cw.ColsWrong[x]);  // column clue 1, cell empty
+  cw.cell(x + 1, y).State = csEmpty;
+  cw.UpdateLineStatus(x + 1, y);
+  EXPECT_TRUE(cw.RowsWrong[y]);
+  EXPECT_FALSE(cw.RowsRight[y]);
+  cw.cell(x + 1, y).State = csBlank;
+  cw.UpdateLineStatus(x + 1, y);
+  EXPECT_FALSE(cw.RowsWrong[y]);
+  EXPECT_FALSE(cw.RowsRight[y]);
+  EXPECT_EQ(cw.rowStatus(y), lsIncomplete);
+}
+
+TEST(LineStatus, AHeaderIndexForTheOtherLineTouchesNoPictureLine) {
+  Crossword cw = makeCrossword({{{2}}, {{1}, {1}}, {"##"}});
+  const auto before = cw.ColsRight;
+  cw.UpdateLineStatus(cw.dims().CapColCount, cw.firstPictureY());
+  EXPECT_EQ(cw.ColsRight, before);
+  EXPECT_TRUE(cw.RowsRight[cw.firstPictureY()]);
+}
+
+TEST(Completion, NeedsEveryCellMarkedAndNoWrongLine) {
+  Crossword cw = makeCrossword({{{1}, {1}}, {{1}, {1}}, {"#.", ".#"}});
+  EXPECT_TRUE(cw.solved());
+  Crossword wrong = makeCrossword({{{1}, {1}}, {{1}, {1}}, {"#.", "#."}});
+  EXPECT_FALSE(wrong.solved());
+  Crossword open = makeCrossword({{{1}, {1}}, {{1}, {1}}, {"#.", ".?"}});
+  EXPECT_FALSE(open.solved());
+}
+
+TEST(ClueChecks, SumDifferenceComparesColumnsWithRows) {
+  Crossword cw = makeCrossword({{{3}, {2}, {1}, {2}, {1}}, {{5}, {1}, {1}, {1}, {1, 1}}, {}});
+  EXPECT_EQ(cw.clueSumDifference(), 10 - 9);
+  Crossword none = makeCrossword({{{}, {}}, {{}, {}}, {}});
+  EXPECT_EQ(none.clueSumDifference(), 0);
+}
+
+TEST(ClueChecks, LineFitsComparesTheShortestLengthWithTheLine) {
+  Crossword fits = makeCrossword({{{2, 2}}, test::Clues(5), {}});
+  EXPECT_EQ(fits.clueDemand(1, fits.firstPictureY()), 5);
+  EXPECT_TRUE(fits.lineFits(1, fits.firstPictureY()));
+  Crossword overflows = makeCrossword({{{3, 2}}, test::Clues(5), {}});
+  EXPECT_EQ(overflows.clueDemand(2, overflows.firstPictureY()), 6);
+  EXPECT_FALSE(overflows.lineFits(2, overflows.firstPictureY()));
+  // A column clue cell judges its column; zeros and empty cells count nothing.
+  Crossword column = makeCrossword({test::Clues(3), {{0, 3}}, {}, 1, 3});
+  EXPECT_EQ(column.clueDemand(column.firstPictureX(), 1), 3);
+  EXPECT_TRUE(column.lineFits(column.firstPictureX(), 2));
+  Crossword empty = makeCrossword({test::Clues(1), {{}}, {}});
+  EXPECT_EQ(empty.clueDemand(empty.firstPictureX(), 1), -1);
+}
+
+TEST(MarkedCount, FollowsMarksErasesAndUndoesInAnyOrder) {
+  Crossword cw = makeCrossword({test::Clues(6), test::Clues(7), {}});
+  std::mt19937 random(20261207);
+  for (int step = 0; step < 2000; ++step) {
+    const int x = cw.firstPictureX() + static_cast<int>(random() % 7);
+    const int y = cw.firstPictureY() + static_cast<int>(random() % 6);
+    switch (random() % 3) {
+      case 0: cw.markCell(x, y, random() % 2); break;
+      case 1: cw.eraseCell(x, y); break;
+      case 2: cw.undoLast(); break;
+    }
+    ASSERT_EQ(cw.MarkedCount, cw.countMarked()) << "step " << step;
+  }
+}
+
+TEST(Marking, MarkingAMarkedCellChangesNothing) {
+  Crossword cw = makeCrossword({{{1}}, {{1}}, {}});
+  const int x = cw.firstPictureX(), y = cw.firstPictureY();
+  EXPECT_TRUE(cw.markCell(x, y, true));
+  EXPECT_FALSE(cw.markCell(x, y, false));
+  EXPECT_EQ(cw.cell(x, y).State, csFilled);
+  EXPECT_EQ(cw.UndoList.size(), 1u);
+  EXPECT_FALSE(cw.eraseCell(x + 1, y - 1));  // a clue cell is never erased
+}
+
+TEST(Marking, UndoRestoresStatesNewestFirst) {
+  Crossword cw = makeCrossword({{{1}}, {{1}}, {}});
+  const int x = cw.firstPictureX(), y = cw.firstPictureY();
+  cw.markCell(x, y, true);   // record: blank
+  cw.eraseCell(x, y);        // record: filled
+  cw.markCell(x, y, false);  // record: blank
+  EXPECT_EQ(cw.MarkedCount, 1);
+  EXPECT_EQ(cw.undoLast(), (TUndoRec{csBlank, x, y}));
+  EXPECT_EQ(cw.cell(x, y).State, csBlank);
+  EXPECT_EQ(cw.MarkedCount, 0);
+  EXPECT_EQ(cw.undoLast(), (TUndoRec{csFilled, x, y}));
+  EXPECT_EQ(cw.cell(x, y).State, csFilled);
+  EXPECT_EQ(cw.MarkedCount, 1);
+  cw.undoLast();
+  EXPECT_FALSE(cw.undoLast().has_value());
+  EXPECT_EQ(cw.MarkedCount, 0);
+}
+
+TEST(Marking, ClearEmptiesThePictureAndTheHistory) {
+  Crossword cw = makeCrossword({{{1}, {1}}, {{1}, {1}}, {"#.", ".#"}});
+  cw.markCell(cw.firstPictureX(), cw.firstPictureY(), true);
+  cw.clearPicture();
+  EXPECT_EQ(pictureRows(cw), (std::vector<std::string>{"??", "??"}));
+  EXPECT_EQ(cw.MarkedCount, 0);
+  EXPECT_TRUE(cw.UndoList.empty());
+  EXPECT_TRUE(cw.Modified);
+  EXPECT_TRUE(cw.RowsRight.none());
+  EXPECT_TRUE(cw.ColsRight.none());
+}
+
+}  // namespace
+}  // namespace jcw
