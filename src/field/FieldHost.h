@@ -1,0 +1,31 @@
+#pragma once
+// What the field asks of the window that holds it: the mode switch, the commands its keys run,
+// and the enabled state of the commands its changes affect. The main window implements it;
+// field tests use a recording fake.
+
+namespace jcw {
+
+class FieldHost {
+ public:
+  virtual ~FieldHost() = default;
+
+  virtual void SetMode(int mode) = 0;
+
+  // The Start menu item NStart: clue checks read and change it.
+  virtual bool startEnabled() const = 0;
+  virtual void setStartEnabled(bool enabled) = 0;
+  // The tool buttons SBSave and SBUndo.
+  virtual void setSaveButtonEnabled(bool enabled) = 0;
+  virtual void setUndoButtonEnabled(bool enabled) = 0;
+
+  // Commands reached through the field's keys.
+  virtual void NStartClick() = 0;
+  virtual void NEditClick() = 0;
+  virtual void NClearClick() = 0;
+  virtual void NNewClick() = 0;
+  virtual void NSave0Click() = 0;
+  virtual void NLoadClick() = 0;
+  virtual void MainBtnMouseDown() = 0;
+};
+
+}  // namespace jcw

@@ -1,0 +1,15 @@
+#include "settings/Options.h"
+
+namespace jcw {
+
+void resetOptions() {
+  IndErr = true;
+  DigCr = true;
+  NextDirect = 0;
+  Go2Dig = 2;
+  Maximize = true;
+  ShowTools = true;
+  PaintOn = true;
+}
+
+}  // namespace jcw

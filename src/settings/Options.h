@@ -1,0 +1,20 @@
+#pragma once
+// The user's options: process-wide, with built-in defaults; changed by the menus and F4, read
+// from and written to the settings registry.
+
+#include <cstdint>
+
+namespace jcw {
+
+inline bool IndErr = true;            // error indicators beside the clue lines
+inline bool DigCr = true;             // digital cross follows the mouse
+inline std::uint8_t NextDirect = 0;   // editor cursor advance: 0 right, 1 down, 2 along, 3 centre
+inline std::uint8_t Go2Dig = 2;       // advance after digits: 0 never, 1 one (Ctrl: two), 2 two
+inline bool Maximize = true;          // maximum field size at every show and load
+inline bool ShowTools = true;         // tool panel shown
+inline bool PaintOn = true;           // full redraw also while inactive or moved
+
+// Back to the built-in defaults (tests).
+void resetOptions();
+
+}  // namespace jcw

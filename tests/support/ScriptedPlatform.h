@@ -1,0 +1,51 @@
+#pragma once
+// A platform for widget tests: message boxes answer from a queue and record what they were
+// asked; a prompt nobody scripted fails the running QtTest case (and answers Cancel/No) instead
+// of hanging. Dialogs return scripted names, beeps are counted, the work area is set by the test.
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace jcw::test {
+
+class ScriptedPlatform : public Platform {
+ public:
+  Answer messageBox(const MessageRequest& request) override;
+  void errorBox(const QString& text) override;
+  void beep() override { ++beeps; }
+  QPoint pointerPos() override;
+  void setPointerPos(QPoint screenPos) override;  // records, then moves the real pointer
+  QRect workArea() override { return area; }
+  bool openUrl(const QString& url) override;
+  QString openFileName(const FileDialogRequest& request) override;
+  QString saveFileName(const FileDialogRequest& request) override;
+
+  std::deque<Answer> answers;              // next message box answers, in order
+  std::vector<MessageRequest> messages;    // every box shown
+  QStringList errors;                      // every error box text
+  int beeps = 0;
+  std::vector<QPoint> pointerMoves;
+  QRect area{0, 0, 1280, 1000};
+  QStringList urls;
+  std::deque<QString> openNames;           // next open dialog results ("" = cancelled)
+  std::deque<QString> saveNames;           // next save dialog results
+  std::vector<FileDialogRequest> dialogs;  // every dialog shown
+};
+
+// Installs a fresh ScriptedPlatform for the lifetime of this object and restores the previous one.
+class ScopedScriptedPlatform {
+ public:
+  ScopedScriptedPlatform();
+  ~ScopedScriptedPlatform();
+  ScriptedPlatform* operator->() const { return platform_; }
+  ScriptedPlatform& operator*() const { return *platform_; }
+
+ private:
+  ScriptedPlatform* platform_;
+  std::unique_ptr<Platform> previous_;
+};
+
+}  // namespace jcw::test
