@@ -1,0 +1,54 @@
+#include "files/FileLoad.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "files/CrosswordFile.h"
+
+namespace jcw {
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr std::size_t kExtensionLength = 4;
+
+// The extension of a file's own name from its last dot; empty when it has no dot.
+std::string ownExtension(const fs::path& path) {
+  const std::string name = path.filename().string();
+  const std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+}  // namespace
+
+std::string loadExtension(const std::string& name) {
+  // ".jcw" and ".txt" are ASCII, so counting bytes finds them wherever counting characters does.
+  if (name.size() <= kExtensionLength) return {};
+  return name.substr(name.size() - kExtensionLength);
+}
+
+bool LoadTxtFormat(const std::string& name) {
+  std::error_code ec;
+  if (fs::is_directory(name, ec)) return false;
+  if (!std::ifstream(name, std::ios::binary)) return false;
+  CurFileName.clear();
+  CurShortName.clear();
+  return true;
+}
+
+bool loadByExtension(const std::string& name, Crossword& field) {
+  const std::string extension = loadExtension(name);
+  if (extension == ".jcw") return LoadSelfFormat(name, field);
+  if (extension == ".txt") return LoadTxtFormat(name);
+  return false;
+}
+
+std::optional<std::string> droppedCrossword(const std::vector<std::string>& names) {
+  if (names.empty()) return std::nullopt;
+  const fs::path path(names.front());
+  std::error_code ec;
+  if (!fs::exists(path, ec) || fs::is_directory(path, ec)) return std::nullopt;
+  if (ownExtension(path) != ".jcw") return std::nullopt;
+  return names.front();
+}
+
+}  // namespace jcw

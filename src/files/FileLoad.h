@@ -1,0 +1,29 @@
+#pragma once
+// Loading a file by its name: the extension decides between the crossword reader and the text
+// branch. Pure; the field and window steps that follow a load live in FileCommands (Qt side).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/Crossword.h"
+
+namespace jcw {
+
+// The last four characters of `name` when it is longer than four, else empty. Case is kept:
+// ".JCW" is not ".jcw".
+std::string loadExtension(const std::string& name);
+
+// Accepts a text crossword: true iff the file can be opened; then empties CurFileName and
+// CurShortName. Nothing is read, so the field keeps what it has.
+bool LoadTxtFormat(const std::string& name);
+
+// ".jcw" reads the crossword into `field` (LoadSelfFormat), ".txt" takes the text branch, any
+// other name is refused. On failure nothing changes. True iff the file was loaded.
+bool loadByExtension(const std::string& name, Crossword& field);
+
+// The name a drop opens: the first dropped name if it names an existing file (not a directory)
+// whose own name's extension, from its last dot, is exactly ".jcw"; otherwise none.
+std::optional<std::string> droppedCrossword(const std::vector<std::string>& names);
+
+}  // namespace jcw

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "files/CrosswordFile.h"
+#include "files/FileLoad.h"
+#include "model/ProcessState.h"
+#include "support/Fixtures.h"
+
+namespace jcw {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(LoadExtension, IsTheLastFourCharactersOfANameLongerThanFour) {
+  const struct {
+    const char* name;
+    const char* extension;
+  } cases[] = {
+      {"/dir/cat.jcw", ".jcw"}, {"a.jcw", ".jcw"},    {".jcw", ""},   {"jcw", ""},
+      {"cat.JCW", ".JCW"},      {"notes.text", "text"}, {"", ""},     {"/dir.jcw/cat", "/cat"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(loadExtension(c.name), c.extension) << c.name;
+}
+
+class FileLoadTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    resetCoreState();
+    dir_ = fs::temp_directory_path() /
+           ("jcw-fileload-" + std::to_string(::getpid()) + "-" +
+            testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    fs::remove_all(dir_);
+    resetCoreState();
+  }
+  // A crossword file (1 x 2 picture, row clue 2, column clues 1 1) under `name`.
+  std::string writeCrossword(const std::string& name) const {
+    CurFileName = path(name);
+    Crossword source = test::makeCrossword({{{2}}, {{1}, {1}}, {}, 1, 1});
+    EXPECT_FALSE(SaveProcess(source));
+    CurFileName.clear();
+    return path(name);
+  }
+  std::string writeText(const std::string& name, const std::string& text) const {
+    std::ofstream(path(name)) << text;
+    return path(name);
+  }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  // A field that a load must either replace whole or leave alone.
+  static Crossword previousField() { return test::makeCrossword({{{1}}, {{1}}, {"#"}, 1, 1}); }
+
+  fs::path dir_;
+};
+
+TEST_F(FileLoadTest, ACrosswordFileReplacesTheFieldAndBecomesCurrent) {
+  const std::string file = writeCrossword("cat.jcw");
+  Crossword field = previousField();
+  ASSERT_TRUE(loadByExtension(file, field));
+  EXPECT_EQ(field.dims(), (Dimensions{2, 1, 1, 1}));
+  EXPECT_EQ(currentDimensions(), field.dims());
+  EXPECT_EQ(CurFileName, file);
+  EXPECT_EQ(CurShortName, " (cat)");
+}
+
+TEST_F(FileLoadTest, ATextFileEmptiesTheFileNamesAndKeepsTheField) {
+  const std::string file = writeText("notes.txt", "whatever is written here is not read");
+  CurFileName = "/old/cat.jcw";
+  CurShortName = " (cat)";
+  Crossword field = previousField();
+  ASSERT_TRUE(loadByExtension(file, field));
+  EXPECT_EQ(CurFileName, "");
+  EXPECT_EQ(CurShortName, "");
+  EXPECT_EQ(field.dims(), previousField().dims());
+  EXPECT_EQ(field.MarkedCount, 1);
+}
+
+TEST_F(FileLoadTest, RefusedNamesChangeNeitherTheFieldNorTheFileNames) {
+  const std::string crossword = writeCrossword("cat.jcw");
+  fs::copy_file(crossword, path("CAPS.JCW"));
+  fs::copy_file(crossword, path("cat.jcw.bak"));
+  writeText("short.jcw", "ab");
+  writeText("NOTES.TXT", "x");
+  fs::create_directory(path("folder.jcw"));
+  fs::create_directory(path("folder.txt"));
+  const char* refused[] = {"CAPS.JCW",   "cat.jcw.bak", "short.jcw",  "NOTES.TXT",
+                           "folder.jcw", "folder.txt",  "absent.jcw", "absent.txt"};
+  for (const char* name : refused) {
+    CurFileName = "/old/cat.jcw";
+    CurShortName = " (cat)";
+    Crossword field = previousField();
+    EXPECT_FALSE(loadByExtension(path(name), field)) << name;
+    EXPECT_EQ(field.dims(), previousField().dims()) << name;
+    EXPECT_EQ(field.MarkedCount, 1) << name;
+    EXPECT_EQ(CurFileName, "/old/cat.jcw") << name;
+    EXPECT_EQ(CurShortName, " (cat)") << name;
+  }
+}
+
+TEST_F(FileLoadTest, ADropOpensOnlyAnExistingFileWhoseOwnExtensionIsJcw) {
+  const std::string crossword = writeCrossword("cat.jcw");
+  fs::copy_file(crossword, path("CAPS.JCW"));
+  fs::copy_file(crossword, path("noext"));
+  writeText("notes.txt", "x");
+  fs::create_directory(path("folder.jcw"));
+  fs::create_directory(path("dotted.dir"));
+  fs::copy_file(crossword, path("dotted.dir/plain"));
+  const struct {
+    std::vector<std::string> dropped;
+    std::optional<std::string> opened;
+  } cases[] = {
+      {{crossword}, crossword},
+      {{crossword, path("notes.txt")}, crossword},
+      {{path("notes.txt"), crossword}, std::nullopt},
+      {{path("CAPS.JCW")}, std::nullopt},
+      {{path("noext")}, std::nullopt},
+      {{path("dotted.dir/plain")}, std::nullopt},
+      {{path("folder.jcw")}, std::nullopt},
+      {{path("absent.jcw")}, std::nullopt},
+      {{}, std::nullopt},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(droppedCrossword(c.dropped), c.opened)
+        << (c.dropped.empty() ? std::string("nothing") : c.dropped.front());
+}
+
+}  // namespace
+}  // namespace jcw
