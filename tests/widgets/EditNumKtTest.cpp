@@ -1,6 +1,7 @@
 // TEditNumKt on the offscreen platform, driven by real key, mouse and wheel events.
 
 #include <QApplication>
+#include <cmath>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -280,6 +281,40 @@ class EditNumKtTest : public QObject {
     QVERIFY(!button(Qt::UpArrow)->isEnabled());
     QVERIFY(!button(Qt::DownArrow)->isEnabled());
     QVERIFY(edit_->isEnabled());
+  }
+
+  void whereThePointIsTheSeparatorBothMarksTypeAPoint() {
+    edit_->setLocale(QLocale::c());
+    edit_->setFilter(TFilter::fltReal);
+    typeNumber(QStringLiteral("1,5,"));
+    QCOMPARE(box()->text(), QStringLiteral("1.5"));
+    QCOMPARE(edit_->tryValue(), std::optional(1.5));
+    edit_->setPrecision(1);
+    edit_->setValue(2.25);
+    QCOMPARE(box()->text(), QStringLiteral("2.3"));
+  }
+
+  void enterAndEscapeAreLeftToTheForm() {
+    QSignalSpy returns(box(), &QLineEdit::returnPressed);
+    QTest::keyClick(box(), Qt::Key_Return);
+    QCOMPARE(returns.count(), 1);
+    QCOMPARE(box()->text(), QStringLiteral("0"));
+  }
+
+  void theFocusEnteringAndLeavingTheEditBoxIsNotified() {
+    QSignalSpy enters(edit_, &TEditNumKt::OnEnter);
+    QSignalSpy exits(edit_, &TEditNumKt::OnExit);
+    edit_->setFocus();
+    QCOMPARE(enters.count(), 1);
+    other_->setFocus();
+    QCOMPARE(exits.count(), 1);
+  }
+
+  void aValueThatIsNotFiniteIsIgnored() {
+    edit_->setValue(7);
+    edit_->setValue(std::nan(""));
+    edit_->setValue(HUGE_VAL);
+    QCOMPARE(box()->text(), QStringLiteral("7"));
   }
 
   void theColorPaintsTheEditBox() {
