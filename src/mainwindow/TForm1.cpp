@@ -8,8 +8,9 @@
 #include "field/MoveCursorEvent.h"
 #include "mainwindow/CellLayout.h"
 #include "mainwindow/MainState.h"
-#include "mainwindow/StoreOptions.h"
 #include "files/CrosswordFile.h"
+#include "files/FileCommands.h"
+#include "settings/SettingsSession.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "platform/Platform.h"
@@ -242,10 +243,10 @@ void TForm1::NExitClick() { close(); }
 void TForm1::SBExitClick() { NExitClick(); }
 
 // Commands that the file, solver, hint and About work fills in.
-void TForm1::NLoadClick() {}
-void TForm1::NSave0Click() {}
-void TForm1::NSaveAsClick() {}
-void TForm1::NNewClick() {}
+void TForm1::NLoadClick() { loadCommand(*this); }
+void TForm1::NSave0Click() { saveCommand(*this); }
+void TForm1::NSaveAsClick() { saveAsCommand(*this); }
+void TForm1::NNewClick() { newCommand(*this); }
 void TForm1::NUndoClick() {}
 void TForm1::NAutoClick() {}
 void TForm1::NHelpClick() {}

@@ -1,7 +1,9 @@
 #pragma once
-// The program's entry: builds the application and the main window and runs its event loop.
-//   jcw              an empty crossword (24 rows, 31 columns, 4 and 4 header lines) in the editor
-//   jcw FILE.jcw     that crossword: solving when its clue sums agree, else the editor
+// The program's entry: creates the start-up window (which reads the options), the main window
+// and the other windows, hidden, and runs the event loop, which shows the start-up window.
+//   jcw              the start-up window, asking for the size of a new crossword
+//   jcw FILE         FILE is loaded at the start-up window's first paint and opens in the main
+//                    window; a name that cannot be loaded leaves the start-up window
 //   jcw --version    prints the version
 
 namespace jcw {
