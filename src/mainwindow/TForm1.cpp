@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 
+#include "field/FieldColors.h"
 #include "field/MoveCursorEvent.h"
 #include "mainwindow/CellLayout.h"
 #include "mainwindow/MainState.h"
@@ -21,8 +22,6 @@ namespace {
 
 const QString kAppTitle = QStringLiteral("Японский кроссворд");
 const QColor kEditorHeaderColor{255, 255, 0};
-
-QColor buttonFace() { return QGuiApplication::palette().color(QPalette::Button); }
 
 QString shortName() { return QString::fromStdString(CurShortName); }
 
@@ -181,7 +180,7 @@ void TForm1::SetMode(int mode) {
       break;
     case kSolvingMode:
       if (model().inTable(cursor.x, cursor.y)) model().cell(cursor.x, cursor.y).State = csBlank;
-      HeaderColor = buttonFace();
+      HeaderColor = buttonFaceColor();
       field_->move(FieldLeft, field_->y());
       break;
     default:
@@ -193,7 +192,7 @@ void TForm1::SetMode(int mode) {
   }
   setClientSize({field_->width() + field_->x(), client_.height()});
   LayoutReady = true;
-  field_->update();
+  field_->invalidateField();
 }
 
 bool TForm1::startEnabled() const { return menus_.NStart->isEnabled(); }
@@ -233,7 +232,7 @@ void TForm1::NClearClick() {
 void TForm1::ClearProcess() {
   model().clearPicture();
   field_->SetModified(true);
-  field_->update();
+  field_->invalidateField();
   PanelTools->button(SBUndo)->setEnabled(false);
 }
 
@@ -550,7 +549,7 @@ void TForm1::EndMove() {
   WindowActive = true;
   ShowTools();  // the panel may change sides for the new window size
   FrmResizeEnd();
-  if (!PaintOn) field_->update();
+  if (!PaintOn) field_->invalidateField();
 }
 
 void TForm1::WMActivate(bool active) { WindowActive = active; }

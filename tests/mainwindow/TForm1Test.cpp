@@ -585,6 +585,63 @@ class TForm1Test : public QObject {
     QVERIFY(!wait->isVisible());
   }
 
+  void theFieldPaintsWhatTheModesAndOptionsSay() {
+    // Three rows: right, wrong, incomplete.
+    TForm1& form = open(test::makeCrossword({Clues{{3}, {1}, {1}}, Clues{{2}, {2}, {1}},
+                                             {"###", "##.", ".?."}}),
+                        kSolvingMode);
+    const int px = model().firstPictureX();
+    const int py = model().firstPictureY();
+    QImage shot;
+    const auto paint = [&] { shot = form.field()->grab().toImage(); };
+    const auto centre = [&](int x, int y) {
+      const Rect& b = model().cell(x, y).region.box;
+      return shot.pixelColor((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    };
+    // Clue cells hold digits in their middle; their corner shows the fill.
+    const auto corner = [&](int x, int y) {
+      const Rect& b = model().cell(x, y).region.box;
+      return shot.pixelColor(b.left + 2, b.top + 2);
+    };
+    const auto leftEdge = [&](int x, int y) {
+      const Rect& b = model().cell(x, y).region.box;
+      return shot.pixelColor(b.left, (b.top + b.bottom) / 2);
+    };
+    const QColor black(0, 0, 0), white(255, 255, 255), yellow(255, 255, 0);
+    const QColor green(0, 128, 0), red(255, 0, 0), frame(96, 96, 96);
+    const QColor face = QGuiApplication::palette().color(QPalette::Button);
+
+    paint();
+    QCOMPARE(centre(px, py), black);
+    QCOMPARE(centre(px + 2, py + 1), white);
+    QCOMPARE(centre(px + 1, py + 2), face);  // undecided
+    QCOMPARE(corner(px + 1, 1), face);       // clue cells in button face while solving
+    QCOMPARE(leftEdge(px + 1, py), frame);
+    QCOMPARE(centre(0, py), green);
+    QCOMPARE(centre(0, py + 1), red);
+    QCOMPARE(centre(0, py + 2), face);
+
+    item("NInd")->trigger();
+    paint();
+    QCOMPARE(centre(0, py), face);
+    QCOMPARE(centre(0, py + 1), face);
+    item("NInd")->trigger();
+    paint();
+    QCOMPARE(centre(0, py), green);
+    QCOMPARE(centre(0, py + 1), red);
+
+    form.SetMode(kViewMode);
+    paint();
+    QCOMPARE(centre(px, py), black);
+    QCOMPARE(leftEdge(px + 1, py), black);  // no frames in the view
+    QCOMPARE(centre(0, py), face);          // nor indicators
+
+    form.SetMode(kEditorMode);
+    paint();
+    QCOMPARE(corner(px + 1, 1), yellow);
+    QCOMPARE(corner(px, 1), QGuiApplication::palette().color(QPalette::Base));  // the cursor
+  }
+
   void aMoveLoopBeginsOnceAndEndsWhenTheWindowIsStill() {
     int begins = 0;
     int ends = 0;
