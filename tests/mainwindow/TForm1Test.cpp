@@ -435,6 +435,28 @@ class TForm1Test : public QObject {
     QCOMPARE(field->size(), QSize(expected.fieldWidth, expected.fieldHeight));
   }
 
+  void theToolPanelChangesSidesAtTheEndOfAUsersDrag() {
+    scripted().area = QRect(0, 0, 1600, 500);
+    TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
+    QCOMPARE(FieldLeft, ToolPanel::kLeftThickness);
+    scripted().area = QRect(0, 0, 900, 900);  // on a screen with more room below
+    form.resize(form.width() - 50, form.height() - 50);
+    QCOMPARE(FieldLeft, ToolPanel::kLeftThickness);  // not during the drag
+    QTRY_COMPARE(FieldTop, ToolPanel::kTopThickness);
+    QCOMPARE(FieldLeft, 0);
+    QVERIFY(WindowActive);
+    QCOMPARE(form.field()->pos(), QPoint(0, ToolPanel::kTopThickness));
+    QCOMPARE(form.size(), form.field()->size() + QSize(0, ToolPanel::kTopThickness));
+  }
+
+  void minimisingTheMainWindowMinimisesTheOthers() {
+    TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
+    QWidget tool;
+    tool.show();
+    form.showMinimized();
+    QTRY_VERIFY(tool.isMinimized());
+  }
+
   void maximumSizeCentresTheWindowInTheWorkArea() {
     scripted().area = QRect(100, 50, 900, 900);
     TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
