@@ -560,31 +560,6 @@ class TForm1Test : public QObject {
     QTRY_VERIFY(old.isNull());
   }
 
-  void toolButtonsStandInTheirOrderWithTheirHints() {
-    open(emptyTwentyByFifteen(), kEditorMode);
-    const std::pair<const char*, const char*> buttons[] = {
-        {"SBStart", "Старт"},
-        {"SBOpen", "Открыть кроссворд"},
-        {"SBSave", "Сохранить кроссворд"},
-        {"SBSaveAs", "Сохранить кроссворд под другим именем"},
-        {"SBNew", "Создать новый кроссворд"},
-        {"SBUndo", "Отменить последний ход"},
-        {"SBClear", "Очистить все поле"},
-        {"SBAuto", "Автоматическое решение и Тест"},
-        {"SBTip", "Подсказка"},
-        {"SBOptions", "Настройки"},
-        {"SBExit", "Выход"},
-    };
-    QPoint previous(-1, -1);
-    for (const auto& [name, hint] : buttons) {
-      QToolButton* b = button(name);
-      QCOMPARE(b->toolTip(), QString::fromUtf8(hint));
-      QCOMPARE(b->size(), QSize(43, 36));
-      QVERIFY2(b->x() > previous.x() || b->y() > previous.y(), name);
-      previous = b->pos();
-    }
-  }
-
   void thePicturesAreDistinctAndOfTheirSizes() {
     std::vector<QImage> pictures;
     for (int i = 0; i < kToolPictureCount; ++i) pictures.push_back(toolPicture(i).toImage());
@@ -596,15 +571,6 @@ class TForm1Test : public QObject {
       for (std::size_t j = 0; j < i; ++j)
         QVERIFY2(pictures[i] != pictures[j], qPrintable(QStringLiteral("%1 = %2").arg(i).arg(j)));
     }
-  }
-
-  void theWaitPanelIsReadyButHidden() {
-    open(emptyTwentyByFifteen(), kEditorMode);
-    auto* wait = child<QLabel>("WaitPanel");
-    QCOMPARE(wait->text(), QStringLiteral("Идет анализ. Ждите..."));
-    QCOMPARE(wait->size(), QSize(169, 70));
-    QCOMPARE(wait->cursor().shape(), Qt::WaitCursor);
-    QVERIFY(!wait->isVisible());
   }
 
   void theFieldPaintsWhatTheModesAndOptionsSay() {
