@@ -1,0 +1,31 @@
+#include "field/CellFont.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace jcw {
+
+namespace {
+
+QFont sansAt(int pixelSize) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  // Crisp one-colour digits, as on a bitmap font: a digit is exactly the colour asked for.
+  font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+int heightAt(int pixelSize) { return QFontMetrics(sansAt(pixelSize)).height(); }
+
+}  // namespace
+
+QFont cellFont(int cellSize) {
+  constexpr int kProbe = 100;
+  // Estimate from a large probe, then step to the exact fit; heights grow with the pixel size.
+  int size = std::max(1, cellSize * kProbe / std::max(1, heightAt(kProbe)));
+  while (size > 1 && heightAt(size) > cellSize) --size;
+  while (heightAt(size + 1) <= cellSize) ++size;
+  return sansAt(size);
+}
+
+}  // namespace jcw
