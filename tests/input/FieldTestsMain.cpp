@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "input/FieldTests.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int failures = jcw::test::runFieldMouseTests(argc, argv);
+  failures += jcw::test::runFieldKeysTests(argc, argv);
+  return failures;
+}
