@@ -21,10 +21,12 @@ int heightAt(int pixelSize) { return QFontMetrics(sansAt(pixelSize)).height(); }
 
 QFont cellFont(int cellSize) {
   constexpr int kProbe = 100;
-  // Estimate from a large probe, then step to the exact fit; heights grow with the pixel size.
-  int size = std::max(1, cellSize * kProbe / std::max(1, heightAt(kProbe)));
+  // Estimate from a large probe, then step to the exact fit; heights grow with the pixel size
+  // and are never below it, so the fit lies in 1 .. cellSize even for odd font metrics.
+  const int limit = std::max(1, cellSize);
+  int size = std::clamp(cellSize * kProbe / std::max(1, heightAt(kProbe)), 1, limit);
   while (size > 1 && heightAt(size) > cellSize) --size;
-  while (heightAt(size + 1) <= cellSize) ++size;
+  while (size < limit && heightAt(size + 1) <= cellSize) ++size;
   return sansAt(size);
 }
 

@@ -76,7 +76,7 @@ void frameBox(QPainter& painter, const QRect& box, const QColor& color) {
 
 int TGrid::cellSize() const { return heldCellSize(CellSize); }
 
-const QFont& TGrid::font() {
+const QFont& TGrid::textFont() {
   if (fontCellSize_ != cellSize()) {
     fontCellSize_ = cellSize();
     font_ = cellFont(fontCellSize_);
@@ -106,13 +106,17 @@ void TGrid::fitImage() {
   image_.fill(buttonFaceColor());
 }
 
-void TGrid::drawText(QPainter& painter, const Rect& box, const QString& text,
-                     const QColor& color) {
-  painter.setFont(font());
+QRect TGrid::drawText(QPainter& painter, const Rect& box, const QString& text,
+                      const QColor& color) {
+  if (text.isEmpty()) return {};
+  painter.setFont(textFont());
   painter.setPen(color);
-  // Centred on (left + S div 2), top edge on the box's top; a digit may spill over the border.
+  // Centred on (left + S div 2), top edge on the box's top; a long number spills over the
+  // border, so the caller learns where the text went.
   const QRectF anchor(box.left + cellSize() / 2, box.top, 0, 0);
-  painter.drawText(anchor, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text);
+  QRectF drawn;
+  painter.drawText(anchor, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text, &drawn);
+  return drawn.toAlignedRect();
 }
 
 QRect TGrid::drawCell(QPainter& painter, int x, int y) {
@@ -125,7 +129,8 @@ QRect TGrid::drawCell(QPainter& painter, int x, int y) {
   if (cell.Kind == ckClue) {
     if (cell.State == csSelected)
       qDrawWinPanel(&painter, box, QGuiApplication::palette(), /*sunken=*/true);
-    drawText(painter, cell.region.box, QString::fromStdString(cell.Text), windowTextColor());
+    return box | drawText(painter, cell.region.box, QString::fromStdString(cell.Text),
+                          windowTextColor());
   }
   return box;
 }
@@ -198,8 +203,8 @@ QRect TGrid::drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos 
     const TCell& cell = model_.cell(at.x, at.y);
     run = cell.State == model_.cell(at.x - dx, at.y - dy).State ? run + 1 : 1;
     if (at == skip || !cell.region.exists()) continue;
-    drawText(painter, cell.region.box, QString::number(run), crossDigitColor(cell.State));
-    touched |= toQRect(cell.region.box);
+    touched |= drawText(painter, cell.region.box, QString::number(run),
+                        crossDigitColor(cell.State));
   }
   return touched;
 }

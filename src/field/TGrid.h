@@ -148,8 +148,10 @@ class TGrid : public QWidget {
   // Drawing into the image, for callers that hold the painter; each returns what it touched.
   QRect drawCell(QPainter& painter, int x, int y);
   QRect drawIndicator(QPainter& painter, int x, int y, const QColor& color);
+  // Digital cross digits from cell `first` in steps of (dx, dy) to the table's edge, each run
+  // compared with the cell one step before; the cell at `skip` gets none.
   QRect drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip);
-  void drawText(QPainter& painter, const Rect& box, const QString& text, const QColor& color);
+  QRect drawText(QPainter& painter, const Rect& box, const QString& text, const QColor& color);
   void drawField(QPainter& painter);
   void paintIndicatorsOf(int x, int y, bool inStatusColours);
   void repaintClueCellsOfLines(int x, int y, bool highlighted);
@@ -157,7 +159,7 @@ class TGrid : public QWidget {
   void fullPaint();
   void fitImage();
   int cellSize() const;
-  const QFont& font();
+  const QFont& textFont();  // the cell font for the current cell size
 
   FieldHost* host_ = nullptr;
   Crossword model_;

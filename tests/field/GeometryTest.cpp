@@ -214,16 +214,5 @@ TEST_P(HeldCellSize, BuildsTheSameRegionsAsSizeOne) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, HeldCellSize, testing::Values(0, -1, -100));
 
-TEST(HitTest, EveryPictureCellIsHitAtItsCentreOnAHundredByHundredField) {
-  const Crossword crossword = builtCrossword(9, {100, 100, 7, 9});
-  for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x) {
-    for (int y = crossword.firstPictureY(); y < crossword.H1(); ++y) {
-      const Rect box = crossword.cell(x, y).region.box;
-      ASSERT_EQ(CellAtPoint(crossword, (box.left + box.right) / 2, (box.top + box.bottom) / 2),
-                (CellPos{x, y}));
-    }
-  }
-}
-
 }  // namespace
 }  // namespace jcw
