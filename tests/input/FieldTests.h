@@ -5,5 +5,6 @@ namespace jcw::test {
 
 int runFieldMouseTests(int argc, char** argv);
 int runFieldKeysTests(int argc, char** argv);
+int runFieldInWindowTests(int argc, char** argv);
 
 }  // namespace jcw::test
