@@ -84,7 +84,8 @@ void TGrid::Undo() {
   platform().setPointerPos(mapToGlobal(QPoint(box.left + half, box.top + half)));
   PaintCell(record.Col, record.Row);
   if (!host_) return;
-  if (model_.UndoList.empty()) host_->setSaveButtonEnabled(false);
+  // Typed clues, a clear or a solver result still need saving when the last mark is undone.
+  if (model_.UndoList.empty()) host_->setSaveButtonEnabled(model_.Modified);
   host_->setUndoButtonEnabled(!model_.UndoList.empty());
 }
 

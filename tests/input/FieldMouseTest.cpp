@@ -224,7 +224,25 @@ class FieldMouseTest : public QObject {
     const Rect& box = f.cell(p).region.box;
     QCOMPARE(f.platform->pointerMoves,
              (std::vector<QPoint>{f.grid->mapToGlobal(QPoint(box.left + half, box.top + half))}));
-    QVERIFY(!f.host.save && !f.host.undo);
+  }
+
+  void undoingTheLastMarkKeepsSaveForOtherChanges_data() {
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("nothing else changed: Save off") << false;
+    QTest::newRow("clues were typed: Save stays") << true;
+  }
+  void undoingTheLastMarkKeepsSaveForOtherChanges() {
+    QFETCH(bool, modified);
+    FieldFixture f(kBlankFiveByFive, kSolvingMode);
+    f.model().Modified = modified;
+    press(f, f.picture(1, 1), Qt::LeftButton);
+    press(f, f.picture(2, 1), Qt::LeftButton);
+    f.grid->Undo();
+    QVERIFY(f.host.save && f.host.undo);
+    f.grid->Undo();
+    QCOMPARE(f.host.save, modified);
+    QVERIFY(!f.host.undo);
+    QCOMPARE(f.grid->IsModified(), modified);
   }
 
   void altBackspaceInEditorModeDoesNothing() {
