@@ -119,10 +119,16 @@ QRect TGrid::drawText(QPainter& painter, const Rect& box, const QString& text,
   return drawn.toAlignedRect();
 }
 
-QRect TGrid::drawCell(QPainter& painter, int x, int y) {
-  if (!model_.inTable(x, y)) return {};
+const TCell* TGrid::cellWithRegion(int x, int y) const {
+  if (!model_.allocated() || !model_.inTable(x, y)) return nullptr;
   const TCell& cell = model_.cell(x, y);
-  if (!cell.region.exists() || cell.Kind == ckNone) return {};
+  return cell.region.exists() ? &cell : nullptr;
+}
+
+QRect TGrid::drawCell(QPainter& painter, int x, int y) {
+  const TCell* found = cellWithRegion(x, y);
+  if (!found || found->Kind == ckNone) return {};
+  const TCell& cell = *found;
   const QRect box = toQRect(cell.region.box);
   painter.fillRect(box, cellFillColor(cell));
   if (CurrentMode != kViewMode) frameBox(painter, box, cellFrameColor(cell));
@@ -136,10 +142,9 @@ QRect TGrid::drawCell(QPainter& painter, int x, int y) {
 }
 
 QRect TGrid::drawIndicator(QPainter& painter, int x, int y, const QColor& color) {
-  if (!model_.inTable(x, y)) return {};
-  const Region& region = model_.cell(x, y).region;
-  if (region.shape != Region::Shape::Ellipse) return {};
-  const QRect box = toQRect(region.box);
+  const TCell* cell = cellWithRegion(x, y);
+  if (!cell || cell->region.shape != Region::Shape::Ellipse) return {};
+  const QRect box = toQRect(cell->region.box);
   painter.setPen(Qt::NoPen);
   painter.setBrush(color);
   painter.drawEllipse(box);

@@ -97,6 +97,8 @@ class TGrid : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The cell at (x, y) if the table has one there and it has a region; else null.
+  const TCell* cellWithRegion(int x, int y) const;
   // Drawing into the image, for callers that hold the painter; each returns what it touched.
   QRect drawCell(QPainter& painter, int x, int y);
   QRect drawIndicator(QPainter& painter, int x, int y, const QColor& color);

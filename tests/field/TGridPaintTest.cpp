@@ -382,6 +382,28 @@ class TGridPaintTest : public QObject {
     QCOMPARE(field.grid.image(), before);
   }
 
+  void aFieldWithoutATablePaintsNothing() {
+    test::ScopedScriptedPlatform platform;
+    TGrid grid;
+    grid.resize(100, 100);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.repaint();
+    const QImage before = grid.image();
+    QCOMPARE(before.size(), QSize(100, 100));
+    grid.BuildCellRegions();
+    grid.PaintCell(0, 0);
+    grid.PaintField();
+    grid.PaintIndicators(0, 0);
+    grid.ClearIndicators();
+    grid.PaintDigitalCross();
+    grid.highlightLines(0, 0);
+    grid.removeHighlight(0, 0);
+    QCOMPARE(grid.image(), before);
+    QCOMPARE(grid.CellAtPoint(5, 5), (CellPos{0, 0}));
+    QCOMPARE(grid.fieldSize(), QSize());
+  }
+
   void freedRegionsPaintNothing() {
     Field field(sevenBySix({"#"}));
     const QImage before = field.grid.image();
