@@ -27,8 +27,8 @@ int runApplication(int argc, char** argv) {
   parameters.setMainWindow(&form1);
   ParametersForm = &parameters;
   acceptCrosswordDrops(form1);
-  QObject::connect(&parameters, &TParametersForm::terminateRequested, &app,
-                   &QCoreApplication::quit, Qt::QueuedConnection);
+  QObject::connect(&parameters, &TParametersForm::terminateRequested, &app, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
   QObject::connect(&form1, &TForm1::terminateRequested, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
   // The solver's tool window TFormAuto is created here, hidden.

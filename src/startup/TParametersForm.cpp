@@ -65,7 +65,8 @@ void TParametersForm::buildControls() {
                          QStringLiteral("Количество столбцов-заголовков"), 4);
 
   GridBox = addGroupBox(QStringLiteral("GridBox"), QStringLiteral("Сетка кроссворда"));
-  EditRow = addNumber(GridBox, 0, QStringLiteral("EditRow"), QStringLiteral("Количество строк"), 24);
+  EditRow =
+      addNumber(GridBox, 0, QStringLiteral("EditRow"), QStringLiteral("Количество строк"), 24);
   EditCol =
       addNumber(GridBox, 1, QStringLiteral("EditCol"), QStringLiteral("Количество столбцов"), 31);
 
@@ -170,6 +171,9 @@ void TParametersForm::openCrossword(const std::string& name) {
 void TParametersForm::showMainWindow() {
   mainWindow_->show();
   hide();
+  // The first show picks the tool panel's side after fitting the window; fit it again with the
+  // panel in place, or the window may reach past the work area.
+  if (Maximize) mainWindow_->NMaxClick(nullptr);
 }
 
 void TParametersForm::paintEvent(QPaintEvent* event) {
@@ -181,9 +185,7 @@ void TParametersForm::paintEvent(QPaintEvent* event) {
 
 void TParametersForm::loadParamFile() {
   const std::string name = std::exchange(ParamFile, {});
-  if (name.empty() || !LoadProcess(name, *mainWindow_)) return;
-  showMainWindow();
-  if (Maximize) mainWindow_->NMaxClick(nullptr);
+  if (!name.empty()) openCrossword(name);
 }
 
 void TParametersForm::closeEvent(QCloseEvent* event) {

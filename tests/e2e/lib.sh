@@ -4,6 +4,7 @@
 #   e2e_init JCW                  remember the program, make a scratch directory ($E2E_TMP)
 #   write_jcw FILE C R K KR BYTE... a crossword file: dimensions, then the cell bytes
 #   jcw_start ARGS...             start jcw in the background ($JCW_PID)
+#   jcw_wait_startup              wait for the start-up window and give it the focus ($STARTUP_WID)
 #   jcw_wait_window               wait for the main window ($JCW_WID, $WIN_X/Y/W/H)
 #   field_layout C R K KR         the cell size and field offset the window must be using
 #                                 ($CELL, $FIELD_LEFT, $FIELD_TOP, $TOOLS_SIDE)
@@ -55,9 +56,17 @@ jcw_start() {
   JCW_PID=$!
 }
 
+# The start-up window's title is the application title alone; the main window's always has a
+# tail (" - " and the mode).
+jcw_wait_startup() {
+  STARTUP_WID=$(timeout 20 xdotool search --sync --onlyvisible --name "^Японский кроссворд$" |
+    head -1) || fail "no start-up window appeared"
+  xdotool windowfocus --sync "$STARTUP_WID"
+}
+
 jcw_wait_window() {
-  JCW_WID=$(timeout 20 xdotool search --sync --name "Японский кроссворд" | head -1) ||
-    fail "no main window appeared"
+  JCW_WID=$(timeout 20 xdotool search --sync --onlyvisible --name "^Японский кроссворд.* - " |
+    head -1) || fail "no main window appeared"
   # The window lays itself out and settles after its first show; wait until it stays put.
   local previous="" current
   for _ in $(seq 1 50); do

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# jcw without arguments opens an empty 31 x 24 crossword with 4 and 4 header lines in the
+# jcw without arguments, then OK in the start-up window, opens an empty 31 x 24 crossword with 4 and 4 header lines in the
 # editor: yellow clue cells, the editor cursor on the top clue cell of the first picture column.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
 
 jcw_start
+jcw_wait_startup
+xdotool key Return  # OK with the start-up window's defaults
 jcw_wait_window
 title=$(xdotool getwindowname "$JCW_WID")
 [[ $title == "Японский кроссворд - режим редактирования - 31x24" ]] || fail "title '$title'"

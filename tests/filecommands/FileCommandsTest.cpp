@@ -7,9 +7,9 @@
 #include <fstream>
 #include <memory>
 
+#include "filecommands/FileSession.h"
 #include "files/CrosswordFile.h"
 #include "files/FileCommands.h"
-#include "filecommands/FileSession.h"
 #include "mainwindow/MainState.h"
 #include "mainwindow/TForm1.h"
 #include "model/ProcessState.h"
@@ -120,12 +120,29 @@ class FileCommandsTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (other) - 2x3"));
   }
 
+  void theFirstClickAfterALoadMarksNothingAndTheSecondMarks() {
+    window_->field()->SetModified(false);
+    run(Command::Load,
+        session_->write("open.jcw",
+                        test::makeCrossword({{{2}, {1}, {2}}, {{3}, {1, 1}}, {}, 1, 2})));
+    TGrid* field = window_->field();
+    const Rect& box = field->model().cell(2, 3).region.box;  // the first picture cell
+    const QPoint inside(box.left + 3, box.top + 3);
+    QTest::mouseClick(field, Qt::LeftButton, {}, inside);
+    QCOMPARE(field->model().cell(2, 3).State, csBlank);
+    QVERIFY(!SkipNextMark);
+    QTest::mouseClick(field, Qt::LeftButton, {}, inside);
+    QCOMPARE(field->model().cell(2, 3).State, csFilled);
+  }
+
   void aLoadWithUnequalClueSumsWarnsAndOpensTheEditor() {
     window_->field()->SetModified(false);
     (*platform_)->answers = {Answer::Ok};
-    run(Command::Load, session_->write("bad.jcw", test::makeCrossword({{{2}}, {{1}, {2}}, {}, 1, 1})));
+    run(Command::Load,
+        session_->write("bad.jcw", test::makeCrossword({{{2}}, {{1}, {2}}, {}, 1, 1})));
     QCOMPARE((*platform_)->messages.size(), std::size_t(1));
-    QVERIFY((*platform_)->messages.front().text.startsWith(QStringLiteral("Неверно введены значения")));
+    QVERIFY(
+        (*platform_)->messages.front().text.startsWith(QStringLiteral("Неверно введены значения")));
     QCOMPARE(CurrentMode, std::uint8_t(kEditorMode));
   }
 
@@ -142,9 +159,9 @@ class FileCommandsTest : public QObject {
   void aLoadThatFailsKeepsThePreviousCrossword() {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
-    const std::string file = bytes.isEmpty() ? session_->path(name.toStdString())
-                                             : session_->writeBytes(name.toStdString(),
-                                                                    {bytes.begin(), bytes.end()});
+    const std::string file =
+        bytes.isEmpty() ? session_->path(name.toStdString())
+                        : session_->writeBytes(name.toStdString(), {bytes.begin(), bytes.end()});
     window_->field()->model().cell(2, 2).State = csFilled;
     const TGrid* field = window_->field();
     (*platform_)->answers = {Answer::No};

@@ -19,7 +19,7 @@ TEST(LoadExtension, IsTheLastFourCharactersOfANameLongerThanFour) {
     const char* name;
     const char* extension;
   } cases[] = {
-      {"/dir/cat.jcw", ".jcw"}, {"a.jcw", ".jcw"},    {".jcw", ""},   {"jcw", ""},
+      {"/dir/cat.jcw", ".jcw"}, {"a.jcw", ".jcw"},      {".jcw", ""}, {"jcw", ""},
       {"cat.JCW", ".JCW"},      {"notes.text", "text"}, {"", ""},     {"/dir.jcw/cat", "/cat"},
   };
   for (const auto& c : cases) EXPECT_EQ(loadExtension(c.name), c.extension) << c.name;
@@ -29,9 +29,9 @@ class FileLoadTest : public testing::Test {
  protected:
   void SetUp() override {
     resetCoreState();
-    dir_ = fs::temp_directory_path() /
-           ("jcw-fileload-" + std::to_string(::getpid()) + "-" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ =
+        fs::temp_directory_path() / ("jcw-fileload-" + std::to_string(::getpid()) + "-" +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }

@@ -4,8 +4,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QWidget>
 #include <QUrl>
+#include <QWidget>
 #include <fstream>
 #include <iterator>
 
@@ -39,7 +39,8 @@ std::string FileSession::write(const std::string& name, const Crossword& crosswo
 std::string FileSession::writeBytes(const std::string& name,
                                     const std::vector<std::uint8_t>& bytes) const {
   std::ofstream(path(name), std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   return path(name);
 }
 

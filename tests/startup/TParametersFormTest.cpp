@@ -12,9 +12,9 @@
 #include <fstream>
 #include <memory>
 
+#include "filecommands/FileSession.h"
 #include "files/CrosswordFile.h"
 #include "files/FileCommands.h"
-#include "filecommands/FileSession.h"
 #include "mainwindow/MainState.h"
 #include "mainwindow/TForm1.h"
 #include "model/Dimensions.h"
@@ -91,8 +91,8 @@ class TParametersFormTest : public QObject {
   void tabGoesThroughTheFieldsThenTheButtons() {
     showActive();
     number("EditCapRow")->setFocus();
-    const char* order[] = {"EditCapCol", "EditRow", "EditCol", "ButtonOK", "ButtonLoad",
-                           "ButtonExit"};
+    const char* order[] = {"EditCapCol", "EditRow",    "EditCol",
+                           "ButtonOK",   "ButtonLoad", "ButtonExit"};
     for (const char* name : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QWidget* focus = QApplication::focusWidget();
@@ -120,7 +120,8 @@ class TParametersFormTest : public QObject {
     number("EditCol")->editBox()->setText(QStringLiteral("+"));
     const Dimensions before = currentDimensions();
     form_->ButtonOKClick();
-    QCOMPARE((*platform_)->errors, QStringList{QStringLiteral("'+' is not a valid floating point value")});
+    QCOMPARE((*platform_)->errors,
+             QStringList{QStringLiteral("'+' is not a valid floating point value")});
     QCOMPARE(currentDimensions(), before);
     QVERIFY(form_->isVisible());
     QVERIFY(!main_->isVisible());
@@ -151,8 +152,8 @@ class TParametersFormTest : public QObject {
     session_->write("other.jcw", test::otherCrossword());
     LastCatalog = "/puzzles";
     showActive();
-    (*platform_)->openNames = {chosen.isEmpty() ? chosen
-                                                : QString::fromStdString(session_->path(chosen.toStdString()))};
+    (*platform_)->openNames = {
+        chosen.isEmpty() ? chosen : QString::fromStdString(session_->path(chosen.toStdString()))};
     button("ButtonLoad")->click();
     QCOMPARE((*platform_)->dialogs.front().initialDirectory, QStringLiteral("/puzzles"));
     QCOMPARE(SkipNextMark, !chosen.isEmpty());
@@ -203,13 +204,20 @@ class TParametersFormTest : public QObject {
   void cyrillicHotKeysActBeforeTheFocusedField_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("result");
-    QTest::newRow("О opens the crossword") << "О" << "opened";
-    QTest::newRow("о opens the crossword") << "о" << "opened";
-    QTest::newRow("З shows the open dialog") << "З" << "dialog";
-    QTest::newRow("з shows the open dialog") << "з" << "dialog";
-    QTest::newRow("В closes the window") << "В" << "closed";
-    QTest::newRow("в closes the window") << "в" << "closed";
-    QTest::newRow("a Latin O does nothing") << "O" << "";
+    QTest::newRow("О opens the crossword") << "О"
+                                           << "opened";
+    QTest::newRow("о opens the crossword") << "о"
+                                           << "opened";
+    QTest::newRow("З shows the open dialog") << "З"
+                                             << "dialog";
+    QTest::newRow("з shows the open dialog") << "з"
+                                             << "dialog";
+    QTest::newRow("В closes the window") << "В"
+                                         << "closed";
+    QTest::newRow("в closes the window") << "в"
+                                         << "closed";
+    QTest::newRow("a Latin O does nothing") << "O"
+                                            << "";
   }
   void cyrillicHotKeysActBeforeTheFocusedField() {
     QFETCH(QString, key);
@@ -250,8 +258,8 @@ class TParametersFormTest : public QObject {
     showActive();
     TEditNumKt* edit = number("EditRow");
     if (part == "disabled") edit->setInputEnabled(false);
-    QWidget* target = part == "arrows" ? static_cast<QWidget*>(edit->findChild<QToolButton*>())
-                                       : edit->editBox();
+    QWidget* target =
+        part == "arrows" ? static_cast<QWidget*>(edit->findChild<QToolButton*>()) : edit->editBox();
     button("ButtonOK")->setFocus();
     wheel(target, delta);
     QCOMPARE(edit->editBox()->text(), value);
