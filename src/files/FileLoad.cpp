@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "files/CrosswordFile.h"
+#include "model/Dimensions.h"
 
 namespace jcw {
 
@@ -38,7 +39,8 @@ bool LoadTxtFormat(const std::string& name) {
 bool loadByExtension(const std::string& name, Crossword& field) {
   const std::string extension = loadExtension(name);
   if (extension == ".jcw") return LoadSelfFormat(name, field);
-  if (extension == ".txt") return LoadTxtFormat(name);
+  // A text file keeps the field's size; before the first crossword there is none to keep.
+  if (extension == ".txt") return currentDimensions().valid() && LoadTxtFormat(name);
   return false;
 }
 

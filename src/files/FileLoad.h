@@ -18,8 +18,9 @@ std::string loadExtension(const std::string& name);
 // CurShortName. Nothing is read, so the field keeps what it has.
 bool LoadTxtFormat(const std::string& name);
 
-// ".jcw" reads the crossword into `field` (LoadSelfFormat), ".txt" takes the text branch, any
-// other name is refused. On failure nothing changes. True iff the file was loaded.
+// ".jcw" reads the crossword into `field` (LoadSelfFormat), ".txt" takes the text branch while
+// the process-wide dimensions are valid (not before the first crossword), any other name is
+// refused. On failure nothing changes. True iff the file was loaded.
 bool loadByExtension(const std::string& name, Crossword& field);
 
 // The name a drop opens: the first dropped name if it names an existing file (not a directory)

@@ -73,6 +73,7 @@ TEST_F(FileLoadTest, ATextFileEmptiesTheFileNamesAndKeepsTheField) {
   CurFileName = "/old/cat.jcw";
   CurShortName = " (cat)";
   Crossword field = previousField();
+  setCurrentDimensions(field.dims());
   ASSERT_TRUE(loadByExtension(file, field));
   EXPECT_EQ(CurFileName, "");
   EXPECT_EQ(CurShortName, "");
@@ -80,7 +81,16 @@ TEST_F(FileLoadTest, ATextFileEmptiesTheFileNamesAndKeepsTheField) {
   EXPECT_EQ(field.MarkedCount, 1);
 }
 
+TEST_F(FileLoadTest, ATextFileIsRefusedBeforeTheFirstCrosswordHasASize) {
+  const std::string file = writeText("notes.txt", "x");
+  CurFileName = "/old/cat.jcw";
+  Crossword field;
+  EXPECT_FALSE(loadByExtension(file, field));
+  EXPECT_EQ(CurFileName, "/old/cat.jcw");
+}
+
 TEST_F(FileLoadTest, RefusedNamesChangeNeitherTheFieldNorTheFileNames) {
+  setCurrentDimensions(previousField().dims());
   const std::string crossword = writeCrossword("cat.jcw");
   fs::copy_file(crossword, path("CAPS.JCW"));
   fs::copy_file(crossword, path("cat.jcw.bak"));
@@ -110,12 +120,19 @@ TEST_F(FileLoadTest, ADropOpensOnlyAnExistingFileWhoseOwnExtensionIsJcw) {
   fs::create_directory(path("folder.jcw"));
   fs::create_directory(path("dotted.dir"));
   fs::copy_file(crossword, path("dotted.dir/plain"));
+  // A name far beyond 254 characters is taken whole.
+  const std::string deep = path(std::string(100, 'a') + "/" + std::string(100, 'b') + "/" +
+                                std::string(100, 'c'));
+  fs::create_directories(deep);
+  const std::string longName = deep + "/long.jcw";
+  fs::copy_file(crossword, longName);
   const struct {
     std::vector<std::string> dropped;
     std::optional<std::string> opened;
   } cases[] = {
       {{crossword}, crossword},
       {{crossword, path("notes.txt")}, crossword},
+      {{longName}, longName},
       {{path("notes.txt"), crossword}, std::nullopt},
       {{path("CAPS.JCW")}, std::nullopt},
       {{path("noext")}, std::nullopt},

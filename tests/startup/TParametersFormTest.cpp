@@ -47,6 +47,8 @@ class TParametersFormTest : public QObject {
     form_->show();
     QCOMPARE(form_->windowTitle(), QStringLiteral("Японский кроссворд"));
     QCOMPARE(form_->pos(), QPoint(270, 145));
+    QVERIFY(!form_->windowFlags().testAnyFlags(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                               Qt::WindowMinMaxButtonsHint));
     QCOMPARE(groupBox("captionBox")->title(), QStringLiteral("Заголовки"));
     QCOMPARE(groupBox("GridBox")->title(), QStringLiteral("Сетка кроссворда"));
     QVERIFY(groupBox("GridBox")->font().bold());
@@ -145,11 +147,14 @@ class TParametersFormTest : public QObject {
     QTest::newRow("a crossword file") << "other.jcw" << true;
     QTest::newRow("a file that cannot be read") << "absent.jcw" << false;
     QTest::newRow("a cancelled dialog") << "" << false;
+    // A text file keeps the field's size, and at the start there is none to keep.
+    QTest::newRow("a text file at the start") << "notes.txt" << false;
   }
   void theLoadButtonOpensACrosswordOrStays() {
     QFETCH(QString, chosen);
     QFETCH(bool, opened);
     session_->write("other.jcw", test::otherCrossword());
+    std::ofstream(session_->path("notes.txt")) << "x";
     LastCatalog = "/puzzles";
     showActive();
     (*platform_)->openNames = {
@@ -160,6 +165,19 @@ class TParametersFormTest : public QObject {
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE(form_->isVisible(), !opened);
     if (opened) QCOMPARE(main_->windowTitle(), QStringLiteral("Японский кроссворд (other) - 2x3"));
+  }
+
+  void aTextFileAfterNewOpensAnEmptyFieldOfTheLastSize() {
+    std::ofstream(session_->path("notes.txt")) << "x";
+    showActive();
+    form_->ButtonOKClick();
+    main_->NNewClick();
+    (*platform_)->openNames = {QString::fromStdString(session_->path("notes.txt"))};
+    form_->ButtonLoadClick();
+    QVERIFY(main_->isVisible());
+    QCOMPARE(main_->field()->model().dims(), (Dimensions{31, 24, 4, 4}));
+    QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
+    QCOMPARE(main_->windowTitle(), QStringLiteral("Японский кроссворд - 31x24"));
   }
 
   void aDropOpensOnlyACrosswordFile_data() {
