@@ -284,17 +284,6 @@ class TParametersFormTest : public QObject {
     if (part == "edit") QCOMPARE(QApplication::focusWidget(), edit->editBox());
   }
 
-  void theWheelStopsAtTheBounds() {
-    showActive();
-    TEditNumKt* edit = number("EditRow");
-    edit->setValue(100);
-    wheel(edit->editBox(), 120);
-    QCOMPARE(edit->editBox()->text(), QStringLiteral("100"));
-    edit->setValue(1);
-    wheel(edit->editBox(), -120);
-    QCOMPARE(edit->editBox()->text(), QStringLiteral("1"));
-  }
-
   void optionsSurviveARestart() {
     Maximize = false;
     IndErr = false;
