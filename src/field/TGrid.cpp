@@ -119,10 +119,16 @@ QRect TGrid::drawText(QPainter& painter, const Rect& box, const QString& text,
   return drawn.toAlignedRect();
 }
 
-QRect TGrid::drawCell(QPainter& painter, int x, int y) {
-  if (!model_.inTable(x, y)) return {};
+const TCell* TGrid::cellWithRegion(int x, int y) const {
+  if (!model_.allocated() || !model_.inTable(x, y)) return nullptr;
   const TCell& cell = model_.cell(x, y);
-  if (!cell.region.exists() || cell.Kind == ckNone) return {};
+  return cell.region.exists() ? &cell : nullptr;
+}
+
+QRect TGrid::drawCell(QPainter& painter, int x, int y) {
+  const TCell* found = cellWithRegion(x, y);
+  if (!found || found->Kind == ckNone) return {};
+  const TCell& cell = *found;
   const QRect box = toQRect(cell.region.box);
   painter.fillRect(box, cellFillColor(cell));
   if (CurrentMode != kViewMode) frameBox(painter, box, cellFrameColor(cell));
@@ -136,14 +142,34 @@ QRect TGrid::drawCell(QPainter& painter, int x, int y) {
 }
 
 QRect TGrid::drawIndicator(QPainter& painter, int x, int y, const QColor& color) {
-  if (!model_.inTable(x, y)) return {};
-  const Region& region = model_.cell(x, y).region;
-  if (region.shape != Region::Shape::Ellipse) return {};
-  const QRect box = toQRect(region.box);
+  const TCell* cell = cellWithRegion(x, y);
+  if (!cell || cell->region.shape != Region::Shape::Ellipse) return {};
+  const QRect box = toQRect(cell->region.box);
   painter.setPen(Qt::NoPen);
   painter.setBrush(color);
   painter.drawEllipse(box);
   return box;
+}
+
+QRect TGrid::drawColumnIndicator(QPainter& painter, int x, bool inStatusColour) {
+  if (!model_.inTable(x, 0)) return {};
+  const int status = inStatusColour ? model_.columnStatus(x) : lsIncomplete;
+  return drawIndicator(painter, x, 0, indicatorColor(status));
+}
+
+QRect TGrid::drawRowIndicator(QPainter& painter, int y, bool inStatusColour) {
+  if (!model_.inTable(0, y)) return {};
+  const int status = inStatusColour ? model_.rowStatus(y) : lsIncomplete;
+  return drawIndicator(painter, 0, y, indicatorColor(status));
+}
+
+QRect TGrid::drawIndicators(QPainter& painter, bool inStatusColour) {
+  QRect touched;
+  for (int x = model_.firstPictureX(); x < model_.W1(); ++x)
+    touched |= drawColumnIndicator(painter, x, inStatusColour);
+  for (int y = model_.firstPictureY(); y < model_.H1(); ++y)
+    touched |= drawRowIndicator(painter, y, inStatusColour);
+  return touched;
 }
 
 void TGrid::drawField(QPainter& painter) {
@@ -154,46 +180,35 @@ void TGrid::drawField(QPainter& painter) {
   }
   for (int x = 1; x < model_.W1(); ++x)
     for (int y = 1; y < model_.H1(); ++y) drawCell(painter, x, y);
-  if (!IndErr) return;
-  for (int x = model_.firstPictureX(); x < model_.W1(); ++x)
-    drawIndicator(painter, x, 0, indicatorColor(model_.columnStatus(x)));
-  for (int y = model_.firstPictureY(); y < model_.H1(); ++y)
-    drawIndicator(painter, 0, y, indicatorColor(model_.rowStatus(y)));
+  if (IndErr) drawIndicators(painter, /*inStatusColour=*/true);
 }
 
+bool TGrid::canPaint() const { return !image_.isNull() && model_.allocated(); }
+
 void TGrid::PaintCell(int x, int y) {
-  if (image_.isNull()) return;
+  if (!canPaint()) return;
   QPainter painter(&image_);
   update(drawCell(painter, x, y));
 }
 
 void TGrid::PaintField() {
-  if (image_.isNull() || !model_.allocated()) return;
+  if (!canPaint()) return;
   QPainter painter(&image_);
   drawField(painter);
   update();
 }
 
-void TGrid::paintIndicatorsOf(int x, int y, bool inStatusColours) {
-  if (image_.isNull() || !model_.allocated()) return;
-  const bool columnInTable = model_.inTable(x, 0);
-  const bool rowInTable = model_.inTable(0, y);
-  const int columnStatus = columnInTable && inStatusColours ? model_.columnStatus(x) : lsIncomplete;
-  const int rowStatus = rowInTable && inStatusColours ? model_.rowStatus(y) : lsIncomplete;
-  QPainter painter(&image_);
-  if (columnInTable) update(drawIndicator(painter, x, 0, indicatorColor(columnStatus)));
-  if (rowInTable) update(drawIndicator(painter, 0, y, indicatorColor(rowStatus)));
-}
-
 void TGrid::PaintIndicators(int x, int y) {
-  if (IndErr) paintIndicatorsOf(x, y, /*inStatusColours=*/true);
+  if (!IndErr || !canPaint()) return;
+  QPainter painter(&image_);
+  update(drawColumnIndicator(painter, x, /*inStatusColour=*/true));
+  update(drawRowIndicator(painter, y, /*inStatusColour=*/true));
 }
 
 void TGrid::ClearIndicators() {
-  for (int x = model_.firstPictureX(); x < model_.W1(); ++x)
-    paintIndicatorsOf(x, model_.dims().CapRowCount, /*inStatusColours=*/false);
-  for (int y = model_.firstPictureY(); y < model_.H1(); ++y)
-    paintIndicatorsOf(model_.dims().CapColCount, y, /*inStatusColours=*/false);
+  if (!canPaint()) return;
+  QPainter painter(&image_);
+  update(drawIndicators(painter, /*inStatusColour=*/false));
 }
 
 QRect TGrid::drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip) {
@@ -211,7 +226,7 @@ QRect TGrid::drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos 
 
 void TGrid::PaintDigitalCross() {
   const CellPos hover = model_.HoverCell;
-  if (image_.isNull() || !model_.allocated() || !model_.isPicture(hover.x, hover.y)) return;
+  if (!canPaint() || !model_.isPicture(hover.x, hover.y)) return;
   crossShown_ = true;
   QPainter painter(&image_);
   update(drawRuns(painter, {hover.x, model_.firstPictureY()}, 0, 1, hover));
@@ -219,7 +234,7 @@ void TGrid::PaintDigitalCross() {
 }
 
 void TGrid::repaintClueCellsOfLines(int x, int y, bool highlighted) {
-  if (!model_.allocated()) return;
+  if (!canPaint()) return;
   const auto repaint = [&](int cx, int cy) {
     if (!model_.isClue(cx, cy)) return;
     TCell& cell = model_.cell(cx, cy);

@@ -97,15 +97,23 @@ class TGrid : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The cell at (x, y) if the table has one there and it has a region; else null.
+  const TCell* cellWithRegion(int x, int y) const;
   // Drawing into the image, for callers that hold the painter; each returns what it touched.
   QRect drawCell(QPainter& painter, int x, int y);
   QRect drawIndicator(QPainter& painter, int x, int y, const QColor& color);
+  // The indicator of column x (row y) in its line's status colour or neutral; nothing for an
+  // index outside the table.
+  QRect drawColumnIndicator(QPainter& painter, int x, bool inStatusColour);
+  QRect drawRowIndicator(QPainter& painter, int y, bool inStatusColour);
+  QRect drawIndicators(QPainter& painter, bool inStatusColour);
   // Digital cross digits from cell `first` in steps of (dx, dy) to the table's edge, each run
   // compared with the cell one step before; the cell at `skip` gets none.
   QRect drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip);
   QRect drawText(QPainter& painter, const Rect& box, const QString& text, const QColor& color);
   void drawField(QPainter& painter);
-  void paintIndicatorsOf(int x, int y, bool inStatusColours);
+  // True iff there is an image to draw into and a table to draw from.
+  bool canPaint() const;
   void repaintClueCellsOfLines(int x, int y, bool highlighted);
   // Clears the image to the panel background, then draws the field if WindowActive or PaintOn.
   void fullPaint();

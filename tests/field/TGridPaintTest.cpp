@@ -1,9 +1,11 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QtTest>
+#include <random>
 #include <set>
 
 #include "field/CellFont.h"
+#include "files/CrosswordFile.h"
 #include "field/TGrid.h"
 #include "mainwindow/MainState.h"
 #include "model/Dimensions.h"
@@ -364,6 +366,39 @@ class TGridPaintTest : public QObject {
     QCOMPARE(field.fillOf(3, 1), drawn ? QColor(255, 255, 0) : buttonFace());
   }
 
+  void everyCellOfAHundredByHundredPuzzleIsPaintedInItsColour() {
+    CurrentMode = kSolvingMode;
+    HeaderColor = buttonFace();
+    CellSize = 7;
+    ReadResult read = readCrosswordFile(JCW_PUZZLES_DIR "/jcw/gen-rand-100x100-d50-s3.jcw");
+    QVERIFY2(read.crossword, read.error.c_str());
+    Crossword& crossword = *read.crossword;
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x)
+      for (int y = crossword.firstPictureY(); y < crossword.H1(); ++y)
+        crossword.cell(x, y).State = static_cast<std::uint8_t>(random() % 3);
+    test::ScopedScriptedPlatform platform;
+    TGrid grid;
+    grid.setModel(std::move(crossword));
+    grid.BuildCellRegions();
+    grid.PaintField();
+
+    const Crossword& model = grid.model();
+    const QColor fills[] = {buttonFace(), QColor(0, 0, 0), QColor(255, 255, 255)};
+    for (int x = model.firstPictureX(); x < model.W1(); ++x) {
+      for (int y = model.firstPictureY(); y < model.H1(); ++y) {
+        const Rect b = model.cell(x, y).region.box;
+        QVERIFY2(grid.image().pixelColor(b.left + 3, b.top + 3) == fills[model.cell(x, y).State],
+                 qPrintable(QStringLiteral("cell %1,%2 seed %3").arg(x).arg(y).arg(seed)));
+      }
+    }
+    const QSize size = grid.fieldSize();
+    QCOMPARE(grid.image().pixelColor(size.width() - 1, size.height() - 1), QColor(96, 96, 96));
+    QCOMPARE(grid.image().pixelColor(size.width() - 4, size.height() - 4),
+             fills[model.cell(model.W1() - 1, model.H1() - 1).State]);
+  }
+
   void cellsWithoutRegionPaintNothing_data() {
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
@@ -380,6 +415,28 @@ class TGridPaintTest : public QObject {
     const QImage before = field.grid.image();
     field.grid.PaintCell(x, y);
     QCOMPARE(field.grid.image(), before);
+  }
+
+  void aFieldWithoutATablePaintsNothing() {
+    test::ScopedScriptedPlatform platform;
+    TGrid grid;
+    grid.resize(100, 100);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.repaint();
+    const QImage before = grid.image();
+    QCOMPARE(before.size(), QSize(100, 100));
+    grid.BuildCellRegions();
+    grid.PaintCell(0, 0);
+    grid.PaintField();
+    grid.PaintIndicators(0, 0);
+    grid.ClearIndicators();
+    grid.PaintDigitalCross();
+    grid.highlightLines(0, 0);
+    grid.removeHighlight(0, 0);
+    QCOMPARE(grid.image(), before);
+    QCOMPARE(grid.CellAtPoint(5, 5), (CellPos{0, 0}));
+    QCOMPARE(grid.fieldSize(), QSize());
   }
 
   void freedRegionsPaintNothing() {
