@@ -14,6 +14,7 @@
 
 #include "solver/LineEnumeration.h"
 #include "solver/LineSolver.h"
+#include "SolverText.h"
 #include "solver/LineState.h"
 
 namespace jcw {
@@ -24,12 +25,6 @@ constexpr int kExhaustiveLength = 8;
 std::string cluesText(const std::vector<int>& clues) {
   std::string text;
   for (int clue : clues) text += std::to_string(clue) + " ";
-  return text;
-}
-
-std::string cellsText(const std::vector<std::uint8_t>& cells) {
-  std::string text;
-  for (std::uint8_t cell : cells) text += cell == wcFilled ? '#' : cell == wcEmpty ? '.' : '?';
   return text;
 }
 
@@ -51,7 +46,7 @@ class Comparison {
     const bool same = fits == fastFits &&
                       std::equal(all_.begin(), all_.begin() + length, fastAll_.begin()) &&
                       std::equal(any_.begin(), any_.begin() + length, fastAny_.begin());
-    EXPECT_TRUE(same) << "clues " << cluesText(clues) << "line " << cellsText(cells)
+    EXPECT_TRUE(same) << "clues " << cluesText(clues) << "line " << test::lineText(cells)
                       << " length " << length;
     return fits;
   }
