@@ -7,77 +7,91 @@ namespace jcw {
 void LineSolver::reserve(int maxLength, int maxBlocks) {
   const std::size_t cells = static_cast<std::size_t>(maxLength) + 1;
   const std::size_t table = (static_cast<std::size_t>(maxBlocks) + 1) * (cells + 1);
-  mayFill_.reserve(cells);
   mayEmpty_.reserve(cells);
-  knownEmptyBefore_.reserve(cells + 1);
+  fillableRun_.reserve(cells + 1);
+  firstEnd_.reserve(static_cast<std::size_t>(maxBlocks) + 1);
   reachLeft_.reserve(table);
   reachRight_.reserve(table);
   fillCoverage_.reserve(cells + 1);
   canEmpty_.reserve(cells);
 }
 
-void LineSolver::prepare(const LineState& line, LineView cells) {
+bool LineSolver::prepare(const LineState& line, LineView cells) {
   cells_ = line.Length + 1;
-  stride_ = cells_ + 1;
   blocks_ = line.blockCount();
-  mayFill_.resize(cells_);
+  firstEnd_.resize(blocks_ + 1);
+  firstEnd_[0] = 0;
+  for (int j = 0; j < blocks_; ++j) firstEnd_[j + 1] = firstEnd_[j] + line.Blocks[j].Size + 1;
+  slack_ = cells_ - firstEnd_[blocks_];
+  if (slack_ < 0) return false;
   mayEmpty_.resize(cells_);
-  knownEmptyBefore_.resize(cells_ + 1);
-  knownEmptyBefore_[0] = 0;
-  for (int k = 0; k < cells_; ++k) {
+  fillableRun_.resize(cells_ + 1);
+  fillableRun_[cells_] = 0;
+  for (int k = cells_ - 1; k >= 0; --k) {
     const std::uint8_t known = k < line.Length ? cells[k] : std::uint8_t{wcEmpty};
-    mayFill_[k] = known != wcEmpty;
     mayEmpty_[k] = known != wcFilled;
-    knownEmptyBefore_[k + 1] = knownEmptyBefore_[k] + (known == wcEmpty);
+    fillableRun_[k] = known == wcEmpty ? 0 : fillableRun_[k + 1] + 1;
   }
-  const std::size_t table = static_cast<std::size_t>(blocks_ + 1) * stride_;
+  const std::size_t table = static_cast<std::size_t>(blocks_ + 1) * (slack_ + 1);
   reachLeft_.assign(table, 0);
   reachRight_.assign(table, 0);
   fillCoverage_.assign(cells_ + 1, 0);
   canEmpty_.assign(cells_, 0);
+  return true;
 }
 
-// A block of `size` with its gap fits from cell p: the block's cells may be filled, the gap
-// cell may be empty.
+// The extended line's last cell is known empty, so a fillable run never passes it and the gap
+// cell after a fitting block is always inside the line.
 bool LineSolver::blockFits(int size, int p) const {
-  return p + size < cells_ && knownEmptyBefore_[p + size] == knownEmptyBefore_[p] &&
-         mayEmpty_[p + size];
+  return fillableRun_[p] >= size && mayEmpty_[p + size];
 }
 
 void LineSolver::reachFromLeft(const LineState& line) {
-  reachLeft_[0] = 1;
-  for (int j = 0; j <= blocks_; ++j) {
-    std::uint8_t* row = &reachLeft_[j * stride_];
-    const int size = j > 0 ? line.Blocks[j - 1].Size : 0;
-    for (int i = 1; i <= cells_; ++i) {
-      const bool skipEmpty = row[i - 1] && mayEmpty_[i - 1];
-      const int p = i - size - 1;
-      const bool endBlock = j > 0 && p >= 0 && left(j - 1, p) && blockFits(size, p);
-      row[i] = skipEmpty || endBlock;
+  std::uint8_t* row = windowRow(reachLeft_, 0);
+  row[0] = 1;
+  for (int t = 1; t <= slack_; ++t) row[t] = row[t - 1] && mayEmpty_[t - 1];
+  for (int j = 1; j <= blocks_; ++j) {
+    const std::uint8_t* previous = row;
+    row = windowRow(reachLeft_, j);
+    const int size = line.Blocks[j - 1].Size;
+    for (int t = 0; t <= slack_; ++t) {
+      const int i = firstEnd_[j] + t;
+      const bool skipEmpty = t > 0 && row[t - 1] && mayEmpty_[i - 1];
+      const bool endBlock = previous[t] && blockFits(size, firstEnd_[j - 1] + t);
+      row[t] = skipEmpty || endBlock;
     }
   }
 }
 
 void LineSolver::reachFromRight(const LineState& line) {
-  reachRight_[blocks_ * stride_ + cells_] = 1;
-  for (int j = blocks_; j >= 0; --j) {
-    std::uint8_t* row = &reachRight_[j * stride_];
-    const int size = j < blocks_ ? line.Blocks[j].Size : 0;
-    for (int i = cells_ - 1; i >= 0; --i) {
-      const bool skipEmpty = row[i + 1] && mayEmpty_[i];
-      const bool startBlock = j < blocks_ && blockFits(size, i) && right(j + 1, i + size + 1);
-      row[i] = skipEmpty || startBlock;
+  std::uint8_t* row = windowRow(reachRight_, blocks_);
+  row[slack_] = 1;
+  for (int t = slack_ - 1; t >= 0; --t)
+    row[t] = row[t + 1] && mayEmpty_[firstEnd_[blocks_] + t];
+  for (int j = blocks_ - 1; j >= 0; --j) {
+    const std::uint8_t* next = row;
+    row = windowRow(reachRight_, j);
+    const int size = line.Blocks[j].Size;
+    for (int t = slack_; t >= 0; --t) {
+      const int i = firstEnd_[j] + t;
+      const bool skipEmpty = t < slack_ && row[t + 1] && mayEmpty_[i];
+      const bool startBlock = next[t] && blockFits(size, i);
+      row[t] = skipEmpty || startBlock;
     }
   }
 }
 
 void LineSolver::collectCellOptions(const LineState& line) {
   for (int j = 0; j <= blocks_; ++j) {
+    const std::uint8_t* fromLeft = windowRow(reachLeft_, j);
+    const std::uint8_t* fromRight = windowRow(reachRight_, j);
+    const std::uint8_t* nextFromRight = j < blocks_ ? windowRow(reachRight_, j + 1) : nullptr;
     const int size = j < blocks_ ? line.Blocks[j].Size : 0;
-    for (int i = 0; i < cells_; ++i) {
-      if (!left(j, i)) continue;
-      if (mayEmpty_[i] && right(j, i + 1)) canEmpty_[i] = 1;
-      if (j < blocks_ && blockFits(size, i) && right(j + 1, i + size + 1)) {
+    for (int t = 0; t <= slack_; ++t) {
+      if (!fromLeft[t]) continue;
+      const int i = firstEnd_[j] + t;
+      if (t < slack_ && fromRight[t + 1] && mayEmpty_[i]) canEmpty_[i] = 1;
+      if (nextFromRight && nextFromRight[t] && blockFits(size, i)) {
         ++fillCoverage_[i];
         --fillCoverage_[i + size];
         canEmpty_[i + size] = 1;
@@ -90,10 +104,9 @@ bool LineSolver::solve(const LineState& line, LineView cells, std::span<std::uin
                        std::span<std::uint8_t> filledInAny) {
   std::fill_n(filledInAll.begin(), line.Length, std::uint8_t{1});
   std::fill_n(filledInAny.begin(), line.Length, std::uint8_t{0});
-  if (!line.Fits) return false;
-  prepare(line, cells);
+  if (!line.Fits || !prepare(line, cells)) return false;
   reachFromLeft(line);
-  if (!left(blocks_, cells_)) return false;
+  if (!windowRow(reachLeft_, blocks_)[slack_]) return false;
   reachFromRight(line);
   collectCellOptions(line);
   int coverage = 0;

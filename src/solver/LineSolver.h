@@ -6,7 +6,9 @@
 //   empty* (block_0 gap) empty* (block_1 gap) ... empty* (block_m-1 gap) empty*
 // where block_j is Size_j filled cells and gap one empty cell; a size-0 block is then just its
 // gap. Reachability over (cells read, blocks placed) from the left and from the right tells for
-// every cell whether some fitting placement fills it and whether some leaves it empty.
+// every cell whether some fitting placement fills it and whether some leaves it empty. Only the
+// cells between a block's leftmost and rightmost position are visited, so the cost is blocks
+// times the line's free cells.
 //
 // The object owns its work buffers so that a sweep allocates nothing per line. Single-threaded.
 
@@ -30,20 +32,25 @@ class LineSolver {
              std::span<std::uint8_t> filledInAny);
 
  private:
-  void prepare(const LineState& line, LineView cells);
+  bool prepare(const LineState& line, LineView cells);
   bool blockFits(int size, int p) const;
+  std::uint8_t* windowRow(std::vector<std::uint8_t>& table, int j) {
+    return table.data() + static_cast<std::size_t>(j) * (slack_ + 1);
+  }
   void reachFromLeft(const LineState& line);
   void reachFromRight(const LineState& line);
   void collectCellOptions(const LineState& line);
-  bool left(int j, int i) const { return reachLeft_[j * stride_ + i] != 0; }
-  bool right(int j, int i) const { return reachRight_[j * stride_ + i] != 0; }
 
-  int cells_ = 0;    // cells of the extended line (the line plus its trailing empty cell)
-  int stride_ = 0;   // cells_ + 1
+  int cells_ = 0;   // cells of the extended line (the line plus its trailing empty cell)
   int blocks_ = 0;
-  std::vector<std::uint8_t> mayFill_, mayEmpty_;  // per cell of the extended line
-  std::vector<int> knownEmptyBefore_;  // known-empty cells among the first k
-  // reachLeft_[j][i]: the first i cells can hold the first j blocks, each with its gap.
+  int slack_ = 0;   // cells_ minus what all blocks with their gaps need
+  // firstEnd_[j]: cells that blocks 0..j-1 with their gaps need. Blocks 0..j-1 of any placement
+  // end (gaps included) between cell firstEnd_[j] and firstEnd_[j] + slack_, so the tables keep
+  // row j only for that window: entry t stands for cell i = firstEnd_[j] + t.
+  std::vector<int> firstEnd_;
+  std::vector<std::uint8_t> mayEmpty_;  // per cell of the extended line
+  std::vector<int> fillableRun_;        // cells from k on that are not known empty
+  // reachLeft_[j][i]: the first i cells can hold blocks 0..j-1, each with its gap.
   // reachRight_[j][i]: the cells from i on can hold blocks j.. with their gaps.
   std::vector<std::uint8_t> reachLeft_, reachRight_;
   std::vector<int> fillCoverage_;  // difference array: placements of blocks over cells

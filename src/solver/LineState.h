@@ -28,6 +28,8 @@ struct LineState {
   // False when the clues need more cells than the line has; Blocks then holds only the
   // terminating entry and no placement fits.
   bool Fits = true;
+  // The line's cells may have changed since it was last solved; cleared by solving it.
+  bool Stale = true;
 
   int blockCount() const { return static_cast<int>(Blocks.size()) - 1; }
 };
