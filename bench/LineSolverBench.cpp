@@ -48,7 +48,7 @@ Line randomLine(std::mt19937& random, double known) {
 
 void solveLines(benchmark::State& bench, std::vector<Line>& lines) {
   LineSolver solver;
-  solver.reserve(kLength, kLength);
+  solver.reserve(kLength);
   std::vector<std::uint8_t> all(kLength), any(kLength);
   std::size_t next = 0;
   for (auto _ : bench) {

@@ -1,121 +1,142 @@
 #include "solver/LineSolver.h"
 
-#include <algorithm>
-
 namespace jcw {
 
-void LineSolver::reserve(int maxLength, int maxBlocks) {
-  const std::size_t cells = static_cast<std::size_t>(maxLength) + 1;
-  const std::size_t table = (static_cast<std::size_t>(maxBlocks) + 1) * (cells + 1);
-  mayEmpty_.reserve(cells);
-  fillableRun_.reserve(cells + 1);
-  firstEnd_.reserve(static_cast<std::size_t>(maxBlocks) + 1);
-  reachLeft_.reserve(table);
-  reachRight_.reserve(table);
-  fillCoverage_.reserve(cells + 1);
-  canEmpty_.reserve(cells);
+namespace {
+
+using Bits = LineSolver::Bits;
+
+Bits lowBits(int count) { return (Bits{1} << count) - 1; }
+
+// Bits p such that cells p .. p+size-1 are all in `cells`.
+Bits runStarts(Bits cells, int size) {
+  Bits result = ~Bits{0};
+  Bits run = cells;  // starts of runs of `width` cells
+  for (int width = 1, offset = 0; size > 0; width *= 2) {
+    if (size & 1) {
+      result &= run >> offset;
+      offset += width;
+    }
+    size >>= 1;
+    if (size > 0) run &= run >> width;
+  }
+  return result;
+}
+
+// Cells covered by a block of `size` starting at any bit of `starts`.
+Bits spread(Bits starts, int size) {
+  Bits result = 0;
+  Bits covered = starts;  // cells within `width` after a start
+  for (int width = 1, offset = 0; size > 0; width *= 2) {
+    if (size & 1) {
+      result |= covered << offset;
+      offset += width;
+    }
+    size >>= 1;
+    if (size > 0) covered |= covered << width;
+  }
+  return result;
+}
+
+// Bits reachable from `seeds` by steps t -> t+1 into bits of `pass` (seeds included).
+Bits fillUp(Bits seeds, Bits pass, int span) {
+  for (int step = 1; step <= span; step *= 2) {
+    seeds |= pass & (seeds << step);
+    pass &= pass << step;
+  }
+  return seeds;
+}
+
+// Bits reachable from `seeds` by steps t+1 -> t into bits of `pass` (seeds included).
+Bits fillDown(Bits seeds, Bits pass, int span) {
+  for (int step = 1; step <= span; step *= 2) {
+    seeds |= pass & (seeds >> step);
+    pass &= pass >> step;
+  }
+  return seeds;
+}
+
+}  // namespace
+
+void LineSolver::reserve(int maxBlocks) {
+  const std::size_t entries = static_cast<std::size_t>(maxBlocks) + 1;
+  firstEnd_.reserve(entries);
+  fits_.reserve(entries);
+  reachLeft_.reserve(entries);
 }
 
 bool LineSolver::prepare(const LineState& line, LineView cells) {
-  cells_ = line.Length + 1;
   blocks_ = line.blockCount();
   firstEnd_.resize(blocks_ + 1);
   firstEnd_[0] = 0;
   for (int j = 0; j < blocks_; ++j) firstEnd_[j + 1] = firstEnd_[j] + line.Blocks[j].Size + 1;
-  slack_ = cells_ - firstEnd_[blocks_];
+  slack_ = line.Length + 1 - firstEnd_[blocks_];
   if (slack_ < 0) return false;
-  mayEmpty_.resize(cells_);
-  fillableRun_.resize(cells_ + 1);
-  fillableRun_[cells_] = 0;
-  for (int k = cells_ - 1; k >= 0; --k) {
-    const std::uint8_t known = k < line.Length ? cells[k] : std::uint8_t{wcEmpty};
-    mayEmpty_[k] = known != wcFilled;
-    fillableRun_[k] = known == wcEmpty ? 0 : fillableRun_[k + 1] + 1;
+  window_ = lowBits(slack_ + 1);
+  mayEmpty_ = Bits{1} << line.Length;
+  mayFill_ = 0;
+  for (int k = 0; k < line.Length; ++k) {
+    mayEmpty_ |= Bits{cells[k] != wcFilled} << k;
+    mayFill_ |= Bits{cells[k] != wcEmpty} << k;
   }
-  const std::size_t table = static_cast<std::size_t>(blocks_ + 1) * (slack_ + 1);
-  reachLeft_.assign(table, 0);
-  reachRight_.assign(table, 0);
-  fillCoverage_.assign(cells_ + 1, 0);
-  canEmpty_.assign(cells_, 0);
+  fits_.resize(blocks_);
+  reachLeft_.resize(blocks_ + 1);
+  for (int j = 0; j < blocks_; ++j) {
+    const int size = line.Blocks[j].Size;
+    fits_[j] = ((runStarts(mayFill_, size) & (mayEmpty_ >> size)) >> firstEnd_[j]) & window_;
+  }
   return true;
 }
 
-// The extended line's last cell is known empty, so a fillable run never passes it and the gap
-// cell after a fitting block is always inside the line.
-bool LineSolver::blockFits(int size, int p) const {
-  return fillableRun_[p] >= size && mayEmpty_[p + size];
-}
-
-void LineSolver::reachFromLeft(const LineState& line) {
-  std::uint8_t* row = windowRow(reachLeft_, 0);
-  row[0] = 1;
-  for (int t = 1; t <= slack_; ++t) row[t] = row[t - 1] && mayEmpty_[t - 1];
-  for (int j = 1; j <= blocks_; ++j) {
-    const std::uint8_t* previous = row;
-    row = windowRow(reachLeft_, j);
-    const int size = line.Blocks[j - 1].Size;
-    for (int t = 0; t <= slack_; ++t) {
-      const int i = firstEnd_[j] + t;
-      const bool skipEmpty = t > 0 && row[t - 1] && mayEmpty_[i - 1];
-      const bool endBlock = previous[t] && blockFits(size, firstEnd_[j - 1] + t);
-      row[t] = skipEmpty || endBlock;
-    }
-  }
-}
-
-void LineSolver::reachFromRight(const LineState& line) {
-  std::uint8_t* row = windowRow(reachRight_, blocks_);
-  row[slack_] = 1;
-  for (int t = slack_ - 1; t >= 0; --t)
-    row[t] = row[t + 1] && mayEmpty_[firstEnd_[blocks_] + t];
-  for (int j = blocks_ - 1; j >= 0; --j) {
-    const std::uint8_t* next = row;
-    row = windowRow(reachRight_, j);
-    const int size = line.Blocks[j].Size;
-    for (int t = slack_; t >= 0; --t) {
-      const int i = firstEnd_[j] + t;
-      const bool skipEmpty = t < slack_ && row[t + 1] && mayEmpty_[i];
-      const bool startBlock = next[t] && blockFits(size, i);
-      row[t] = skipEmpty || startBlock;
-    }
-  }
-}
-
-void LineSolver::collectCellOptions(const LineState& line) {
+// reachLeft_[j] holds t when the first firstEnd_[j] + t cells can hold blocks 0..j-1 with their
+// gaps: block j-1's gap ends there, or the cell before may be empty and t-1 was reachable.
+void LineSolver::reachFromLeft() {
+  Bits reach = 1;
   for (int j = 0; j <= blocks_; ++j) {
-    const std::uint8_t* fromLeft = windowRow(reachLeft_, j);
-    const std::uint8_t* fromRight = windowRow(reachRight_, j);
-    const std::uint8_t* nextFromRight = j < blocks_ ? windowRow(reachRight_, j + 1) : nullptr;
-    const int size = j < blocks_ ? line.Blocks[j].Size : 0;
-    for (int t = 0; t <= slack_; ++t) {
-      if (!fromLeft[t]) continue;
-      const int i = firstEnd_[j] + t;
-      if (t < slack_ && fromRight[t + 1] && mayEmpty_[i]) canEmpty_[i] = 1;
-      if (nextFromRight && nextFromRight[t] && blockFits(size, i)) {
-        ++fillCoverage_[i];
-        --fillCoverage_[i + size];
-        canEmpty_[i + size] = 1;
-      }
-    }
+    const Bits pass = ((mayEmpty_ << 1) >> firstEnd_[j]) & window_;
+    reach = fillUp(reach, pass, slack_);
+    reachLeft_[j] = reach;
+    if (j < blocks_) reach &= fits_[j];  // block j placed: the same t, the next window
   }
+}
+
+// Walks the same windows from the right; where both directions meet, the cells between are
+// possible in some fitting placement.
+void LineSolver::reachFromRightAndCollect(const LineState& line) {
+  Bits reach = Bits{1} << slack_;
+  for (int j = blocks_; j >= 0; --j) {
+    const Bits pass = (mayEmpty_ >> firstEnd_[j]) & window_;
+    if (j < blocks_) {
+      const Bits starts = reach & fits_[j] & reachLeft_[j];  // reach holds blocks j+1..
+      const int size = line.Blocks[j].Size;
+      canFill_ |= spread(starts << firstEnd_[j], size);
+      canEmpty_ |= starts << (firstEnd_[j] + size);
+      reach &= fits_[j];
+    }
+    reach = fillDown(reach, pass, slack_);
+    canEmpty_ |= (reachLeft_[j] & (reach >> 1) & pass) << firstEnd_[j];
+  }
+}
+
+bool LineSolver::findPlacements(const LineState& line, LineView cells) {
+  if (!line.Fits || !prepare(line, cells)) return false;
+  reachFromLeft();
+  if (!(reachLeft_[blocks_] >> slack_ & 1)) return false;
+  reachFromRightAndCollect(line);
+  return true;
 }
 
 bool LineSolver::solve(const LineState& line, LineView cells, std::span<std::uint8_t> filledInAll,
                        std::span<std::uint8_t> filledInAny) {
-  std::fill_n(filledInAll.begin(), line.Length, std::uint8_t{1});
-  std::fill_n(filledInAny.begin(), line.Length, std::uint8_t{0});
-  if (!line.Fits || !prepare(line, cells)) return false;
-  reachFromLeft(line);
-  if (!windowRow(reachLeft_, blocks_)[slack_]) return false;
-  reachFromRight(line);
-  collectCellOptions(line);
-  int coverage = 0;
+  canFill_ = 0;
+  canEmpty_ = 0;
+  const bool fits = findPlacements(line, cells);
+  // With no fitting placement both buffers keep their start values, 1 and 0.
   for (int k = 0; k < line.Length; ++k) {
-    coverage += fillCoverage_[k];
-    if (coverage > 0) filledInAny[k] = 2;
-    if (canEmpty_[k]) filledInAll[k] = 2;
+    filledInAll[k] = static_cast<std::uint8_t>(1 + (canEmpty_ >> k & 1));
+    filledInAny[k] = static_cast<std::uint8_t>(2 * (canFill_ >> k & 1));
   }
-  return true;
+  return fits;
 }
 
 }  // namespace jcw

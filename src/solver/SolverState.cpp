@@ -85,7 +85,7 @@ void PrepareSolver(SolverState& state, const Crossword& crossword) {
   for (int r = 1; r <= d.RowCount; ++r) ReadRowClues(state.Rows[r - 1], crossword, r);
   state.Changed = false;
   state.Contradiction = false;
-  state.Solver.reserve(longest, std::max(mostBlocks(state.Rows), mostBlocks(state.Columns)));
+  state.Solver.reserve(std::max(mostBlocks(state.Rows), mostBlocks(state.Columns)));
 }
 
 void SweepRows(SolverState& state) {
