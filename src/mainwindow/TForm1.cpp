@@ -243,12 +243,14 @@ void TForm1::NExitClick() { close(); }
 
 void TForm1::SBExitClick() { NExitClick(); }
 
+// The field does nothing unless it is solving with a history.
+void TForm1::NUndoClick() { field_->Undo(); }
+
 // Commands that the file, solver, hint and About work fills in.
 void TForm1::NLoadClick() {}
 void TForm1::NSave0Click() {}
 void TForm1::NSaveAsClick() {}
 void TForm1::NNewClick() {}
-void TForm1::NUndoClick() {}
 void TForm1::NAutoClick() {}
 void TForm1::NHelpClick() {}
 void TForm1::N1Click() {}
