@@ -513,6 +513,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   MinMax(event->size());
 }
 
+// X11 has no messages for the start and end of a move or size loop: every change the user
+// makes feeds MoveLoop, which calls BeginMove at the first and EndMove once the window has been
+// still for kMoveLoopQuietMs. Our own requests, and their late echoes, are no user's changes.
 void TForm1::MinMax(QSize size) {
   if (applyingGeometry_ || echoes_.isEcho(size.width(), size.height(), clock_.elapsed())) return;
   client_ = size;
