@@ -31,10 +31,13 @@ bool writeAll(int fd, std::string_view contents) {
 
 }  // namespace
 
-std::optional<std::string> writeFileAtomically(const fs::path& target, std::string_view contents) {
+std::optional<std::string> writeFileAtomically(const fs::path& target, std::string_view contents,
+                                               MissingDirectories directories) {
   std::error_code ec;
-  if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+  if (directories == MissingDirectories::Create && target.has_parent_path())
+    fs::create_directories(target.parent_path(), ec);
   if (ec) return failure(target, ec.message());
+  if (fs::is_directory(target, ec)) return failure(target, "is a directory");
 
   fs::path temp = target;
   temp += ".tmp-" + std::to_string(::getpid());
@@ -47,6 +50,8 @@ std::optional<std::string> writeFileAtomically(const fs::path& target, std::stri
     fs::remove(temp, ec);
     return failure(target, std::strerror(written ? errno : writeErrno));
   }
+  const fs::file_status old = fs::status(target, ec);
+  if (fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
   fs::rename(temp, target, ec);
   if (ec) {
     std::error_code ignored;

@@ -9,9 +9,12 @@
 
 namespace jcw {
 
-// Writes `contents` to `target`, creating missing parent directories. Returns the error text on
-// failure, when the old file (if any) is left whole and no temporary file is left behind.
-std::optional<std::string> writeFileAtomically(const std::filesystem::path& target,
-                                               std::string_view contents);
+enum class MissingDirectories { Fail, Create };
+
+// Writes `contents` to `target`, keeping the permissions of a file it replaces. Returns the error
+// text on failure, when the old file (if any) is left whole and no temporary file is left behind.
+std::optional<std::string> writeFileAtomically(
+    const std::filesystem::path& target, std::string_view contents,
+    MissingDirectories directories = MissingDirectories::Fail);
 
 }  // namespace jcw

@@ -70,8 +70,10 @@ fs::path mimePackageFile(const fs::path& dataHome) { return dataHome / "mime" / 
 fs::path desktopEntryFile(const fs::path& dataHome) { return dataHome / "applications" / "jcw.desktop"; }
 
 std::optional<std::string> installDesktopAssociation(const fs::path& dataHome, const std::string& exePath) {
-  if (auto error = writeFileAtomically(mimePackageFile(dataHome), mimePackageXml())) return error;
-  return writeFileAtomically(desktopEntryFile(dataHome), desktopEntry(exePath));
+  constexpr auto create = MissingDirectories::Create;
+  if (auto error = writeFileAtomically(mimePackageFile(dataHome), mimePackageXml(), create))
+    return error;
+  return writeFileAtomically(desktopEntryFile(dataHome), desktopEntry(exePath), create);
 }
 
 }  // namespace jcw

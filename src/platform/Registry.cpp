@@ -87,7 +87,8 @@ std::optional<std::string> Registry::writeValue(Hive hive, std::string_view key,
 }
 
 std::optional<std::string> Registry::commit(Hive hive, HiveKeys before) {
-  auto error = writeFileAtomically(hiveFile(directory_, hive), formatRegistryText(keys(hive), hive));
+  auto error = writeFileAtomically(hiveFile(directory_, hive), formatRegistryText(keys(hive), hive),
+                                   MissingDirectories::Create);
   if (error) keys(hive) = std::move(before);
   return error;
 }

@@ -17,10 +17,16 @@ void reportError(const std::optional<std::string>& error) {
   if (error) platform().errorBox(QString::fromStdString(*error));
 }
 
-// Starts `program` detached when it is installed; a missing tool is no error.
+// Starts `program` detached and silenced when it is installed; a missing tool is no error.
 void startIfInstalled(const QString& program, const std::filesystem::path& argument) {
   const QString found = QStandardPaths::findExecutable(program);
-  if (!found.isEmpty()) QProcess::startDetached(found, {QString::fromStdString(argument.string())});
+  if (found.isEmpty()) return;
+  QProcess process;
+  process.setProgram(found);
+  process.setArguments({QString::fromStdString(argument.string())});
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
+  process.startDetached();
 }
 
 }  // namespace

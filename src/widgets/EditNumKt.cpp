@@ -4,8 +4,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Platform.h"

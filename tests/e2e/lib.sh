@@ -5,7 +5,9 @@
 #   write_jcw FILE C R K KR BYTE... a crossword file: dimensions, then the cell bytes
 #   jcw_start ARGS...             start jcw in the background ($JCW_PID)
 #   jcw_wait_startup              wait for the start-up window and give it the focus ($STARTUP_WID)
-#   jcw_wait_window               wait for the main window ($JCW_WID, $WIN_X/Y/W/H)
+#   jcw_wait_box                  wait for a message box over the start-up window ($BOX_WID)
+#   jcw_wait_window [TITLE]       wait for the main window, or the shown window whose title
+#                                 matches the regular expression ($JCW_WID, $WIN_X/Y/W/H)
 #   field_layout C R K KR         the cell size and field offset the window must be using
 #                                 ($CELL, $FIELD_LEFT, $FIELD_TOP, $TOOLS_SIDE)
 #   cell_centre C R               screen point of picture cell (C, R), 1-based ($PX, $PY)
@@ -64,9 +66,26 @@ jcw_wait_startup() {
   xdotool windowfocus --sync "$STARTUP_WID"
 }
 
+# A box titled as the application too, shown while the start-up window stays (the command-line
+# file's clue-sum warning).
+jcw_wait_box() {
+  local w
+  for _ in $(seq 1 100); do
+    for w in $(xdotool search --onlyvisible --name "^Японский кроссворд$" || true); do
+      if [[ $w != "$STARTUP_WID" ]]; then
+        BOX_WID=$w
+        return 0
+      fi
+    done
+    sleep 0.2
+  done
+  fail "no message box appeared"
+}
+
 jcw_wait_window() {
-  JCW_WID=$(timeout 20 xdotool search --sync --onlyvisible --name "^Японский кроссворд.* - " |
-    head -1) || fail "no main window appeared"
+  local title=${1:-"^Японский кроссворд.* - "}
+  JCW_WID=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -1) ||
+    fail "no window titled $title appeared"
   # The window lays itself out and settles after its first show; wait until it stays put.
   local previous="" current
   for _ in $(seq 1 50); do

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "field/MoveCursorEvent.h"
@@ -123,6 +124,19 @@ class FieldKeysTest : public QObject {
     QCOMPARE(textAt(f, kFirstClue), text.toStdString());
     QVERIFY(f.model().Modified && f.host.save);
     QVERIFY(f.host.calls.isEmpty());
+  }
+
+  void spaceDrawsTheCrossThatTheOptionKeepsFromFollowingThePointer() {
+    FieldFixture f(kBlankTwenty, kSolvingMode);
+    DigCr = false;
+    const QPoint at = f.centre(f.picture(4, 4));
+    QMouseEvent move(QEvent::MouseMove, at, f.grid->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(f.grid.get(), &move);
+    QCOMPARE(f.model().HoverCell, f.picture(4, 4));
+    QVERIFY(!f.grid->CrossShown());
+    QTest::keyClick(f.grid.get(), Qt::Key_Space);
+    QVERIFY(f.grid->CrossShown());
   }
 
   void f4SwitchesBetweenOneAndTwoDigits_data() {

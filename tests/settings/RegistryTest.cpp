@@ -89,12 +89,6 @@ TEST_F(RegistryTest, ADamagedFileIsReadAsFarAsValidAndRewrittenWithoutTheDamage)
             "\n[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n\"Kept\"=dword:00000002\n\"New\"=dword:00000003\n");
 }
 
-TEST_F(RegistryTest, AHiveFileThatIsADirectoryReadsAsEmpty) {
-  fs::create_directories(classesFile());
-  const Registry registry(dir_);
-  EXPECT_FALSE(registry.keyExists(kClasses, ".jcw"));
-}
-
 TEST_F(RegistryTest, AFailedWriteIsReportedAndUndoneInMemory) {
   Registry registry(dir_);
   ASSERT_EQ(registry.createKey(kClasses, ".jcw"), std::nullopt);

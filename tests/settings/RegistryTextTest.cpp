@@ -72,17 +72,6 @@ TEST(RegistryText, AFormattedHiveReadsBackEqual) {
   EXPECT_EQ(parseRegistryText(formatRegistryText(keys, kUser), kUser), keys);
 }
 
-TEST(RegistryText, KeysAreWrittenParentsFirstWithTheHeaderLine) {
-  HiveKeys keys;
-  putValue(ensureKey(keys, ".jcw"), text("", "VovivIdiriVezu"));
-  ensureKey(keys, "VovivIdiriVezu\\DefaultIcon");
-  EXPECT_EQ(formatRegistryText(keys, Hive::ClassesRoot),
-            "Windows Registry Editor Version 5.00\n"
-            "\n[HKEY_CLASSES_ROOT\\.jcw]\n@=\"VovivIdiriVezu\"\n"
-            "\n[HKEY_CLASSES_ROOT\\VovivIdiriVezu]\n"
-            "\n[HKEY_CLASSES_ROOT\\VovivIdiriVezu\\DefaultIcon]\n");
-}
-
 TEST(RegistryText, AKeyLineCreatesItsParents) {
   const HiveKeys keys = parseRegistryText("[HKEY_CURRENT_USER\\A\\B\\C]\n", kUser);
   EXPECT_NE(findKey(keys, "A"), nullptr);

@@ -317,11 +317,6 @@ class EditNumKtTest : public QObject {
     QCOMPARE(box()->text(), QStringLiteral("7"));
   }
 
-  void theColorPaintsTheEditBox() {
-    edit_->setColor(Qt::yellow);
-    QCOMPARE(box()->palette().color(QPalette::Base), QColor(Qt::yellow));
-  }
-
  private:
   QLineEdit* box() const { return edit_->editBox(); }
   QToolButton* button(Qt::ArrowType arrow) const {
