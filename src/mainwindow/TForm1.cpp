@@ -10,7 +10,7 @@
 #include "files/CrosswordFile.h"
 #include "mainwindow/CellLayout.h"
 #include "mainwindow/MainState.h"
-#include "mainwindow/StoreOptions.h"
+#include "settings/SettingsSession.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "platform/Platform.h"
