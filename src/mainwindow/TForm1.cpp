@@ -243,12 +243,14 @@ void TForm1::NExitClick() { close(); }
 
 void TForm1::SBExitClick() { NExitClick(); }
 
+// The field does nothing unless it is solving with a history.
+void TForm1::NUndoClick() { field_->Undo(); }
+
 // Commands that the file, solver, hint and About work fills in.
 void TForm1::NLoadClick() {}
 void TForm1::NSave0Click() {}
 void TForm1::NSaveAsClick() {}
 void TForm1::NNewClick() {}
-void TForm1::NUndoClick() {}
 void TForm1::NAutoClick() {}
 void TForm1::NHelpClick() {}
 void TForm1::N1Click() {}
@@ -493,11 +495,9 @@ bool TForm1::FormCloseQuery() {
     else if (answer == Answer::Yes)
       NSave0Click();  // closing goes ahead whatever the save did
   }
-  StoreOptions();
+  StoreOptions();  // in every case, a refused close too
   return allowed;
 }
-
-void TForm1::StoreOptions() { jcw::StoreOptions(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   if (!FormCloseQuery()) {
@@ -513,6 +513,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   MinMax(event->size());
 }
 
+// X11 has no messages for the start and end of a move or size loop: every change the user
+// makes feeds MoveLoop, which calls BeginMove at the first and EndMove once the window has been
+// still for kMoveLoopQuietMs. Our own requests, and their late echoes, are no user's changes.
 void TForm1::MinMax(QSize size) {
   if (applyingGeometry_ || echoes_.isEcho(size.width(), size.height(), clock_.elapsed())) return;
   client_ = size;
