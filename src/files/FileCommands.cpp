@@ -48,6 +48,18 @@ void writeCrossword(TForm1& window) {
   window.SetMode(CurrentMode);
 }
 
+// "Сохранить текущие изменения?" when the field has unsaved changes: Yes saves (and goes on even
+// when Save As was cancelled), No goes on. False iff the user cancelled.
+bool askToSaveChanges(TForm1& window) {
+  if (!window.field()->IsModified()) return true;
+  const Answer answer =
+      platform().messageBox({QStringLiteral("Сохранить текущие изменения?"), kAppTitle,
+                             Buttons::YesNoCancel, Icon::Question, Answer::Yes});
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::Yes) saveCommand(window);
+  return true;
+}
+
 // WMDropFiles of the main window, as an event filter so that the window class stays as it is.
 class MainWindowDrops : public QObject {
  public:
@@ -89,16 +101,6 @@ FileDialogRequest saveDialogRequest() {
 bool LoadProcess(const std::string& name, TForm1& window) {
   if (!loadByExtension(name, window.field()->model())) return false;
   acceptLoadedCrossword(window);
-  return true;
-}
-
-bool askToSaveChanges(TForm1& window) {
-  if (!window.field()->IsModified()) return true;
-  const Answer answer =
-      platform().messageBox({QStringLiteral("Сохранить текущие изменения?"), kAppTitle,
-                             Buttons::YesNoCancel, Icon::Question, Answer::Yes});
-  if (answer == Answer::Cancel) return false;
-  if (answer == Answer::Yes) saveCommand(window);
   return true;
 }
 

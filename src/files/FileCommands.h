@@ -29,10 +29,6 @@ FileDialogRequest saveDialogRequest();
 // warning. Shows no window. True iff the file was loaded; on failure nothing changes.
 bool LoadProcess(const std::string& name, TForm1& window);
 
-// "Сохранить текущие изменения?" when the field has unsaved changes: Yes saves (and goes on even
-// when Save As was cancelled), No goes on. False iff the user cancelled.
-bool askToSaveChanges(TForm1& window);
-
 void loadCommand(TForm1& window);    // NLoadClick
 void saveCommand(TForm1& window);    // NSave0Click
 void saveAsCommand(TForm1& window);  // NSaveAsClick
