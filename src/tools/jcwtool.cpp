@@ -1,7 +1,10 @@
 // jcwtool: the crossword core on the command line.
-//   jcwtool info FILE        describe a crossword as one JSON object
-//   jcwtool resave IN OUT    load IN and write it to OUT with the program's own writer
+//   jcwtool info FILE                      describe a crossword as one JSON object
+//   jcwtool resave IN OUT                  load IN and write it to OUT with the program's own writer
+//   jcwtool solve FILE [--marks] [--steps] line-solve, then describe the result like info
+//   jcwtool test FILE [--marks]            print whether line solving decides one picture
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -9,6 +12,9 @@
 #include <vector>
 
 #include "files/CrosswordFile.h"
+#include "model/PictureText.h"
+#include "solver/SolverRuns.h"
+#include "solver/SolverState.h"
 #include "tools/Report.h"
 
 namespace {
@@ -16,9 +22,13 @@ namespace {
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
 
+using Args = std::vector<std::string>;
+
 int usage() {
   std::cerr << "usage: jcwtool info FILE\n"
-               "       jcwtool resave IN OUT\n";
+               "       jcwtool resave IN OUT\n"
+               "       jcwtool solve FILE [--marks] [--steps]\n"
+               "       jcwtool test FILE [--marks]\n";
   return kUsage;
 }
 
@@ -45,11 +55,74 @@ int resave(const std::string& in, const std::string& out) {
   return 0;
 }
 
+void printPicture(const jcw::Crossword& crossword) {
+  for (const std::string& row : jcw::pictureRows(crossword)) std::cout << row << "\n";
+  std::cout << "\n";
+}
+
+int solve(const std::string& path, bool useMarks, bool steps) {
+  auto crossword = load(path);
+  if (!crossword) return kFailure;
+  jcw::SolverState state;
+  state.UseMarks = useMarks;
+  jcw::PrepareSolver(state, *crossword);
+  jcw::solveByLines(state, [&] {
+    if (!steps) return;
+    jcw::WriteBack(state, *crossword);
+    printPicture(*crossword);
+  });
+  jcw::WriteBack(state, *crossword);
+  std::cout << jcw::crosswordReport(*crossword) << "\n";
+  return 0;
+}
+
+// The message as the program shows it, its line feed and carriage return as one line break.
+std::string asPrinted(std::string message) {
+  for (std::size_t at; (at = message.find("\n\r")) != std::string::npos;) message.erase(at + 1, 1);
+  return message;
+}
+
+int test(const std::string& path, bool useMarks) {
+  const auto crossword = load(path);
+  if (!crossword) return kFailure;
+  jcw::SolverState state;
+  state.UseMarks = useMarks;
+  jcw::PrepareSolver(state, *crossword);
+  std::cout << asPrinted(jcw::testMessage(jcw::runTest(state), useMarks)) << "\n";
+  return 0;
+}
+
+// Splits the words after the command into the file name and the flags; false on anything else.
+bool parseSolveArgs(const Args& words, const Args& allowed, std::string& file, Args& flags) {
+  for (const std::string& word : words) {
+    if (word.starts_with("--")) {
+      if (std::find(allowed.begin(), allowed.end(), word) == allowed.end()) return false;
+      flags.push_back(word);
+    } else {
+      if (!file.empty()) return false;
+      file = word;
+    }
+  }
+  return !file.empty();
+}
+
+bool has(const Args& flags, std::string_view flag) {
+  return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const Args args(argv + 1, argv + argc);
   if (args.size() == 2 && args[0] == "info") return info(args[1]);
   if (args.size() == 3 && args[0] == "resave") return resave(args[1], args[2]);
+  if (args.empty()) return usage();
+  const Args rest(args.begin() + 1, args.end());
+  std::string file;
+  Args flags;
+  if (args[0] == "solve" && parseSolveArgs(rest, {"--marks", "--steps"}, file, flags))
+    return solve(file, has(flags, "--marks"), has(flags, "--steps"));
+  if (args[0] == "test" && parseSolveArgs(rest, {"--marks"}, file, flags))
+    return test(file, has(flags, "--marks"));
   return usage();
 }

@@ -39,6 +39,34 @@ for bad in short:'\x02\x01\x01' body:'\x02\x01\x01\x01\xc8\x02' zero:'\x00\x01\x
   "$tool" resave "$dir/$name" "$dir/never-$name" 2>/dev/null
   check "resave of $name writes nothing" "no" "$([ -e "$dir/never-$name" ] && echo yes || echo no)"
 done
+# Solving. Two diagonals fit 2 x 2 with clues 1 / 1 both ways; rows 2 / none and columns 2 / none
+# have equal sums but no picture.
+printf '\x02\x02\x01\x01''\xc8\x01\x01''\x01\xc8\xc8''\x01\xc8\xc9' > "$dir/diagonals"
+printf '\x02\x02\x01\x01''\xc8\x02\x00''\x02\xc8\xc8''\x00\xc8\xc8' > "$dir/none"
+check "solve of the ten-byte crossword from an empty picture" \
+  '{"colCount":2,"rowCount":1,"capColCount":1,"capRowCount":1,"rowClues":[[2]],"colClues":[[1],[1]],"picture":["##"],"markedCount":2,"rowStatus":[2],"colStatus":[2,2],"clueSumsEqual":true,"solved":true}' \
+  "$("$tool" solve "$dir/ten")"
+check "solve ignores the marks without --marks" '"picture":["??","??"]' \
+  "$("$tool" solve "$dir/diagonals" | grep -o '"picture":[^]]*]')"
+check "solve --marks starts from the marks" '"picture":["#.",".#"]' \
+  "$("$tool" solve --marks "$dir/diagonals" | grep -o '"picture":[^]]*]')"
+check "solve --steps prints the picture after each sweep" \
+  "$(printf '??\n??\n\n??\n??\n')" "$("$tool" solve "$dir/diagonals" --steps | head -5)"
+check "test of two diagonals" "$(printf 'Решение не найдено.\nКроссворд имеет несколько вариантов решений')" \
+  "$("$tool" test "$dir/diagonals")"
+check "test --marks of two diagonals with one mark" "Кроссворд имеет единственное решение" \
+  "$("$tool" test "$dir/diagonals" --marks)"
+check "test of the ten-byte crossword" "Кроссворд имеет единственное решение" "$("$tool" test "$dir/ten")"
+check "test of clues without a picture" "$(printf 'Решение не найдено.\nКроссворд не имеет решений')" \
+  "$("$tool" test "$dir/none")"
+"$tool" test "$dir/diagonals" >/dev/null; check "test exits 0" 0 $?
+for command in solve test; do
+  err=$("$tool" $command "$dir/short" 2>&1 >/dev/null); status=$?
+  check "$command refuses a short file with status 1" 1 "$status"
+  check "$command says one line for a short file" 1 "$(printf '%s\n' "$err" | wc -l)"
+done
+"$tool" test "$dir/diagonals" --steps 2>/dev/null; check "test takes no --steps" 2 $?
+"$tool" solve 2>/dev/null; check "solve needs a file" 2 $?
 "$tool" info "$dir/missing" 2>/dev/null; check "a missing file gives status 1" 1 $?
 "$tool" bogus 2>/dev/null; check "a wrong command gives status 2" 2 $?
 

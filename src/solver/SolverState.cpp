@@ -1,0 +1,112 @@
+#include "solver/SolverState.h"
+
+#include <algorithm>
+#include <span>
+
+#include "model/ProcessState.h"
+
+namespace jcw {
+
+namespace {
+
+std::uint8_t workCellOf(std::uint8_t state) {
+  return state == csFilled ? wcFilled : state == csEmpty ? wcEmpty : wcUnknown;
+}
+
+std::uint8_t pictureStateOf(std::uint8_t work) {
+  return work == wcFilled ? csFilled : work == wcEmpty ? csEmpty : csBlank;
+}
+
+void ReadRowClues(LineState& line, const Crossword& crossword, int r) {
+  const Dimensions& d = crossword.dims();
+  setLineClues(line, r, d.ColCount, crossword.rowClues(d.CapRowCount + r));
+}
+
+void ReadColumnClues(LineState& line, const Crossword& crossword, int c) {
+  const Dimensions& d = crossword.dims();
+  setLineClues(line, c, d.RowCount, crossword.columnClues(d.CapColCount + c));
+}
+
+int mostBlocks(const std::vector<LineState>& lines) {
+  int most = 0;
+  for (const LineState& line : lines) most = std::max(most, line.blockCount());
+  return most;
+}
+
+// Steps 4 to 6 of solving a line: known cells take the deduced values. Returns whether any
+// entry changed (a consistent line only loses unknown cells; a contradicting one may also lose
+// filled cells).
+bool applyLine(LineView cells, std::span<const std::uint8_t> filledInAll,
+               std::span<const std::uint8_t> filledInAny) {
+  bool changed = false;
+  for (int k = 0; k < cells.length(); ++k) {
+    const std::uint8_t deduced = filledInAny[k] == 2 ? filledInAll[k] : filledInAny[k];
+    changed = changed || cells[k] != deduced;
+    cells[k] = deduced;
+  }
+  return changed;
+}
+
+template <typename ViewOf>
+void sweep(SolverState& state, std::vector<LineState>& lines, ViewOf viewOf) {
+  for (LineState& line : lines) {
+    const LineView cells = viewOf(line.Index - 1);
+    const bool fits = state.Solver.solve(line, cells, state.FilledInAll, state.FilledInAny);
+    if (state.ProcessEvents) state.ProcessEvents();
+    if (CancelRequested) return;
+    if (!fits) state.Contradiction = true;
+    if (applyLine(cells, state.FilledInAll, state.FilledInAny)) state.Changed = true;
+  }
+}
+
+}  // namespace
+
+void PrepareSolver(SolverState& state, const Crossword& crossword) {
+  const Dimensions& d = crossword.dims();
+  const int longest = std::max(d.RowCount, d.ColCount);
+  state.FilledInAll.assign(longest, 1);
+  state.FilledInAny.assign(longest, 0);
+  state.Work.assign(d.ColCount, d.RowCount, wcUnknown);
+  if (state.UseMarks)
+    for (int c = 0; c < d.ColCount; ++c)
+      for (int r = 0; r < d.RowCount; ++r)
+        state.Work.at(c, r) =
+            workCellOf(crossword.cell(d.CapColCount + 1 + c, d.CapRowCount + 1 + r).State);
+  state.Columns.resize(d.ColCount);
+  for (int c = 1; c <= d.ColCount; ++c) ReadColumnClues(state.Columns[c - 1], crossword, c);
+  state.Rows.resize(d.RowCount);
+  for (int r = 1; r <= d.RowCount; ++r) ReadRowClues(state.Rows[r - 1], crossword, r);
+  state.Changed = false;
+  state.Contradiction = false;
+  state.Solver.reserve(longest, std::max(mostBlocks(state.Rows), mostBlocks(state.Columns)));
+}
+
+void SweepRows(SolverState& state) {
+  state.Changed = false;
+  sweep(state, state.Rows, [&](int r) { return state.Work.row(r); });
+}
+
+void SweepColumns(SolverState& state) {
+  sweep(state, state.Columns, [&](int c) { return state.Work.column(c); });
+}
+
+bool AllCellsKnown(const SolverState& state) { return state.Work.allKnown(); }
+
+void WriteBack(const SolverState& state, Crossword& crossword,
+               const std::function<void(int x, int y)>& paintCell) {
+  const Dimensions& d = crossword.dims();
+  if (state.Work.colCount() != d.ColCount || state.Work.rowCount() != d.RowCount) return;
+  if (state.Changed) crossword.Modified = true;
+  for (int r = 0; r < d.RowCount; ++r) {
+    for (int c = 0; c < d.ColCount; ++c) {
+      const int x = d.CapColCount + 1 + c;
+      const int y = d.CapRowCount + 1 + r;
+      crossword.cell(x, y).State = pictureStateOf(state.Work.at(c, r));
+      crossword.UpdateLineStatus(x, y);
+      if (paintCell) paintCell(x, y);
+    }
+  }
+  crossword.MarkedCount = crossword.countMarked();
+}
+
+}  // namespace jcw

@@ -1,0 +1,31 @@
+#pragma once
+// Solver cells written as text: '#' surely filled, '.' surely empty, '?' unknown.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "solver/SolverState.h"
+#include "solver/WorkGrid.h"
+
+namespace jcw::test {
+
+inline std::string lineText(std::span<const std::uint8_t> cells) {
+  std::string text;
+  for (std::uint8_t cell : cells) text += cell == wcFilled ? '#' : cell == wcEmpty ? '.' : '?';
+  return text;
+}
+
+// The work grid, one string per picture row, top to bottom.
+inline std::vector<std::string> workRows(const SolverState& state) {
+  std::vector<std::string> rows;
+  for (int r = 0; r < state.Work.rowCount(); ++r) {
+    std::vector<std::uint8_t> row;
+    for (int c = 0; c < state.Work.colCount(); ++c) row.push_back(state.Work.at(c, r));
+    rows.push_back(lineText(row));
+  }
+  return rows;
+}
+
+}  // namespace jcw::test
