@@ -1,12 +1,14 @@
 #pragma once
-// The fast line solver: the same answer as enumerateLine, in time proportional to cells times
+// The fast line solver: the same answer as enumerateLine, in time proportional to the number of
 // blocks whatever the number of placements.
 //
 // A placement is the line followed by one extra empty cell, read as
 //   empty* (block_0 gap) empty* (block_1 gap) ... empty* (block_m-1 gap) empty*
 // where block_j is Size_j filled cells and gap one empty cell; a size-0 block is then just its
 // gap. Reachability over (cells read, blocks placed) from the left and from the right tells for
-// every cell whether some fitting placement fills it and whether some leaves it empty.
+// every cell whether some fitting placement fills it and whether some leaves it empty. After
+// j blocks the boundary can only lie in a window as wide as the line's free cells, and each
+// window is one machine word of bits, so every block costs a few dozen word operations.
 //
 // The object owns its work buffers so that a sweep allocates nothing per line. Single-threaded.
 
@@ -21,8 +23,11 @@ namespace jcw {
 
 class LineSolver {
  public:
-  // Sizes the buffers for lines up to maxLength cells and maxBlocks blocks.
-  void reserve(int maxLength, int maxBlocks);
+  // One bit per cell of a line and its trailing gap; kMaxLineLength keeps lines inside it.
+  using Bits = unsigned __int128;
+
+  // Sizes the buffers for lines of up to maxBlocks blocks.
+  void reserve(int maxBlocks);
 
   // The contract of enumerateLine: sets the first line.Length entries of both buffers and
   // returns whether any placement fits. Reads `line` and `cells` only.
@@ -30,24 +35,25 @@ class LineSolver {
              std::span<std::uint8_t> filledInAny);
 
  private:
-  void prepare(const LineState& line, LineView cells);
-  bool blockFits(int size, int p) const;
-  void reachFromLeft(const LineState& line);
-  void reachFromRight(const LineState& line);
-  void collectCellOptions(const LineState& line);
-  bool left(int j, int i) const { return reachLeft_[j * stride_ + i] != 0; }
-  bool right(int j, int i) const { return reachRight_[j * stride_ + i] != 0; }
+  // Sets canFill_ and canEmpty_ (left at 0 by the caller); false when no placement fits.
+  bool findPlacements(const LineState& line, LineView cells);
+  bool prepare(const LineState& line, LineView cells);
+  void reachFromLeft();
+  void reachFromRightAndCollect(const LineState& line);
 
-  int cells_ = 0;    // cells of the extended line (the line plus its trailing empty cell)
-  int stride_ = 0;   // cells_ + 1
   int blocks_ = 0;
-  std::vector<std::uint8_t> mayFill_, mayEmpty_;  // per cell of the extended line
-  std::vector<int> knownEmptyBefore_;  // known-empty cells among the first k
-  // reachLeft_[j][i]: the first i cells can hold the first j blocks, each with its gap.
-  // reachRight_[j][i]: the cells from i on can hold blocks j.. with their gaps.
-  std::vector<std::uint8_t> reachLeft_, reachRight_;
-  std::vector<int> fillCoverage_;  // difference array: placements of blocks over cells
-  std::vector<std::uint8_t> canEmpty_;
+  int slack_ = 0;      // cells of the extended line minus what all blocks with their gaps need
+  Bits window_ = 0;    // bits 0..slack_
+  Bits mayEmpty_ = 0;  // cells of the extended line not known filled (its last cell included)
+  Bits mayFill_ = 0;   // cells of the line not known empty
+  // firstEnd_[j]: cells that blocks 0..j-1 with their gaps need. In any placement blocks
+  // 0..j-1 end (gaps included) at cell firstEnd_[j] + t for some t in 0..slack_; the masks below
+  // are indexed by that t.
+  std::vector<int> firstEnd_;
+  std::vector<Bits> fits_;       // fits_[j]: t such that block j with its gap fits from there
+  std::vector<Bits> reachLeft_;  // reachLeft_[j]: t such that blocks 0..j-1 fit before it
+  Bits canFill_ = 0;   // cells some fitting placement fills
+  Bits canEmpty_ = 0;  // cells some fitting placement leaves empty
 };
 
 }  // namespace jcw

@@ -36,6 +36,7 @@ void setLineClues(LineState& line, int index, int length, std::span<const int> c
   line.Index = index;
   line.Length = length;
   line.Blocks.clear();
+  line.Stale = true;
   line.Fits = length <= kMaxLineLength && clueDemand(clues) <= length;
   if (line.Fits)
     for (int clue : clues) AddBlock(line, static_cast<std::uint8_t>(clue));

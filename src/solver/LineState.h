@@ -10,8 +10,9 @@
 
 namespace jcw {
 
-// Lines longer than this would overflow the byte-wide placement arithmetic.
-inline constexpr int kMaxLineLength = 253;
+// Longer lines are treated as fitting no placement: a line with its trailing gap must fit the
+// fast solver's 128-bit masks (and the placement bytes). Crosswords stop at 100.
+inline constexpr int kMaxLineLength = 126;
 
 struct BlockSlot {
   std::uint8_t Size = 0;      // the clue number; 0 covers no cell but still takes its gap
@@ -28,6 +29,8 @@ struct LineState {
   // False when the clues need more cells than the line has; Blocks then holds only the
   // terminating entry and no placement fits.
   bool Fits = true;
+  // The line's cells may have changed since it was last solved; cleared by solving it.
+  bool Stale = true;
 
   int blockCount() const { return static_cast<int>(Blocks.size()) - 1; }
 };

@@ -33,29 +33,36 @@ int mostBlocks(const std::vector<LineState>& lines) {
   return most;
 }
 
-// Steps 4 to 6 of solving a line: known cells take the deduced values. Returns whether any
-// entry changed (a consistent line only loses unknown cells; a contradicting one may also lose
-// filled cells).
+// Steps 4 to 6 of solving a line: cells take the deduced values, and every line crossing a
+// changed cell must be solved again. Returns whether any cell changed (a consistent line only
+// loses unknown cells; a contradicting one may also lose filled cells).
 bool applyLine(LineView cells, std::span<const std::uint8_t> filledInAll,
-               std::span<const std::uint8_t> filledInAny) {
+               std::span<const std::uint8_t> filledInAny, std::vector<LineState>& crossing) {
   bool changed = false;
   for (int k = 0; k < cells.length(); ++k) {
     const std::uint8_t deduced = filledInAny[k] == 2 ? filledInAll[k] : filledInAny[k];
-    changed = changed || cells[k] != deduced;
+    if (cells[k] == deduced) continue;
     cells[k] = deduced;
+    crossing[k].Stale = true;
+    changed = true;
   }
   return changed;
 }
 
+// Solving a line again whose cells did not change since its last solve would change nothing, so
+// such lines are skipped.
 template <typename ViewOf>
-void sweep(SolverState& state, std::vector<LineState>& lines, ViewOf viewOf) {
+void sweep(SolverState& state, std::vector<LineState>& lines, std::vector<LineState>& crossing,
+           ViewOf viewOf) {
   for (LineState& line : lines) {
+    if (!line.Stale) continue;
     const LineView cells = viewOf(line.Index - 1);
     const bool fits = state.Solver.solve(line, cells, state.FilledInAll, state.FilledInAny);
     if (state.ProcessEvents) state.ProcessEvents();
     if (CancelRequested) return;
+    line.Stale = false;
     if (!fits) state.Contradiction = true;
-    if (applyLine(cells, state.FilledInAll, state.FilledInAny)) state.Changed = true;
+    if (applyLine(cells, state.FilledInAll, state.FilledInAny, crossing)) state.Changed = true;
   }
 }
 
@@ -78,16 +85,16 @@ void PrepareSolver(SolverState& state, const Crossword& crossword) {
   for (int r = 1; r <= d.RowCount; ++r) ReadRowClues(state.Rows[r - 1], crossword, r);
   state.Changed = false;
   state.Contradiction = false;
-  state.Solver.reserve(longest, std::max(mostBlocks(state.Rows), mostBlocks(state.Columns)));
+  state.Solver.reserve(std::max(mostBlocks(state.Rows), mostBlocks(state.Columns)));
 }
 
 void SweepRows(SolverState& state) {
   state.Changed = false;
-  sweep(state, state.Rows, [&](int r) { return state.Work.row(r); });
+  sweep(state, state.Rows, state.Columns, [&](int r) { return state.Work.row(r); });
 }
 
 void SweepColumns(SolverState& state) {
-  sweep(state, state.Columns, [&](int c) { return state.Work.column(c); });
+  sweep(state, state.Columns, state.Rows, [&](int c) { return state.Work.column(c); });
 }
 
 bool AllCellsKnown(const SolverState& state) { return state.Work.allKnown(); }

@@ -43,7 +43,9 @@ struct SolverState {
 void PrepareSolver(SolverState& state, const Crossword& crossword);
 
 // Clears Changed, then solves rows 1..RowCount in order, each against what the earlier ones
-// left. A cancelled sweep ends before writing the line it was on and visits no later line.
+// left; a row none of whose cells changed since it was last solved is skipped (solving it again
+// would change nothing). A cancelled sweep ends before writing the line it was on and visits no
+// later line. Only the sweeps may change Work after PrepareSolver.
 void SweepRows(SolverState& state);
 // Solves columns 1..ColCount the same way; leaves Changed set if it was.
 void SweepColumns(SolverState& state);
