@@ -4,6 +4,7 @@
 // what touches the screen (painting, the beep and message boxes through the platform layer, the
 // commands of its host window). UI thread only.
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 
@@ -29,21 +30,47 @@ class TGrid : public QWidget {
   // Table allocation for the process-wide dimensions (contents kept when the shape is the same).
   void allocateTable();
 
-  // Regions, kinds and Col/Row for the current CellSize; clue cells' state reset to 0. Also
-  // resizes the backing image to the field's size.
+  // Regions, kinds and Col/Row for the current CellSize (held at 1 when below); clue cells'
+  // state reset to 0. Also grows or shrinks the backing image to the field's size (or the
+  // widget's, when larger); a resized image starts as bare panel background.
   void BuildCellRegions();
+  // Every cell loses its region: nothing paints and nothing is hit until the next build.
   void FreeCellRegions();
-  // Pixel size the field needs for the current CellSize (right and bottom edge, exclusive).
+  // Pixel size the field needs for the current CellSize (right and bottom edge, exclusive);
+  // empty while no table is allocated.
   QSize fieldSize() const;
+  // (Col, Row) of the clue or picture cell under client point (x, y); (0, 0) for none. On a
+  // shared border pixel the smaller x, then the smaller y wins; indicators are never hit.
+  CellPos CellAtPoint(int x, int y) const;
 
+  // Paints clue or picture cell (x, y) in its current state into the image and asks Qt to show
+  // that rectangle. Cells without a region, indicators and positions outside the table paint
+  // nothing. Frames are left out in view mode.
   void PaintCell(int x, int y);
+  // View mode: every picture cell, nothing else. Other modes: every cell, then the indicators
+  // of every picture column and row. Does not raise other widgets: the field never draws over
+  // its siblings, so a host keeps its menu button above the field by raising it once after it
+  // places the field.
   void PaintField();
+  // Unless IndErr is off: the indicators of column x and row y in their status colour. A header
+  // index for either line paints nothing for that line.
   void PaintIndicators(int x, int y);
+  // Every indicator in the neutral colour, whatever IndErr says.
   void ClearIndicators();
+  // Run lengths drawn into the column and row of HoverCell, counted from the top (left), white
+  // on filled cells and red on others, the hovered cell itself skipped. The digits go into the
+  // image over the cells and vanish when those cells are painted again. Draws nothing while
+  // HoverCell is not a picture cell (before the mouse has been over the picture).
   void PaintDigitalCross();
-  // Hover highlight of the clue cells of the lines through picture cell (x, y), and its removal.
+  // Hover highlight of the clue cells of the lines through picture cell (x, y): each is painted
+  // in the highlight colour and keeps its state. removeHighlight paints them in their state.
   void highlightLines(int x, int y);
   void removeHighlight(int x, int y);
+  // Asks for a full paint of the widget: the image is cleared to the panel background and, if
+  // WindowActive or PaintOn is set, PaintField runs. A show or resize of the widget does the
+  // same; any other paint only shows the image. Hosts call this after a mode switch, a clear
+  // or a load.
+  void invalidateField();
 
   void UpdateLineStatus(int x, int y) { model_.UpdateLineStatus(x, y); }
   // Clue-sum check before solving: false at once while Start is disabled; on unequal sums the
@@ -66,11 +93,40 @@ class TGrid : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  // The cell at (x, y) if the table has one there and it has a region; else null.
+  const TCell* cellWithRegion(int x, int y) const;
+  // Drawing into the image, for callers that hold the painter; each returns what it touched.
+  QRect drawCell(QPainter& painter, int x, int y);
+  QRect drawIndicator(QPainter& painter, int x, int y, const QColor& color);
+  // The indicator of column x (row y) in its line's status colour or neutral; nothing for an
+  // index outside the table.
+  QRect drawColumnIndicator(QPainter& painter, int x, bool inStatusColour);
+  QRect drawRowIndicator(QPainter& painter, int y, bool inStatusColour);
+  QRect drawIndicators(QPainter& painter, bool inStatusColour);
+  // Digital cross digits from cell `first` in steps of (dx, dy) to the table's edge, each run
+  // compared with the cell one step before; the cell at `skip` gets none.
+  QRect drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip);
+  QRect drawText(QPainter& painter, const Rect& box, const QString& text, const QColor& color);
+  void drawField(QPainter& painter);
+  // True iff there is an image to draw into and a table to draw from.
+  bool canPaint() const;
+  void repaintClueCellsOfLines(int x, int y, bool highlighted);
+  // Clears the image to the panel background, then draws the field if WindowActive or PaintOn.
+  void fullPaint();
+  void fitImage();
+  int cellSize() const;
+  const QFont& textFont();  // the cell font for the current cell size
+
   FieldHost* host_ = nullptr;
   Crossword model_;
   QImage image_;
+  QFont font_;
+  int fontCellSize_ = 0;  // the cell size font_ was made for; 0 before the first
+  bool fullPaintPending_ = true;
   bool crossShown_ = false;
 };
 

@@ -1,0 +1,26 @@
+#pragma once
+// The colours the field paints with. The system colours are read from the application palette at
+// every call, so a palette change shows at the next paint.
+
+#include <QColor>
+#include <cstdint>
+
+#include "model/Cell.h"
+
+namespace jcw {
+
+QColor buttonFaceColor();  // panel background, undecided cells, neutral indicators
+QColor windowColor();      // the editor cursor's clue cell
+QColor windowTextColor();  // clue digits
+
+// Fill of a cell: picture colours for a picture cell, clue colours for any other. A state
+// outside the table fills like state 0.
+QColor cellFillColor(const TCell& cell);
+// Black around clue cells, dark grey around picture cells.
+QColor cellFrameColor(const TCell& cell);
+// Neutral, green or red for lsIncomplete, lsRight, lsWrong.
+QColor indicatorColor(int lineStatus);
+// Digits of the digital cross: white on a filled cell, red on any other.
+QColor crossDigitColor(std::uint8_t state);
+
+}  // namespace jcw
