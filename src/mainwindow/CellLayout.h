@@ -1,0 +1,38 @@
+#pragma once
+// The main window's layout arithmetic: the cell size that fits a client area, the field and
+// client sizes that wrap it, the side of the tool panel and the centring of the window.
+// Pure values; the window applies them.
+
+#include "model/Dimensions.h"
+
+namespace jcw {
+
+struct CellLayout {
+  int cellSize = 0;
+  int fieldWidth = 0;
+  int fieldHeight = 0;
+  int clientWidth = 0;   // field width + fieldLeft
+  int clientHeight = 0;  // field height + fieldTop
+};
+
+// GetCellSize: the largest cell size for which W1 cells fit beside each other in
+// (clientWidth - fieldLeft) and H1 cells above each other in (clientHeight - fieldTop), held at
+// 1 so that a tiny window never yields an empty or inverted field; and the field and client
+// sizes that wrap the field at that size.
+CellLayout GetCellSize(int clientWidth, int clientHeight, int fieldLeft, int fieldTop,
+                       const Dimensions& d);
+
+// Pixels the field needs right of (below) S * W1 (S * H1) for its doubled lines and frames.
+int fieldWidthExtra(const Dimensions& d);
+int fieldHeightExtra(const Dimensions& d);
+
+enum class ToolSide { Top, Left };
+
+// The panel goes where the screen has more room to spare; ties go to the top.
+ToolSide toolSide(int spareWidth, int spareHeight);
+
+// The origin along one axis that centres `size` in the work area [workStart, workStart +
+// workSize), rounded toward zero.
+int centredStart(int workStart, int workSize, int size);
+
+}  // namespace jcw

@@ -1,0 +1,60 @@
+#pragma once
+// The main window's two pop-up menus: DownMenu (opened by MainBtn or the M key) and MenuSB
+// (opened by the options tool button), which holds a second copy of the options submenu. Items
+// carry the object names the window's commands use. Shortcut texts are shown only: the keys
+// reach the commands through the field.
+
+#include <QAction>
+#include <QMenu>
+#include <array>
+
+namespace jcw {
+
+// One copy of the options submenu.
+struct OptionItems {
+  QAction* ind = nullptr;         // NInd / NInd1
+  QAction* digitCross = nullptr;  // NDiditCrest / NDigitCrest1
+  QMenu* direct = nullptr;        // NDirect / NDirect1
+  std::array<QAction*, 4> directions{};  // Tags 0..3 = NextDirect
+  QMenu* autoNext = nullptr;      // NAutoNext / NAutoNext1
+  std::array<QAction*, 3> autoModes{};   // Tags 0..2 = Go2Dig
+  QAction* max = nullptr;         // NMax / NMax1
+  QAction* paint = nullptr;       // NPaint / NPaint1
+};
+
+struct MainMenus {
+  QMenu* DownMenu = nullptr;
+  QAction* NStart = nullptr;
+  QAction* NEdit = nullptr;
+  QAction* NLoad = nullptr;
+  QAction* NSave0 = nullptr;
+  QAction* NSaveAs = nullptr;
+  QAction* NNew = nullptr;
+  QAction* NUndo = nullptr;
+  QAction* NClear = nullptr;
+  QAction* NTools = nullptr;
+  QAction* NAuto = nullptr;
+  QAction* NHelp = nullptr;
+  QMenu* NOptions = nullptr;
+  QAction* N1 = nullptr;
+  QAction* NExit = nullptr;
+  OptionItems options;  // the NOptions submenu
+
+  QMenu* MenuSB = nullptr;
+  OptionItems sbOptions;  // MenuSB's copy
+};
+
+// Builds both menus as children of `owner`.
+MainMenus buildMainMenus(QWidget* owner);
+
+// An item's caption and its shown shortcut text are kept together in the action's text,
+// separated by a tab (the menu draws what follows the tab as the shortcut).
+QString itemCaption(const QAction* item);
+QString itemShortcut(const QAction* item);
+void setItemCaption(QAction* item, const QString& caption);
+void setItemShortcut(QAction* item, const QString& shortcut);
+
+// The item's Tag: the option value it stands for.
+int itemTag(const QAction* item);
+
+}  // namespace jcw
