@@ -14,6 +14,10 @@
 #include "model/ProcessState.h"
 #include "platform/Platform.h"
 #include "settings/Options.h"
+#include "solver/Hint.h"
+#include "solver/MainWindowAutoHost.h"
+#include "solver/TFormAuto.h"
+#include "widgets/About.h"
 
 namespace jcw {
 
@@ -57,6 +61,11 @@ TForm1::TForm1(QWidget* parent)
   menus_ = buildMainMenus(this);
   attachField(new TGrid(this));
   connectCommands();
+
+  auto* autoHost = new MainWindowAutoHost(*this);
+  FormAuto = new TFormAuto(*autoHost, this);
+  autoHost->setParent(FormAuto);
+  Form3 = new TForm3(this);
 
   clock_.start();
   setClientSize(kDefaultClient);
@@ -247,9 +256,9 @@ void TForm1::NSave0Click() {}
 void TForm1::NSaveAsClick() {}
 void TForm1::NNewClick() {}
 void TForm1::NUndoClick() {}
-void TForm1::NAutoClick() {}
-void TForm1::NHelpClick() {}
-void TForm1::N1Click() {}
+void TForm1::NAutoClick() { FormAuto->toggleShown(); }
+void TForm1::NHelpClick() { HintProcess(*field_); }
+void TForm1::N1Click() { Form3->exec(); }
 
 // Tool buttons run their menu command and give the field the keyboard focus back.
 void TForm1::SBOpenClick() {
