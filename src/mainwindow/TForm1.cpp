@@ -5,11 +5,12 @@
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 
+#include "field/FieldColors.h"
 #include "field/MoveCursorEvent.h"
+#include "files/CrosswordFile.h"
 #include "mainwindow/CellLayout.h"
 #include "mainwindow/MainState.h"
 #include "mainwindow/StoreOptions.h"
-#include "files/CrosswordFile.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "platform/Platform.h"
@@ -25,8 +26,6 @@ namespace {
 
 const QString kAppTitle = QStringLiteral("Японский кроссворд");
 const QColor kEditorHeaderColor{255, 255, 0};
-
-QColor buttonFace() { return QGuiApplication::palette().color(QPalette::Button); }
 
 QString shortName() { return QString::fromStdString(CurShortName); }
 
@@ -102,20 +101,23 @@ int TForm1::startButtonPicture() const { return PanelTools->picture(SBStart); }
 // --- wiring -----------------------------------------------------------------------------------
 
 void TForm1::connectCommands() {
+  const auto onTrigger = [this](QAction* item, void (TForm1::*handler)()) {
+    connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  };
   const MainMenus& m = menus_;
-  connect(m.NStart, &QAction::triggered, this, [this] { NStartClick(); });
-  connect(m.NEdit, &QAction::triggered, this, [this] { NEditClick(); });
-  connect(m.NLoad, &QAction::triggered, this, [this] { NLoadClick(); });
-  connect(m.NSave0, &QAction::triggered, this, [this] { NSave0Click(); });
-  connect(m.NSaveAs, &QAction::triggered, this, [this] { NSaveAsClick(); });
-  connect(m.NNew, &QAction::triggered, this, [this] { NNewClick(); });
-  connect(m.NUndo, &QAction::triggered, this, [this] { NUndoClick(); });
-  connect(m.NClear, &QAction::triggered, this, [this] { NClearClick(); });
+  onTrigger(m.NStart, &TForm1::NStartClick);
+  onTrigger(m.NEdit, &TForm1::NEditClick);
+  onTrigger(m.NLoad, &TForm1::NLoadClick);
+  onTrigger(m.NSave0, &TForm1::NSave0Click);
+  onTrigger(m.NSaveAs, &TForm1::NSaveAsClick);
+  onTrigger(m.NNew, &TForm1::NNewClick);
+  onTrigger(m.NUndo, &TForm1::NUndoClick);
+  onTrigger(m.NClear, &TForm1::NClearClick);
+  onTrigger(m.NAuto, &TForm1::NAutoClick);
+  onTrigger(m.NHelp, &TForm1::NHelpClick);
+  onTrigger(m.N1, &TForm1::N1Click);
+  onTrigger(m.NExit, &TForm1::NExitClick);
   connect(m.NTools, &QAction::triggered, this, [this, item = m.NTools] { NToolsClick(item); });
-  connect(m.NAuto, &QAction::triggered, this, [this] { NAutoClick(); });
-  connect(m.NHelp, &QAction::triggered, this, [this] { NHelpClick(); });
-  connect(m.N1, &QAction::triggered, this, [this] { N1Click(); });
-  connect(m.NExit, &QAction::triggered, this, [this] { NExitClick(); });
   connectOptionItems(m.options);
   connectOptionItems(m.sbOptions);
 
@@ -190,7 +192,7 @@ void TForm1::SetMode(int mode) {
       break;
     case kSolvingMode:
       if (model().inTable(cursor.x, cursor.y)) model().cell(cursor.x, cursor.y).State = csBlank;
-      HeaderColor = buttonFace();
+      HeaderColor = buttonFaceColor();
       field_->move(FieldLeft, field_->y());
       break;
     default:
@@ -202,7 +204,7 @@ void TForm1::SetMode(int mode) {
   }
   setClientSize({field_->width() + field_->x(), client_.height()});
   LayoutReady = true;
-  field_->update();
+  field_->invalidateField();
 }
 
 bool TForm1::startEnabled() const { return menus_.NStart->isEnabled(); }
@@ -242,7 +244,7 @@ void TForm1::NClearClick() {
 void TForm1::ClearProcess() {
   model().clearPicture();
   field_->SetModified(true);
-  field_->update();
+  field_->invalidateField();
   PanelTools->button(SBUndo)->setEnabled(false);
 }
 
@@ -261,39 +263,21 @@ void TForm1::NHelpClick() { HintProcess(*field_); }
 void TForm1::N1Click() { Form3->exec(); }
 
 // Tool buttons run their menu command and give the field the keyboard focus back.
-void TForm1::SBOpenClick() {
-  NLoadClick();
+void TForm1::runThenFocusField(void (TForm1::*command)()) {
+  (this->*command)();
   focusField();
 }
 
-void TForm1::SBSaveClick() {
-  NSave0Click();
-  focusField();
-}
-
-void TForm1::SBSaveAsClick() {
-  NSaveAsClick();
-  focusField();
-}
+void TForm1::SBOpenClick() { runThenFocusField(&TForm1::NLoadClick); }
+void TForm1::SBSaveClick() { runThenFocusField(&TForm1::NSave0Click); }
+void TForm1::SBSaveAsClick() { runThenFocusField(&TForm1::NSaveAsClick); }
+void TForm1::SBClearClick() { runThenFocusField(&TForm1::NClearClick); }
+void TForm1::SBAutoClick() { runThenFocusField(&TForm1::NAutoClick); }
+void TForm1::SBTipClick() { runThenFocusField(&TForm1::NHelpClick); }
 
 void TForm1::SBNewClick() {
   NNewClick();
   if (isVisible()) focusField();  // hidden when New went on to the start-up window
-}
-
-void TForm1::SBClearClick() {
-  NClearClick();
-  focusField();
-}
-
-void TForm1::SBAutoClick() {
-  NAutoClick();
-  focusField();
-}
-
-void TForm1::SBTipClick() {
-  NHelpClick();
-  focusField();
 }
 
 void TForm1::focusField() { field_->setFocus(Qt::OtherFocusReason); }
@@ -315,8 +299,6 @@ void TForm1::refreshOptionItems(const OptionItems& items) {
   if (Go2Dig < items.autoModes.size()) items.autoModes[Go2Dig]->setChecked(true);
 }
 
-void TForm1::popUp(QMenu* menu, QPoint screenPos) { menu->popup(screenPos); }
-
 void TForm1::MainBtnMouseDown() {
   menus_.NUndo->setEnabled(!model().UndoList.empty() && CurrentMode == kSolvingMode);
   menus_.NSave0->setEnabled(field_->IsModified());
@@ -325,7 +307,7 @@ void TForm1::MainBtnMouseDown() {
   refreshOptionItems(menus_.options);
   const QPoint origin = mapToGlobal(QPoint(0, 0));
   const int x = std::max(origin.x() + MainBtn->x(), 0);
-  popUp(menus_.DownMenu, {x, origin.y() + MainBtn->y() + MainBtn->height()});
+  menus_.DownMenu->popup({x, origin.y() + MainBtn->y() + MainBtn->height()});
   focusField();
 }
 
@@ -333,7 +315,7 @@ void TForm1::SBOptionsClick() {
   refreshPaintCaptions();
   refreshOptionItems(menus_.sbOptions);
   const QPoint origin = PanelTools->button(SBOptions)->mapToGlobal(QPoint(0, 0));
-  popUp(menus_.MenuSB, origin + QPoint(FieldLeft, FieldTop));
+  menus_.MenuSB->popup(origin + QPoint(FieldLeft, FieldTop));
   focusField();
 }
 
@@ -559,7 +541,7 @@ void TForm1::EndMove() {
   WindowActive = true;
   ShowTools();  // the panel may change sides for the new window size
   FrmResizeEnd();
-  if (!PaintOn) field_->update();
+  if (!PaintOn) field_->invalidateField();
 }
 
 void TForm1::WMActivate(bool active) { WindowActive = active; }

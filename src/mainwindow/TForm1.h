@@ -125,8 +125,8 @@ class TForm1 : public QWidget, public FieldHost {
   void setCommandsForMode(int mode);
   void refreshOptionItems(const OptionItems& items);
   void refreshPaintCaptions();
-  void popUp(QMenu* menu, QPoint screenPos);
   void focusField();
+  void runThenFocusField(void (TForm1::*command)());
 
   // The client area the layout works with, applied to the window at once.
   void setClientSize(QSize size);

@@ -162,16 +162,20 @@ constexpr std::array<Drawer, kToolPictureCount> kToolDrawers{
     {drawEditor, drawStart, drawOpen, drawSave, drawSaveAs, drawNew, drawUndo, drawClear,
      drawAuto, drawHint, drawOptions, drawExit}};
 
-// Lines on a 16 x 16 picture: each pair of points is an arrow from the first to the second.
+// Arrows on a 16 x 16 picture, each from its first point to its second.
 struct Arrow {
   QPointF from;
   QPointF to;
 };
-const std::array<std::array<Arrow, 2>, kDirectionPictureCount> kDirectionArrows{{
-    {{{{2, 8}, {14, 8}}, {{2, 8}, {14, 8}}}},     // right
-    {{{{8, 2}, {8, 14}}, {{8, 2}, {8, 14}}}},     // down
-    {{{{1, 3}, {14, 3}}, {{3, 1}, {3, 14}}}},     // along the field: right on top, down at left
-    {{{{1, 8}, {7, 8}}, {{8, 1}, {8, 7}}}},       // towards the centre: right and down inwards
+struct DirectionArrows {
+  std::array<Arrow, 2> arrows;
+  int count;
+};
+const std::array<DirectionArrows, kDirectionPictureCount> kDirectionArrows{{
+    {{{{{2, 8}, {14, 8}}}}, 1},                     // right
+    {{{{{8, 2}, {8, 14}}}}, 1},                     // down
+    {{{{{1, 3}, {14, 3}}, {{3, 1}, {3, 14}}}}, 2},  // along the field: right on top, down at left
+    {{{{{1, 8}, {7, 8}}, {{8, 1}, {8, 7}}}}, 2},    // towards the centre, from both edges
 }};
 
 QPixmap blank(QSize size) {
@@ -196,7 +200,9 @@ QPixmap directionPicture(int index) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(QColor(30, 60, 160), 2));
   painter.setBrush(QColor(30, 60, 160));
-  for (const Arrow& arrow : kDirectionArrows.at(static_cast<std::size_t>(index))) {
+  const DirectionArrows& picture = kDirectionArrows.at(static_cast<std::size_t>(index));
+  for (int i = 0; i < picture.count; ++i) {
+    const Arrow& arrow = picture.arrows[static_cast<std::size_t>(i)];
     painter.drawLine(arrow.from, arrow.to);
     drawArrowHead(painter, arrow.to, arrow.from, 4);
   }

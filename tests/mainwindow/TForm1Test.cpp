@@ -435,6 +435,28 @@ class TForm1Test : public QObject {
     QCOMPARE(field->size(), QSize(expected.fieldWidth, expected.fieldHeight));
   }
 
+  void theToolPanelChangesSidesAtTheEndOfAUsersDrag() {
+    scripted().area = QRect(0, 0, 1600, 500);
+    TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
+    QCOMPARE(FieldLeft, ToolPanel::kLeftThickness);
+    scripted().area = QRect(0, 0, 900, 900);  // on a screen with more room below
+    form.resize(form.width() - 50, form.height() - 50);
+    QCOMPARE(FieldLeft, ToolPanel::kLeftThickness);  // not during the drag
+    QTRY_COMPARE(FieldTop, ToolPanel::kTopThickness);
+    QCOMPARE(FieldLeft, 0);
+    QVERIFY(WindowActive);
+    QCOMPARE(form.field()->pos(), QPoint(0, ToolPanel::kTopThickness));
+    QCOMPARE(form.size(), form.field()->size() + QSize(0, ToolPanel::kTopThickness));
+  }
+
+  void minimisingTheMainWindowMinimisesTheOthers() {
+    TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
+    QWidget tool;
+    tool.show();
+    form.showMinimized();
+    QTRY_VERIFY(tool.isMinimized());
+  }
+
   void maximumSizeCentresTheWindowInTheWorkArea() {
     scripted().area = QRect(100, 50, 900, 900);
     TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
@@ -538,31 +560,6 @@ class TForm1Test : public QObject {
     QTRY_VERIFY(old.isNull());
   }
 
-  void toolButtonsStandInTheirOrderWithTheirHints() {
-    open(emptyTwentyByFifteen(), kEditorMode);
-    const std::pair<const char*, const char*> buttons[] = {
-        {"SBStart", "Старт"},
-        {"SBOpen", "Открыть кроссворд"},
-        {"SBSave", "Сохранить кроссворд"},
-        {"SBSaveAs", "Сохранить кроссворд под другим именем"},
-        {"SBNew", "Создать новый кроссворд"},
-        {"SBUndo", "Отменить последний ход"},
-        {"SBClear", "Очистить все поле"},
-        {"SBAuto", "Автоматическое решение и Тест"},
-        {"SBTip", "Подсказка"},
-        {"SBOptions", "Настройки"},
-        {"SBExit", "Выход"},
-    };
-    QPoint previous(-1, -1);
-    for (const auto& [name, hint] : buttons) {
-      QToolButton* b = button(name);
-      QCOMPARE(b->toolTip(), QString::fromUtf8(hint));
-      QCOMPARE(b->size(), QSize(43, 36));
-      QVERIFY2(b->x() > previous.x() || b->y() > previous.y(), name);
-      previous = b->pos();
-    }
-  }
-
   void thePicturesAreDistinctAndOfTheirSizes() {
     std::vector<QImage> pictures;
     for (int i = 0; i < kToolPictureCount; ++i) pictures.push_back(toolPicture(i).toImage());
@@ -576,13 +573,61 @@ class TForm1Test : public QObject {
     }
   }
 
-  void theWaitPanelIsReadyButHidden() {
-    open(emptyTwentyByFifteen(), kEditorMode);
-    auto* wait = child<QLabel>("WaitPanel");
-    QCOMPARE(wait->text(), QStringLiteral("Идет анализ. Ждите..."));
-    QCOMPARE(wait->size(), QSize(169, 70));
-    QCOMPARE(wait->cursor().shape(), Qt::WaitCursor);
-    QVERIFY(!wait->isVisible());
+  void theFieldPaintsWhatTheModesAndOptionsSay() {
+    // Three rows: right, wrong, incomplete.
+    TForm1& form = open(test::makeCrossword({Clues{{3}, {1}, {1}}, Clues{{2}, {2}, {1}},
+                                             {"###", "##.", ".?."}}),
+                        kSolvingMode);
+    const int px = model().firstPictureX();
+    const int py = model().firstPictureY();
+    QImage shot;
+    const auto paint = [&] { shot = form.field()->grab().toImage(); };
+    const auto centre = [&](int x, int y) {
+      const Rect& b = model().cell(x, y).region.box;
+      return shot.pixelColor((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    };
+    // Clue cells hold digits in their middle; their corner shows the fill.
+    const auto corner = [&](int x, int y) {
+      const Rect& b = model().cell(x, y).region.box;
+      return shot.pixelColor(b.left + 2, b.top + 2);
+    };
+    const auto leftEdge = [&](int x, int y) {
+      const Rect& b = model().cell(x, y).region.box;
+      return shot.pixelColor(b.left, (b.top + b.bottom) / 2);
+    };
+    const QColor black(0, 0, 0), white(255, 255, 255), yellow(255, 255, 0);
+    const QColor green(0, 128, 0), red(255, 0, 0), frame(96, 96, 96);
+    const QColor face = QGuiApplication::palette().color(QPalette::Button);
+
+    paint();
+    QCOMPARE(centre(px, py), black);
+    QCOMPARE(centre(px + 2, py + 1), white);
+    QCOMPARE(centre(px + 1, py + 2), face);  // undecided
+    QCOMPARE(corner(px + 1, 1), face);       // clue cells in button face while solving
+    QCOMPARE(leftEdge(px + 1, py), frame);
+    QCOMPARE(centre(0, py), green);
+    QCOMPARE(centre(0, py + 1), red);
+    QCOMPARE(centre(0, py + 2), face);
+
+    item("NInd")->trigger();
+    paint();
+    QCOMPARE(centre(0, py), face);
+    QCOMPARE(centre(0, py + 1), face);
+    item("NInd")->trigger();
+    paint();
+    QCOMPARE(centre(0, py), green);
+    QCOMPARE(centre(0, py + 1), red);
+
+    form.SetMode(kViewMode);
+    paint();
+    QCOMPARE(centre(px, py), black);
+    QCOMPARE(leftEdge(px + 1, py), black);  // no frames in the view
+    QCOMPARE(centre(0, py), face);          // nor indicators
+
+    form.SetMode(kEditorMode);
+    paint();
+    QCOMPARE(corner(px + 1, 1), yellow);
+    QCOMPARE(corner(px, 1), QGuiApplication::palette().color(QPalette::Base));  // the cursor
   }
 
   void aMoveLoopBeginsOnceAndEndsWhenTheWindowIsStill() {

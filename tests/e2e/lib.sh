@@ -1,0 +1,155 @@
+# Helpers for end-to-end tests of jcw. Source this file inside an X display (the tests run
+# under xvfb-run, without a window manager, so window geometry is the client area's).
+#
+#   e2e_init JCW                  remember the program, make a scratch directory ($E2E_TMP)
+#   write_jcw FILE C R K KR BYTE... a crossword file: dimensions, then the cell bytes
+#   jcw_start ARGS...             start jcw in the background ($JCW_PID)
+#   jcw_wait_window               wait for the main window ($JCW_WID, $WIN_X/Y/W/H)
+#   field_layout C R K KR         the cell size and field offset the window must be using
+#                                 ($CELL, $FIELD_LEFT, $FIELD_TOP, $TOOLS_SIDE)
+#   cell_centre C R               screen point of picture cell (C, R), 1-based ($PX, $PY)
+#   row_indicator_centre R        screen point of the status indicator of picture row R
+#   screenshot                    the whole screen into $E2E_TMP/screen.png
+#   pixel_at X Y                  "RRGGBB" of the last screenshot at (X, Y)
+#   tool_button_centre INDEX      screen point of tool button 0..10 ($PX, $PY)
+#   click_at X Y                  a left click there
+#   jcw_wait_exit                 wait for jcw to end; fails if it does not
+#   fail MESSAGE                  report and stop with a failure
+
+set -euo pipefail
+
+# The tool panel's exact thickness on top and at the left, and its button sizes and indent.
+readonly TOOLS_TOP_THICKNESS=37
+readonly TOOLS_LEFT_THICKNESS=44
+readonly TOOL_BUTTON_WIDTH=43
+readonly TOOL_BUTTON_HEIGHT=36
+readonly TOOLS_INDENT=10
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+e2e_init() {
+  JCW=$1
+  E2E_TMP=$(mktemp -d)
+  export XDG_CONFIG_HOME=$E2E_TMP/config XDG_DATA_HOME=$E2E_TMP/data
+  trap 'e2e_cleanup' EXIT
+}
+
+e2e_cleanup() {
+  if [[ -n ${JCW_PID:-} ]] && kill -0 "$JCW_PID" 2>/dev/null; then kill "$JCW_PID"; fi
+  rm -rf "$E2E_TMP"
+}
+
+write_jcw() {
+  local file=$1
+  shift
+  local b out=""
+  for b in "$@"; do out+=$(printf '\\x%02x' "$b"); done
+  printf "$out" >"$file"
+}
+
+jcw_start() {
+  "$JCW" "$@" >"$E2E_TMP/jcw.out" 2>"$E2E_TMP/jcw.err" &
+  JCW_PID=$!
+}
+
+jcw_wait_window() {
+  JCW_WID=$(timeout 20 xdotool search --sync --name "Японский кроссворд" | head -1) ||
+    fail "no main window appeared"
+  # The window lays itself out and settles after its first show; wait until it stays put.
+  local previous="" current
+  for _ in $(seq 1 50); do
+    current=$(xdotool getwindowgeometry --shell "$JCW_WID")
+    [[ $current == "$previous" ]] && break
+    previous=$current
+    sleep 0.3
+  done
+  eval "$current"
+  WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+}
+
+max() { echo $(($1 > $2 ? $1 : $2)); }
+
+# Pixels right of (below) S * W1 (S * H1) for the doubled lines and the frames.
+field_extra_width() { max $((($1 - $2) / 5 + 3)) $((2 + ($1 - 1) / 5)); }
+field_extra_height() { max $((($1 - $2) / 5 + 2)) $((2 + ($1 - 1) / 5)); }
+
+# The window wraps the field and the tool panel exactly, so the cell size follows from the
+# window's size once the panel's side is known; only one side fits both dimensions.
+field_layout() {
+  local c=$1 r=$2 k=$3 kr=$4
+  local w1=$((k + c + 1)) h1=$((kr + r + 1))
+  local ex ey
+  ex=$(field_extra_width "$c" "$k")
+  ey=$(field_extra_height "$r" "$kr")
+  local side left top width height
+  for side in top left none; do
+    case $side in
+      top) left=0 top=$TOOLS_TOP_THICKNESS ;;
+      left) left=$TOOLS_LEFT_THICKNESS top=0 ;;
+      none) left=0 top=0 ;;
+    esac
+    width=$((WIN_W - left - ex))
+    height=$((WIN_H - top - ey))
+    if ((width > 0 && width % w1 == 0 && height == width / w1 * h1)); then
+      CELL=$((width / w1)) FIELD_LEFT=$left FIELD_TOP=$top TOOLS_SIDE=$side
+      CAP_COLS=$k CAP_ROWS=$kr
+      return 0
+    fi
+  done
+  fail "window ${WIN_W}x${WIN_H} does not wrap a field of ${c}x${r} with ${k}x${kr} headers"
+}
+
+# Picture cell (c, r) spans S * x + 1 + gx .. + S (inclusive) with x = K + c and gx its group.
+cell_centre() {
+  local x=$((CAP_COLS + $1)) y=$((CAP_ROWS + $2))
+  local gx=$((($1 - 1) / 5)) gy=$((($2 - 1) / 5))
+  PX=$((WIN_X + FIELD_LEFT + CELL * x + 1 + gx + CELL / 2))
+  PY=$((WIN_Y + FIELD_TOP + CELL * y + 1 + gy + CELL / 2))
+}
+
+# The indicator of row y is an ellipse inscribed in the box of clue cell (1, y) moved left by S.
+row_indicator_centre() {
+  local y=$((CAP_ROWS + $1)) gy=$((($1 - 1) / 5))
+  PX=$((WIN_X + FIELD_LEFT + CELL / 2))
+  PY=$((WIN_Y + FIELD_TOP + CELL * y + 1 + gy + CELL / 2))
+}
+
+tool_button_centre() {
+  if [[ $TOOLS_SIDE == left ]]; then
+    PX=$((WIN_X + TOOL_BUTTON_WIDTH / 2))
+    PY=$((WIN_Y + TOOLS_INDENT + $1 * TOOL_BUTTON_HEIGHT + TOOL_BUTTON_HEIGHT / 2))
+  else
+    PX=$((WIN_X + TOOLS_INDENT + $1 * TOOL_BUTTON_WIDTH + TOOL_BUTTON_WIDTH / 2))
+    PY=$((WIN_Y + TOOL_BUTTON_HEIGHT / 2))
+  fi
+}
+
+# The screen is kept as raw RGB bytes so that reading a pixel is a seek, not an image decode.
+screenshot() {
+  import -window root "$E2E_TMP/screen.png"
+  SCREEN_W=$(identify -format %w "$E2E_TMP/screen.png")
+  convert "$E2E_TMP/screen.png" -depth 8 "rgb:$E2E_TMP/screen.rgb"
+}
+
+pixel_at() {
+  od -An -tx1 -j $((($2 * SCREEN_W + $1) * 3)) -N3 "$E2E_TMP/screen.rgb" | tr -d ' \n' |
+    tr a-f A-F
+}
+
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+
+jcw_wait_exit() {
+  local status=0
+  for _ in $(seq 1 50); do
+    kill -0 "$JCW_PID" 2>/dev/null || {
+      wait "$JCW_PID" || status=$?
+      JCW_PID=""
+      return "$status"
+    }
+    sleep 0.2
+  done
+  fail "jcw did not end"
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# jcw without arguments opens an empty 31 x 24 crossword with 4 and 4 header lines in the
+# editor: yellow clue cells, the editor cursor on the top clue cell of the first picture column.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+
+jcw_start
+jcw_wait_window
+title=$(xdotool getwindowname "$JCW_WID")
+[[ $title == "Японский кроссворд - режим редактирования - 31x24" ]] || fail "title '$title'"
+field_layout 31 24 4 4
+# The window fits the screen (1280 x 1024 without panels).
+((WIN_X >= 0 && WIN_Y >= 0 && WIN_X + WIN_W <= 1280 && WIN_Y + WIN_H <= 1024)) ||
+  fail "window ${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y} leaves the screen"
+screenshot
+
+# Clue cell (x, y) of a picture column: S * x + 1 + gx, S * y.
+clue_point() {
+  PX=$((WIN_X + FIELD_LEFT + CELL * $1 + 1 + ($1 - 5) / 5 + CELL / 4))
+  PY=$((WIN_Y + FIELD_TOP + CELL * $2 + CELL / 4))
+}
+clue_point 5 1  # the cursor cell: window colour, not yellow
+[[ $(pixel_at "$PX" "$PY") != FFFF00 ]] || fail "the editor cursor's cell is yellow"
+clue_point 6 1
+[[ $(pixel_at "$PX" "$PY") == FFFF00 ]] || fail "a clue cell is not yellow in the editor"
+clue_point 5 4
+[[ $(pixel_at "$PX" "$PY") == FFFF00 ]] || fail "the bottom clue cell is not yellow"
+
+tool_button_centre 10  # SBExit
+click_at "$PX" "$PY"
+jcw_wait_exit || fail "jcw ended with a failure"
