@@ -1,7 +1,5 @@
 #include "driver/DriverHarness.h"
 
-#include <QTimer>
-
 #include "files/CrosswordFile.h"
 #include "platform/Platform.h"
 #include "model/ProcessState.h"
@@ -58,16 +56,6 @@ std::vector<std::string> lineSolved(const Crossword& crossword, bool useMarks) {
   solveByLines(state);
   WriteBack(state, copy);
   return pictureRows(copy);
-}
-
-void cancelAtYield(int n) {
-  QTimer::singleShot(0, [n] {
-    if (n <= 1) {
-      CancelRequested = true;
-    } else {
-      cancelAtYield(n - 1);
-    }
-  });
 }
 
 }  // namespace jcw::test

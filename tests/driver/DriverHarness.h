@@ -5,6 +5,7 @@
 
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "field/TGrid.h"
@@ -50,8 +51,16 @@ Crossword puzzle(const std::string& name);
 // useMarks, else from nothing.
 std::vector<std::string> lineSolved(const Crossword& crossword, bool useMarks);
 
-// Sets CancelRequested from the n-th event-processing pass from now (1 = the next one), as an
-// Escape reaching the main window would.
-void cancelAtYield(int n);
+// Calls `probe` at every pass of event processing (the solver's yields included) while it lives.
+class EveryPass : public QObject {
+ public:
+  explicit EveryPass(std::function<void()> probe) : probe_(std::move(probe)) { startTimer(0); }
+
+ protected:
+  void timerEvent(QTimerEvent*) override { probe_(); }
+
+ private:
+  std::function<void()> probe_;
+};
 
 }  // namespace jcw::test

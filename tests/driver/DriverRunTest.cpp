@@ -22,6 +22,7 @@ Q_DECLARE_METATYPE(std::vector<std::string>)
 namespace jcw {
 
 using test::DriverHarness;
+using test::EveryPass;
 using test::lineSolved;
 using test::makeCrossword;
 using test::puzzle;
@@ -70,20 +71,6 @@ void run(DriverHarness& h, const char* button, bool test = false) {
   sw->click();
   h.form->AFFullClick(h.form->findChild<QAbstractButton*>(button));
 }
-
-// Calls `probe` at every pass of event processing until the object dies.
-class EveryPass : public QObject {
- public:
-  explicit EveryPass(std::function<void()> probe) : probe_(std::move(probe)) {
-    startTimer(0);
-  }
-
- protected:
-  void timerEvent(QTimerEvent*) override { probe_(); }
-
- private:
-  std::function<void()> probe_;
-};
 
 }  // namespace
 
