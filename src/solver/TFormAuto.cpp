@@ -180,7 +180,7 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   if (!useMarks) host_.clearField();
   if (!field) return;
   if (!showSteps) showWaitPanel();
-  field->update();
+  field->invalidateField();
   QCoreApplication::processEvents();
 
   // The field may be replaced while events are processed; its successor is not ours to write.
@@ -200,7 +200,7 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
 
 void TFormAuto::TestProcess(bool useMarks) {
   showWaitPanel();
-  if (TGrid* field = host_.field()) field->update();
+  if (TGrid* field = host_.field()) field->invalidateField();
   QCoreApplication::processEvents();
   const TGrid* field = host_.field();
   if (!field) return;
@@ -250,7 +250,7 @@ void TFormAuto::BeginMove() { WindowActive = false; }
 
 void TFormAuto::EndMove() {
   WindowActive = true;
-  if (TGrid* field = host_.field()) field->update();
+  if (TGrid* field = host_.field()) field->invalidateField();
 }
 
 }  // namespace jcw

@@ -42,16 +42,6 @@ Crossword tee() { return makeCrossword({{{3}, {1}, {1}}, {{1}, {3}, {1}}, {}}); 
 // Every row fills exactly, so each row sweep decides its rows one by one.
 Crossword fullSquare() { return makeCrossword({{{3}, {3}, {3}}, {{3}, {3}, {3}}, {}}); }
 
-// The picture after one row sweep and one column sweep from the marks.
-Rows afterOnePass(Crossword crossword) {
-  SolverState state;
-  state.UseMarks = true;
-  PrepareSolver(state, crossword);
-  hintPass(state);
-  WriteBack(state, crossword);
-  return pictureRows(crossword);
-}
-
 // The pictures a solve from nothing passes through, one per sweep, starting from the empty one.
 std::vector<Rows> sweepByLines(Crossword crossword) {
   SolverState state;
@@ -358,8 +348,6 @@ void DriverRunTest::theHintWritesWhatOnePassDecides_data() {
   setPictureRows(contradiction, {"???", "#?#"});
   QTest::newRow("a row whose marks contradict its clues is emptied")
       << contradiction << Rows{"#.#", "...", "..."};
-  const Crossword dancer = puzzle("webpbn-00001-dancer.jcw");
-  QTest::newRow("one row sweep and one column sweep only") << dancer << afterOnePass(dancer);
 }
 
 void DriverRunTest::theHintWritesWhatOnePassDecides() {

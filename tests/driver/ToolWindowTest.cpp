@@ -1,9 +1,7 @@
-// The solver's tool window itself: its controls, dragging by the free client area, its border,
-// the mode switch and SBAuto following the window.
+// The solver's tool window itself: its place, dragging by the free client area, its border and
+// the mode switch.
 
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 #include "driver/DriverHarness.h"
@@ -54,14 +52,11 @@ class ToolWindowTest : public QObject {
   }
 
   void theWindowIsAFramelessToolWindowOnTopAtItsFirstPlace();
-  void everyControlHasItsPlaceCaptionAndRole_data();
-  void everyControlHasItsPlaceCaptionAndRole();
   void pointsOnChildrenAreClientAndTheRestDrags_data();
   void pointsOnChildrenAreClientAndTheRestDrags();
   void draggingTheFreeAreaMovesTheWindowAndHoldsBackFullRedraws_data();
   void draggingTheFreeAreaMovesTheWindowAndHoldsBackFullRedraws();
   void theBorderIsARaisedEdge();
-  void sbAutoIsDownExactlyWhileTheWindowIsOpen();
   void theSwitchKeepsItsPositionBetweenOpenings();
   void theSwitchCaptionsTurnBlueUnderTheMouse_data();
   void theSwitchCaptionsTurnBlueUnderTheMouse();
@@ -78,41 +73,6 @@ void ToolWindowTest::theWindowIsAFramelessToolWindowOnTopAtItsFirstPlace() {
   QVERIFY(h.form->isHidden());
   QCOMPARE(h.form->palette().color(QPalette::Window),
            QApplication::palette().color(QPalette::Button));
-}
-
-void ToolWindowTest::everyControlHasItsPlaceCaptionAndRole_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QRect>("geometry");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QString>("hint");
-  QTest::addColumn<QVariant>("tag");
-  QTest::newRow("Label1") << "Label1" << QRect(30, 12, 43, 16) << "Режим" << "" << QVariant();
-  QTest::newRow("Bevel1") << "Bevel1" << QRect(20, 20, 247, 70) << "" << "" << QVariant();
-  QTest::newRow("AFSweetchR") << "AFSweetchR" << QRect(39, 39, 90, 27) << "Решение" << ""
-                              << QVariant();
-  QTest::newRow("AFSweetchT") << "AFSweetchT" << QRect(158, 39, 89, 27) << "Тест" << ""
-                              << QVariant();
-  QTest::newRow("AFFull") << "AFFull" << QRect(39, 108, 199, 41) << "Полностью"
-                          << "Без учета закрашенных клеток" << QVariant(0);
-  QTest::newRow("AFMask") << "AFMask" << QRect(39, 168, 199, 41) << "Продолжение"
-                          << "С учетом уже заполненных клеток" << QVariant(1);
-  QTest::newRow("AFCancel") << "AFCancel" << QRect(89, 226, 109, 31) << "Отмена" << ""
-                            << QVariant();
-}
-
-void ToolWindowTest::everyControlHasItsPlaceCaptionAndRole() {
-  QFETCH(QString, name);
-  QFETCH(QRect, geometry);
-  QFETCH(QString, caption);
-  QFETCH(QString, hint);
-  QFETCH(QVariant, tag);
-  DriverHarness h;
-  QWidget* control = child(h, qPrintable(name));
-  QCOMPARE(control->geometry(), geometry);
-  QCOMPARE(control->toolTip(), hint);
-  QCOMPARE(control->property("Tag"), tag);
-  if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), caption);
-  if (auto* button = qobject_cast<QAbstractButton*>(control)) QCOMPARE(button->text(), caption);
 }
 
 void ToolWindowTest::pointsOnChildrenAreClientAndTheRestDrags_data() {
@@ -172,20 +132,6 @@ void ToolWindowTest::theBorderIsARaisedEdge() {
   QCOMPARE(image.pixel(1, 1), p.color(QPalette::Midlight).rgb());
   QCOMPARE(image.pixel(290, 286), p.color(QPalette::Dark).rgb());
   QCOMPARE(image.pixel(146, 2), p.color(QPalette::Button).rgb());
-}
-
-void ToolWindowTest::sbAutoIsDownExactlyWhileTheWindowIsOpen() {
-  DriverHarness h;
-  h.form->toggleShown();
-  QVERIFY(h.form->isVisible());
-  QVERIFY(h.sbAuto->isChecked());
-  h.form->toggleShown();
-  QVERIFY(!h.form->isVisible());
-  QVERIFY(!h.sbAuto->isChecked());
-  h.form->toggleShown();
-  child<QPushButton>(h, "AFCancel")->click();
-  QVERIFY(!h.form->isVisible());
-  QVERIFY(!h.sbAuto->isChecked());
 }
 
 void ToolWindowTest::theSwitchKeepsItsPositionBetweenOpenings() {
