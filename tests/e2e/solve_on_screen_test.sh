@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# A crossword opened from the command line and solved from the tool window ("Полностью"): every
-# picture cell on the screen shows what jcwtool's line solving gives for the same file, filled
-# cells black and empty ones white.
+# A crossword opened from the command line and solved from the tool window ("Полностью"), after
+# the tool window has been dragged by its free margin: every picture cell on the screen shows
+# what jcwtool's line solving gives for the same file, filled cells black and empty ones white.
 #   solve_on_screen_test.sh JCW JCWTOOL PUZZLE
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
@@ -37,11 +37,20 @@ field_layout "$cols" "$rows" "$capcols" "$caprows"
 screenshot
 shows_solution && fail "the picture shows before the solve"
 
-tool_button_centre 7  # SBAuto opens the tool window at its first place
+tool_button_centre 7  # SBAuto opens the tool window at its first place, (246, 169)
 click_at "$PX" "$PY"
 sleep 1
-# "Полностью" lies at (39, 108), 199 x 41, in the tool window placed at (246, 169).
-click_at $((246 + 39 + 199 / 2)) $((169 + 108 + 41 / 2))
+# Drag it by its left margin; a click where "Полностью" was would now land on the field.
+dx=300 dy=60
+xdotool mousemove $((246 + 6)) $((169 + 150)) mousedown 1
+for step in 1 2 3; do
+  xdotool mousemove $((246 + 6 + dx * step / 3)) $((169 + 150 + dy * step / 3))
+  sleep 0.1
+done
+xdotool mouseup 1
+sleep 0.5
+# "Полностью" lies at (39, 108), 199 x 41, in the tool window.
+click_at $((246 + dx + 39 + 199 / 2)) $((169 + dy + 108 + 41 / 2))
 
 for _ in $(seq 1 25); do
   sleep 0.2
