@@ -91,6 +91,54 @@ class TGrid : public QWidget {
   // The backing image (tests read pixels from it).
   const QImage& image() const { return image_; }
 
+  // Mouse marking and undo (TGridMouse.cpp); keyboard, editor cursor and clue entry
+  // (TGridKeys.cpp).
+ public:
+  // A button press on cell (x, y): in solving mode a picture cell is marked (filled by the left
+  // button), in editor mode a clue cell takes the editor cursor. (0, 0), the miss, does nothing.
+  void ClickCell(int x, int y, bool fill);
+  // Marks undecided picture cell (x, y), or beeps when it is marked already; then repaints it,
+  // re-evaluates its lines and switches the host to view mode when the crossword is solved.
+  // While SkipNextMark is set the call only clears it.
+  void MarkCell(int x, int y, bool fill);
+  // Erases marked picture cell (x, y) with an undo record; anything else is left alone.
+  void EraseCell(int x, int y);
+  // Solving mode: restores the cell of the last undo record, moves the pointer to its middle and
+  // updates Save and Undo. The cell's lines are not re-evaluated.
+  void Undo();
+  // Moves the editor cursor right or down, as NextDirect and the cursor's kind of clue cell say.
+  void AdvanceCursor();
+
+ protected:
+  bool event(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  // Tab stays in the field.
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  // A mark or erase added an undo record: Save and Undo become available.
+  void enableSaveAndUndo();
+  // Hover tracking and drag marking of a mouse move in solving mode.
+  void hoverTo(CellPos cell, const QMouseEvent& event);
+  // Repaints the picture cells of HoverCell's column and row if a cross may be drawn there.
+  void wipeDigitalCross();
+  // MSG_MOVE_CURSOR.
+  void moveEditCursor(int wParam, int lParam);
+  // The keys of every mode. False when the key's handling ends there (the field may be gone).
+  bool handleCommonKey(const QKeyEvent& event);
+  // The keys of editor mode, on the cell at EditCursor.
+  void handleEditorKey(const QKeyEvent& event);
+  void typeDigit(char digit, bool ctrlHeld);
+  // Runs a host command that may destroy this field (New and Load replace it, the main menu
+  // reaches both); false when the field is gone, and then nothing of it may be touched.
+  bool runHostCommand(void (FieldHost::*command)());
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

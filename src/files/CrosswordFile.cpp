@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include "files/FileFormat.h"
+#include "platform/AtomicFile.h"
 #include "model/Clue.h"
 
 namespace jcw {
@@ -86,31 +86,7 @@ std::vector<std::uint8_t> encodeCrossword(const Crossword& crossword) {
 
 std::optional<std::string> writeCrosswordFile(const std::string& path, const Crossword& crossword) {
   const std::vector<std::uint8_t> bytes = encodeCrossword(crossword);
-  const fs::path target(path);
-  std::error_code ec;
-  if (fs::is_directory(target, ec)) return "cannot write " + path + ": is a directory";
-  const fs::path temp =
-      target.parent_path() /
-      (target.filename().string() + ".tmp" + std::to_string(std::random_device{}() % 1000000));
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return "cannot write " + path + ": " + systemError();
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      const std::string error = "cannot write " + path + ": " + systemError();
-      fs::remove(temp, ec);
-      return error;
-    }
-  }
-  if (fs::exists(target, ec)) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
-  fs::rename(temp, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return "cannot write " + path + ": " + ec.message();
-  }
-  return std::nullopt;
+  return writeFileAtomically(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 bool LoadSelfFormat(const std::string& path, Crossword& field) {

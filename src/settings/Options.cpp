@@ -10,6 +10,7 @@ void resetOptions() {
   Maximize = true;
   ShowTools = true;
   PaintOn = true;
+  LastCatalog.clear();
 }
 
 }  // namespace jcw

@@ -3,6 +3,7 @@
 // from and written to the settings registry.
 
 #include <cstdint>
+#include <string>
 
 namespace jcw {
 
@@ -13,6 +14,8 @@ inline std::uint8_t Go2Dig = 2;       // advance after digits: 0 never, 1 one (C
 inline bool Maximize = true;          // maximum field size at every show and load
 inline bool ShowTools = true;         // tool panel shown
 inline bool PaintOn = true;           // full redraw also while inactive or moved
+// The directory of the last crossword file, as read at start: the open dialog's first directory.
+inline std::string LastCatalog;
 
 // Back to the built-in defaults (tests).
 void resetOptions();

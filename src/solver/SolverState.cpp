@@ -33,7 +33,7 @@ int mostBlocks(const std::vector<LineState>& lines) {
   return most;
 }
 
-// Steps 4 to 6 of solving a line: cells take the deduced values, and every line crossing a
+// Writes a solved line: cells take the deduced values, and every line crossing a
 // changed cell must be solved again. Returns whether any cell changed (a consistent line only
 // loses unknown cells; a contradicting one may also lose filled cells).
 bool applyLine(LineView cells, std::span<const std::uint8_t> filledInAll,

@@ -22,9 +22,9 @@ struct SolverState {
   // Set by the caller before PrepareSolver: start from the crossword's marks (blank cells
   // unknown) instead of an empty picture.
   bool UseMarks = false;
-  // Set when a sweep decides a cell of some line (or empties a contradicting line); cleared only
-  // by SweepRows, so after a row sweep and a column sweep it says whether the pair learnt
-  // anything.
+  // Set when a sweep decides a cell of some line (or empties a contradicting line); cleared by
+  // PrepareSolver and SweepRows only, so after a row sweep and a column sweep it says whether the
+  // pair learnt anything.
   bool Changed = false;
   // Set when a sweep met a line that no placement of its clues fits (its known cells contradict
   // them, or they need more cells than it has); such a line is emptied. Cleared by PrepareSolver.

@@ -8,7 +8,10 @@ namespace {
 template <typename T, typename F>
 std::string array(const std::vector<T>& items, F&& toJson) {
   std::string json = "[";
-  for (std::size_t i = 0; i < items.size(); ++i) json += (i ? "," : "") + toJson(items[i]);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i) json += ',';
+    json += toJson(items[i]);
+  }
   return json + "]";
 }
 }  // namespace

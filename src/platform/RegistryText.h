@@ -1,0 +1,67 @@
+#pragma once
+// The registry's keys and typed values as plain data, and their text form: the registry-export
+// format, one file per hive, UTF-8:
+//
+//   Windows Registry Editor Version 5.00
+//
+//   [HKEY_CURRENT_USER\SOFTWARE\Velmora\DuvEviredave]
+//   "IndErr"=dword:00000001
+//   "LastCatalog"="/home/ann/puzzles"
+//   @="the key's default value"
+//
+// Strings escape \\ and \" (and, as Wine does, \n, \r and \0). Values of other types (hex(2):,
+// hex:, ...) are kept as opaque text so that a rewrite keeps them. Key and value names compare
+// without regard to ASCII case, as the registry's do.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace jcw {
+
+enum class Hive { CurrentUser, ClassesRoot };
+enum class ValueType { Dword, String, Other };
+
+struct RegValue {
+  std::string name;  // "" is the key's default value
+  ValueType type = ValueType::String;
+  std::uint32_t dword = 0;  // Dword
+  std::string data;         // String: the text; Other: the text after '=' as in the file
+  bool operator==(const RegValue&) const = default;
+};
+
+struct RegKey {
+  std::string path;  // below the hive, components separated by '\'; "" is the hive itself
+  std::vector<RegValue> values;  // in the order they were first written
+  bool operator==(const RegKey&) const = default;
+};
+
+// The keys of one hive, parents before their children, in the order they were created.
+using HiveKeys = std::vector<RegKey>;
+
+// "HKEY_CURRENT_USER" or "HKEY_CLASSES_ROOT".
+std::string_view hiveName(Hive hive);
+
+// True when every component of `path` is non-empty ("" is the hive itself).
+bool validKeyPath(std::string_view path);
+// Equal without regard to ASCII case.
+bool sameName(std::string_view a, std::string_view b);
+
+// The key, or null.
+const RegKey* findKey(const HiveKeys& keys, std::string_view path);
+// The key, created with its missing parents when absent. `path` must be valid.
+RegKey& ensureKey(HiveKeys& keys, std::string_view path);
+// The value of that name, or null.
+const RegValue* findValue(const RegKey& key, std::string_view name);
+// Replaces the value of the same name in place, or appends it.
+void putValue(RegKey& key, RegValue value);
+
+// Reads the text of `hive`'s file as far as it is valid: a line that cannot be read is skipped,
+// and after a key line that cannot be read (or that names another hive) the values up to the
+// next good key line are skipped too, so that no value lands in the wrong key.
+HiveKeys parseRegistryText(std::string_view text, Hive hive);
+// The file text of `hive`; parseRegistryText gives `keys` back.
+std::string formatRegistryText(const HiveKeys& keys, Hive hive);
+
+}  // namespace jcw

@@ -1,0 +1,20 @@
+#pragma once
+// The options' registry at the program's start and close: the two calls the windows make.
+// Both open the registry in settingsDirectory() afresh and report a failed write through the
+// platform's error box; neither ever stops the start or the close. UI thread only.
+
+#include <QString>
+
+namespace jcw {
+
+// Called once by the start-up window's creation with QCoreApplication::applicationFilePath().
+// Reads the options (and LastCatalog), or on the first start for the user makes the .jcw
+// association, then asks the desktop to refresh its MIME and application databases without
+// waiting for it.
+void RegisterFile(const QString& exePath);
+
+// Called by the main window's close query every time it runs (a cancelled close too) and by the
+// start-up window when it closes. Writes the options back.
+void StoreOptions();
+
+}  // namespace jcw

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Marking with the mouse on the real window: a left click fills, a right click marks empty, a
+# left drag fills every cell it enters, and Alt+Backspace takes the last mark back and puts the
+# pointer on that cell.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+
+# Five columns by two rows, all filled in the solution (row clues 5, column clues 2), nothing
+# marked yet. Table columns left to right, each top to bottom: the header column (corner, then
+# the row clues), then every picture column (its clue, then its two undecided cells).
+write_jcw "$E2E_TMP/blank.jcw" 5 2 1 1 200 5 5 $(for _ in 1 2 3 4 5; do echo 2 200 200; done)
+
+jcw_start "$E2E_TMP/blank.jcw"
+jcw_wait_window
+field_layout 5 2 1 1
+xdotool windowfocus --sync "$JCW_WID"
+
+cell_centre 1 1
+click_at "$PX" "$PY"
+cell_centre 2 1
+xdotool mousemove "$PX" "$PY" click 3
+cell_centre 1 2
+xdotool mousemove "$PX" "$PY" mousedown 1
+for c in 2 3 4; do
+  cell_centre "$c" 2
+  xdotool mousemove "$PX" "$PY"
+done
+xdotool mouseup 1
+# Backspace goes up while Alt is still held: that release is the undo.
+xdotool keydown alt key BackSpace keyup alt
+sleep 0.5
+screenshot
+
+colour_of() { cell_centre "$1" "$2"; pixel_at "$PX" "$PY"; }
+[[ $(colour_of 1 1) == 000000 ]] || fail "left click did not fill (1, 1)"
+[[ $(colour_of 2 1) == FFFFFF ]] || fail "right click did not mark (2, 1) empty"
+for c in 1 2 3; do
+  [[ $(colour_of "$c" 2) == 000000 ]] || fail "the drag did not fill ($c, 2)"
+done
+colour=$(colour_of 4 2)
+[[ $colour != 000000 && $colour != FFFFFF ]] || fail "undo left (4, 2) marked: $colour"
+
+# The pointer stands on the undone cell's middle (half a cell rounded to even: within a pixel).
+eval "$(xdotool getmouselocation --shell)"
+cell_centre 4 2
+((X - PX <= 1 && PX - X <= 1 && Y - PY <= 1 && PY - Y <= 1)) ||
+  fail "pointer at ($X, $Y), not on the undone cell ($PX, $PY)"

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include "files/CrosswordFile.h"
+#include "model/ProcessState.h"
+#include "platform/DesktopAssociation.h"
+#include "settings/Options.h"
+#include "settings/RegistrySettings.h"
+#include "TempDir.h"
+
+namespace jcw {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr Hive kUser = Hive::CurrentUser;
+constexpr Hive kClasses = Hive::ClassesRoot;
+constexpr char kExe[] = "/opt/jcw/jcw";
+
+class SettingsTest : public test::TempDirTest {
+ protected:
+  void SetUp() override {
+    TempDirTest::SetUp();
+    resetCoreState();
+  }
+  void TearDown() override {
+    resetCoreState();
+    TempDirTest::TearDown();
+  }
+  fs::path registryDir() const { return dir_ / "config"; }
+  fs::path dataDir() const { return dir_ / "data"; }
+  StartOutcome start() {
+    Registry registry(registryDir());
+    return readOrRegister(registry, kExe, dataDir());
+  }
+  // A later start: the settings key holds `values` (lines of the registry file).
+  void storeSettingsLines(const std::string& values) {
+    writeFile(Registry::hiveFile(registryDir(), kUser),
+              "Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\SOFTWARE\\Velmora\\DuvEviredave]\n" + values);
+  }
+  std::string userText() const { return readFile(Registry::hiveFile(registryDir(), kUser)); }
+};
+
+struct Options {
+  bool indErr, digCr;
+  int nextDirect, go2Dig;
+  bool maximize, showTools, paintOn;
+  std::string lastCatalog;
+  bool operator==(const Options&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Options& o) {
+  return out << "IndErr " << o.indErr << " DigCr " << o.digCr << " NextDirect " << o.nextDirect
+             << " Go2Dig " << o.go2Dig << " Maximize " << o.maximize << " ShowTools " << o.showTools
+             << " PaintOn " << o.paintOn << " LastCatalog '" << o.lastCatalog << "'";
+}
+
+Options currentOptions() {
+  return {IndErr, DigCr, NextDirect, Go2Dig, Maximize, ShowTools, PaintOn, LastCatalog};
+}
+
+const Options kDefaults{true, true, 0, 2, true, true, true, ""};
+
+TEST_F(SettingsTest, TheFirstStartCreatesTheEmptySettingsKeyAndKeepsTheDefaults) {
+  const StartOutcome outcome = start();
+  EXPECT_TRUE(outcome.firstStart);
+  EXPECT_EQ(outcome.error, std::nullopt);
+  EXPECT_EQ(currentOptions(), kDefaults);
+  EXPECT_EQ(userText(),
+            "Windows Registry Editor Version 5.00\n\n"
+            "[HKEY_CURRENT_USER\\SOFTWARE]\n\n"
+            "[HKEY_CURRENT_USER\\SOFTWARE\\Velmora]\n\n"
+            "[HKEY_CURRENT_USER\\SOFTWARE\\Velmora\\DuvEviredave]\n");
+}
+
+TEST_F(SettingsTest, TheFirstStartWritesExactlyTheFourAssociationKeys) {
+  start();
+  EXPECT_EQ(readFile(Registry::hiveFile(registryDir(), kClasses)),
+            "Windows Registry Editor Version 5.00\n\n"
+            "[HKEY_CLASSES_ROOT\\.jcw]\n@=\"VovivIdiriVezu\"\n\n"
+            "[HKEY_CLASSES_ROOT\\VovivIdiriVezu]\n@=\"Японский кроссворд\"\n\n"
+            "[HKEY_CLASSES_ROOT\\VovivIdiriVezu\\DefaultIcon]\n@=\"/opt/jcw/jcw,0\"\n\n"
+            "[HKEY_CLASSES_ROOT\\VovivIdiriVezu\\Shell]\n\n"
+            "[HKEY_CLASSES_ROOT\\VovivIdiriVezu\\Shell\\Open]\n\n"
+            "[HKEY_CLASSES_ROOT\\VovivIdiriVezu\\Shell\\Open\\Command]\n@=\"\\\"/opt/jcw/jcw\\\" \\\"%1\\\"\"\n");
+}
+
+TEST_F(SettingsTest, TheAssociationCommandQuotesThePathAndTheArgument) {
+  start();
+  const Registry registry(registryDir());
+  const std::optional<std::string> command =
+      registry.readString(kClasses, "VovivIdiriVezu\\Shell\\Open\\Command", "");
+  ASSERT_TRUE(command);
+  const std::vector<char> expected{'"', '/', 'o', 'p', 't', '/', 'j', 'c', 'w', '/', 'j', 'c', 'w',
+                                   '"', ' ', '"', '%', '1', '"'};
+  EXPECT_EQ(std::vector<char>(command->begin(), command->end()), expected);
+}
+
+TEST_F(SettingsTest, TheFirstStartInstallsTheDesktopAssociation) {
+  start();
+  EXPECT_EQ(readFile(mimePackageFile(dataDir())), mimePackageXml());
+  EXPECT_EQ(readFile(desktopEntryFile(dataDir())), desktopEntry(kExe));
+}
+
+TEST_F(SettingsTest, AFailingClassWriteIsReportedSkipsTheRestAndIsNotRetried) {
+  fs::create_directories(Registry::hiveFile(registryDir(), kClasses));
+  const StartOutcome outcome = start();
+  EXPECT_TRUE(outcome.firstStart);
+  ASSERT_NE(outcome.error, std::nullopt);
+  EXPECT_NE(outcome.error->find(".jcw"), std::string::npos) << *outcome.error;
+  EXPECT_FALSE(fs::exists(desktopEntryFile(dataDir())));
+  EXPECT_EQ(currentOptions(), kDefaults);
+
+  const StartOutcome later = start();
+  EXPECT_FALSE(later.firstStart);
+  EXPECT_EQ(later.error, std::nullopt);
+}
+
+TEST_F(SettingsTest, ALaterStartLeavesTheAssociationAlone) {
+  storeSettingsLines("");
+  EXPECT_FALSE(start().firstStart);
+  EXPECT_FALSE(fs::exists(Registry::hiveFile(registryDir(), kClasses)));
+  EXPECT_FALSE(fs::exists(desktopEntryFile(dataDir())));
+}
+
+struct ReadCase {
+  const char* title;
+  std::string lines;
+  Options expected;
+};
+
+class ReadingOptions : public SettingsTest, public testing::WithParamInterface<ReadCase> {};
+
+TEST_P(ReadingOptions, TakesEachValuePresentWithItsTypeAndKeepsTheDefaultOtherwise) {
+  storeSettingsLines(GetParam().lines);
+  EXPECT_FALSE(start().firstStart);
+  EXPECT_EQ(currentOptions(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, ReadingOptions,
+    testing::Values(
+        ReadCase{"EmptyKeyKeepsTheDefaults", "", kDefaults},
+        ReadCase{"AllValuesStored",
+                 "\"IndErr\"=dword:00000000\n\"DigCr\"=dword:00000000\n\"NextDirect\"=dword:00000003\n"
+                 "\"Go2Dig\"=dword:00000000\n\"Maximize\"=dword:00000000\n\"ShowTools\"=dword:00000000\n"
+                 "\"PaintOn\"=dword:00000000\n\"LastCatalog\"=\"/home/ann/puzzles\"\n",
+                 {false, false, 3, 0, false, false, false, "/home/ann/puzzles"}},
+        ReadCase{"AnyNonZeroIsTrue", "\"IndErr\"=dword:00000002\n\"PaintOn\"=dword:80000000\n", kDefaults},
+        ReadCase{"MaximizeStoredAsAStringIsIgnored", "\"Maximize\"=\"0\"\n", kDefaults},
+        ReadCase{"ExpandStringIsIgnored", "\"IndErr\"=hex(2):30,00,00,00\n", kDefaults},
+        ReadCase{"LastCatalogStoredAsANumberIsIgnored", "\"LastCatalog\"=dword:00000001\n", kDefaults},
+        ReadCase{"DirectionTakesTheLowByte", "\"NextDirect\"=dword:00000102\n",
+                 {true, true, 2, 2, true, true, true, ""}},
+        ReadCase{"DirectionAboveThreeFallsBack", "\"NextDirect\"=dword:00000004\n", kDefaults},
+        ReadCase{"AdvanceAboveTwoFallsBack", "\"Go2Dig\"=dword:00000003\n", kDefaults},
+        ReadCase{"AdvanceOfOneIsTaken", "\"Go2Dig\"=dword:00000001\n", {true, true, 0, 1, true, true, true, ""}},
+        ReadCase{"NamesIgnoreCase", "\"digcr\"=dword:00000000\n", {true, false, 0, 2, true, true, true, ""}}),
+    [](const auto& info) { return std::string(info.param.title); });
+
+TEST_F(SettingsTest, StoringWritesTheSevenOptionsInOrderAndNoCatalogWithoutAFile) {
+  storeSettingsLines("");
+  NextDirect = 3;
+  Go2Dig = 1;
+  ShowTools = false;
+  Registry registry(registryDir());
+  ASSERT_EQ(writeOptions(registry), std::nullopt);
+  EXPECT_EQ(userText(),
+            "Windows Registry Editor Version 5.00\n\n"
+            "[HKEY_CURRENT_USER\\SOFTWARE]\n\n"
+            "[HKEY_CURRENT_USER\\SOFTWARE\\Velmora]\n\n"
+            "[HKEY_CURRENT_USER\\SOFTWARE\\Velmora\\DuvEviredave]\n"
+            "\"IndErr\"=dword:00000001\n\"DigCr\"=dword:00000001\n\"NextDirect\"=dword:00000003\n"
+            "\"Go2Dig\"=dword:00000001\n\"Maximize\"=dword:00000001\n\"ShowTools\"=dword:00000000\n"
+            "\"PaintOn\"=dword:00000001\n");
+}
+
+TEST_F(SettingsTest, StoringWithoutACurrentFileKeepsTheEarlierCatalog) {
+  storeSettingsLines("\"LastCatalog\"=\"/home/ann/old\"\n");
+  Registry registry(registryDir());
+  ASSERT_EQ(writeOptions(registry), std::nullopt);
+  EXPECT_EQ(Registry(registryDir()).readString(kUser, kSettingsKey, "LastCatalog"), "/home/ann/old");
+}
+
+TEST_F(SettingsTest, StoringWithACurrentFileWritesItsDirectoryLast) {
+  storeSettingsLines("");
+  CurFileName = "/home/ann/Puzzles/cat.jcw";
+  Registry registry(registryDir());
+  ASSERT_EQ(writeOptions(registry), std::nullopt);
+  EXPECT_TRUE(userText().ends_with("\"PaintOn\"=dword:00000001\n\"LastCatalog\"=\"/home/ann/Puzzles\"\n"))
+      << userText();
+}
+
+TEST_F(SettingsTest, StoringRecreatesASettingsKeyRemovedMeanwhile) {
+  Registry registry(registryDir());
+  fs::remove_all(registryDir());
+  IndErr = false;
+  ASSERT_EQ(writeOptions(registry), std::nullopt);
+  EXPECT_EQ(Registry(registryDir()).readDword(kUser, kSettingsKey, "IndErr"), 0u);
+}
+
+TEST_F(SettingsTest, StoringReportsAnUnwritableRegistry) {
+  writeFile(dir_ / "config", "a file where the directory should be");
+  Registry registry(registryDir());
+  EXPECT_NE(writeOptions(registry), std::nullopt);
+}
+
+TEST_F(SettingsTest, OptionsSurviveARestart) {
+  start();
+  const Options chosen{false, true, 2, 1, false, true, false, "/srv/games"};
+  IndErr = chosen.indErr;
+  NextDirect = 2;
+  Go2Dig = 1;
+  Maximize = false;
+  PaintOn = false;
+  CurFileName = "/srv/games/dog.jcw";
+  {
+    Registry registry(registryDir());
+    ASSERT_EQ(writeOptions(registry), std::nullopt);
+  }
+  resetCoreState();
+  EXPECT_FALSE(start().firstStart);
+  EXPECT_EQ(currentOptions(), chosen);
+}
+
+struct CatalogCase {
+  std::string fileName, catalog;
+};
+
+class Catalog : public testing::TestWithParam<CatalogCase> {};
+
+TEST_P(Catalog, IsTheDirectoryWithoutItsTrailingSeparator) {
+  EXPECT_EQ(catalogOf(GetParam().fileName), GetParam().catalog);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, Catalog,
+                         testing::Values(CatalogCase{"/home/ann/Puzzles/cat.jcw", "/home/ann/Puzzles"},
+                                         CatalogCase{"/cat.jcw", "/"},
+                                         CatalogCase{"/home//cat.jcw", "/home"},
+                                         CatalogCase{"cat.jcw", ""}));
+
+}  // namespace
+}  // namespace jcw

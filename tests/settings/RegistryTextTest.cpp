@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "platform/RegistryText.h"
+
+namespace jcw {
+
+void PrintTo(const RegValue& v, std::ostream* out) {
+  *out << "{'" << v.name << "' type " << static_cast<int>(v.type) << " dword " << v.dword << " data '"
+       << v.data << "'}";
+}
+
+namespace {
+
+constexpr Hive kUser = Hive::CurrentUser;
+
+RegValue dword(std::string name, std::uint32_t v) { return {std::move(name), ValueType::Dword, v, {}}; }
+RegValue text(std::string name, std::string v) { return {std::move(name), ValueType::String, 0, std::move(v)}; }
+RegValue other(std::string name, std::string v) { return {std::move(name), ValueType::Other, 0, std::move(v)}; }
+
+// The values of one key read from a file that holds just that key and `line`.
+std::vector<RegValue> valuesOfLine(const std::string& line) {
+  const HiveKeys keys = parseRegistryText(
+      "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n" + line + "\n", kUser);
+  const RegKey* key = findKey(keys, "K");
+  return key == nullptr ? std::vector<RegValue>{} : key->values;
+}
+
+struct LineCase {
+  const char* title;
+  std::string line;
+  std::vector<RegValue> expected;
+};
+
+class ValueLine : public testing::TestWithParam<LineCase> {};
+
+TEST_P(ValueLine, IsReadAsItsTypedValue) { EXPECT_EQ(valuesOfLine(GetParam().line), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(
+    RegistryText, ValueLine,
+    testing::Values(
+        LineCase{"DwordOfEightDigits", "\"IndErr\"=dword:00000001", {dword("IndErr", 1)}},
+        LineCase{"DwordInUpperCaseHex", "\"A\"=DWORD:FFFFFFFF", {dword("A", 0xFFFFFFFF)}},
+        LineCase{"String", "\"LastCatalog\"=\"/home/ann\"", {text("LastCatalog", "/home/ann")}},
+        LineCase{"EscapedString", R"("P"="C:\\Games\\jcw.exe \"%1\"")", {text("P", "C:\\Games\\jcw.exe \"%1\"")}},
+        LineCase{"DefaultValue", "@=\"VovivIdiriVezu\"", {text("", "VovivIdiriVezu")}},
+        LineCase{"EscapedName", R"("a\"b"=dword:2)", {dword("a\"b", 2)}},
+        LineCase{"CyrillicUtf8", "@=\"Японский кроссворд\"", {text("", "Японский кроссворд")}},
+        LineCase{"ExpandStringKeptOpaque", "\"E\"=hex(2):25,00,00,00", {other("E", "hex(2):25,00,00,00")}},
+        LineCase{"ContinuedHexKeptWithItsLines", "\"B\"=hex:01,02,\\\n  03,04",
+                 {other("B", "hex:01,02,\\\n  03,04")}},
+        LineCase{"BlanksAroundTheEqualsSign", "\"A\" = dword:3  ", {dword("A", 3)}},
+        LineCase{"DwordOfNineDigitsIsDropped", "\"A\"=dword:000000001", {}},
+        LineCase{"DwordWithNonHexIsDropped", "\"A\"=dword:0000000g", {}},
+        LineCase{"EmptyDwordIsDropped", "\"A\"=dword:", {}},
+        LineCase{"UnterminatedStringIsDropped", "\"A\"=\"abc", {}},
+        LineCase{"TextAfterTheStringIsDropped", "\"A\"=\"abc\"x", {}},
+        LineCase{"UnknownEscapeIsDropped", R"("A"="a\qb")", {}},
+        LineCase{"DeletionMarkerIsDropped", "\"A\"=-", {}},
+        LineCase{"MissingEqualsSignIsDropped", "\"A\" dword:1", {}}),
+    [](const auto& info) { return std::string(info.param.title); });
+
+TEST(RegistryText, AFormattedHiveReadsBackEqual) {
+  HiveKeys keys;
+  RegKey& settings = ensureKey(keys, "SOFTWARE\\Velmora\\DuvEviredave");
+  putValue(settings, dword("IndErr", 0));
+  putValue(settings, dword("Go2Dig", 0xDEADBEEF));
+  putValue(settings, text("LastCatalog", "/home/a \"quoted\" \\dir\nline\r\x01"));
+  putValue(settings, text(std::string("nul\0name", 8), std::string("a\0b", 3)));
+  putValue(settings, other("Raw", "hex(7):41,00,\\\n  00,00"));
+  putValue(ensureKey(keys, ""), text("", "root default"));
+
+  EXPECT_EQ(parseRegistryText(formatRegistryText(keys, kUser), kUser), keys);
+}
+
+TEST(RegistryText, AKeyLineCreatesItsParents) {
+  const HiveKeys keys = parseRegistryText("[HKEY_CURRENT_USER\\A\\B\\C]\n", kUser);
+  EXPECT_NE(findKey(keys, "A"), nullptr);
+  EXPECT_NE(findKey(keys, "A\\B"), nullptr);
+  EXPECT_NE(findKey(keys, "a\\b\\c"), nullptr) << "key names ignore case";
+}
+
+TEST(RegistryText, ValuesAfterADamagedKeyLineDoNotLandInThePreviousKey) {
+  const HiveKeys keys = parseRegistryText(
+      "Windows Registry Editor Version 5.00\n"
+      "[HKEY_CURRENT_USER\\Good]\n\"A\"=dword:1\n"
+      "[HKEY_CURRENT_USER\\Bad\\\\Name]\n\"B\"=dword:2\n"
+      "[HKEY_CLASSES_ROOT\\OtherHive]\n\"C\"=dword:3\n"
+      "[HKEY_CURRENT_USER\\Good]\n\"D\"=dword:4\n",
+      kUser);
+  ASSERT_NE(findKey(keys, "Good"), nullptr);
+  EXPECT_EQ(findKey(keys, "Good")->values, (std::vector{dword("A", 1), dword("D", 4)}));
+  EXPECT_EQ(findKey(keys, "OtherHive"), nullptr);
+  EXPECT_EQ(keys.size(), 1u);
+}
+
+TEST(RegistryText, AFileCutInTheMiddleIsReadUpToTheCut) {
+  const std::string whole =
+      "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n\"A\"=dword:00000001\n"
+      "\"Path\"=\"/home/ann\"\n";
+  const HiveKeys keys = parseRegistryText(whole.substr(0, whole.size() - 5), kUser);
+  ASSERT_NE(findKey(keys, "K"), nullptr);
+  EXPECT_EQ(findKey(keys, "K")->values, std::vector{dword("A", 1)});
+}
+
+TEST(RegistryText, GarbageLinesAreSkippedAndTheRestIsRead) {
+  const HiveKeys keys = parseRegistryText(
+      "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
+      "\x01\x02 binary junk\r\n"
+      "; a comment\r\n"
+      "[HKEY_CURRENT_USER\\K]\r\n"
+      "junk=\"x\"\r\n"
+      "\"A\"=dword:00000005\r\n",
+      kUser);
+  ASSERT_NE(findKey(keys, "K"), nullptr);
+  EXPECT_EQ(findKey(keys, "K")->values, std::vector{dword("A", 5)});
+}
+
+TEST(RegistryText, ALaterValueOfTheSameNameReplacesTheEarlierInPlace) {
+  EXPECT_EQ(valuesOfLine("\"A\"=dword:1\n\"B\"=\"x\"\n\"a\"=\"y\""),
+            (std::vector{text("a", "y"), text("B", "x")}));
+}
+
+}  // namespace
+}  // namespace jcw
