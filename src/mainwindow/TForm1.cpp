@@ -10,7 +10,7 @@
 #include "files/CrosswordFile.h"
 #include "mainwindow/CellLayout.h"
 #include "mainwindow/MainState.h"
-#include "mainwindow/StoreOptions.h"
+#include "settings/SettingsSession.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "platform/Platform.h"
@@ -502,11 +502,9 @@ bool TForm1::FormCloseQuery() {
     else if (answer == Answer::Yes)
       NSave0Click();  // closing goes ahead whatever the save did
   }
-  StoreOptions();
+  StoreOptions();  // in every case, a refused close too
   return allowed;
 }
-
-void TForm1::StoreOptions() { jcw::StoreOptions(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   if (!FormCloseQuery()) {

@@ -104,9 +104,6 @@ class TForm1 : public QWidget, public FieldHost {
   void terminateRequested();
 
  protected:
-  // Writes the options; every close query calls it.
-  virtual void StoreOptions();
-
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

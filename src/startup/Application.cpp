@@ -9,6 +9,7 @@
 #include "mainwindow/TForm1.h"
 #include "model/Dimensions.h"
 #include "settings/Options.h"
+#include "settings/SettingsSession.h"
 
 namespace jcw {
 
@@ -44,6 +45,7 @@ int runApplication(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Японский кроссворд"));
+  RegisterFile(QCoreApplication::applicationFilePath());
   TForm1 window;
   QObject::connect(&window, &TForm1::terminateRequested, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
