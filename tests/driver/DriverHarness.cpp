@@ -20,10 +20,7 @@ DriverHarness::DriverHarness()
   window.show();
 }
 
-DriverHarness::~DriverHarness() = default;
-
 void DriverHarness::save() {
-  ++saves;
   if (!grid->IsModified()) return;
   if (CurFileName.empty()) {
     const QString name = platform().saveFileName({});
@@ -35,7 +32,6 @@ void DriverHarness::save() {
 }
 
 void DriverHarness::clearField() {
-  ++clears;
   grid->model().clearPicture();
   grid->SetModified(true);
 }

@@ -18,7 +18,6 @@ namespace jcw::test {
 class DriverHarness : public AutoHost {
  public:
   DriverHarness();
-  ~DriverHarness() override;
 
   QWidget* mainWindow() override { return &window; }
   QWidget* mainButton() override { return mainBtn; }
@@ -40,8 +39,6 @@ class DriverHarness : public AutoHost {
   QPushButton* sbAuto;
   TGrid* grid;
   TFormAuto* form;
-  int saves = 0;
-  int clears = 0;
 };
 
 // The crossword of a file in the shared puzzle directory.
