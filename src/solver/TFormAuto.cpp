@@ -114,8 +114,8 @@ QPushButton* TFormAuto::addRunButton(const char* name, const QString& caption, i
 }
 
 void TFormAuto::toggleShown() {
-  if (SolverBusy) return;
-  setVisible(!isVisible());
+  // During a run the window stays hidden; SBAuto, which a click has just toggled, follows it.
+  if (!SolverBusy) setVisible(!isVisible());
   host_.setAutoButtonDown(isVisible());
 }
 

@@ -32,7 +32,7 @@ class TFormAuto : public QWidget {
   explicit TFormAuto(AutoHost& host, QWidget* parent = nullptr);
 
   // NAutoClick's work: show the window if hidden, else hide it; SBAuto down exactly while it
-  // shows. Does nothing during a run.
+  // shows. During a run the window stays hidden.
   void toggleShown();
 
   // One run from the clicked run button: its Tag (0 or 1) is UseMarks; the switch chooses solve

@@ -13,6 +13,7 @@
 #include "mainwindow/TForm1.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
+#include "solver/SolverBusy.h"
 #include "solver/SolverRuns.h"
 #include "support/ScriptedPlatform.h"
 #include "widgets/About.h"
@@ -67,6 +68,7 @@ class MainWindowDriverTest : public QObject {
   void fullFromTheToolWindowSolvesTheMainWindowsField();
   void escapeInTheMainWindowStopsARun_data();
   void escapeInTheMainWindowStopsARun();
+  void duringARunSbAutoStaysUpAndTheToolWindowHidden();
   void sbTipDecidesWhatOnePassCan();
   void theAboutCommandShowsTheAboutBoxModally();
 };
@@ -128,6 +130,27 @@ void MainWindowDriverTest::escapeInTheMainWindowStopsARun() {
   QCOMPARE(scripted().messages.size(), std::size_t{1});
   QCOMPARE(scripted().messages[0].text, message);
   QVERIFY(passes < 10);  // no sweep went on after the Escape
+}
+
+void MainWindowDriverTest::duringARunSbAutoStaysUpAndTheToolWindowHidden() {
+  const Crossword crossword = puzzle("jwilk-001.jcw");
+  open(crossword);
+  sbAuto()->click();
+  bool probed = false;
+  EveryPass probe([&] {
+    if (probed || !SolverBusy) return;
+    probed = true;
+    sbAuto()->click();
+    sbAuto()->click();
+    QVERIFY(!toolWindow()->isVisible());
+    QVERIFY(!sbAuto()->isChecked());
+  });
+
+  child<QPushButton>("AFFull")->click();
+
+  QVERIFY(probed);
+  QCOMPARE(pictureRows(model()), lineSolved(crossword, false));
+  QVERIFY(scripted().messages.empty());
 }
 
 void MainWindowDriverTest::sbTipDecidesWhatOnePassCan() {
