@@ -18,6 +18,8 @@ namespace jcw {
 TGrid::TGrid(QWidget* parent) : QWidget(parent) {
   // paintEvent covers every pixel from the image.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Hovering is followed without a button held.
+  setMouseTracking(true);
 }
 
 void TGrid::setModel(Crossword model) { model_ = std::move(model); }

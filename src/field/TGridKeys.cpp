@@ -54,8 +54,6 @@ bool TGrid::event(QEvent* event) {
     moveEditCursor(move.wParam, move.lParam);
     return true;
   }
-  // Hovering must be seen without a button held; set before the field is first shown.
-  if (event->type() == QEvent::Polish) setMouseTracking(true);
   return QWidget::event(event);
 }
 

@@ -252,12 +252,14 @@ void TForm1::NExitClick() { close(); }
 
 void TForm1::SBExitClick() { NExitClick(); }
 
+// The field does nothing unless it is solving with a history.
+void TForm1::NUndoClick() { field_->Undo(); }
+
 // Commands that the file, solver, hint and About work fills in.
 void TForm1::NLoadClick() {}
 void TForm1::NSave0Click() {}
 void TForm1::NSaveAsClick() {}
 void TForm1::NNewClick() {}
-void TForm1::NUndoClick() {}
 void TForm1::NAutoClick() { FormAuto->toggleShown(); }
 void TForm1::NHelpClick() { HintProcess(*field_); }
 void TForm1::N1Click() { Form3->exec(); }
@@ -520,6 +522,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   MinMax(event->size());
 }
 
+// X11 has no messages for the start and end of a move or size loop: every change the user
+// makes feeds MoveLoop, which calls BeginMove at the first and EndMove once the window has been
+// still for kMoveLoopQuietMs. Our own requests, and their late echoes, are no user's changes.
 void TForm1::MinMax(QSize size) {
   if (applyingGeometry_ || echoes_.isEcho(size.width(), size.height(), clock_.elapsed())) return;
   client_ = size;

@@ -157,8 +157,10 @@ std::optional<TUndoRec> Crossword::undoLast() {
   if (UndoList.empty()) return std::nullopt;
   const TUndoRec rec = UndoList.back();
   UndoList.pop_back();
-  cell(rec.Col, rec.Row).State = rec.State;
-  MarkedCount += rec.State == csBlank ? -1 : 1;
+  // Counted from the cell as it is now: a solver run since the record may have marked it.
+  TCell& cell = this->cell(rec.Col, rec.Row);
+  MarkedCount += (rec.State != csBlank) - (cell.State != csBlank);
+  cell.State = rec.State;
   return rec;
 }
 

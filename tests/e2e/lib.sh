@@ -4,7 +4,8 @@
 #   e2e_init JCW                  remember the program, make a scratch directory ($E2E_TMP)
 #   write_jcw FILE C R K KR BYTE... a crossword file: dimensions, then the cell bytes
 #   jcw_start ARGS...             start jcw in the background ($JCW_PID)
-#   jcw_wait_window               wait for the main window ($JCW_WID, $WIN_X/Y/W/H)
+#   jcw_wait_window [TITLE]       wait for the main window, or the shown window whose title
+#                                 matches the regular expression ($JCW_WID, $WIN_X/Y/W/H)
 #   field_layout C R K KR         the cell size and field offset the window must be using
 #                                 ($CELL, $FIELD_LEFT, $FIELD_TOP, $TOOLS_SIDE)
 #   cell_centre C R               screen point of picture cell (C, R), 1-based ($PX, $PY)
@@ -56,8 +57,8 @@ jcw_start() {
 }
 
 jcw_wait_window() {
-  JCW_WID=$(timeout 20 xdotool search --sync --name "Японский кроссворд" | head -1) ||
-    fail "no main window appeared"
+  JCW_WID=$(timeout 20 xdotool search --sync --onlyvisible --name "${1:-Японский кроссворд}" |
+    head -1) || fail "no window titled ${1:-Японский кроссворд} appeared"
   # The window lays itself out and settles after its first show; wait until it stays put.
   local previous="" current
   for _ in $(seq 1 50); do

@@ -258,6 +258,22 @@ class TForm1Test : public QObject {
     }
   }
 
+  void undoTakesTheLastMarkBackOnlyWhileSolving() {
+    TForm1& form = open(test::makeCrossword(smallSolvable()), kSolvingMode);
+    const int x = model().firstPictureX() + 1;
+    const int y = model().firstPictureY() + 1;
+    form.field()->MarkCell(x, y, true);
+    QVERIFY(button("SBUndo")->isEnabled());
+    form.SetMode(kEditorMode);
+    item("NUndo")->trigger();
+    QCOMPARE(model().cell(x, y).State, csFilled);
+    form.SetMode(kSolvingMode);
+    button("SBUndo")->click();
+    QCOMPARE(model().cell(x, y).State, csBlank);
+    QVERIFY(model().UndoList.empty());
+    QVERIFY(!button("SBUndo")->isEnabled());
+  }
+
   void clearInTheViewLeavesYellowHeadersAndNothingToUndo() {
     TForm1& form = open(test::makeCrossword(smallSolvable()), kSolvingMode);
     form.SetMode(kViewMode);

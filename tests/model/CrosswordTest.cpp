@@ -188,6 +188,18 @@ TEST(Marking, UndoRestoresStatesNewestFirst) {
   EXPECT_EQ(cw.MarkedCount, 0);
 }
 
+TEST(Marking, UndoAfterTheSolverMarkedTheCellKeepsTheCount) {
+  Crossword cw = makeCrossword({{{1}}, {{1}}, {}});
+  const int x = cw.firstPictureX(), y = cw.firstPictureY();
+  cw.markCell(x, y, true);
+  cw.eraseCell(x, y);               // record: filled
+  cw.cell(x, y).State = csEmpty;    // a hint decided the cell meanwhile
+  cw.MarkedCount = cw.countMarked();
+  cw.undoLast();
+  EXPECT_EQ(cw.cell(x, y).State, csFilled);
+  EXPECT_EQ(cw.MarkedCount, cw.countMarked());
+}
+
 TEST(Marking, ClearEmptiesThePictureAndTheHistory) {
   Crossword cw = makeCrossword({{{1}, {1}}, {{1}, {1}}, {"#.", ".#"}});
   cw.markCell(cw.firstPictureX(), cw.firstPictureY(), true);
