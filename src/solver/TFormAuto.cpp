@@ -31,6 +31,7 @@ constexpr QPoint kFirstPosition{246, 169};
 constexpr int kFontHeight = 14;
 const char* const kTag = "Tag";
 
+// The test's verdicts and a cancelled solve's notice share this caption.
 const QString kTestCaption = QStringLiteral("Японский кроссворд - Тест");
 
 void showResult(const QString& text) {
