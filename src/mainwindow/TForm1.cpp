@@ -16,6 +16,10 @@
 #include "model/ProcessState.h"
 #include "platform/Platform.h"
 #include "settings/Options.h"
+#include "solver/Hint.h"
+#include "solver/MainWindowAutoHost.h"
+#include "solver/TFormAuto.h"
+#include "widgets/About.h"
 
 namespace jcw {
 
@@ -57,6 +61,11 @@ TForm1::TForm1(QWidget* parent)
   menus_ = buildMainMenus(this);
   attachField(new TGrid(this));
   connectCommands();
+
+  auto* autoHost = new MainWindowAutoHost(*this);
+  FormAuto = new TFormAuto(*autoHost, this);
+  autoHost->setParent(FormAuto);
+  Form3 = new TForm3(this);
 
   clock_.start();
   setClientSize(kDefaultClient);
@@ -247,14 +256,13 @@ void TForm1::SBExitClick() { NExitClick(); }
 // The field does nothing unless it is solving with a history.
 void TForm1::NUndoClick() { field_->Undo(); }
 
-// Commands that the file, solver, hint and About work fills in.
 void TForm1::NLoadClick() { loadCommand(*this); }
 void TForm1::NSave0Click() { saveCommand(*this); }
 void TForm1::NSaveAsClick() { saveAsCommand(*this); }
 void TForm1::NNewClick() { newCommand(*this); }
-void TForm1::NAutoClick() {}
-void TForm1::NHelpClick() {}
-void TForm1::N1Click() {}
+void TForm1::NAutoClick() { FormAuto->toggleShown(); }
+void TForm1::NHelpClick() { HintProcess(*field_); }
+void TForm1::N1Click() { Form3->exec(); }
 
 // Tool buttons run their menu command and give the field the keyboard focus back.
 void TForm1::runThenFocusField(void (TForm1::*command)()) {

@@ -22,6 +22,9 @@
 
 namespace jcw {
 
+class TForm3;
+class TFormAuto;
+
 class TForm1 : public QWidget, public FieldHost {
   Q_OBJECT
 
@@ -138,6 +141,9 @@ class TForm1 : public QWidget, public FieldHost {
   bool previewKey(const QKeyEvent& key);
 
   TGrid* field_ = nullptr;
+  // The solver's tool window and the About box, created hidden with this window.
+  TFormAuto* FormAuto = nullptr;
+  TForm3* Form3 = nullptr;
   QPushButton* MainBtn = nullptr;
   QLabel* WaitPanel = nullptr;
   ToolPanel* PanelTools = nullptr;

@@ -31,9 +31,8 @@ int runApplication(int argc, char** argv) {
                    Qt::QueuedConnection);
   QObject::connect(&form1, &TForm1::terminateRequested, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
-  // The solver's tool window TFormAuto is created here, hidden.
+  // The main window makes its solver tool window and About box, both hidden.
   ParamFile = argc > 1 ? argv[1] : "";
-  // The About box TForm3 is created here, hidden.
 
   parameters.show();
   return QApplication::exec();
