@@ -9,6 +9,7 @@
 #include "field/MoveCursorEvent.h"
 #include "field/TGrid.h"
 #include "mainwindow/MainState.h"
+#include "model/ProcessState.h"
 #include "settings/Options.h"
 
 namespace jcw {
@@ -60,7 +61,7 @@ bool TGrid::event(QEvent* event) {
 // Every key stays with the field: the window sees them first through its event filter, and a
 // key passed on to the window would let Tab move the focus away.
 void TGrid::keyPressEvent(QKeyEvent* event) {
-  if (!handleCommonKey(*event)) return;
+  if (SolverBusy || !handleCommonKey(*event)) return;
   if (CurrentMode != kEditorMode || !model_.allocated()) return;
   handleEditorKey(*event);
   PaintCell(model_.EditCursor.x, model_.EditCursor.y);

@@ -47,6 +47,7 @@ void TGrid::ClickCell(int x, int y, bool fill) {
 }
 
 void TGrid::MarkCell(int x, int y, bool fill) {
+  if (SolverBusy) return;
   if (SkipNextMark) {
     SkipNextMark = false;
     return;
@@ -63,7 +64,7 @@ void TGrid::MarkCell(int x, int y, bool fill) {
 }
 
 void TGrid::EraseCell(int x, int y) {
-  if (!model_.isPicture(x, y) || !model_.eraseCell(x, y)) return;
+  if (SolverBusy || !model_.isPicture(x, y) || !model_.eraseCell(x, y)) return;
   enableSaveAndUndo();
   UpdateLineStatus(x, y);
   PaintIndicators(x, y);
@@ -77,7 +78,7 @@ void TGrid::enableSaveAndUndo() {
 }
 
 void TGrid::Undo() {
-  if (model_.UndoList.empty() || CurrentMode != kSolvingMode) return;
+  if (SolverBusy || model_.UndoList.empty() || CurrentMode != kSolvingMode) return;
   const TUndoRec record = *model_.undoLast();
   const Rect& box = model_.cell(record.Col, record.Row).region.box;
   const int half = halfCell(CellSize);

@@ -76,7 +76,7 @@ class MainWindowDrops : public QObject {
     auto* drop = static_cast<QDropEvent*>(event);
     drop->acceptProposedAction();
     const auto name = droppedCrossword(droppedFileNames(*drop->mimeData()));
-    if (!name) return true;
+    if (!name || SolverBusy) return true;
     SkipNextMark = true;
     if (askToSaveChanges(window_)) loadIntoNewField(*name, window_);
     return true;

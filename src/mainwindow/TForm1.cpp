@@ -102,8 +102,16 @@ int TForm1::startButtonPicture() const { return PanelTools->picture(SBStart); }
 // --- wiring -----------------------------------------------------------------------------------
 
 void TForm1::connectCommands() {
-  const auto onTrigger = [this](QAction* item, void (TForm1::*handler)()) {
-    connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  // While a run works on the crossword, commands wait; the tool window's toggle keeps its
+  // button in step by itself.
+  const auto unlessBusy = [this](void (TForm1::*handler)()) {
+    return [this, handler] {
+      if (!SolverBusy || handler == &TForm1::NAutoClick || handler == &TForm1::SBAutoClick)
+        (this->*handler)();
+    };
+  };
+  const auto onTrigger = [this, unlessBusy](QAction* item, void (TForm1::*handler)()) {
+    connect(item, &QAction::triggered, this, unlessBusy(handler));
   };
   const MainMenus& m = menus_;
   onTrigger(m.NStart, &TForm1::NStartClick);
@@ -122,10 +130,8 @@ void TForm1::connectCommands() {
   connectOptionItems(m.options);
   connectOptionItems(m.sbOptions);
 
-  const auto onClick = [this](ToolButtonId id, void (TForm1::*handler)()) {
-    connect(PanelTools->button(id), &QToolButton::clicked, this, [this, handler] {
-      (this->*handler)();
-    });
+  const auto onClick = [this, unlessBusy](ToolButtonId id, void (TForm1::*handler)()) {
+    connect(PanelTools->button(id), &QToolButton::clicked, this, unlessBusy(handler));
   };
   onClick(SBStart, &TForm1::SBStartClick);
   onClick(SBOpen, &TForm1::SBOpenClick);

@@ -12,6 +12,7 @@ void resetCoreState() {
   CurShortName.clear();
   SkipNextMark = false;
   CancelRequested = false;
+  SolverBusy = false;
   ParamFile.clear();
   resetOptions();
 }

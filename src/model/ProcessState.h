@@ -9,6 +9,10 @@ namespace jcw {
 inline bool SkipNextMark = false;
 // Stops a running solve, test or hint; set by Escape.
 inline bool CancelRequested = false;
+// A solve, test or hint is running. The solver lets pending events through between lines, so
+// menus, keys and the field still get input; what would change the crossword under it (another
+// run, the hint, load, new, clear, marking, typing) does nothing while this is set.
+inline bool SolverBusy = false;
 // The first command-line argument until it has been handled.
 inline std::string ParamFile;
 

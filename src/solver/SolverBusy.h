@@ -1,12 +1,9 @@
 #pragma once
-// Whether a solve, test or hint is running. The solver processes pending events between lines,
-// so menus, keys and the field still receive input during a run; every command that would
-// change the crossword the solver works on (another run, the hint, load, new, clear, marking,
-// typing) checks this flag first and does nothing while it is set. UI thread only.
+// Marks a solve, test or hint as running (SolverBusy) for the lifetime of a scope.
+
+#include "model/ProcessState.h"
 
 namespace jcw {
-
-inline bool SolverBusy = false;
 
 // Sets SolverBusy for its lifetime. Runs never nest: callers check SolverBusy before making one.
 class SolverRunScope {
