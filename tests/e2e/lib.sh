@@ -8,12 +8,19 @@
 #   jcw_wait_box                  wait for a message box over the start-up window ($BOX_WID)
 #   jcw_wait_window [TITLE]       wait for the main window, or the shown window whose title
 #                                 matches the regular expression ($JCW_WID, $WIN_X/Y/W/H)
+#   jcw_wait_title TITLE          wait until the main window's title is exactly TITLE
+#   type_number N                 replace the whole text of the focused numeric field by N
 #   field_layout C R K KR         the cell size and field offset the window must be using
 #                                 ($CELL, $FIELD_LEFT, $FIELD_TOP, $TOOLS_SIDE)
 #   cell_centre C R               screen point of picture cell (C, R), 1-based ($PX, $PY)
 #   row_indicator_centre R        screen point of the status indicator of picture row R
+#   clue_origin X Y               screen point of the top-left pixel of clue cell (X, Y), table
+#                                 indices ($PX, $PY)
 #   screenshot                    the whole screen into $E2E_TMP/screen.png
 #   pixel_at X Y                  "RRGGBB" of the last screenshot at (X, Y)
+#   wait_screen_until CMD...      take screenshots until CMD succeeds on one (about 5 s at most)
+#   area_colours X Y W H          the distinct "RRGGBB" colours of that rectangle of the last
+#                                 screenshot, one a line
 #   tool_button_centre INDEX      screen point of tool button 0..10 ($PX, $PY)
 #   click_at X Y                  a left click there
 #   jcw_wait_exit                 wait for jcw to end; fails if it does not
@@ -98,6 +105,23 @@ jcw_wait_window() {
   WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
+jcw_wait_title() {
+  local title=""
+  for _ in $(seq 1 50); do
+    title=$(xdotool getwindowname "$JCW_WID")
+    [[ $title == "$1" ]] && return 0
+    sleep 0.2
+  done
+  fail "the title stays '$title', not '$1'"
+}
+
+# Home and Shift+End select the text whatever the caret and selection were; the digits then
+# replace it (the fields take no Ctrl+A).
+type_number() {
+  xdotool key Home shift+End
+  xdotool type --delay 20 "$1"
+}
+
 max() { echo $(($1 > $2 ? $1 : $2)); }
 
 # Pixels right of (below) S * W1 (S * H1) for the doubled lines and the frames.
@@ -145,6 +169,19 @@ row_indicator_centre() {
   PY=$((WIN_Y + FIELD_TOP + CELL * y + 1 + gy + CELL / 2))
 }
 
+# Column clue cells begin one pixel right of S * x (and of each doubled line), row clue cells
+# one pixel below S * y.
+clue_origin() {
+  local x=$1 y=$2
+  if ((x > CAP_COLS)); then
+    PX=$((WIN_X + FIELD_LEFT + CELL * x + 1 + (x - CAP_COLS - 1) / 5))
+    PY=$((WIN_Y + FIELD_TOP + CELL * y))
+  else
+    PX=$((WIN_X + FIELD_LEFT + CELL * x))
+    PY=$((WIN_Y + FIELD_TOP + CELL * y + 1 + (y - CAP_ROWS - 1) / 5))
+  fi
+}
+
 tool_button_centre() {
   if [[ $TOOLS_SIDE == left ]]; then
     PX=$((WIN_X + TOOL_BUTTON_WIDTH / 2))
@@ -165,6 +202,22 @@ screenshot() {
 pixel_at() {
   od -An -tx1 -j $((($2 * SCREEN_W + $1) * 3)) -N3 "$E2E_TMP/screen.rgb" | tr -d ' \n' |
     tr a-f A-F
+}
+
+# Painting follows the input asynchronously; a command that reads the screen retries on a new
+# screenshot rather than after a fixed pause.
+wait_screen_until() {
+  for _ in $(seq 1 25); do
+    screenshot
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+area_colours() {
+  convert "$E2E_TMP/screen.png" -crop "$3x$4+$1+$2" +repage -unique-colors -depth 8 txt:- |
+    grep -o '#[0-9A-Fa-f]\{6\}' | tr -d '#' | tr a-f A-F | sort -u
 }
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
