@@ -15,6 +15,7 @@
 #include "model/ProcessState.h"
 #include "solver/SolverBusy.h"
 #include "solver/SolverRuns.h"
+#include "support/NamedChild.h"
 #include "support/ScriptedPlatform.h"
 #include "widgets/About.h"
 
@@ -45,9 +46,7 @@ class MainWindowDriverTest : public QObject {
 
   template <typename T>
   T* child(const char* name) {
-    T* found = form_->findChild<T*>(QString::fromLatin1(name));
-    if (!found) qFatal("no child %s", name);
-    return found;
+    return test::namedChild<T>(*form_, name);
   }
   QWidget* toolWindow() { return child<QWidget>("FormAuto"); }
   QToolButton* sbAuto() { return child<QToolButton>("SBAuto"); }

@@ -7,6 +7,7 @@
 #include "driver/DriverHarness.h"
 #include "mainwindow/MainState.h"
 #include "solver/SolverBusy.h"
+#include "support/NamedChild.h"
 #include "support/ScriptedPlatform.h"
 #include "widgets/HotSpeedButton.h"
 
@@ -35,9 +36,7 @@ void drag(QWidget* target, QPoint from, QPoint to, const std::function<void()>& 
 
 template <typename T = QWidget>
 T* child(const DriverHarness& h, const char* name) {
-  T* widget = h.form->findChild<T*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no control %s", name);
-  return widget;
+  return test::namedChild<T>(*h.form, name);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "platform/UserDirs.h"
 #include "settings/Options.h"
 #include "support/Fixtures.h"
+#include "support/NamedChild.h"
 #include "support/ScriptedPlatform.h"
 
 namespace jcw {
@@ -103,9 +104,7 @@ class TForm1Test : public QObject {
 
   template <typename T>
   T* child(const char* name) {
-    T* found = form_->findChild<T*>(QString::fromLatin1(name));
-    if (!found) qFatal("no child %s", name);
-    return found;
+    return test::namedChild<T>(*form_, name);
   }
   QAction* item(const char* name) { return child<QAction>(name); }
   QToolButton* button(const char* name) { return child<QToolButton>(name); }
