@@ -112,7 +112,9 @@ std::optional<double> parseNumber(std::string_view text, char separator) {
 }
 
 std::string conversionError(std::string_view text) {
-  return "'" + std::string(text) + "' is not a valid floating point value";
+  std::string message = "'";
+  message.append(text).append("' is not a valid floating point value");
+  return message;
 }
 
 std::string formatNumber(double value, int precision, char separator) {
@@ -132,8 +134,8 @@ std::string formatNumber(double value, int precision, char separator) {
   const bool negative = scientific.front() == '-';
   const std::size_t mantissa = negative ? 1 : 0;
   const std::size_t e = scientific.find('e');
-  std::string digits = std::string(1, scientific[mantissa]) +
-                       std::string(scientific.substr(mantissa + 2, e - mantissa - 2));
+  std::string digits(1, scientific[mantissa]);
+  digits.append(scientific.substr(mantissa + 2, e - mantissa - 2));
   int exponent = 0;
   std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), end, exponent);
 
