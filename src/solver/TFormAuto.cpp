@@ -72,6 +72,8 @@ TFormAuto::TFormAuto(AutoHost& host, QWidget* parent)
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setAutoFillBackground(true);
   Label1->setGeometry(30, 12, 43, 16);
+  // A label sizes itself to its caption: the designed width fits only the original face.
+  Label1->adjustSize();
 
   AFSweetchR = addSwitch("AFSweetchR", QStringLiteral("Решение"), {39, 39, 90, 27});
   AFSweetchT = addSwitch("AFSweetchT", QStringLiteral("Тест"), {158, 39, 89, 27});

@@ -2,6 +2,7 @@
 // the mode switch.
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 #include "driver/DriverHarness.h"
@@ -56,6 +57,7 @@ class ToolWindowTest : public QObject {
   void draggingTheFreeAreaMovesTheWindowAndHoldsBackFullRedraws_data();
   void draggingTheFreeAreaMovesTheWindowAndHoldsBackFullRedraws();
   void theBorderIsARaisedEdge();
+  void theModeCaptionIsShownWhole();
   void theSwitchKeepsItsPositionBetweenOpenings();
   void theSwitchCaptionsTurnBlueUnderTheMouse_data();
   void theSwitchCaptionsTurnBlueUnderTheMouse();
@@ -131,6 +133,14 @@ void ToolWindowTest::theBorderIsARaisedEdge() {
   QCOMPARE(image.pixel(1, 1), p.color(QPalette::Midlight).rgb());
   QCOMPARE(image.pixel(290, 286), p.color(QPalette::Dark).rgb());
   QCOMPARE(image.pixel(146, 2), p.color(QPalette::Button).rgb());
+}
+
+void ToolWindowTest::theModeCaptionIsShownWhole() {
+  DriverHarness h;
+  const auto* label = child<QLabel>(h, "Label1");
+  QCOMPARE(label->pos(), QPoint(30, 12));
+  QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+  QVERIFY(label->height() >= label->fontMetrics().height());
 }
 
 void ToolWindowTest::theSwitchKeepsItsPositionBetweenOpenings() {
