@@ -25,10 +25,11 @@ void acceptLoadedCrossword(TForm1& window) {
   OpenMode = window.field()->CheckClueSums() ? kSolvingMode : kEditorMode;
 }
 
-// Load from its field step on: a new field takes the crossword only when the file was read; the
-// window then lays it out in OpenMode.
+// Load from its field step on: a new field takes the crossword only when the file was read (a text
+// file reads nothing and leaves it empty, in the current dimensions); the window then lays it out
+// in OpenMode.
 void loadIntoNewField(const std::string& name, TForm1& window) {
-  Crossword crossword = window.field()->model();
+  Crossword crossword;
   if (!loadByExtension(name, crossword)) return;
   window.replaceField()->setModel(std::move(crossword));
   acceptLoadedCrossword(window);

@@ -172,14 +172,20 @@ class FileCommandsTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (small) - 2x1"));
   }
 
-  void aTextFileEmptiesTheFileNamesAndKeepsTheCrossword() {
+  void aTextFileGivesAnEmptyFieldOfTheSameSizeWithoutAName() {
+    const Dimensions before = window_->field()->model().dims();
     window_->field()->model().cell(2, 2).State = csFilled;
     (*platform_)->answers = {Answer::No};
     std::ofstream(session_->path("notes.txt")) << "not read";
     run(Command::Load, session_->path("notes.txt"));
+    const Crossword& model = window_->field()->model();
     QCOMPARE(CurFileName, std::string());
-    QCOMPARE(window_->field()->model().cell(2, 2).State, csFilled);
-    QVERIFY(!window_->field()->model().Modified);
+    QVERIFY(model.dims() == before);
+    QCOMPARE(model.cell(2, 2).State, std::uint8_t{csBlank});
+    QCOMPARE(model.clueSumDifference(), 0);
+    QVERIFY(model.rowClues(model.firstPictureY()).empty());
+    QVERIFY(!model.Modified);
+    QCOMPARE(CurrentMode, std::uint8_t{kSolvingMode});
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд - 2x1"));
   }
 
