@@ -1,6 +1,8 @@
 #include "startup/Application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstring>
 #include <iostream>
 
@@ -18,6 +20,12 @@ int runApplication(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Японский кроссворд"));
+  // Every text of the program is Russian; the file dialogs speak it too when the translation is
+  // installed.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
   // Only the start-up window or the main window ends the program, never a hidden last window.
   QApplication::setQuitOnLastWindowClosed(false);
 
