@@ -220,9 +220,12 @@ QRect TGrid::drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos 
     const TCell& cell = model_.cell(at.x, at.y);
     run = cell.State == model_.cell(at.x - dx, at.y - dy).State ? run + 1 : 1;
     if (at == skip || !cell.region.exists()) continue;
+    // Kept inside the cell: wiping the cross repaints only the cross's own cells.
+    painter.setClipRect(toQRect(cell.region.box));
     touched |= drawText(painter, cell.region.box, QString::number(run),
                         crossDigitColor(cell.State));
   }
+  painter.setClipping(false);
   return touched;
 }
 

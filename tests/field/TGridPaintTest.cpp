@@ -316,6 +316,31 @@ class TGridPaintTest : public QObject {
     QCOMPARE(field.grid.image(), before);
   }
 
+  void twoDigitRunsStayInsideTheirCellsAndVanishWithThem_data() {
+    QTest::addColumn<int>("cellSize");
+    for (int size : {9, 14, 20, 27, 42}) QTest::addRow("%d pixels", size) << size;
+  }
+  void twoDigitRunsStayInsideTheirCellsAndVanishWithThem() {
+    QFETCH(int, cellSize);
+    CellSize = cellSize;
+    CurrentMode = kSolvingMode;
+    HeaderColor = buttonFace();
+    // Column 2 of three is undecided down to its twelfth cell, so runs 10 and 11 have two digits.
+    Field field({test::Clues(12), {{}, {}, {}}, {}});
+    field.paintAll();
+    const QImage before = field.grid.image();
+    const int x = field.grid.model().firstPictureX() + 1;
+    field.grid.model().HoverCell = {x, field.grid.model().H1() - 1};
+    field.grid.PaintDigitalCross();
+    QVERIFY(field.grid.image() != before);
+
+    for (int y = field.grid.model().firstPictureY(); y < field.grid.model().H1(); ++y)
+      field.grid.PaintCell(x, y);
+    for (int cx = field.grid.model().firstPictureX(); cx < field.grid.model().W1(); ++cx)
+      field.grid.PaintCell(cx, field.grid.model().H1() - 1);
+    QCOMPARE(field.grid.image(), before);
+  }
+
   void digitalCrossDrawsNothingBeforeTheMouseReachedThePicture() {
     CurrentMode = kSolvingMode;
     Field field(sevenBySix());
