@@ -102,18 +102,20 @@ int TForm1::startButtonPicture() const { return PanelTools->picture(SBStart); }
 // --- wiring -----------------------------------------------------------------------------------
 
 void TForm1::connectCommands() {
-  // While a run works on the crossword, commands wait; the tool window's toggle keeps its
-  // button in step by itself.
+  // While a run works on the crossword, commands wait. The tool window's toggle (NAuto, SBAuto)
+  // is connected without the wait: it keeps its button in step with the window by itself.
+  const auto always = [this](void (TForm1::*handler)()) {
+    return [this, handler] { (this->*handler)(); };
+  };
   const auto unlessBusy = [this](void (TForm1::*handler)()) {
     return [this, handler] {
-      if (!SolverBusy || handler == &TForm1::NAutoClick || handler == &TForm1::SBAutoClick)
-        (this->*handler)();
+      if (!SolverBusy) (this->*handler)();
     };
   };
-  const auto onTrigger = [this, unlessBusy](QAction* item, void (TForm1::*handler)()) {
+  const MainMenus& m = menus_;
+  const auto onTrigger = [&](QAction* item, void (TForm1::*handler)()) {
     connect(item, &QAction::triggered, this, unlessBusy(handler));
   };
-  const MainMenus& m = menus_;
   onTrigger(m.NStart, &TForm1::NStartClick);
   onTrigger(m.NEdit, &TForm1::NEditClick);
   onTrigger(m.NLoad, &TForm1::NLoadClick);
@@ -122,15 +124,15 @@ void TForm1::connectCommands() {
   onTrigger(m.NNew, &TForm1::NNewClick);
   onTrigger(m.NUndo, &TForm1::NUndoClick);
   onTrigger(m.NClear, &TForm1::NClearClick);
-  onTrigger(m.NAuto, &TForm1::NAutoClick);
   onTrigger(m.NHelp, &TForm1::NHelpClick);
   onTrigger(m.N1, &TForm1::N1Click);
   onTrigger(m.NExit, &TForm1::NExitClick);
+  connect(m.NAuto, &QAction::triggered, this, always(&TForm1::NAutoClick));
   connect(m.NTools, &QAction::triggered, this, [this, item = m.NTools] { NToolsClick(item); });
   connectOptionItems(m.options);
   connectOptionItems(m.sbOptions);
 
-  const auto onClick = [this, unlessBusy](ToolButtonId id, void (TForm1::*handler)()) {
+  const auto onClick = [&](ToolButtonId id, void (TForm1::*handler)()) {
     connect(PanelTools->button(id), &QToolButton::clicked, this, unlessBusy(handler));
   };
   onClick(SBStart, &TForm1::SBStartClick);
@@ -140,10 +142,10 @@ void TForm1::connectCommands() {
   onClick(SBNew, &TForm1::SBNewClick);
   onClick(SBUndo, &TForm1::NUndoClick);
   onClick(SBClear, &TForm1::SBClearClick);
-  onClick(SBAuto, &TForm1::SBAutoClick);
   onClick(SBTip, &TForm1::SBTipClick);
   onClick(SBOptions, &TForm1::SBOptionsClick);
   onClick(SBExit, &TForm1::SBExitClick);
+  connect(PanelTools->button(SBAuto), &QToolButton::clicked, this, always(&TForm1::SBAutoClick));
 }
 
 void TForm1::connectOptionItems(const OptionItems& items) {

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 #include "driver/DriverHarness.h"
@@ -51,6 +52,21 @@ class MainWindowDriverTest : public QObject {
   QWidget* toolWindow() { return child<QWidget>("FormAuto"); }
   QToolButton* sbAuto() { return child<QToolButton>("SBAuto"); }
   Crossword& model() { return form_->field()->model(); }
+
+  // Opens `crossword`, runs "Полностью" from the tool window and calls `probe` once while the
+  // run is working.
+  void solveFullyProbingOnce(const Crossword& crossword, const std::function<void()>& probe) {
+    open(crossword);
+    sbAuto()->click();
+    bool probed = false;
+    EveryPass during([&] {
+      if (probed || !SolverBusy) return;
+      probed = true;
+      probe();
+    });
+    child<QPushButton>("AFFull")->click();
+    QVERIFY(probed);
+  }
 
  private slots:
   void init() {
@@ -134,33 +150,19 @@ void MainWindowDriverTest::escapeInTheMainWindowStopsARun() {
 
 void MainWindowDriverTest::duringARunSbAutoStaysUpAndTheToolWindowHidden() {
   const Crossword crossword = puzzle("jwilk-001.jcw");
-  open(crossword);
-  sbAuto()->click();
-  bool probed = false;
-  EveryPass probe([&] {
-    if (probed || !SolverBusy) return;
-    probed = true;
+  solveFullyProbingOnce(crossword, [&] {
     sbAuto()->click();
     sbAuto()->click();
     QVERIFY(!toolWindow()->isVisible());
     QVERIFY(!sbAuto()->isChecked());
   });
-
-  child<QPushButton>("AFFull")->click();
-
-  QVERIFY(probed);
   QCOMPARE(pictureRows(model()), lineSolved(crossword, false));
   QVERIFY(scripted().messages.empty());
 }
 
 void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
   const Crossword crossword = puzzle("jwilk-001.jcw");
-  open(crossword);
-  sbAuto()->click();
-  bool probed = false;
-  EveryPass probe([&] {
-    if (probed || !SolverBusy) return;
-    probed = true;
+  solveFullyProbingOnce(crossword, [&] {
     // Each of these would ask something (an unscripted box or dialog fails the test) or mark.
     for (const char* name : {"SBClear", "SBOpen", "SBNew", "SBStart", "SBUndo", "SBTip"})
       child<QToolButton>(name)->click();
@@ -170,10 +172,6 @@ void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
     const Rect& box = model().cell(model().firstPictureX(), model().firstPictureY()).region.box;
     QTest::mouseClick(form_->field(), Qt::LeftButton, {}, QPoint(box.left + 2, box.top + 2));
   });
-
-  child<QPushButton>("AFFull")->click();
-
-  QVERIFY(probed);
   QCOMPARE(CurrentMode, std::uint8_t{kSolvingMode});
   QCOMPARE(pictureRows(model()), lineSolved(crossword, false));
   QVERIFY(scripted().messages.empty());
