@@ -6,7 +6,7 @@
 // a doubled line. Indicators are ellipses in the cell above a picture column and left of a
 // picture row. Pure functions over the crossword model; painting and hit testing both use them.
 
-#include "field/Region.h"
+#include "model/Region.h"
 #include "model/Crossword.h"
 
 namespace jcw {

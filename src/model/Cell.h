@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "field/Region.h"
+#include "model/Region.h"
 
 namespace jcw {
 

@@ -5,7 +5,7 @@
 #include "platform/DesktopAssociation.h"
 #include "settings/Options.h"
 #include "settings/RegistrySettings.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 namespace jcw {
 namespace {

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "solver/LineEnumeration.h"
+#include "support/LineEnumeration.h"
 #include "solver/LineSolver.h"
-#include "SolverText.h"
+#include "solver/SolverText.h"
 #include "solver/LineState.h"
 
 namespace jcw {

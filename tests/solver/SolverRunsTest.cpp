@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "SolverText.h"
+#include "solver/SolverText.h"
 #include "model/ProcessState.h"
 #include "solver/SolverRuns.h"
 #include "support/Fixtures.h"

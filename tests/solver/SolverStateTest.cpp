@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "SolverText.h"
+#include "solver/SolverText.h"
 #include "model/ProcessState.h"
 #include "solver/SolverState.h"
 #include "support/Fixtures.h"

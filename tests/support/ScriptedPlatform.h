@@ -7,7 +7,7 @@
 #include <deque>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "platform/qt/Platform.h"
 
 namespace jcw::test {
 

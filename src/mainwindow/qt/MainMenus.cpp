@@ -1,0 +1,151 @@
+#include "mainwindow/qt/MainMenus.h"
+
+#include <QActionGroup>
+
+#include "mainwindow/qt/ToolPictures.h"
+
+namespace jcw {
+
+namespace {
+
+const QChar kShortcutSeparator = QLatin1Char('\t');
+
+QAction* addItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = "") {
+  auto* item = menu->addAction(QString());
+  item->setObjectName(QString::fromLatin1(name));
+  setItemCaption(item, QString::fromUtf8(caption));
+  setItemShortcut(item, QString::fromLatin1(shortcut));
+  return item;
+}
+
+void addSeparator(QMenu* menu, const char* name) {
+  menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+QMenu* addSubmenu(QMenu* menu, const char* name, const char* caption) {
+  auto* submenu = menu->addMenu(QString::fromUtf8(caption));
+  submenu->setObjectName(QString::fromLatin1(name));
+  submenu->menuAction()->setObjectName(QString::fromLatin1(name));
+  return submenu;
+}
+
+QAction* addCheckItem(QMenu* menu, const char* name, const char* caption, bool checked) {
+  QAction* item = addItem(menu, name, caption);
+  item->setCheckable(true);
+  item->setChecked(checked);
+  return item;
+}
+
+template <std::size_t N>
+std::array<QAction*, N> addRadioGroup(QMenu* menu, const std::array<const char*, N>& names,
+                                      const std::array<const char*, N>& captions,
+                                      bool withPictures) {
+  auto* group = new QActionGroup(menu);
+  group->setExclusive(true);
+  std::array<QAction*, N> items{};
+  for (std::size_t i = 0; i < N; ++i) {
+    QAction* item = addItem(menu, names[i], captions[i]);
+    item->setCheckable(true);
+    item->setData(static_cast<int>(i));
+    if (withPictures) item->setIcon(QIcon(directionPicture(static_cast<int>(i))));
+    group->addAction(item);
+    items[i] = item;
+  }
+  return items;
+}
+
+// Object names of one copy of the options submenu.
+struct OptionNames {
+  const char* ind;
+  const char* digitCross;
+  const char* direct;
+  std::array<const char*, 4> directions;
+  const char* autoNext;
+  std::array<const char*, 3> autoModes;
+  const char* max;
+  const char* paint;
+};
+
+constexpr OptionNames kDownMenuOptions{
+    "NInd", "NDiditCrest", "NDirect", {"SNRight", "SNDown", "SNPar", "SNCenter"},
+    "NAutoNext", {"NAutoNo", "NAuto1D", "NAuto2D"}, "NMax", "NPaint"};
+constexpr OptionNames kMenuSBOptions{
+    "NInd1", "NDigitCrest1", "NDirect1", {"SNRight1", "SNDown1", "SNPar1", "MenuItem23"},
+    "NAutoNext1", {"NAutoNo1", "NAuto1D1", "NAuto2D1"}, "NMax1", "NPaint1"};
+
+OptionItems addOptionItems(QMenu* menu, const OptionNames& names) {
+  OptionItems items;
+  items.ind = addCheckItem(menu, names.ind, "Индикатор ошибок", true);
+  items.digitCross = addCheckItem(menu, names.digitCross, "\"Цифровой крест\"", true);
+  items.direct = addSubmenu(menu, names.direct, "Направление перехода");
+  items.directions = addRadioGroup<4>(
+      items.direct, names.directions,
+      {"Всегда Вправо", "Всегда Вниз", "Вдоль поля", "К центру поля"}, true);
+  items.autoNext = addSubmenu(menu, names.autoNext, "Автоматический переход (F4)");
+  items.autoModes = addRadioGroup<3>(
+      items.autoNext, names.autoModes,
+      {"Нет", "После одной цифры (Ctrl для двузначных)", "После двух цифр"}, false);
+  items.max = addCheckItem(menu, names.max, "Максимальный размер поля", false);
+  items.paint = addItem(menu, names.paint, "Отключить перерисовку");
+  return items;
+}
+
+QMenu* newMenu(QWidget* owner, const char* name) {
+  auto* menu = new QMenu(owner);
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+}  // namespace
+
+MainMenus buildMainMenus(QWidget* owner) {
+  MainMenus m;
+  m.DownMenu = newMenu(owner, "DownMenu");
+  QMenu* down = m.DownMenu;
+  m.NStart = addItem(down, "NStart", "&Старт", "F9");
+  m.NEdit = addItem(down, "NEdit", "&Редактор");
+  addSeparator(down, "N3");
+  m.NLoad = addItem(down, "NLoad", "&Загрузить", "F3");
+  m.NSave0 = addItem(down, "NSave0", "Со&хранить", "F2");
+  m.NSaveAs = addItem(down, "NSaveAs", "Сохранить &как...");
+  m.NNew = addItem(down, "NNew", "&Новый кроссворд...", "Ctrl+N");
+  addSeparator(down, "N6");
+  m.NUndo = addItem(down, "NUndo", "Отменить последний ход", "Alt+Backspace");
+  m.NClear = addItem(down, "NClear", "Очистить поле", "Ctrl+Del");
+  addSeparator(down, "N10");
+  m.NTools = addCheckItem(down, "NTools", "Панель инструментов", false);
+  m.NAuto = addItem(down, "NAuto", "Авторешение и Тест");
+  m.NHelp = addItem(down, "NHelp", "Подсказка");
+  addSeparator(down, "N2");
+  m.NOptions = addSubmenu(down, "NOptions", "Настройки");
+  m.options = addOptionItems(m.NOptions, kDownMenuOptions);
+  m.N1 = addItem(down, "N1", "&О программе");
+  addSeparator(down, "N11");
+  m.NExit = addItem(down, "NExit", "&Выход");
+
+  m.MenuSB = newMenu(owner, "MenuSB");
+  m.sbOptions = addOptionItems(m.MenuSB, kMenuSBOptions);
+  return m;
+}
+
+QString itemCaption(const QAction* item) { return item->text().section(kShortcutSeparator, 0, 0); }
+
+QString itemShortcut(const QAction* item) { return item->text().section(kShortcutSeparator, 1); }
+
+namespace {
+void setItemText(QAction* item, const QString& caption, const QString& shortcut) {
+  item->setText(shortcut.isEmpty() ? caption : caption + kShortcutSeparator + shortcut);
+}
+}  // namespace
+
+void setItemCaption(QAction* item, const QString& caption) {
+  setItemText(item, caption, itemShortcut(item));
+}
+
+void setItemShortcut(QAction* item, const QString& shortcut) {
+  setItemText(item, itemCaption(item), shortcut);
+}
+
+int itemTag(const QAction* item) { return item->data().toInt(); }
+
+}  // namespace jcw

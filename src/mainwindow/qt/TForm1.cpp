@@ -1,0 +1,607 @@
+#include "mainwindow/qt/TForm1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
+
+#include "field/qt/FieldColors.h"
+#include "field/qt/MoveCursorEvent.h"
+#include "files/CrosswordFile.h"
+#include "mainwindow/CellLayout.h"
+#include "mainwindow/qt/MainState.h"
+#include "files/qt/FileCommands.h"
+#include "settings/qt/SettingsSession.h"
+#include "model/Dimensions.h"
+#include "model/ProcessState.h"
+#include "platform/qt/Platform.h"
+#include "settings/Options.h"
+#include "solver/qt/Hint.h"
+#include "solver/qt/MainWindowAutoHost.h"
+#include "solver/qt/TFormAuto.h"
+#include "widgets/qt/About.h"
+
+namespace jcw {
+
+namespace {
+
+const QString kAppTitle = QStringLiteral("Японский кроссворд");
+const QColor kEditorHeaderColor{255, 255, 0};
+
+QString shortName() { return QString::fromStdString(CurShortName); }
+
+QString sizeText() { return QStringLiteral("%1x%2").arg(ColCount).arg(RowCount); }
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent),
+      moveLoop_([this] { BeginMove(); }, [this] { EndMove(); }, kMoveLoopQuietMs, this) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(kAppTitle);
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setBackgroundRole(QPalette::Button);
+  setAutoFillBackground(true);
+
+  MainBtn = new QPushButton(QStringLiteral("&Меню"), this);
+  MainBtn->setObjectName(QStringLiteral("MainBtn"));
+  MainBtn->setFocusPolicy(Qt::NoFocus);
+  MainBtn->installEventFilter(this);
+
+  WaitPanel = new QLabel(QStringLiteral("Идет анализ. Ждите..."), this);
+  WaitPanel->setObjectName(QStringLiteral("WaitPanel"));
+  WaitPanel->setFixedSize(169, 70);
+  WaitPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  WaitPanel->setAlignment(Qt::AlignCenter);
+  WaitPanel->setAutoFillBackground(true);
+  WaitPanel->setCursor(Qt::WaitCursor);
+  WaitPanel->hide();
+
+  PanelTools = new ToolPanel(this);
+  menus_ = buildMainMenus(this);
+  attachField(new TGrid(this));
+  connectCommands();
+
+  auto* autoHost = new MainWindowAutoHost(*this);
+  FormAuto = new TFormAuto(*autoHost, this);
+  autoHost->setParent(FormAuto);
+  Form3 = new TForm3(this);
+
+  clock_.start();
+  setClientSize(kDefaultClient);
+}
+
+// --- the field ------------------------------------------------------------------------------
+
+void TForm1::attachField(TGrid* field) {
+  field_ = field;
+  field_->setObjectName(QStringLiteral("Field"));
+  field_->setHost(this);
+  field_->setFocusPolicy(Qt::StrongFocus);
+  field_->installEventFilter(this);
+  field_->lower();
+  regionCellSize_ = 0;
+}
+
+TGrid* TForm1::replaceField() {
+  // The old field may be running the command that replaces it (a key of its own), so it goes
+  // at the next turn of the event loop, and cannot reach this window any more meanwhile.
+  TGrid* old = field_;
+  old->removeEventFilter(this);
+  old->setHost(nullptr);
+  old->hide();
+  old->deleteLater();
+  attachField(new TGrid(this));
+  field_->setGeometry(old->geometry());
+  field_->show();
+  return field_;
+}
+
+int TForm1::startButtonPicture() const { return PanelTools->picture(SBStart); }
+
+// --- wiring -----------------------------------------------------------------------------------
+
+void TForm1::connectCommands() {
+  // While a run works on the crossword, commands wait. The tool window's toggle (NAuto, SBAuto)
+  // is connected without the wait: it keeps its button in step with the window by itself.
+  const auto always = [this](void (TForm1::*handler)()) {
+    return [this, handler] { (this->*handler)(); };
+  };
+  const auto unlessBusy = [this](void (TForm1::*handler)()) {
+    return [this, handler] {
+      if (!SolverBusy) (this->*handler)();
+    };
+  };
+  const MainMenus& m = menus_;
+  const auto onTrigger = [&](QAction* item, void (TForm1::*handler)()) {
+    connect(item, &QAction::triggered, this, unlessBusy(handler));
+  };
+  onTrigger(m.NStart, &TForm1::NStartClick);
+  onTrigger(m.NEdit, &TForm1::NEditClick);
+  onTrigger(m.NLoad, &TForm1::NLoadClick);
+  onTrigger(m.NSave0, &TForm1::NSave0Click);
+  onTrigger(m.NSaveAs, &TForm1::NSaveAsClick);
+  onTrigger(m.NNew, &TForm1::NNewClick);
+  onTrigger(m.NUndo, &TForm1::NUndoClick);
+  onTrigger(m.NClear, &TForm1::NClearClick);
+  onTrigger(m.NHelp, &TForm1::NHelpClick);
+  onTrigger(m.N1, &TForm1::N1Click);
+  onTrigger(m.NExit, &TForm1::NExitClick);
+  connect(m.NAuto, &QAction::triggered, this, always(&TForm1::NAutoClick));
+  connect(m.NTools, &QAction::triggered, this, [this, item = m.NTools] { NToolsClick(item); });
+  connectOptionItems(m.options);
+  connectOptionItems(m.sbOptions);
+
+  const auto onClick = [&](ToolButtonId id, void (TForm1::*handler)()) {
+    connect(PanelTools->button(id), &QToolButton::clicked, this, unlessBusy(handler));
+  };
+  onClick(SBStart, &TForm1::SBStartClick);
+  onClick(SBOpen, &TForm1::SBOpenClick);
+  onClick(SBSave, &TForm1::SBSaveClick);
+  onClick(SBSaveAs, &TForm1::SBSaveAsClick);
+  onClick(SBNew, &TForm1::SBNewClick);
+  onClick(SBUndo, &TForm1::NUndoClick);
+  onClick(SBClear, &TForm1::SBClearClick);
+  onClick(SBTip, &TForm1::SBTipClick);
+  onClick(SBOptions, &TForm1::SBOptionsClick);
+  onClick(SBExit, &TForm1::SBExitClick);
+  connect(PanelTools->button(SBAuto), &QToolButton::clicked, this, always(&TForm1::SBAutoClick));
+}
+
+void TForm1::connectOptionItems(const OptionItems& items) {
+  const auto onTrigger = [this](QAction* item, void (TForm1::*handler)(QAction*)) {
+    connect(item, &QAction::triggered, this, [this, item, handler] { (this->*handler)(item); });
+  };
+  onTrigger(items.ind, &TForm1::NIndClick);
+  onTrigger(items.digitCross, &TForm1::NDiditCrestClick);
+  for (QAction* item : items.directions) onTrigger(item, &TForm1::SNRightClick);
+  for (QAction* item : items.autoModes) onTrigger(item, &TForm1::NAuto2DClick);
+  onTrigger(items.max, &TForm1::NMaxClick);
+  onTrigger(items.paint, &TForm1::NPaintClick);
+}
+
+// --- modes ------------------------------------------------------------------------------------
+
+QString TForm1::title() const {
+  const QString base = kAppTitle + shortName();
+  switch (CurrentMode) {
+    case kEditorMode: return base + QStringLiteral(" - режим редактирования - ") + sizeText();
+    case kSolvingMode: return base + QStringLiteral(" - ") + sizeText();
+    default: return base + QStringLiteral(" - просмотр");
+  }
+}
+
+void TForm1::setCommandsForMode(int mode) {
+  const bool editor = mode == kEditorMode;
+  const bool solving = mode == kSolvingMode;
+  menus_.NStart->setEnabled(!solving);
+  menus_.NEdit->setEnabled(!editor);
+  setItemShortcut(menus_.NStart, editor ? QStringLiteral("F9") : QString());
+  setItemShortcut(menus_.NEdit, editor ? QString() : QStringLiteral("F9"));
+  if (mode != kViewMode) {
+    PanelTools->setPicture(SBStart, editor ? 1 : 0);
+    PanelTools->button(SBStart)->setToolTip(editor ? QStringLiteral("Старт")
+                                                   : QStringLiteral("Редактор"));
+  }
+  PanelTools->button(SBTip)->setEnabled(solving);
+  menus_.NHelp->setEnabled(solving);
+  PanelTools->button(SBAuto)->setEnabled(mode != kViewMode);
+  menus_.NAuto->setEnabled(mode != kViewMode);
+}
+
+void TForm1::SetMode(int mode) {
+  CurrentMode = static_cast<std::uint8_t>(mode);
+  LayoutReady = false;
+  const CellPos cursor = model().EditCursor;
+  switch (mode) {
+    case kEditorMode:
+      field_->SelectClueCell(cursor.x, cursor.y);
+      HeaderColor = kEditorHeaderColor;
+      field_->move(FieldLeft, field_->y());
+      break;
+    case kSolvingMode:
+      if (model().inTable(cursor.x, cursor.y)) model().cell(cursor.x, cursor.y).State = csBlank;
+      HeaderColor = buttonFaceColor();
+      field_->move(FieldLeft, field_->y());
+      break;
+    default:
+      break;
+  }
+  if (mode == kEditorMode || mode == kSolvingMode || mode == kViewMode) {
+    setWindowTitle(title());
+    setCommandsForMode(mode);
+  }
+  setClientSize({field_->width() + field_->x(), client_.height()});
+  LayoutReady = true;
+  field_->invalidateField();
+}
+
+bool TForm1::startEnabled() const { return menus_.NStart->isEnabled(); }
+
+void TForm1::setStartEnabled(bool enabled) { menus_.NStart->setEnabled(enabled); }
+
+void TForm1::setSaveButtonEnabled(bool enabled) { PanelTools->button(SBSave)->setEnabled(enabled); }
+
+void TForm1::setUndoButtonEnabled(bool enabled) { PanelTools->button(SBUndo)->setEnabled(enabled); }
+
+// --- commands ---------------------------------------------------------------------------------
+
+void TForm1::NStartClick() {
+  if (!field_->CheckClueSums()) return;
+  SetMode(kSolvingMode);
+  model().updateAllLineStatus();
+}
+
+void TForm1::NEditClick() { SetMode(kEditorMode); }
+
+// The tool button switches directly, without the clue-sum check of Start.
+void TForm1::SBStartClick() {
+  SetMode(startButtonPicture() == 1 ? kSolvingMode : kEditorMode);
+  focusField();
+}
+
+void TForm1::NClearClick() {
+  const Answer answer = platform().messageBox(
+      {QStringLiteral("Отменить очистку поля будет невозможно!\n\rВы действительно хотите "
+                      "очистить все поле?"),
+       kAppTitle, Buttons::YesNo, Icon::Exclamation, Answer::No});
+  if (answer != Answer::Yes) return;
+  ClearProcess();
+  if (CurrentMode == kViewMode) SetMode(kEditorMode);
+}
+
+void TForm1::ClearProcess() {
+  model().clearPicture();
+  field_->SetModified(true);
+  field_->invalidateField();
+  PanelTools->button(SBUndo)->setEnabled(false);
+}
+
+void TForm1::NExitClick() { close(); }
+
+void TForm1::SBExitClick() { NExitClick(); }
+
+// The field does nothing unless it is solving with a history.
+void TForm1::NUndoClick() { field_->Undo(); }
+
+void TForm1::NLoadClick() { loadCommand(*this); }
+void TForm1::NSave0Click() { saveCommand(*this); }
+void TForm1::NSaveAsClick() { saveAsCommand(*this); }
+void TForm1::NNewClick() { newCommand(*this); }
+void TForm1::NAutoClick() { FormAuto->toggleShown(); }
+void TForm1::NHelpClick() { HintProcess(*field_); }
+void TForm1::N1Click() { Form3->exec(); }
+
+// Tool buttons run their menu command and give the field the keyboard focus back.
+void TForm1::runThenFocusField(void (TForm1::*command)()) {
+  (this->*command)();
+  focusField();
+}
+
+void TForm1::SBOpenClick() { runThenFocusField(&TForm1::NLoadClick); }
+void TForm1::SBSaveClick() { runThenFocusField(&TForm1::NSave0Click); }
+void TForm1::SBSaveAsClick() { runThenFocusField(&TForm1::NSaveAsClick); }
+void TForm1::SBClearClick() { runThenFocusField(&TForm1::NClearClick); }
+void TForm1::SBAutoClick() { runThenFocusField(&TForm1::NAutoClick); }
+void TForm1::SBTipClick() { runThenFocusField(&TForm1::NHelpClick); }
+
+void TForm1::SBNewClick() {
+  NNewClick();
+  if (isVisible()) focusField();  // hidden when New went on to the start-up window
+}
+
+void TForm1::focusField() { field_->setFocus(Qt::OtherFocusReason); }
+
+// --- menus ------------------------------------------------------------------------------------
+
+void TForm1::refreshPaintCaptions() {
+  const QString caption =
+      PaintOn ? QStringLiteral("Отключить перерисовку") : QStringLiteral("Включить перерисовку");
+  setItemCaption(menus_.options.paint, caption);
+  setItemCaption(menus_.sbOptions.paint, caption);
+}
+
+void TForm1::refreshOptionItems(const OptionItems& items) {
+  items.ind->setChecked(IndErr);
+  items.digitCross->setChecked(DigCr);
+  items.max->setChecked(Maximize);
+  if (NextDirect < items.directions.size()) items.directions[NextDirect]->setChecked(true);
+  if (Go2Dig < items.autoModes.size()) items.autoModes[Go2Dig]->setChecked(true);
+}
+
+void TForm1::MainBtnMouseDown() {
+  menus_.NUndo->setEnabled(!model().UndoList.empty() && CurrentMode == kSolvingMode);
+  menus_.NSave0->setEnabled(field_->IsModified());
+  refreshPaintCaptions();
+  menus_.NTools->setChecked(jcw::ShowTools);
+  refreshOptionItems(menus_.options);
+  const QPoint origin = mapToGlobal(QPoint(0, 0));
+  const int x = std::max(origin.x() + MainBtn->x(), 0);
+  menus_.DownMenu->popup({x, origin.y() + MainBtn->y() + MainBtn->height()});
+  focusField();
+}
+
+void TForm1::SBOptionsClick() {
+  refreshPaintCaptions();
+  refreshOptionItems(menus_.sbOptions);
+  const QPoint origin = PanelTools->button(SBOptions)->mapToGlobal(QPoint(0, 0));
+  menus_.MenuSB->popup(origin + QPoint(FieldLeft, FieldTop));
+  focusField();
+}
+
+// --- option items -----------------------------------------------------------------------------
+
+void TForm1::NIndClick(QAction* sender) {
+  IndErr = sender->isChecked();
+  if (!IndErr) {
+    field_->ClearIndicators();
+    return;
+  }
+  const Crossword& m = model();
+  for (int x = m.firstPictureX(); x < m.W1(); ++x) field_->PaintIndicators(x, CapRowCount);
+  for (int y = m.firstPictureY(); y < m.H1(); ++y) field_->PaintIndicators(CapColCount, y);
+}
+
+void TForm1::NDiditCrestClick(QAction* sender) { DigCr = sender->isChecked(); }
+
+void TForm1::SNRightClick(QAction* sender) {
+  sender->setChecked(true);
+  NextDirect = static_cast<std::uint8_t>(itemTag(sender));
+}
+
+void TForm1::NAuto2DClick(QAction* sender) {
+  Go2Dig = static_cast<std::uint8_t>(itemTag(sender));
+  sender->setChecked(true);
+}
+
+void TForm1::NToolsClick(QAction* sender) {
+  jcw::ShowTools = sender->isChecked();
+  ShowTools();
+}
+
+void TForm1::NMaxClick(QAction* sender) {
+  if (sender) Maximize = sender->isChecked();
+  if (!Maximize) return;
+  const QRect work = platform().workArea();
+  LayoutReady = false;
+  setClientSize(work.size() - frameExtra());
+  LayoutReady = true;
+  FrmResizeEnd();
+  const QSize outer = client_ + frameExtra();
+  QScopedValueRollback applying(applyingGeometry_, true);
+  move(centredStart(work.left(), work.width(), outer.width()),
+       centredStart(work.top(), work.height(), outer.height()));
+  requestedPos_ = pos();
+}
+
+void TForm1::NPaintClick(QAction*) {
+  PaintOn = !PaintOn;
+  refreshPaintCaptions();
+}
+
+// --- layout -----------------------------------------------------------------------------------
+
+QSize TForm1::frameExtra() const { return frameGeometry().size() - geometry().size(); }
+
+void TForm1::setClientSize(QSize size) {
+  if (size == client_ && size == this->size()) return;
+  client_ = size;
+  echoes_.requested(size.width(), size.height(), clock_.elapsed());
+  {
+    QScopedValueRollback applying(applyingGeometry_, true);
+    resize(size);
+  }
+  PanelTools->dock(PanelTools->side(), client_);
+  // Our own size change gets the same handling as the user's.
+  if (LayoutReady) FrmResizeEnd();
+}
+
+void TForm1::placeField(int width, int height) {
+  field_->setGeometry(FieldLeft, FieldTop, width, height);
+}
+
+void TForm1::placeMainBtn() {
+  MainBtn->setGeometry(FieldLeft + CellSize, FieldTop + CellSize, CapColCount * CellSize,
+                       CapRowCount * CellSize);
+  MainBtn->raise();
+}
+
+void TForm1::rebuildRegions() {
+  field_->FreeCellRegions();
+  field_->BuildCellRegions();
+  regionCellSize_ = CellSize;
+}
+
+int TForm1::GetCellSize() {
+  const CellLayout layout =
+      jcw::GetCellSize(client_.width(), client_.height(), FieldLeft, FieldTop, currentDimensions());
+  placeField(layout.fieldWidth, layout.fieldHeight);
+  setClientSize({layout.clientWidth, layout.clientHeight});
+  return layout.cellSize;
+}
+
+void TForm1::FrmResizeEnd() {
+  // GetCellSize resizes the window, which comes back here; the outer call finishes the job.
+  if (!LayoutReady || inResizeEnd_) return;
+  QScopedValueRollback running(inResizeEnd_, true);
+  CellSize = GetCellSize();
+  rebuildRegions();
+  placeMainBtn();
+  if (CurrentMode == kEditorMode) {
+    const CellPos cursor = model().EditCursor;
+    field_->SelectClueCell(cursor.x, cursor.y);
+  }
+}
+
+void TForm1::FormShow() {
+  LayoutReady = false;
+  // The table first: with the maximum size option the next step already lays the field out.
+  field_->allocateTable();
+  if (Maximize) {
+    NMaxClick(nullptr);
+  } else {
+    setClientSize(kDefaultClient);
+  }
+  CellSize = GetCellSize();
+  rebuildRegions();
+  field_->show();
+  ShowTools();
+  SetMode(OpenMode);
+  placeMainBtn();
+  if (CurrentMode == kEditorMode) {
+    model().EditCursor = {CapColCount + 1, 1};
+    field_->SelectClueCell(CapColCount + 1, 1);
+  }
+  focusField();
+  LayoutReady = true;
+}
+
+void TForm1::ShowTools() {
+  if (jcw::ShowTools) {
+    const QRect work = platform().workArea();
+    const QSize outer = client_ + frameExtra();
+    if (toolSide(work.width() - outer.width(), work.height() - outer.height()) == ToolSide::Left)
+      SetToolsLeft();
+    else
+      SetToolsTop();
+    PanelTools->show();
+  } else {
+    PanelTools->hide();
+    FieldLeft = 0;
+    FieldTop = 0;
+  }
+  field_->move(FieldLeft, FieldTop);
+  CellSize = GetCellSize();
+  // While the layout is not ready nothing else rebuilds the regions for a changed cell size.
+  if (CellSize != regionCellSize_) rebuildRegions();
+  placeMainBtn();
+}
+
+void TForm1::SetToolsTop() {
+  PanelTools->dock(ToolSide::Top, client_);
+  FieldLeft = 0;
+  FieldTop = ToolPanel::kTopThickness;
+  PanelTools->raise();
+  setClientSize(client_ + QSize(0, ToolPanel::kTopThickness));
+}
+
+void TForm1::SetToolsLeft() {
+  PanelTools->dock(ToolSide::Left, client_);
+  FieldLeft = ToolPanel::kLeftThickness;
+  FieldTop = 0;
+  PanelTools->raise();
+  setClientSize(client_ + QSize(ToolPanel::kLeftThickness, 0));
+}
+
+// --- window events ----------------------------------------------------------------------------
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+bool TForm1::FormCloseQuery() {
+  bool allowed = true;
+  if (field_->IsModified()) {
+    const Answer answer =
+        platform().messageBox({QStringLiteral("Сохранить текущие изменения?"),
+                               kAppTitle + shortName(), Buttons::YesNoCancel, Icon::Question,
+                               Answer::Yes});
+    if (answer == Answer::Cancel)
+      allowed = false;
+    else if (answer == Answer::Yes)
+      NSave0Click();  // closing goes ahead whatever the save did
+  }
+  StoreOptions();  // in every case, a refused close too
+  return allowed;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (!FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit terminateRequested();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  MinMax(event->size());
+}
+
+// X11 has no messages for the start and end of a move or size loop: every change the user
+// makes feeds MoveLoop, which calls BeginMove at the first and EndMove once the window has been
+// still for kMoveLoopQuietMs. Our own requests, and their late echoes, are no user's changes.
+void TForm1::MinMax(QSize size) {
+  if (applyingGeometry_ || echoes_.isEcho(size.width(), size.height(), clock_.elapsed())) return;
+  client_ = size;
+  if (isVisible()) moveLoop_.windowChanged();
+  FrmResizeEnd();
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (!isVisible() || applyingGeometry_ || pos() == requestedPos_) return;
+  moveLoop_.windowChanged();
+}
+
+void TForm1::BeginMove() { WindowActive = false; }
+
+void TForm1::EndMove() {
+  WindowActive = true;
+  ShowTools();  // the panel may change sides for the new window size
+  FrmResizeEnd();
+  if (!PaintOn) field_->invalidateField();
+}
+
+void TForm1::WMActivate(bool active) { WindowActive = active; }
+
+void TForm1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange) {
+    WMActivate(isActiveWindow());
+  } else if (event->type() == QEvent::WindowStateChange) {
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized() && !(change->oldState() & Qt::WindowMinimized)) Minimiz();
+  }
+}
+
+// Minimising the main window takes every window of the application down with it.
+void TForm1::Minimiz() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window != this && window->isVisible() && !window->isMinimized()) window->showMinimized();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == MainBtn &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    MainBtnMouseDown();
+    return true;
+  }
+  if (watched == field_ && event->type() == QEvent::KeyPress)
+    return previewKey(*static_cast<QKeyEvent*>(event));
+  return QWidget::eventFilter(watched, event);
+}
+
+bool TForm1::previewKey(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Escape) CancelRequested = true;
+  int direction = 0;
+  switch (key.key()) {
+    case Qt::Key_Left: direction = kMoveLeft; break;
+    case Qt::Key_Up: direction = kMoveUp; break;
+    case Qt::Key_Right: direction = kMoveRight; break;
+    case Qt::Key_Down: direction = kMoveDown; break;
+    default: break;
+  }
+  if (direction != 0) {
+    MoveCursorEvent move(direction, 0);
+    QCoreApplication::sendEvent(field_, &move);
+  }
+  return false;
+}
+
+// Tab never moves the focus away from the field: it reaches the field as an ordinary key.
+bool TForm1::focusNextPrevChild(bool) { return false; }
+
+}  // namespace jcw

@@ -1,0 +1,162 @@
+#pragma once
+// TForm1: the main window. It holds the field (TGrid), the menu button MainBtn over the field's
+// corner block, the tool panel PanelTools, the wait panel and the two pop-up menus; it owns the
+// mode (editor, solving, view) and carries the commands that are not file or solver commands.
+// Its client area is always the field plus the tool panel: every layout step computes the cell
+// size from the client area and then sizes the window to wrap the field. UI thread only.
+//
+// Key preview: the window watches the field's key presses before the field sees them (Esc
+// cancels long work, the arrows move the editor cursor); only the field takes the focus.
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include "field/FieldHost.h"
+#include "field/qt/TGrid.h"
+#include "mainwindow/qt/MainMenus.h"
+#include "mainwindow/qt/MoveLoop.h"
+#include "mainwindow/ResizeEchoes.h"
+#include "mainwindow/qt/ToolPanel.h"
+
+namespace jcw {
+
+class TForm3;
+class TFormAuto;
+
+class TForm1 : public QWidget, public FieldHost {
+  Q_OBJECT
+
+ public:
+  // A move loop ends when the window has not moved or changed size for this long.
+  static constexpr int kMoveLoopQuietMs = 300;
+  // Client size when the maximum field size option is off.
+  static constexpr QSize kDefaultClient{650, 490};
+
+  explicit TForm1(QWidget* parent = nullptr);
+
+  TGrid* field() const { return field_; }
+  // Destroys the field and puts a new, empty one in its place (New, Load, a dropped file).
+  TGrid* replaceField();
+  // The picture SBStart shows: 1 (start) in the editor, 0 (editor) while solving.
+  int startButtonPicture() const;
+
+  // FieldHost
+  void SetMode(int mode) override;
+  bool startEnabled() const override;
+  void setStartEnabled(bool enabled) override;
+  void setSaveButtonEnabled(bool enabled) override;
+  void setUndoButtonEnabled(bool enabled) override;
+  void NStartClick() override;
+  void NEditClick() override;
+  void NClearClick() override;
+  void NNewClick() override;
+  void NSave0Click() override;
+  void NLoadClick() override;
+  void MainBtnMouseDown() override;
+
+  // Commands.
+  void SBStartClick();
+  void NUndoClick();
+  // Empties the history and every picture cell, re-evaluates the lines, marks the crossword
+  // modified and repaints; also used by the solver before it solves from nothing.
+  void ClearProcess();
+  void NExitClick();
+  void SBExitClick();
+  void N1Click();
+  void NSaveAsClick();
+  void NAutoClick();
+  void NHelpClick();
+  void SBOpenClick();
+  void SBSaveClick();
+  void SBSaveAsClick();
+  void SBNewClick();
+  void SBClearClick();
+  void SBAutoClick();
+  void SBTipClick();
+  void SBOptionsClick();
+
+  // Option items; `sender` is the clicked item of either menu (null: a call without a sender).
+  void NIndClick(QAction* sender);
+  void NDiditCrestClick(QAction* sender);
+  void SNRightClick(QAction* sender);
+  void NAuto2DClick(QAction* sender);
+  void NToolsClick(QAction* sender);
+  void NMaxClick(QAction* sender);
+  void NPaintClick(QAction* sender);
+
+  // Layout.
+  // Cell size for the client area; sizes the field and the window to wrap it.
+  int GetCellSize();
+  void FrmResizeEnd();
+  void FormShow();
+  void ShowTools();
+  void SetToolsTop();
+  void SetToolsLeft();
+
+  // The close query: asks about unsaved changes; stores the options in every case. True iff
+  // the window may close.
+  bool FormCloseQuery();
+
+ signals:
+  // The window was closed: the application ends.
+  void terminateRequested();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  void connectCommands();
+  void connectOptionItems(const OptionItems& items);
+  void attachField(TGrid* field);
+
+  Crossword& model() { return field_->model(); }
+  QString title() const;
+  void setCommandsForMode(int mode);
+  void refreshOptionItems(const OptionItems& items);
+  void refreshPaintCaptions();
+  void focusField();
+  void runThenFocusField(void (TForm1::*command)());
+
+  // The client area the layout works with, applied to the window at once.
+  void setClientSize(QSize size);
+  QSize frameExtra() const;
+  void placeField(int width, int height);
+  void placeMainBtn();
+  void rebuildRegions();
+
+  void MinMax(QSize size);
+  void BeginMove();
+  void EndMove();
+  void WMActivate(bool active);
+  void Minimiz();
+  // FormKeyPress and CMDialogKey of the key preview; false: the key goes on to the field.
+  bool previewKey(const QKeyEvent& key);
+
+  TGrid* field_ = nullptr;
+  // The solver's tool window and the About box, created hidden with this window.
+  TFormAuto* FormAuto = nullptr;
+  TForm3* Form3 = nullptr;
+  QPushButton* MainBtn = nullptr;
+  QLabel* WaitPanel = nullptr;
+  ToolPanel* PanelTools = nullptr;
+  MainMenus menus_;
+
+  QSize client_;
+  int regionCellSize_ = 0;  // CellSize the field's regions were last built for
+  bool inResizeEnd_ = false;
+  bool applyingGeometry_ = false;
+  QPoint requestedPos_;     // where the window last placed itself
+  ResizeEchoes echoes_;
+  QElapsedTimer clock_;
+  MoveLoop moveLoop_;
+};
+
+}  // namespace jcw

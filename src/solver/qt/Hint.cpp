@@ -1,0 +1,32 @@
+#include "solver/qt/Hint.h"
+
+#include <QPointer>
+
+#include "field/qt/TGrid.h"
+#include "model/ProcessState.h"
+#include "platform/qt/Platform.h"
+#include "solver/qt/FieldSolver.h"
+#include "solver/SolverBusy.h"
+#include "solver/SolverRuns.h"
+
+namespace jcw {
+
+void HintProcess(TGrid& field) {
+  if (SolverBusy) return;
+  const SolverRunScope run;
+  CancelRequested = false;
+  const QPointer<TGrid> alive(&field);
+  SolverState state;
+  prepareFromField(state, field, true);
+  const bool changed = hintPass(state);
+  if (!alive) return;
+  if (changed) {
+    writeBackToField(state, field);
+    return;
+  }
+  platform().messageBox({QStringLiteral("Подсказка невозможна\n\rДальнейшее решение не определено"),
+                         QStringLiteral("Японский кроссворд - Подсказка"), Buttons::Ok,
+                         Icon::Information, Answer::Ok});
+}
+
+}  // namespace jcw

@@ -1,3 +1,0 @@
-#include "startup/Application.h"
-
-int main(int argc, char** argv) { return jcw::runApplication(argc, argv); }

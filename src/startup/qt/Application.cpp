@@ -1,0 +1,49 @@
+#include "startup/qt/Application.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstring>
+#include <iostream>
+
+#include "files/qt/FileCommands.h"
+#include "mainwindow/qt/TForm1.h"
+#include "model/ProcessState.h"
+#include "startup/qt/TParametersForm.h"
+
+namespace jcw {
+
+int runApplication(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "jcw 1.0\n";
+    return 0;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Японский кроссворд"));
+  // Every text of the program is Russian; the file dialogs speak it too when the translation is
+  // installed.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
+  // Only the start-up window or the main window ends the program, never a hidden last window.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  // The start-up window first: its creation reads the options the other windows use.
+  TParametersForm parameters;
+  TForm1 form1;
+  parameters.setMainWindow(&form1);
+  ParametersForm = &parameters;
+  acceptCrosswordDrops(form1);
+  QObject::connect(&parameters, &TParametersForm::terminateRequested, &app, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
+  QObject::connect(&form1, &TForm1::terminateRequested, &app, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
+  // The main window makes its solver tool window and About box, both hidden.
+  ParamFile = argc > 1 ? argv[1] : "";
+
+  parameters.show();
+  return QApplication::exec();
+}
+
+}  // namespace jcw

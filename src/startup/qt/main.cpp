@@ -1,0 +1,3 @@
+#include "startup/qt/Application.h"
+
+int main(int argc, char** argv) { return jcw::runApplication(argc, argv); }

@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "field/qt/FieldTests.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int failures = jcw::test::runFieldMouseTests(argc, argv);
+  failures += jcw::test::runFieldKeysTests(argc, argv);
+  failures += jcw::test::runFieldInWindowTests(argc, argv);
+  return failures;
+}

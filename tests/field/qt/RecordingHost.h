@@ -1,0 +1,46 @@
+#pragma once
+// A FieldHost for field tests: records the commands the field runs, keeps the enabled state of
+// Start, Save and Undo, and switches CurrentMode as the main window would. A test may hang an
+// action on a command (to run a nested switch or destroy the field).
+
+#include <QStringList>
+#include <functional>
+
+#include "field/FieldHost.h"
+#include "mainwindow/qt/MainState.h"
+
+namespace jcw::test {
+
+class RecordingHost : public FieldHost {
+ public:
+  void SetMode(int mode) override {
+    calls << QStringLiteral("SetMode %1").arg(mode);
+    CurrentMode = static_cast<std::uint8_t>(mode);
+  }
+  bool startEnabled() const override { return start; }
+  void setStartEnabled(bool enabled) override { start = enabled; }
+  void setSaveButtonEnabled(bool enabled) override { save = enabled; }
+  void setUndoButtonEnabled(bool enabled) override { undo = enabled; }
+
+  void NStartClick() override { command(QStringLiteral("NStartClick")); }
+  void NEditClick() override { command(QStringLiteral("NEditClick")); }
+  void NClearClick() override { command(QStringLiteral("NClearClick")); }
+  void NNewClick() override { command(QStringLiteral("NNewClick")); }
+  void NSave0Click() override { command(QStringLiteral("NSave0Click")); }
+  void NLoadClick() override { command(QStringLiteral("NLoadClick")); }
+  void MainBtnMouseDown() override { command(QStringLiteral("MainBtnMouseDown")); }
+
+  QStringList calls;
+  bool start = true;
+  bool save = false;
+  bool undo = false;
+  std::function<void(const QString&)> onCommand;
+
+ private:
+  void command(const QString& name) {
+    calls << name;
+    if (onCommand) onCommand(name);
+  }
+};
+
+}  // namespace jcw::test

@@ -1,0 +1,500 @@
+#include <QGuiApplication>
+#include <QPalette>
+#include <QtTest>
+#include <random>
+#include <set>
+
+#include "field/qt/CellFont.h"
+#include "files/CrosswordFile.h"
+#include "field/qt/TGrid.h"
+#include "mainwindow/qt/MainState.h"
+#include "model/Dimensions.h"
+#include "settings/Options.h"
+#include "support/Fixtures.h"
+#include "support/ScriptedPlatform.h"
+
+namespace jcw {
+namespace {
+
+constexpr int kCell = 20;
+
+// 7 x 6 picture under 2 header rows, beside 2 header columns: picture x = 3..9, y = 3..8.
+test::CrosswordSpec sevenBySix(std::vector<std::string> picture = {}) {
+  return {{{1}, {2}, {1, 1}, {3}, {1}, {2, 1}},
+          {{1}, {2}, {3}, {1}, {1, 1}, {2}, {1}},
+          std::move(picture)};
+}
+
+// Solution: "##" over "#.".
+test::CrosswordSpec twoByTwo() { return {{{2}, {1}}, {{2}, {1}}, {}}; }
+
+QColor buttonFace() { return QColor(QGuiApplication::palette().color(QPalette::Button).rgb()); }
+QColor paletteColor(QPalette::ColorRole role) {
+  return QColor(QGuiApplication::palette().color(role).rgb());
+}
+
+// A field on the offscreen screen, its model from `spec`, regions built at kCell.
+struct Field {
+  explicit Field(const test::CrosswordSpec& spec) {
+    grid.setModel(test::makeCrossword(spec));
+    setCurrentDimensions(grid.model().dims());
+    grid.BuildCellRegions();
+  }
+
+  Rect box(int x, int y) const { return grid.model().cell(x, y).region.box; }
+  QColor at(int px, int py) const { return grid.image().pixelColor(px, py); }
+  // Inside the frame and the sunken edge, below-left of any digit.
+  QColor fillOf(int x, int y) const {
+    const Rect b = box(x, y);
+    return at(b.left + 2, b.bottom - 3);
+  }
+  QColor centreOf(int x, int y) const {
+    const Rect b = box(x, y);
+    return at((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+  }
+  // Left frame line, halfway down: a pixel no digit reaches.
+  QColor leftFrameOf(int x, int y) const {
+    const Rect b = box(x, y);
+    return at(b.left, (b.top + b.bottom) / 2);
+  }
+  // Offsets of the pixels inside the frame that differ from `fill`: the shape of what was drawn
+  // over the fill.
+  std::set<std::pair<int, int>> inkOf(int x, int y, const QColor& fill) const {
+    std::set<std::pair<int, int>> ink;
+    const Rect b = box(x, y);
+    for (int px = b.left + 1; px < b.right - 1; ++px)
+      for (int py = b.top + 1; py < b.bottom - 1; ++py)
+        if (at(px, py) != fill) ink.insert({px - b.left, py - b.top});
+    return ink;
+  }
+  bool hasPixelOf(int x, int y, const QColor& color) const {
+    const Rect b = box(x, y);
+    for (int px = b.left + 1; px < b.right - 1; ++px)
+      for (int py = b.top + 1; py < b.bottom - 1; ++py)
+        if (at(px, py) == color) return true;
+    return false;
+  }
+  void paintAll() {
+    for (int x = 0; x < grid.model().W1(); ++x)
+      for (int y = 0; y < grid.model().H1(); ++y) grid.PaintCell(x, y);
+  }
+  // A paint message as the window system sends it after an invalidation.
+  void fullPaint() {
+    grid.resize(grid.fieldSize());
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.invalidateField();
+    grid.repaint();
+  }
+
+  test::ScopedScriptedPlatform platform;
+  TGrid grid;
+};
+
+}  // namespace
+
+class TGridPaintTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    resetProcessState();
+    CellSize = kCell;
+  }
+
+  void buildingRegionsMakesTheImageCoverTheField() {
+    CellSize = 80;  // larger than a fresh widget
+    Field field(sevenBySix());
+    QCOMPARE(field.grid.fieldSize(), QSize(80 * 10 + 3, 80 * 9 + 3));
+    QVERIFY(field.grid.image().rect().contains(QRect(QPoint(), field.grid.fieldSize())));
+  }
+
+  void pictureCellIsFilledByItsState_data() {
+    QTest::addColumn<char>("mark");
+    QTest::addColumn<QColor>("fill");
+    QTest::newRow("an undecided cell in the button face") << '?' << buttonFace();
+    QTest::newRow("a filled cell in black") << '#' << QColor(0, 0, 0);
+    QTest::newRow("an empty cell in white") << '.' << QColor(255, 255, 255);
+  }
+  void pictureCellIsFilledByItsState() {
+    QFETCH(char, mark);
+    QFETCH(QColor, fill);
+    for (std::uint8_t mode : {kEditorMode, kSolvingMode}) {
+      CurrentMode = mode;
+      Field field(sevenBySix({"?" + std::string(1, mark)}));
+      field.grid.PaintCell(4, 3);
+      QCOMPARE(field.centreOf(4, 3), fill);
+      QCOMPARE(field.leftFrameOf(4, 3), QColor(96, 96, 96));
+    }
+  }
+
+  void clueCellIsFilledByItsStateAndMode_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QColor>("header");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QColor>("fill");
+    const QColor yellow(255, 255, 0);
+    QTest::newRow("editor: a plain clue in yellow") << 0 << yellow << 0 << yellow;
+    QTest::newRow("editor: the cursor cell in the window colour")
+        << 0 << yellow << 1 << paletteColor(QPalette::Base);
+    QTest::newRow("solving: a plain clue in the button face")
+        << 1 << buttonFace() << 0 << buttonFace();
+    QTest::newRow("solving: a highlighted clue in yellow") << 1 << buttonFace() << 3 << yellow;
+    QTest::newRow("an unknown state fills as a plain clue") << 1 << buttonFace() << 2
+                                                            << buttonFace();
+  }
+  void clueCellIsFilledByItsStateAndMode() {
+    QFETCH(int, mode);
+    QFETCH(QColor, header);
+    QFETCH(int, state);
+    QFETCH(QColor, fill);
+    CurrentMode = static_cast<std::uint8_t>(mode);
+    HeaderColor = header;
+    Field field(sevenBySix());
+    for (CellPos clue : {CellPos{4, 1}, CellPos{1, 4}}) {  // both without a number
+      field.grid.model().cell(clue.x, clue.y).State = static_cast<std::uint8_t>(state);
+      field.grid.PaintCell(clue.x, clue.y);
+      QCOMPARE(field.centreOf(clue.x, clue.y), fill);
+      if (state != csSelected) QCOMPARE(field.leftFrameOf(clue.x, clue.y), QColor(0, 0, 0));
+    }
+  }
+
+  void editorCursorCellHasASunkenEdge() {
+    Field field(sevenBySix());
+    field.grid.model().cell(4, 1).State = csSelected;
+    field.grid.PaintCell(4, 1);
+    const Rect b = field.box(4, 1);
+    QCOMPARE(field.at(b.left, b.top + 5), paletteColor(QPalette::Dark));
+    QCOMPARE(field.at(b.left + 5, b.top), paletteColor(QPalette::Dark));
+    QCOMPARE(field.at(b.left + 1, b.top + 5), paletteColor(QPalette::Shadow));
+    QCOMPARE(field.at(b.right - 1, b.top + 5), paletteColor(QPalette::Light));
+    QCOMPARE(field.at(b.left + 5, b.bottom - 1), paletteColor(QPalette::Light));
+  }
+
+  void clueDigitsAreDrawnInWindowTextCentredOnTheCell() {
+    QPalette palette = QGuiApplication::palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 200));
+    QGuiApplication::setPalette(palette);
+    Field field(sevenBySix());
+    field.grid.model().cell(5, 2).Text = "8";
+    field.grid.PaintCell(5, 2);
+    QGuiApplication::setPalette(QPalette());
+    const auto ink = field.inkOf(5, 2, HeaderColor);
+    QVERIFY(!ink.empty());
+    int sum = 0;
+    for (auto [dx, dy] : ink) {
+      QCOMPARE(field.at(field.box(5, 2).left + dx, field.box(5, 2).top + dy), QColor(0, 0, 200));
+      sum += dx;
+    }
+    const int middle = sum / static_cast<int>(ink.size());
+    QVERIFY2(std::abs(middle - kCell / 2) <= 1, qPrintable(QString::number(middle)));
+  }
+
+  void sharedBordersAndDoubledLinesShowAsFrames() {
+    CurrentMode = kSolvingMode;
+    Field field(sevenBySix({"#######"}));
+    field.paintAll();
+    // Columns 3 and 4 share pixel 81; columns 7 and 8 (a new group) meet at 161 and 162.
+    QCOMPARE(field.at(81, 70), QColor(96, 96, 96));
+    QCOMPARE(field.at(80, 70), QColor(0, 0, 0));
+    QCOMPARE(field.at(82, 70), QColor(0, 0, 0));
+    QCOMPARE(field.at(161, 70), QColor(96, 96, 96));
+    QCOMPARE(field.at(162, 70), QColor(96, 96, 96));
+    // The clue area's last column and the picture's first meet at a doubled line too.
+    QCOMPARE(field.at(60, 70), QColor(0, 0, 0));
+    QCOMPARE(field.at(61, 70), QColor(96, 96, 96));
+  }
+
+  void viewModeShowsThePictureAloneWithoutFrames() {
+    Field field(sevenBySix({"#.#.#.#"}));
+    CurrentMode = kViewMode;
+    field.fullPaint();
+    QCOMPARE(field.leftFrameOf(3, 3), QColor(0, 0, 0));
+    QCOMPARE(field.leftFrameOf(4, 3), QColor(255, 255, 255));
+    QCOMPARE(field.centreOf(3, 3), QColor(0, 0, 0));
+    for (CellPos clue : {CellPos{3, 2}, CellPos{1, 3}}) {  // both hold a number
+      QCOMPARE(field.inkOf(clue.x, clue.y, buttonFace()).size(), std::size_t{0});
+      QCOMPARE(field.leftFrameOf(clue.x, clue.y), buttonFace());
+    }
+  }
+
+  void indicatorsShowLineStatus_data() {
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<bool>("indErr");
+    QTest::addColumn<QColor>("firstRow");
+    QTest::addColumn<QColor>("firstColumn");
+    const QColor green(0, 128, 0), red(255, 0, 0);
+    QTest::newRow("a right row turns green, an open column stays neutral")
+        << QStringList{"##", "??"} << true << green << buttonFace();
+    QTest::newRow("a wrong row turns red") << QStringList{"#.", "??"} << true << red
+                                           << buttonFace();
+    QTest::newRow("a solved picture is green everywhere")
+        << QStringList{"##", "#."} << true << green << green;
+    QTest::newRow("a wrong column turns red") << QStringList{"##", ".."} << true << green << red;
+    QTest::newRow("with IndErr off nothing changes")
+        << QStringList{"##", "#."} << false << buttonFace() << buttonFace();
+  }
+  void indicatorsShowLineStatus() {
+    QFETCH(QStringList, rows);
+    QFETCH(bool, indErr);
+    QFETCH(QColor, firstRow);
+    QFETCH(QColor, firstColumn);
+    CurrentMode = kSolvingMode;
+    IndErr = indErr;
+    Field field(twoByTwo());
+    field.grid.ClearIndicators();
+    std::vector<std::string> picture;
+    for (const QString& row : rows) picture.push_back(row.toStdString());
+    QVERIFY(setPictureRows(field.grid.model(), picture));
+    // Cells (2, 2) .. (3, 3); every cell's lines re-evaluated and shown, as marking does.
+    for (int x = 2; x <= 3; ++x) {
+      for (int y = 2; y <= 3; ++y) {
+        field.grid.UpdateLineStatus(x, y);
+        field.grid.PaintIndicators(x, y);
+      }
+    }
+    QCOMPARE(field.centreOf(0, 2), firstRow);
+    QCOMPARE(field.centreOf(2, 0), firstColumn);
+  }
+
+  void clearingIndicatorsMakesThemNeutralWhateverIndErrSays() {
+    CurrentMode = kSolvingMode;
+    Field field(twoByTwo());
+    QVERIFY(setPictureRows(field.grid.model(), {"##", "#."}));
+    field.grid.model().updateAllLineStatus();
+    field.grid.PaintField();
+    QCOMPARE(field.centreOf(3, 0), QColor(0, 128, 0));
+    IndErr = false;
+    field.grid.ClearIndicators();
+    for (CellPos indicator : {CellPos{2, 0}, CellPos{3, 0}, CellPos{0, 2}, CellPos{0, 3}})
+      QCOMPARE(field.centreOf(indicator.x, indicator.y), buttonFace());
+  }
+
+  void digitalCrossShowsRunLengthsAndVanishesOnRepaint() {
+    CurrentMode = kSolvingMode;
+    HeaderColor = buttonFace();
+    // Column x = 3 reads 2, 2, 1, 1, 1, 0 down to the hovered cell (3, 8); row 8 reads
+    // 0, 1, 1, 2, 2, 1, 2 from it.
+    Field field(sevenBySix({".??????", ".??????", "#??????", "#??????", "#??????", "?##..#."}));
+    field.paintAll();
+    const QImage before = field.grid.image();
+    field.grid.model().HoverCell = {3, 8};
+    QVERIFY(!field.grid.CrossShown());
+    field.grid.PaintDigitalCross();
+    QVERIFY(field.grid.CrossShown());
+
+    const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0);
+    std::vector<CellPos> cross;
+    for (int y = 3; y <= 7; ++y) cross.push_back({3, y});
+    for (int x = 4; x <= 9; ++x) cross.push_back({x, 8});
+    for (CellPos c : cross) {
+      const bool filled = field.grid.model().cell(c.x, c.y).State == csFilled;
+      QVERIFY2(field.hasPixelOf(c.x, c.y, filled ? white : red),
+               qPrintable(QStringLiteral("digit colour at %1,%2").arg(c.x).arg(c.y)));
+    }
+    const auto ink = [&](int x, int y) {
+      const std::uint8_t state = field.grid.model().cell(x, y).State;
+      return field.inkOf(x, y, state == csFilled ? black : state == csEmpty ? white : buttonFace());
+    };
+    const auto one = ink(3, 3);
+    const auto two = ink(3, 4);
+    QCOMPARE(ink(3, 5), one);  // a new run of filled cells starts at 1
+    QCOMPARE(ink(3, 6), two);
+    const auto three = ink(3, 7);
+    QVERIFY(one != two && two != three && one != three);
+    QCOMPARE(ink(4, 8), one);
+    QCOMPARE(ink(5, 8), two);
+    QCOMPARE(ink(6, 8), one);
+    QCOMPARE(ink(7, 8), two);
+    QCOMPARE(ink(8, 8), one);
+    QCOMPARE(ink(9, 8), one);
+    QVERIFY(field.inkOf(3, 8, buttonFace()).empty());  // the hovered cell shows nothing
+    QVERIFY(field.inkOf(4, 7, buttonFace()).empty());  // nor does any cell off the cross
+
+    for (int y = 3; y <= 8; ++y) field.grid.PaintCell(3, y);
+    for (int x = 3; x <= 9; ++x) field.grid.PaintCell(x, 8);
+    QCOMPARE(field.grid.image(), before);
+  }
+
+  void twoDigitRunsStayInsideTheirCellsAndVanishWithThem_data() {
+    QTest::addColumn<int>("cellSize");
+    for (int size : {9, 14, 20, 27, 42}) QTest::addRow("%d pixels", size) << size;
+  }
+  void twoDigitRunsStayInsideTheirCellsAndVanishWithThem() {
+    QFETCH(int, cellSize);
+    CellSize = cellSize;
+    CurrentMode = kSolvingMode;
+    HeaderColor = buttonFace();
+    // Column 2 of three is undecided down to its twelfth cell, so runs 10 and 11 have two digits.
+    Field field({test::Clues(12), {{}, {}, {}}, {}});
+    field.paintAll();
+    const QImage before = field.grid.image();
+    const int x = field.grid.model().firstPictureX() + 1;
+    field.grid.model().HoverCell = {x, field.grid.model().H1() - 1};
+    field.grid.PaintDigitalCross();
+    QVERIFY(field.grid.image() != before);
+
+    for (int y = field.grid.model().firstPictureY(); y < field.grid.model().H1(); ++y)
+      field.grid.PaintCell(x, y);
+    for (int cx = field.grid.model().firstPictureX(); cx < field.grid.model().W1(); ++cx)
+      field.grid.PaintCell(cx, field.grid.model().H1() - 1);
+    QCOMPARE(field.grid.image(), before);
+  }
+
+  void digitalCrossDrawsNothingBeforeTheMouseReachedThePicture() {
+    CurrentMode = kSolvingMode;
+    Field field(sevenBySix());
+    field.paintAll();
+    const QImage before = field.grid.image();
+    field.grid.PaintDigitalCross();  // HoverCell is still the corner cell (2, 2)
+    QCOMPARE(field.grid.image(), before);
+    QVERIFY(!field.grid.CrossShown());
+  }
+
+  void highlightPaintsTheLinesCluesYellowAndLeavesTheirStates() {
+    CurrentMode = kSolvingMode;
+    HeaderColor = buttonFace();
+    Field field(sevenBySix());
+    field.paintAll();
+    field.grid.highlightLines(5, 6);
+    const QColor yellow(255, 255, 0);
+    for (CellPos clue : {CellPos{5, 1}, CellPos{5, 2}, CellPos{1, 6}, CellPos{2, 6}}) {
+      QCOMPARE(field.fillOf(clue.x, clue.y), yellow);
+      QCOMPARE(field.grid.model().cell(clue.x, clue.y).State, std::uint8_t{csBlank});
+    }
+    QCOMPARE(field.fillOf(4, 1), buttonFace());
+    QCOMPARE(field.fillOf(1, 5), buttonFace());
+    field.grid.removeHighlight(5, 6);
+    for (CellPos clue : {CellPos{5, 1}, CellPos{5, 2}, CellPos{1, 6}, CellPos{2, 6}})
+      QCOMPARE(field.fillOf(clue.x, clue.y), buttonFace());
+  }
+
+  void fullPaintDrawsCellsOnlyWhenActiveOrPaintOn_data() {
+    QTest::addColumn<bool>("paintOn");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("active with PaintOn") << true << true << true;
+    QTest::newRow("inactive with PaintOn") << true << false << true;
+    QTest::newRow("active without PaintOn") << false << true << true;
+    QTest::newRow("inactive without PaintOn leaves the cells undrawn") << false << false << false;
+  }
+  void fullPaintDrawsCellsOnlyWhenActiveOrPaintOn() {
+    QFETCH(bool, paintOn);
+    QFETCH(bool, active);
+    QFETCH(bool, drawn);
+    Field field(sevenBySix({"#"}));
+    field.paintAll();
+    PaintOn = paintOn;
+    WindowActive = active;
+    field.fullPaint();
+    QCOMPARE(field.fillOf(3, 3), drawn ? QColor(0, 0, 0) : buttonFace());
+    QCOMPARE(field.fillOf(3, 1), drawn ? QColor(255, 255, 0) : buttonFace());
+  }
+
+  void everyCellOfAHundredByHundredPuzzleIsPaintedInItsColour() {
+    CurrentMode = kSolvingMode;
+    HeaderColor = buttonFace();
+    CellSize = 7;
+    ReadResult read = readCrosswordFile(JCW_PUZZLES_DIR "/jcw/gen-rand-100x100-d50-s3.jcw");
+    QVERIFY2(read.crossword, read.error.c_str());
+    Crossword& crossword = *read.crossword;
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x)
+      for (int y = crossword.firstPictureY(); y < crossword.H1(); ++y)
+        crossword.cell(x, y).State = static_cast<std::uint8_t>(random() % 3);
+    test::ScopedScriptedPlatform platform;
+    TGrid grid;
+    grid.setModel(std::move(crossword));
+    grid.BuildCellRegions();
+    grid.PaintField();
+
+    const Crossword& model = grid.model();
+    const QColor fills[] = {buttonFace(), QColor(0, 0, 0), QColor(255, 255, 255)};
+    for (int x = model.firstPictureX(); x < model.W1(); ++x) {
+      for (int y = model.firstPictureY(); y < model.H1(); ++y) {
+        const Rect b = model.cell(x, y).region.box;
+        QVERIFY2(grid.image().pixelColor(b.left + 3, b.top + 3) == fills[model.cell(x, y).State],
+                 qPrintable(QStringLiteral("cell %1,%2 seed %3").arg(x).arg(y).arg(seed)));
+      }
+    }
+    const QSize size = grid.fieldSize();
+    QCOMPARE(grid.image().pixelColor(size.width() - 1, size.height() - 1), QColor(96, 96, 96));
+    QCOMPARE(grid.image().pixelColor(size.width() - 4, size.height() - 4),
+             fills[model.cell(model.W1() - 1, model.H1() - 1).State]);
+  }
+
+  void cellsWithoutRegionPaintNothing_data() {
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::newRow("a corner block cell") << 1 << 1;
+    QTest::newRow("an idle edge cell") << 0 << 1;
+    QTest::newRow("an indicator cell") << 4 << 0;
+    QTest::newRow("left of the table") << -1 << 4;
+    QTest::newRow("beyond the table") << 40 << 40;
+  }
+  void cellsWithoutRegionPaintNothing() {
+    QFETCH(int, x);
+    QFETCH(int, y);
+    Field field(sevenBySix());
+    const QImage before = field.grid.image();
+    field.grid.PaintCell(x, y);
+    QCOMPARE(field.grid.image(), before);
+  }
+
+  void aFieldWithoutATablePaintsNothing() {
+    test::ScopedScriptedPlatform platform;
+    TGrid grid;
+    grid.resize(100, 100);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.repaint();
+    const QImage before = grid.image();
+    QCOMPARE(before.size(), QSize(100, 100));
+    grid.BuildCellRegions();
+    grid.PaintCell(0, 0);
+    grid.PaintField();
+    grid.PaintIndicators(0, 0);
+    grid.ClearIndicators();
+    grid.PaintDigitalCross();
+    grid.highlightLines(0, 0);
+    grid.removeHighlight(0, 0);
+    QCOMPARE(grid.image(), before);
+    QCOMPARE(grid.CellAtPoint(5, 5), (CellPos{0, 0}));
+    QCOMPARE(grid.fieldSize(), QSize());
+  }
+
+  void freedRegionsPaintNothing() {
+    Field field(sevenBySix({"#"}));
+    const QImage before = field.grid.image();
+    field.grid.FreeCellRegions();
+    field.grid.PaintCell(3, 3);
+    field.grid.PaintField();
+    QCOMPARE(field.grid.image(), before);
+    QCOMPARE(field.grid.CellAtPoint(70, 70), (CellPos{0, 0}));
+  }
+
+  void cellSizeBelowOneIsPaintedAsOne() {
+    CellSize = 0;
+    Field field(sevenBySix({"#"}));
+    QCOMPARE(field.grid.fieldSize(), QSize(13, 12));
+    field.grid.PaintCell(3, 3);
+    field.grid.PaintDigitalCross();
+    QCOMPARE(field.at(field.box(3, 3).left, field.box(3, 3).top), QColor(96, 96, 96));
+  }
+
+  void cellFontIsAsHighAsACell_data() {
+    QTest::addColumn<int>("size");
+    for (int size : {8, 11, 16, 20, 27, 40, 64}) QTest::addRow("%d pixels", size) << size;
+  }
+  void cellFontIsAsHighAsACell() {
+    QFETCH(int, size);
+    const int height = QFontMetrics(cellFont(size)).height();
+    QVERIFY2(height <= size && height >= size - 2, qPrintable(QString::number(height)));
+  }
+};
+
+}  // namespace jcw
+
+QTEST_MAIN(jcw::TGridPaintTest)
+#include "TGridPaintTest.moc"

@@ -1,0 +1,299 @@
+// The main window's file commands with scripted dialogs and answers, on the offscreen platform.
+
+#include <QDir>
+#include <QMimeData>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "support/FileSession.h"
+#include "files/CrosswordFile.h"
+#include "files/qt/FileCommands.h"
+#include "mainwindow/qt/MainState.h"
+#include "mainwindow/qt/TForm1.h"
+#include "model/ProcessState.h"
+#include "support/Fixtures.h"
+#include "support/ScriptedPlatform.h"
+
+namespace jcw {
+
+using test::ScopedScriptedPlatform;
+
+// The command under test, given the main window and a file it should load.
+enum class Command { Load, Drop, New };
+
+class FileCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    session_ = std::make_unique<test::FileSession>();
+    platform_ = std::make_unique<ScopedScriptedPlatform>();
+    startup_ = std::make_unique<QWidget>();
+    ParametersForm = startup_.get();
+    window_ = std::make_unique<TForm1>();
+    acceptCrosswordDrops(*window_);
+    // The window shows the small crossword, loaded from a file, with an unsaved change.
+    current_ = session_->write("small.jcw", test::smallCrossword());
+    QVERIFY(LoadProcess(current_, *window_));
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->field()->SetModified(true);
+  }
+  void cleanup() {
+    window_.reset();
+    startup_.reset();
+    ParametersForm = nullptr;
+    platform_.reset();
+    session_.reset();
+  }
+
+  void cancellingTheSaveQuestionChangesNothing_data() { commandRows(); }
+  void cancellingTheSaveQuestionChangesNothing() {
+    QFETCH(Command, command);
+    const TGrid* field = window_->field();
+    (*platform_)->answers = {Answer::Cancel};
+    run(command, session_->write("other.jcw", test::otherCrossword()));
+    QCOMPARE((*platform_)->messages.size(), std::size_t(1));
+    const MessageRequest& asked = (*platform_)->messages.front();
+    QCOMPARE(asked.text, QStringLiteral("Сохранить текущие изменения?"));
+    QCOMPARE(asked.caption, QStringLiteral("Японский кроссворд"));
+    QCOMPARE(asked.buttons, Buttons::YesNoCancel);
+    QCOMPARE(asked.icon, Icon::Question);
+    QCOMPARE(window_->field(), field);
+    QVERIFY(window_->field()->IsModified());
+    QCOMPARE(window_->field()->model().dims(), test::smallCrossword().dims());
+    QCOMPARE(CurFileName, current_);
+    QVERIFY(window_->isVisible());
+    QVERIFY(!startup_->isVisible());
+  }
+
+  void yesThenACancelledSaveAsGoesOn_data() { commandRows(); }
+  void yesThenACancelledSaveAsGoesOn() {
+    QFETCH(Command, command);
+    CurFileName.clear();
+    CurShortName.clear();
+    (*platform_)->answers = {Answer::Yes};
+    (*platform_)->saveNames = {QString()};
+    run(command, session_->write("other.jcw", test::otherCrossword()));
+    QCOMPARE((*platform_)->dialogs.back().defaultSuffix, QStringLiteral("jcw"));
+    if (command == Command::New) {
+      QVERIFY(startup_->isVisible());
+      QVERIFY(!window_->isVisible());
+    } else {
+      QCOMPARE(window_->field()->model().dims(), test::otherCrossword().dims());
+      QCOMPARE(CurFileName, session_->path("other.jcw"));
+    }
+  }
+
+  void yesSavesTheCurrentCrosswordFirst() {
+    window_->field()->model().cell(2, 2).State = csFilled;
+    (*platform_)->answers = {Answer::Yes};
+    run(Command::Load, session_->write("other.jcw", test::otherCrossword()));
+    Crossword saved = test::smallCrossword();
+    saved.cell(2, 2).State = csFilled;
+    QCOMPARE(session_->read("small.jcw"), encodeCrossword(saved));
+    QCOMPARE(window_->field()->model().dims(), test::otherCrossword().dims());
+  }
+
+  void cancellingTheOpenDialogChangesNothing() {
+    const TGrid* field = window_->field();
+    (*platform_)->openNames = {QString()};
+    window_->NLoadClick();
+    const FileDialogRequest& dialog = (*platform_)->dialogs.front();
+    QCOMPARE(dialog.filter, QStringLiteral("Файлы японского кроссворда|*.jcw|Текстовые "
+                                           "файлы|*.txt|Все файлы|*.*"));
+    QVERIFY(!SkipNextMark);
+    QCOMPARE(window_->field(), field);
+    QVERIFY((*platform_)->messages.empty());
+  }
+
+  void aLoadMakesTheNextMarkAttemptSkipAndOpensTheCrossword() {
+    window_->field()->SetModified(false);
+    run(Command::Load, session_->write("other.jcw", test::otherCrossword()));
+    QVERIFY(SkipNextMark);
+    QVERIFY((*platform_)->messages.empty());
+    QCOMPARE(window_->field()->model().MarkedCount, 6);
+    QVERIFY(!window_->field()->IsModified());
+    QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (other) - 2x3"));
+  }
+
+  void theFirstClickAfterALoadMarksNothingAndTheSecondMarks() {
+    window_->field()->SetModified(false);
+    run(Command::Load,
+        session_->write("open.jcw",
+                        test::makeCrossword({{{2}, {1}, {2}}, {{3}, {1, 1}}, {}, 1, 2})));
+    TGrid* field = window_->field();
+    const Rect& box = field->model().cell(2, 3).region.box;  // the first picture cell
+    const QPoint inside(box.left + 3, box.top + 3);
+    QTest::mouseClick(field, Qt::LeftButton, {}, inside);
+    QCOMPARE(field->model().cell(2, 3).State, csBlank);
+    QVERIFY(!SkipNextMark);
+    QTest::mouseClick(field, Qt::LeftButton, {}, inside);
+    QCOMPARE(field->model().cell(2, 3).State, csFilled);
+  }
+
+  void aLoadWithUnequalClueSumsWarnsAndOpensTheEditor() {
+    window_->field()->SetModified(false);
+    (*platform_)->answers = {Answer::Ok};
+    run(Command::Load,
+        session_->write("bad.jcw", test::makeCrossword({{{2}}, {{1}, {2}}, {}, 1, 1})));
+    QCOMPARE((*platform_)->messages.size(), std::size_t(1));
+    QVERIFY(
+        (*platform_)->messages.front().text.startsWith(QStringLiteral("Неверно введены значения")));
+    QCOMPARE(CurrentMode, std::uint8_t(kEditorMode));
+  }
+
+  void aLoadThatFailsKeepsThePreviousCrossword_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");  // empty: no such file
+    const QByteArray small = bytesOf(test::smallCrossword());
+    QTest::newRow("a missing file") << "absent.jcw" << QByteArray();
+    QTest::newRow("a file that ends inside the cells") << "short.jcw" << small.left(7);
+    QTest::newRow("dimensions above 100") << "huge.jcw" << QByteArray("\x65\x01\x01\x01", 4);
+    QTest::newRow("another extension") << "small.dat" << small;
+  }
+  void aLoadThatFailsKeepsThePreviousCrossword() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    const std::string file =
+        bytes.isEmpty() ? session_->path(name.toStdString())
+                        : session_->writeBytes(name.toStdString(), {bytes.begin(), bytes.end()});
+    window_->field()->model().cell(2, 2).State = csFilled;
+    const TGrid* field = window_->field();
+    (*platform_)->answers = {Answer::No};
+    run(Command::Load, file);
+    QCOMPARE(window_->field(), field);
+    QCOMPARE(window_->field()->model().cell(2, 2).State, csFilled);
+    QVERIFY(window_->field()->IsModified());
+    QCOMPARE(CurFileName, current_);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (small) - 2x1"));
+  }
+
+  void aTextFileGivesAnEmptyFieldOfTheSameSizeWithoutAName() {
+    const Dimensions before = window_->field()->model().dims();
+    window_->field()->model().cell(2, 2).State = csFilled;
+    (*platform_)->answers = {Answer::No};
+    std::ofstream(session_->path("notes.txt")) << "not read";
+    run(Command::Load, session_->path("notes.txt"));
+    const Crossword& model = window_->field()->model();
+    QCOMPARE(CurFileName, std::string());
+    QVERIFY(model.dims() == before);
+    QCOMPARE(model.cell(2, 2).State, std::uint8_t{csBlank});
+    QCOMPARE(model.clueSumDifference(), 0);
+    QVERIFY(model.rowClues(model.firstPictureY()).empty());
+    QVERIFY(!model.Modified);
+    QCOMPARE(CurrentMode, std::uint8_t{kSolvingMode});
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд - 2x1"));
+  }
+
+  void aDropOpensOnlyTheFirstFileAndOnlyAJcwFile_data() {
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("a crossword file") << QStringList{"other.jcw"} << true;
+    QTest::newRow("several files, the crossword second")
+        << QStringList{"notes.txt", "other.jcw"} << false;
+    QTest::newRow("an extension in capitals") << QStringList{"OTHER.JCW"} << false;
+    QTest::newRow("a directory named like a crossword") << QStringList{"folder.jcw"} << false;
+  }
+  void aDropOpensOnlyTheFirstFileAndOnlyAJcwFile() {
+    QFETCH(QStringList, dropped);
+    QFETCH(bool, opened);
+    window_->field()->SetModified(false);
+    session_->write("other.jcw", test::otherCrossword());
+    session_->write("OTHER.JCW", test::otherCrossword());
+    std::ofstream(session_->path("notes.txt")) << "x";
+    QDir().mkdir(QString::fromStdString(session_->path("folder.jcw")));
+    std::vector<std::string> paths;
+    for (const QString& name : dropped) paths.push_back(session_->path(name.toStdString()));
+    drop(paths);
+    QCOMPARE(SkipNextMark, opened);
+    QCOMPARE(window_->field()->model().dims(),
+             opened ? test::otherCrossword().dims() : test::smallCrossword().dims());
+  }
+
+  void saveWithoutChangesDoesNothing() {
+    window_->field()->SetModified(false);
+    std::filesystem::remove(current_);
+    window_->NSave0Click();
+    QVERIFY(!std::filesystem::exists(current_));
+    QVERIFY((*platform_)->dialogs.empty());
+  }
+
+  void saveWritesTheCurrentFileAndClearsTheModifiedFlag() {
+    window_->field()->model().cell(2, 2).State = csEmpty;
+    window_->NSave0Click();
+    QVERIFY((*platform_)->dialogs.empty());
+    QCOMPARE(session_->read("small.jcw").at(7), std::uint8_t(202));
+    QVERIFY(!window_->field()->IsModified());
+  }
+
+  void saveAsWritesEvenWithoutChangesAndShowsTheNewName() {
+    window_->field()->SetModified(false);
+    (*platform_)->saveNames = {QString::fromStdString(session_->path("cat.jcw"))};
+    window_->NSaveAsClick();
+    QCOMPARE((*platform_)->dialogs.front().filter,
+             QStringLiteral("Файлы японского кроссворда|*.jcw|Все файлы|*.*"));
+    QCOMPARE(session_->read("cat.jcw"), encodeCrossword(test::smallCrossword()));
+    QCOMPARE(CurFileName, session_->path("cat.jcw"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (cat) - 2x1"));
+  }
+
+  void aFailedSaveShowsTheErrorBoxAndKeepsTheModifiedFlag() {
+    CurFileName = session_->path("no-such-directory/small.jcw");
+    window_->NSave0Click();
+    QCOMPARE((*platform_)->errors.size(), 1);
+    QVERIFY((*platform_)->errors.front().contains(QStringLiteral("no-such-directory")));
+    QVERIFY(window_->field()->IsModified());
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (small) - 2x1"));
+  }
+
+  void newReplacesTheFieldAndShowsTheStartupWindow() {
+    const TGrid* field = window_->field();
+    (*platform_)->answers = {Answer::No};
+    window_->SBNewClick();
+    QVERIFY(window_->field() != field);
+    QVERIFY(!window_->field()->IsModified());
+    QVERIFY(startup_->isVisible());
+    QVERIFY(!window_->isVisible());
+  }
+
+ private:
+  static QByteArray bytesOf(const Crossword& crossword) {
+    const auto bytes = encodeCrossword(crossword);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+  }
+  static void commandRows() {
+    QTest::addColumn<Command>("command");
+    QTest::newRow("Load") << Command::Load;
+    QTest::newRow("a drop") << Command::Drop;
+    QTest::newRow("New") << Command::New;
+  }
+  void run(Command command, const std::string& file) {
+    switch (command) {
+      case Command::Load:
+        (*platform_)->openNames.push_back(QString::fromStdString(file));
+        window_->SBOpenClick();
+        break;
+      case Command::Drop: drop({file}); break;
+      case Command::New: window_->NNewClick(); break;
+    }
+  }
+  void drop(const std::vector<std::string>& paths) {
+    std::unique_ptr<QMimeData> data(test::fileDrag(paths));
+    test::dragAndDrop(window_.get(), data.get());
+  }
+
+  std::unique_ptr<test::FileSession> session_;
+  std::unique_ptr<ScopedScriptedPlatform> platform_;
+  std::unique_ptr<QWidget> startup_;
+  std::unique_ptr<TForm1> window_;
+  std::string current_;
+};
+
+}  // namespace jcw
+
+QTEST_MAIN(jcw::FileCommandsTest)
+#include "FileCommandsTest.moc"

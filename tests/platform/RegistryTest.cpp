@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "platform/Registry.h"
+#include "support/TempDir.h"
+
+namespace jcw {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr Hive kUser = Hive::CurrentUser;
+constexpr Hive kClasses = Hive::ClassesRoot;
+constexpr char kKey[] = "SOFTWARE\\Test";
+
+class RegistryTest : public test::TempDirTest {
+ protected:
+  fs::path userFile() const { return Registry::hiveFile(dir_, kUser); }
+  fs::path classesFile() const { return Registry::hiveFile(dir_, kClasses); }
+};
+
+TEST_F(RegistryTest, AMissingDirectoryIsAnEmptyRegistry) {
+  const Registry registry(dir_ / "absent");
+  EXPECT_FALSE(registry.keyExists(kUser, kKey));
+  EXPECT_TRUE(registry.keyExists(kUser, "")) << "the hive itself always exists";
+}
+
+TEST_F(RegistryTest, CreatingAKeyCreatesItsParentsAndPersistsAtOnce) {
+  Registry registry(dir_);
+  ASSERT_EQ(registry.createKey(kUser, kKey), std::nullopt);
+  const Registry reopened(dir_);
+  EXPECT_TRUE(reopened.keyExists(kUser, "SOFTWARE"));
+  EXPECT_TRUE(reopened.keyExists(kUser, "software\\test"));
+  EXPECT_FALSE(reopened.keyExists(kClasses, kKey));
+}
+
+TEST_F(RegistryTest, ValuesReadBackWithTheirTypesAfterReopening) {
+  Registry registry(dir_);
+  ASSERT_EQ(registry.createKey(kUser, kKey), std::nullopt);
+  ASSERT_EQ(registry.writeDword(kUser, kKey, "Number", 0x80000001u), std::nullopt);
+  ASSERT_EQ(registry.writeString(kUser, kKey, "Text", "a \"b\" \\c\\"), std::nullopt);
+  const Registry reopened(dir_);
+  EXPECT_EQ(reopened.readDword(kUser, kKey, "Number"), 0x80000001u);
+  EXPECT_EQ(reopened.readString(kUser, kKey, "Text"), "a \"b\" \\c\\");
+}
+
+TEST_F(RegistryTest, ReadingAValueOfAnotherTypeIsAMiss) {
+  writeFile(userFile(),
+            "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n"
+            "\"Number\"=dword:00000001\n\"Text\"=\"1\"\n\"Expand\"=hex(2):31,00,00,00\n");
+  const Registry registry(dir_);
+  EXPECT_EQ(registry.readString(kUser, kKey, "Number"), std::nullopt);
+  EXPECT_EQ(registry.readDword(kUser, kKey, "Text"), std::nullopt);
+  EXPECT_EQ(registry.readDword(kUser, kKey, "Expand"), std::nullopt);
+  EXPECT_EQ(registry.readString(kUser, kKey, "Expand"), std::nullopt);
+  EXPECT_EQ(registry.readDword(kUser, kKey, "Absent"), std::nullopt);
+  EXPECT_EQ(registry.readDword(kUser, "SOFTWARE\\Absent", "Number"), std::nullopt);
+}
+
+TEST_F(RegistryTest, WritingIntoAMissingKeyFailsAndWritesNothing) {
+  Registry registry(dir_);
+  EXPECT_NE(registry.writeDword(kUser, kKey, "Number", 1), std::nullopt);
+  EXPECT_FALSE(fs::exists(userFile()));
+}
+
+TEST_F(RegistryTest, AWriteLeavesOnlyTheChangedHivesFileAndNoTemporary) {
+  Registry registry(dir_);
+  ASSERT_EQ(registry.createKey(kUser, kKey), std::nullopt);
+  ASSERT_EQ(registry.writeDword(kUser, kKey, "Number", 7), std::nullopt);
+  EXPECT_EQ(listing(dir_), std::vector<std::string>{"HKEY_CURRENT_USER.reg"});
+}
+
+TEST_F(RegistryTest, ValuesOfUnknownTypesSurviveARewrite) {
+  const std::string expand = "\"Expand\"=hex(2):25,00,50,00,\\\n  00,00\n";
+  writeFile(userFile(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n" + expand);
+  Registry registry(dir_);
+  ASSERT_EQ(registry.writeDword(kUser, kKey, "Number", 1), std::nullopt);
+  EXPECT_NE(readFile(userFile()).find(expand), std::string::npos) << readFile(userFile());
+}
+
+TEST_F(RegistryTest, ADamagedFileIsReadAsFarAsValidAndRewrittenWithoutTheDamage) {
+  writeFile(userFile(),
+            "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n"
+            "\"Kept\"=dword:00000002\n\"Broken\"=\"no end\n[HKEY_CURRENT_USER\\SOFTWARE\\Te");
+  Registry registry(dir_);
+  EXPECT_EQ(registry.readDword(kUser, kKey, "Kept"), 2u);
+  EXPECT_EQ(registry.readString(kUser, kKey, "Broken"), std::nullopt);
+  ASSERT_EQ(registry.writeDword(kUser, kKey, "New", 3), std::nullopt);
+  EXPECT_EQ(readFile(userFile()),
+            "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE]\n"
+            "\n[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n\"Kept\"=dword:00000002\n\"New\"=dword:00000003\n");
+}
+
+TEST_F(RegistryTest, AFailedWriteIsReportedAndUndoneInMemory) {
+  Registry registry(dir_);
+  ASSERT_EQ(registry.createKey(kClasses, ".jcw"), std::nullopt);
+  fs::remove(classesFile());
+  fs::create_directories(classesFile());  // the rename cannot replace a directory
+
+  const std::optional<std::string> error = registry.writeString(kClasses, ".jcw", "", "VovivIdiriVezu");
+  ASSERT_NE(error, std::nullopt);
+  EXPECT_NE(error->find("HKEY_CLASSES_ROOT"), std::string::npos) << *error;
+  EXPECT_EQ(registry.readString(kClasses, ".jcw", ""), std::nullopt);
+  EXPECT_NE(registry.createKey(kClasses, "VovivIdiriVezu"), std::nullopt);
+  EXPECT_FALSE(registry.keyExists(kClasses, "VovivIdiriVezu"));
+  EXPECT_EQ(listing(dir_), std::vector<std::string>{"HKEY_CLASSES_ROOT.reg"}) << "no temporary left";
+}
+
+TEST_F(RegistryTest, AKeyNameWithAnEmptyComponentIsRefused) {
+  Registry registry(dir_);
+  EXPECT_NE(registry.createKey(kUser, "A\\\\B"), std::nullopt);
+  EXPECT_NE(registry.createKey(kUser, "A\\"), std::nullopt);
+  EXPECT_FALSE(fs::exists(userFile()));
+}
+
+}  // namespace
+}  // namespace jcw

@@ -1,0 +1,402 @@
+// Solve, test and hint runs on a real field inside a stand-in main window: the save question,
+// the results on the field, the messages, cancellation, and what a run disables meanwhile.
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "support/DriverHarness.h"
+#include "files/CrosswordFile.h"
+#include "mainwindow/qt/MainState.h"
+#include "model/ProcessState.h"
+#include "solver/qt/Hint.h"
+#include "solver/SolverBusy.h"
+#include "solver/SolverRuns.h"
+#include "support/ScriptedPlatform.h"
+
+Q_DECLARE_METATYPE(jcw::Crossword)
+Q_DECLARE_METATYPE(jcw::Answer)
+Q_DECLARE_METATYPE(std::vector<std::string>)
+
+namespace jcw {
+
+using test::DriverHarness;
+using test::EveryPass;
+using test::lineSolved;
+using test::makeCrossword;
+using test::puzzle;
+using test::ScopedScriptedPlatform;
+using Rows = std::vector<std::string>;
+
+namespace {
+
+const QString kTestCaption = QStringLiteral("Японский кроссворд - Тест");
+const QString kSingle = QStringLiteral("Кроссворд имеет единственное решение");
+const QString kSeveral =
+    QStringLiteral("Решение не найдено.\n\rКроссворд имеет несколько вариантов решений");
+const QString kNoHint = QStringLiteral("Подсказка невозможна\n\rДальнейшее решение не определено");
+
+// Row 1 fills exactly; the columns then decide the rest.
+Crossword tee() { return makeCrossword({{{3}, {1}, {1}}, {{1}, {3}, {1}}, {}}); }
+// Every row fills exactly, so each row sweep decides its rows one by one.
+Crossword fullSquare() { return makeCrossword({{{3}, {3}, {3}}, {{3}, {3}, {3}}, {}}); }
+
+// The pictures a solve from nothing passes through, one per sweep, starting from the empty one.
+std::vector<Rows> sweepByLines(Crossword crossword) {
+  SolverState state;
+  PrepareSolver(state, crossword);
+  crossword.clearPicture();
+  std::vector<Rows> pictures{pictureRows(crossword)};
+  solveByLines(state, [&] {
+    WriteBack(state, crossword);
+    if (pictures.back() != pictureRows(crossword)) pictures.push_back(pictureRows(crossword));
+  });
+  return pictures;
+}
+
+// A run from the tool window's button, as a click on it makes.
+void run(DriverHarness& h, const char* button, bool test = false) {
+  auto* sw = h.form->findChild<QAbstractButton*>(test ? "AFSweetchT" : "AFSweetchR");
+  sw->click();
+  h.form->AFFullClick(h.form->findChild<QAbstractButton*>(button));
+}
+
+}  // namespace
+
+class DriverRunTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    resetProcessState();
+    SolverBusy = false;
+  }
+
+  void aSolveLeavesTheLineSolvingResultOnTheField_data();
+  void aSolveLeavesTheLineSolvingResultOnTheField();
+  void theSaveQuestionComesOnlyForChangesAndItsAnswerDecides_data();
+  void theSaveQuestionComesOnlyForChangesAndItsAnswerDecides();
+  void theTestNamesTheVerdictAndLeavesTheFieldAlone_data();
+  void theTestNamesTheVerdictAndLeavesTheFieldAlone();
+  void continuationTakesTheUsersMarksAsKnownCells();
+  void escapeStopsARunAndSaysSo_data();
+  void escapeStopsARunAndSaysSo();
+  void duringARunTheMainWindowWaitsAndOtherRunsDoNothing_data();
+  void duringARunTheMainWindowWaitsAndOtherRunsDoNothing();
+  void withShiftTheFieldShowsEverySweepAndNoWaitPanel();
+
+  void theHintWritesWhatOnePassDecides_data();
+  void theHintWritesWhatOnePassDecides();
+  void theHintSaysSoWhenNothingCanBeDecided_data();
+  void theHintSaysSoWhenNothingCanBeDecided();
+};
+
+void DriverRunTest::aSolveLeavesTheLineSolvingResultOnTheField_data() {
+  QTest::addColumn<Crossword>("crossword");
+  QTest::addColumn<QString>("button");
+  QTest::newRow("a crossword line solving completes") << puzzle("webpbn-00001-dancer.jcw")
+                                                      << "AFFull";
+  QTest::newRow("a crossword line solving leaves open") << puzzle("jwilk-001.jcw") << "AFFull";
+  QTest::newRow("two solutions: nothing decided") << puzzle("gen-tiny-two-solutions-2x2.jcw")
+                                                  << "AFFull";
+  Crossword marked = puzzle("jwilk-001.jcw");
+  setPictureRows(marked, {"##########"});  // not its first row: the full run must drop it
+  QTest::newRow("marks ignored from nothing") << marked << "AFFull";
+  QTest::newRow("marks taken when continuing") << marked << "AFMask";
+}
+
+void DriverRunTest::aSolveLeavesTheLineSolvingResultOnTheField() {
+  QFETCH(Crossword, crossword);
+  QFETCH(QString, button);
+  ScopedScriptedPlatform p;
+  DriverHarness h;
+  h.load(crossword);
+  CancelRequested = true;  // an Escape from before the run
+
+  run(h, qPrintable(button));
+
+  QCOMPARE(pictureRows(h.model()), lineSolved(crossword, button == "AFMask"));
+  QVERIFY(p->messages.empty());
+  QVERIFY(h.model().Modified);
+  QCOMPARE(h.model().MarkedCount, h.model().countMarked());
+}
+
+void DriverRunTest::theSaveQuestionComesOnlyForChangesAndItsAnswerDecides_data() {
+  QTest::addColumn<bool>("modified");
+  QTest::addColumn<bool>("fileNameSet");
+  QTest::addColumn<QList<Answer>>("answers");
+  QTest::addColumn<QStringList>("saveNames");
+  QTest::addColumn<bool>("solved");
+  QTest::addColumn<bool>("saved");
+  QTest::newRow("no changes: no question") << false << false << QList<Answer>{} << QStringList{}
+                                           << true << false;
+  QTest::newRow("Cancel leaves the field as it was")
+      << true << false << QList<Answer>{Answer::Cancel} << QStringList{} << false << false;
+  QTest::newRow("No solves without saving")
+      << true << false << QList<Answer>{Answer::No} << QStringList{} << true << false;
+  QTest::newRow("Yes saves under the current name, then solves")
+      << true << true << QList<Answer>{Answer::Yes} << QStringList{} << true << true;
+  QTest::newRow("Yes asks for a name when there is none, then solves")
+      << true << false << QList<Answer>{Answer::Yes} << QStringList{"new.jcw"} << true << true;
+  QTest::newRow("Yes with the save dialog cancelled keeps the marks")
+      << true << false << QList<Answer>{Answer::Yes} << QStringList{""} << false << false;
+}
+
+void DriverRunTest::theSaveQuestionComesOnlyForChangesAndItsAnswerDecides() {
+  QFETCH(bool, modified);
+  QFETCH(bool, fileNameSet);
+  QFETCH(QList<Answer>, answers);
+  QFETCH(QStringList, saveNames);
+  QFETCH(bool, solved);
+  QFETCH(bool, saved);
+  ScopedScriptedPlatform p;
+  QTemporaryDir dir;
+  const std::string savePath = dir.filePath("new.jcw").toStdString();
+  if (fileNameSet) {
+    CurFileName = dir.filePath("old.jcw").toStdString();
+    CurShortName = ShortName(CurFileName);
+  }
+  for (const QString& name : saveNames) p->saveNames.push_back(name.isEmpty() ? name : dir.filePath(name));
+  p->answers.assign(answers.begin(), answers.end());
+  DriverHarness h;
+  Crossword crossword = tee();
+  setPictureRows(crossword, {"#.."});
+  crossword.Modified = modified;
+  h.load(crossword);
+  h.form->toggleShown();
+
+  run(h, "AFFull");
+
+  const Rows before{"#..", "???", "???"};
+  QCOMPARE(pictureRows(h.model()), solved ? lineSolved(crossword, false) : before);
+  QCOMPARE(p->messages.size(), answers.size());
+  if (modified) {
+    const MessageRequest& question = p->messages.front();
+    QCOMPARE(question.text, QStringLiteral("Сохранить текущие изменения?"));
+    QCOMPARE(question.caption, QStringLiteral("Японский кроссворд") +
+                                   QString::fromStdString(fileNameSet ? " (old)" : ""));
+    QCOMPARE(question.buttons, Buttons::YesNoCancel);
+    QCOMPARE(question.icon, Icon::Question);
+  }
+  const std::string written = fileNameSet ? CurFileName : savePath;
+  QCOMPARE(std::filesystem::exists(written), saved);
+  if (saved) QCOMPARE(pictureRows(*readCrosswordFile(written).crossword), before);
+  QVERIFY(!h.form->isVisible());
+  QVERIFY(!h.sbAuto->isChecked());
+}
+
+void DriverRunTest::theTestNamesTheVerdictAndLeavesTheFieldAlone_data() {
+  QTest::addColumn<Crossword>("crossword");
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("line solving decides every cell")
+      << puzzle("webpbn-00001-dancer.jcw") << "AFFull" << kSingle;
+  QTest::newRow("two diagonals") << puzzle("gen-tiny-two-solutions-2x2.jcw") << "AFFull"
+                                 << kSeveral;
+  QTest::newRow("line solving leaves cells open") << puzzle("jwilk-001.jcw") << "AFFull"
+                                                  << kSeveral;
+  Crossword marked = puzzle("gen-tiny-two-solutions-2x2.jcw");
+  setPictureRows(marked, {"#?"});
+  QTest::newRow("marks taken when continuing") << marked << "AFMask" << kSingle;
+  QTest::newRow("marks ignored from nothing") << marked << "AFFull" << kSeveral;
+}
+
+void DriverRunTest::theTestNamesTheVerdictAndLeavesTheFieldAlone() {
+  QFETCH(Crossword, crossword);
+  QFETCH(QString, button);
+  QFETCH(QString, message);
+  ScopedScriptedPlatform p;
+  p->answers = {Answer::Ok};
+  DriverHarness h;
+  h.load(crossword);
+  CancelRequested = true;  // an Escape from before the run
+
+  run(h, qPrintable(button), true);
+
+  QCOMPARE(p->messages.size(), std::size_t{1});
+  QCOMPARE(p->messages[0].text, message);
+  QCOMPARE(p->messages[0].caption, kTestCaption);
+  QCOMPARE(p->messages[0].buttons, Buttons::Ok);
+  QCOMPARE(p->messages[0].icon, Icon::Information);
+  QCOMPARE(pictureRows(h.model()), pictureRows(crossword));
+  QVERIFY(!h.model().Modified);
+}
+
+void DriverRunTest::continuationTakesTheUsersMarksAsKnownCells() {
+  ScopedScriptedPlatform p;
+  DriverHarness h;
+  Crossword crossword = puzzle("gen-tiny-two-solutions-2x2.jcw");
+  setPictureRows(crossword, {"?#"});
+  h.load(crossword);
+
+  run(h, "AFMask");
+
+  QCOMPARE(pictureRows(h.model()), (Rows{".#", "#."}));
+  QCOMPARE(h.model().MarkedCount, 4);
+}
+
+void DriverRunTest::escapeStopsARunAndSaysSo_data() {
+  QTest::addColumn<bool>("test");
+  QTest::addColumn<int>("yield");
+  QTest::addColumn<Rows>("picture");
+  QTest::addColumn<QString>("message");
+  // The first pass draws the field before the work starts; each later one follows a line.
+  QTest::newRow("solve stopped after row 1 keeps row 1")
+      << false << 3 << Rows{"###", "???", "???"} << QStringLiteral("Поиск решения прерван пользователем");
+  QTest::newRow("solve stopped before any line keeps nothing")
+      << false << 1 << Rows{"???", "???", "???"} << QStringLiteral("Поиск решения прерван пользователем");
+  QTest::newRow("test stopped during the first sweep")
+      << true << 3 << Rows{"???", "???", "???"} << QStringLiteral("Тест прерван пользователем");
+}
+
+void DriverRunTest::escapeStopsARunAndSaysSo() {
+  QFETCH(bool, test);
+  QFETCH(int, yield);
+  QFETCH(Rows, picture);
+  QFETCH(QString, message);
+  ScopedScriptedPlatform p;
+  p->answers = {Answer::Ok};
+  DriverHarness h;
+  h.load(fullSquare());
+  int passes = 0;
+  EveryPass escape([&] {
+    if (++passes == yield) CancelRequested = true;
+  });
+
+  run(h, "AFFull", test);
+
+  QCOMPARE(pictureRows(h.model()), picture);
+  QCOMPARE(p->messages.size(), std::size_t{1});
+  QCOMPARE(p->messages[0].text, message);
+  QCOMPARE(p->messages[0].caption, kTestCaption);
+  QCOMPARE(p->messages[0].icon, Icon::Information);
+  QCOMPARE(h.model().Modified, !test);
+}
+
+void DriverRunTest::duringARunTheMainWindowWaitsAndOtherRunsDoNothing_data() {
+  QTest::addColumn<bool>("test");
+  QTest::newRow("solve") << false;
+  QTest::newRow("test") << true;
+}
+
+void DriverRunTest::duringARunTheMainWindowWaitsAndOtherRunsDoNothing() {
+  QFETCH(bool, test);
+  ScopedScriptedPlatform p;
+  if (test) p->answers = {Answer::Ok};
+  DriverHarness h;
+  h.window.resize(601, 499);
+  Crossword crossword = tee();
+  setPictureRows(crossword, {"###", "?##"});  // a hint would empty row 2
+  h.load(crossword);
+  h.form->toggleShown();
+  bool probed = false;
+  EveryPass probe([&] {
+    if (probed || !SolverBusy) return;
+    probed = true;
+    QVERIFY(!h.mainBtn->isEnabled());
+    QCOMPARE(h.mainBtn->cursor().shape(), Qt::WaitCursor);
+    QCOMPARE(h.grid->cursor().shape(), Qt::WaitCursor);
+    QVERIFY(!h.form->isVisible());
+    QVERIFY(h.panel->isVisible());
+    const QSize outer = h.window.frameGeometry().size();
+    QCOMPARE(h.panel->pos(), QPoint((outer.width() - 169) / 2, (outer.height() - 70) / 2));
+    HintProcess(*h.grid);
+    h.form->toggleShown();
+    h.form->AFFullClick(h.form->findChild<QAbstractButton*>("AFMask"));
+  });
+
+  run(h, "AFMask", test);
+
+  QVERIFY(probed);
+  QCOMPARE(p->messages.size(), std::size_t{test ? 1u : 0u});
+  QVERIFY(h.mainBtn->isEnabled());
+  QVERIFY(!h.mainBtn->testAttribute(Qt::WA_SetCursor));
+  QVERIFY(!h.grid->testAttribute(Qt::WA_SetCursor));
+  QVERIFY(h.panel->isHidden());
+  QVERIFY(!h.form->isVisible());
+  QVERIFY(!h.sbAuto->isChecked());
+  QVERIFY(!SolverBusy);
+}
+
+void DriverRunTest::withShiftTheFieldShowsEverySweepAndNoWaitPanel() {
+  ScopedScriptedPlatform p;
+  DriverHarness h;
+  const Crossword crossword = puzzle("webpbn-00001-dancer.jcw");
+  h.load(crossword);
+  std::vector<Rows> seen;
+  const auto look = [&] {
+    if (seen.empty() || seen.back() != pictureRows(h.model())) seen.push_back(pictureRows(h.model()));
+  };
+  bool panelShown = false;
+  EveryPass watch([&] {
+    panelShown = panelShown || h.panel->isVisible();
+    look();
+  });
+
+  h.form->AutoProcess(false, true);
+  look();  // the last sweep's picture, which no later pass shows
+
+  QVERIFY(!panelShown);
+  QVERIFY(seen.size() > 3);
+  QCOMPARE(seen, sweepByLines(crossword));
+}
+
+void DriverRunTest::theHintWritesWhatOnePassDecides_data() {
+  QTest::addColumn<Crossword>("crossword");
+  QTest::addColumn<Rows>("picture");
+  QTest::newRow("a full row, and the columns use it") << tee() << Rows{"###", ".#.", ".#."};
+  Crossword contradiction = tee();
+  setPictureRows(contradiction, {"???", "#?#"});
+  QTest::newRow("a row whose marks contradict its clues is emptied")
+      << contradiction << Rows{"#.#", "...", "..."};
+}
+
+void DriverRunTest::theHintWritesWhatOnePassDecides() {
+  QFETCH(Crossword, crossword);
+  QFETCH(Rows, picture);
+  ScopedScriptedPlatform p;
+  DriverHarness h;
+  crossword.UndoList.push_back({});
+  h.load(crossword);
+  CancelRequested = true;  // an Escape from before the hint
+
+  HintProcess(*h.grid);
+
+  QCOMPARE(pictureRows(h.model()), picture);
+  QVERIFY(p->messages.empty());
+  QVERIFY(h.model().Modified);
+  QCOMPARE(h.model().UndoList.size(), std::size_t{1});
+  QCOMPARE(h.model().MarkedCount, h.model().countMarked());
+}
+
+void DriverRunTest::theHintSaysSoWhenNothingCanBeDecided_data() {
+  QTest::addColumn<Crossword>("crossword");
+  QTest::newRow("two diagonals") << puzzle("gen-tiny-two-solutions-2x2.jcw");
+  Crossword done = tee();
+  setPictureRows(done, {"###", ".#.", ".#."});
+  QTest::newRow("marks that already decide everything") << done;
+}
+
+void DriverRunTest::theHintSaysSoWhenNothingCanBeDecided() {
+  QFETCH(Crossword, crossword);
+  ScopedScriptedPlatform p;
+  p->answers = {Answer::Ok};
+  DriverHarness h;
+  h.load(crossword);
+
+  HintProcess(*h.grid);
+
+  QCOMPARE(p->messages.size(), std::size_t{1});
+  QCOMPARE(p->messages[0].text, kNoHint);
+  QCOMPARE(p->messages[0].caption, QStringLiteral("Японский кроссворд - Подсказка"));
+  QCOMPARE(p->messages[0].buttons, Buttons::Ok);
+  QCOMPARE(p->messages[0].icon, Icon::Information);
+  QCOMPARE(pictureRows(h.model()), pictureRows(crossword));
+  QVERIFY(!h.model().Modified);
+}
+
+}  // namespace jcw
+
+QTEST_MAIN(jcw::DriverRunTest)
+#include "DriverRunTest.moc"

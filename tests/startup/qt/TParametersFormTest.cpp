@@ -1,0 +1,339 @@
+// The start-up window with the real main window and scripted dialogs, on the offscreen platform.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <fstream>
+#include <memory>
+
+#include "support/FileSession.h"
+#include "files/CrosswordFile.h"
+#include "files/qt/FileCommands.h"
+#include "mainwindow/qt/MainState.h"
+#include "mainwindow/qt/TForm1.h"
+#include "model/Dimensions.h"
+#include "model/ProcessState.h"
+#include "settings/Options.h"
+#include "startup/qt/TParametersForm.h"
+#include "support/ScriptedPlatform.h"
+#include "widgets/qt/EditNumKt.h"
+
+namespace jcw {
+
+using test::ScopedScriptedPlatform;
+
+class TParametersFormTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    session_ = std::make_unique<test::FileSession>();
+    platform_ = std::make_unique<ScopedScriptedPlatform>();
+    createWindows();
+  }
+  void cleanup() {
+    destroyWindows();
+    platform_.reset();
+    session_.reset();
+  }
+
+  void theWindowShowsItsCaptionsAndDefaults() {
+    form_->show();
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Японский кроссворд"));
+    QCOMPARE(form_->pos(), QPoint(270, 145));
+    QVERIFY(!form_->windowFlags().testAnyFlags(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                               Qt::WindowMinMaxButtonsHint));
+    QCOMPARE(groupBox("captionBox")->title(), QStringLiteral("Заголовки"));
+    QCOMPARE(groupBox("GridBox")->title(), QStringLiteral("Сетка кроссворда"));
+    QVERIFY(groupBox("GridBox")->font().bold());
+    const struct {
+      const char* field;
+      const char* label;
+      const char* text;
+    } numbers[] = {{"EditCapRow", "Количество строк-заголовков", "4"},
+                   {"EditCapCol", "Количество столбцов-заголовков", "4"},
+                   {"EditRow", "Количество строк", "24"},
+                   {"EditCol", "Количество столбцов", "31"}};
+    for (const auto& n : numbers) {
+      TEditNumKt* edit = number(n.field);
+      QCOMPARE(edit->editBox()->text(), QString::fromUtf8(n.text));
+      QCOMPARE(edit->minValue(), 1.0);
+      QCOMPARE(edit->maxValue(), 100.0);
+      QCOMPARE(edit->keyWidth(), 22);
+      QCOMPARE(edit->filter(), TFilter::fltNatural);
+      QVERIFY(!edit->font().bold());
+      const auto labels = edit->parentWidget()->findChildren<QLabel*>();
+      QVERIFY(std::any_of(labels.begin(), labels.end(), [&](QLabel* label) {
+        return label->text() == QString::fromUtf8(n.label) &&
+               label->geometry().right() < edit->geometry().left();
+      }));
+    }
+    QCOMPARE(button("ButtonOK")->text(), QStringLiteral("&OK"));
+    QVERIFY(button("ButtonOK")->isDefault());
+    QCOMPARE(button("ButtonLoad")->text(), QStringLiteral("&Загрузить"));
+    QCOMPARE(button("ButtonExit")->text(), QStringLiteral("&Выход"));
+  }
+
+  void theButtonsStandRightOfTheGridBoxWithOkAtItsTop() {
+    form_->show();
+    const QRect grid = groupBox("GridBox")->geometry();
+    QCOMPARE(button("ButtonOK")->y(), grid.top());
+    QVERIFY(button("ButtonOK")->x() > grid.right());
+    QVERIFY(button("ButtonLoad")->y() > button("ButtonOK")->geometry().bottom());
+    QVERIFY(button("ButtonExit")->y() > button("ButtonLoad")->geometry().bottom());
+    QVERIFY(grid.top() > groupBox("captionBox")->geometry().bottom());
+  }
+
+  void tabGoesThroughTheFieldsThenTheButtons() {
+    showActive();
+    number("EditCapRow")->setFocus();
+    const char* order[] = {"EditCapCol", "EditRow",    "EditCol",
+                           "ButtonOK",   "ButtonLoad", "ButtonExit"};
+    for (const char* name : order) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      QVERIFY2(focus->objectName() == name || focus->parentWidget()->objectName() == name, name);
+    }
+  }
+
+  void okWithTheDefaultsOpensAnEmptyCrosswordInTheEditor() {
+    CurFileName = "/old/cat.jcw";
+    CurShortName = " (cat)";
+    showActive();
+    QTest::keyClick(number("EditRow")->editBox(), Qt::Key_Return);
+    QCOMPARE(currentDimensions(), (Dimensions{31, 24, 4, 4}));
+    QCOMPARE(CurFileName, std::string());
+    QCOMPARE(CurrentMode, std::uint8_t(kEditorMode));
+    QVERIFY(main_->isVisible());
+    QVERIFY(!form_->isVisible());
+    QVERIFY(!main_->field()->IsModified());
+    QCOMPARE(main_->windowTitle(),
+             QStringLiteral("Японский кроссворд - режим редактирования - 31x24"));
+  }
+
+  void aFieldThatIsNoNumberStopsOkThereWithTheConversionError() {
+    showActive();
+    number("EditCol")->editBox()->setText(QStringLiteral("+"));
+    const Dimensions before = currentDimensions();
+    form_->ButtonOKClick();
+    QCOMPARE((*platform_)->errors,
+             QStringList{QStringLiteral("'+' is not a valid floating point value")});
+    QCOMPARE(currentDimensions(), before);
+    QVERIFY(form_->isVisible());
+    QVERIFY(!main_->isVisible());
+  }
+
+  void newBringsTheStartupWindowBackWithItsLastValues() {
+    showActive();
+    number("EditRow")->setValue(10);
+    form_->ButtonOKClick();
+    main_->NNewClick();
+    QVERIFY(form_->isVisible());
+    QVERIFY(!main_->isVisible());
+    QCOMPARE(number("EditRow")->editBox()->text(), QStringLiteral("10"));
+    form_->ButtonOKClick();
+    QCOMPARE(RowCount, std::uint8_t(10));
+  }
+
+  void theLoadButtonOpensACrosswordOrStays_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("a crossword file") << "other.jcw" << true;
+    QTest::newRow("a file that cannot be read") << "absent.jcw" << false;
+    QTest::newRow("a cancelled dialog") << "" << false;
+    // A text file keeps the field's size, and at the start there is none to keep.
+    QTest::newRow("a text file at the start") << "notes.txt" << false;
+  }
+  void theLoadButtonOpensACrosswordOrStays() {
+    QFETCH(QString, chosen);
+    QFETCH(bool, opened);
+    session_->write("other.jcw", test::otherCrossword());
+    std::ofstream(session_->path("notes.txt")) << "x";
+    LastCatalog = "/puzzles";
+    showActive();
+    (*platform_)->openNames = {
+        chosen.isEmpty() ? chosen : QString::fromStdString(session_->path(chosen.toStdString()))};
+    button("ButtonLoad")->click();
+    QCOMPARE((*platform_)->dialogs.front().initialDirectory, QStringLiteral("/puzzles"));
+    QCOMPARE(SkipNextMark, !chosen.isEmpty());
+    QCOMPARE(main_->isVisible(), opened);
+    QCOMPARE(form_->isVisible(), !opened);
+    if (opened) QCOMPARE(main_->windowTitle(), QStringLiteral("Японский кроссворд (other) - 2x3"));
+  }
+
+  void aTextFileAfterNewOpensAnEmptyFieldOfTheLastSize() {
+    std::ofstream(session_->path("notes.txt")) << "x";
+    showActive();
+    form_->ButtonOKClick();
+    main_->NNewClick();
+    (*platform_)->openNames = {QString::fromStdString(session_->path("notes.txt"))};
+    form_->ButtonLoadClick();
+    QVERIFY(main_->isVisible());
+    QCOMPARE(main_->field()->model().dims(), (Dimensions{31, 24, 4, 4}));
+    QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
+    QCOMPARE(main_->windowTitle(), QStringLiteral("Японский кроссворд - 31x24"));
+  }
+
+  void aDropOpensOnlyACrosswordFile_data() {
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("a crossword file") << "other.jcw" << true;
+    QTest::newRow("a text file") << "notes.txt" << false;
+  }
+  void aDropOpensOnlyACrosswordFile() {
+    QFETCH(QString, dropped);
+    QFETCH(bool, opened);
+    session_->write("other.jcw", test::otherCrossword());
+    std::ofstream(session_->path("notes.txt")) << "x";
+    showActive();
+    std::unique_ptr<QMimeData> data(test::fileDrag({session_->path(dropped.toStdString())}));
+    test::dragAndDrop(form_.get(), data.get());
+    QCOMPARE(SkipNextMark, opened);
+    QCOMPARE(main_->isVisible(), opened);
+    QVERIFY((*platform_)->messages.empty());
+  }
+
+  void theCommandLineFileOpensAtTheFirstPaint_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("an existing crossword file") << "other.jcw" << true;
+    QTest::newRow("a name that does not exist") << "absent.jcw" << false;
+    QTest::newRow("a directory") << "." << false;
+  }
+  void theCommandLineFileOpensAtTheFirstPaint() {
+    QFETCH(QString, argument);
+    QFETCH(bool, opened);
+    session_->write("other.jcw", test::otherCrossword());
+    ParamFile = session_->path(argument.toStdString());
+    form_->show();
+    QTRY_VERIFY(ParamFile.empty());
+    QCOMPARE(main_->isVisible(), opened);
+    QCOMPARE(form_->isVisible(), !opened);
+    QVERIFY(!SkipNextMark);
+    if (opened) QCOMPARE(CurFileName, session_->path("other.jcw"));
+  }
+
+  void cyrillicHotKeysActBeforeTheFocusedField_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("О opens the crossword") << "О"
+                                           << "opened";
+    QTest::newRow("о opens the crossword") << "о"
+                                           << "opened";
+    QTest::newRow("З shows the open dialog") << "З"
+                                             << "dialog";
+    QTest::newRow("з shows the open dialog") << "з"
+                                             << "dialog";
+    QTest::newRow("В closes the window") << "В"
+                                         << "closed";
+    QTest::newRow("в closes the window") << "в"
+                                         << "closed";
+    QTest::newRow("a Latin O does nothing") << "O"
+                                            << "";
+  }
+  void cyrillicHotKeysActBeforeTheFocusedField() {
+    QFETCH(QString, key);
+    QFETCH(QString, result);
+    showActive();
+    QSignalSpy closed(form_.get(), &TParametersForm::terminateRequested);
+    (*platform_)->openNames = {QString()};
+    number("EditRow")->setFocus();
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+    QCoreApplication::sendEvent(QApplication::focusWidget(), &press);
+    QCOMPARE(main_->isVisible(), result == "opened");
+    QCOMPARE((*platform_)->dialogs.size(), std::size_t(result == "dialog"));
+    QCOMPARE(closed.count(), int(result == "closed"));
+  }
+
+  void keysGoOnToTheFocusedField() {
+    showActive();
+    number("EditRow")->setFocus();
+    number("EditRow")->editBox()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("17"));
+    QCOMPARE(number("EditRow")->editBox()->text(), QStringLiteral("17"));
+  }
+
+  void theWheelStepsOnlyANumericFieldsEditBox_data() {
+    QTest::addColumn<QString>("part");  // "edit" or "arrows" of EditRow
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("up over the edit box") << "edit" << 120 << "25";
+    QTest::newRow("down over the edit box") << "edit" << -120 << "23";
+    QTest::newRow("no delta over the edit box steps up") << "edit" << 0 << "25";
+    QTest::newRow("over the arrows nothing") << "arrows" << 120 << "24";
+    QTest::newRow("over a disabled edit box it still steps") << "disabled" << 120 << "25";
+  }
+  void theWheelStepsOnlyANumericFieldsEditBox() {
+    QFETCH(QString, part);
+    QFETCH(int, delta);
+    QFETCH(QString, value);
+    showActive();
+    TEditNumKt* edit = number("EditRow");
+    if (part == "disabled") edit->setInputEnabled(false);
+    QWidget* target =
+        part == "arrows" ? static_cast<QWidget*>(edit->findChild<QToolButton*>()) : edit->editBox();
+    button("ButtonOK")->setFocus();
+    wheel(target, delta);
+    QCOMPARE(edit->editBox()->text(), value);
+    if (part == "edit") QCOMPARE(QApplication::focusWidget(), edit->editBox());
+  }
+
+  void optionsSurviveARestart() {
+    Maximize = false;
+    IndErr = false;
+    Go2Dig = 1;
+    showActive();
+    button("ButtonExit")->click();
+    QVERIFY(!form_->isVisible());
+    destroyWindows();
+    resetOptions();
+    createWindows();
+    QCOMPARE(Maximize, false);
+    QCOMPARE(IndErr, false);
+    QCOMPARE(Go2Dig, std::uint8_t(1));
+  }
+
+ private:
+  void createWindows() {
+    form_ = std::make_unique<TParametersForm>();
+    main_ = std::make_unique<TForm1>();
+    form_->setMainWindow(main_.get());
+    ParametersForm = form_.get();
+  }
+  void destroyWindows() {
+    ParametersForm = nullptr;
+    main_.reset();
+    form_.reset();
+  }
+  void showActive() {
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  }
+  TEditNumKt* number(const char* name) const { return form_->findChild<TEditNumKt*>(name); }
+  QGroupBox* groupBox(const char* name) const { return form_->findChild<QGroupBox*>(name); }
+  QPushButton* button(const char* name) const { return form_->findChild<QPushButton*>(name); }
+  // A wheel notch over the centre of `target`, delivered as Qt delivers it: to the widget there.
+  static void wheel(QWidget* target, int delta) {
+    const QPoint local = target->rect().center();
+    QWheelEvent event(local, target->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(target, &event);
+  }
+
+  std::unique_ptr<test::FileSession> session_;
+  std::unique_ptr<ScopedScriptedPlatform> platform_;
+  std::unique_ptr<TParametersForm> form_;
+  std::unique_ptr<TForm1> main_;
+};
+
+}  // namespace jcw
+
+QTEST_MAIN(jcw::TParametersFormTest)
+#include "TParametersFormTest.moc"
