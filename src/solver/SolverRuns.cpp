@@ -1,7 +1,5 @@
 #include "solver/SolverRuns.h"
 
-#include "model/ProcessState.h"
-
 namespace jcw {
 
 void solveByLines(SolverState& state, const std::function<void()>& afterSweep) {
@@ -9,10 +7,10 @@ void solveByLines(SolverState& state, const std::function<void()>& afterSweep) {
     if (afterSweep) afterSweep();
   };
   state.Changed = true;
-  while (state.Changed && !AllCellsKnown(state) && !CancelRequested) {
+  while (state.Changed && !AllCellsKnown(state) && !cancelled(state.Cancel)) {
     SweepRows(state);
     afterEachSweep();
-    if (AllCellsKnown(state) || CancelRequested) break;
+    if (AllCellsKnown(state) || cancelled(state.Cancel)) break;
     SweepColumns(state);
     afterEachSweep();
   }
@@ -20,11 +18,11 @@ void solveByLines(SolverState& state, const std::function<void()>& afterSweep) {
 
 TestOutcome runTest(SolverState& state) {
   state.Changed = true;
-  while (state.Changed && !CancelRequested) {
+  while (state.Changed && !cancelled(state.Cancel)) {
     SweepRows(state);
     SweepColumns(state);
   }
-  if (CancelRequested) return TestOutcome::Cancelled;
+  if (cancelled(state.Cancel)) return TestOutcome::Cancelled;
   // A line that fits nothing proves there is no picture, even if the emptied lines left every
   // cell known.
   if (state.Contradiction) return TestOutcome::NoSolution;

@@ -11,12 +11,12 @@
 namespace jcw {
 
 // Alternates row and column sweeps, rows first, until a row-and-column pass learns nothing, every
-// cell is known or CancelRequested is set. afterSweep, when given, runs after every sweep (the
+// cell is known or state.Cancel stops them. afterSweep, when given, runs after every sweep (the
 // program writes the picture back there when showing steps).
 void solveByLines(SolverState& state, const std::function<void()>& afterSweep = {});
 
 enum class TestOutcome {
-  Cancelled,         // CancelRequested stopped the sweeps
+  Cancelled,         // state.Cancel stopped the work
   NoSolution,        // some line fits no placement of its clues
   SingleSolution,    // line solving decided every cell
   SeveralSolutions,  // line solving stopped with cells undecided

@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 
 #include "field/qt/TGrid.h"
+#include "model/ProcessState.h"
 
 namespace jcw {
 
 void prepareFromField(SolverState& state, const TGrid& field, bool useMarks) {
   state.UseMarks = useMarks;
   state.ProcessEvents = [] { QCoreApplication::processEvents(); };
+  state.Cancel = [] { return CancelRequested; };
   PrepareSolver(state, field.model());
 }
 
