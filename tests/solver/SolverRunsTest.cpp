@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {}},
         TestCase{"WrongMarksAreNoSolution", decidedByRows, {"#."}, TestOutcome::NoSolution, false,
                  {}},
-        TestCase{"MarksThatLinesCannotRefuteAreNoSolution", uniqueButNotByLines, {".???"},
+        TestCase{"MarksAgainstTheOnlyPictureAreNoSolution", uniqueButNotByLines, {".???"},
                  TestOutcome::NoSolution, false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,6 +1,7 @@
 #include "solver/qt/FieldSolver.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include "field/qt/TGrid.h"
 #include "model/ProcessState.h"
@@ -10,7 +11,15 @@ namespace jcw {
 void prepareFromField(SolverState& state, const TGrid& field, bool useMarks) {
   state.UseMarks = useMarks;
   state.ProcessEvents = [] { QCoreApplication::processEvents(); };
-  state.Cancel = [] { return CancelRequested; };
+  // The complete solver asks often and processes no events of its own: let them through every
+  // 50 ms, so that the windows repaint and Escape arrives.
+  state.Cancel = [sinceEvents = QElapsedTimer()]() mutable {
+    if (!sinceEvents.isValid() || sinceEvents.elapsed() >= 50) {
+      QCoreApplication::processEvents();
+      sinceEvents.start();
+    }
+    return CancelRequested;
+  };
   PrepareSolver(state, field.model());
 }
 
