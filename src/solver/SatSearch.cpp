@@ -148,13 +148,17 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
   CaDiCaL::Solver solver;
   solver.set("quiet", 1);  // it would report an unsatisfiable clause on stdout
   Encoder encode(solver, rows, columns);
+  SatAnswer answer;
+  // A large crossword takes a while to encode: the check is asked after every line.
   std::vector<int> cells;
   for (int r = 0; r < rows; ++r) {
+    if (cancelled(cancel)) return {false, {}};
     cells.clear();
     for (int c = 0; c < columns; ++c) cells.push_back(encode.cell(r, c));
     encode.line(cells, problem.rowSizes[r], problem.knownRows[r]);
   }
   for (int c = 0; c < columns; ++c) {
+    if (cancelled(cancel)) return {false, {}};
     cells.clear();
     LineCells known;
     for (int r = 0; r < rows; ++r) {
@@ -173,7 +177,6 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
 
   Terminator terminator(cancel);
   solver.connect_terminator(&terminator);
-  SatAnswer answer;
   while (static_cast<int>(answer.pictures.size()) < wanted) {
     const int status = solver.solve();
     if (status == kUnsatisfiable) break;

@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <iostream>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "solver/CompleteSolver.h"
+#include "solver/RandomSeed.h"
 #include "solver/SatSearch.h"
 
 namespace jcw {
@@ -191,10 +190,7 @@ Marks randomMarks(std::mt19937& random, const Picture& picture) {
 }
 
 TEST(CompleteSolver, AnswersRandomCrosswordsAsBruteForceDoes) {
-  const char* fixed = std::getenv("JCW_SOLVER_SEED");
-  const unsigned seed = fixed ? static_cast<unsigned>(std::strtoul(fixed, nullptr, 10))
-                              : std::random_device{}();
-  std::cout << "random seed " << seed << " (set JCW_SOLVER_SEED to repeat)\n";
+  const unsigned seed = test::solverSeed();
   SCOPED_TRACE("JCW_SOLVER_SEED=" + std::to_string(seed));
   std::mt19937 random(seed);
   std::uniform_int_distribution<int> side(1, 5);

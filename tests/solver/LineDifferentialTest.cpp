@@ -5,15 +5,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
-#include <iostream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "support/LineEnumeration.h"
 #include "solver/LineSolver.h"
+#include "solver/RandomSeed.h"
 #include "solver/SolverText.h"
 #include "solver/LineState.h"
 
@@ -159,10 +158,7 @@ std::vector<std::uint8_t> randomMarking(std::mt19937& random, int length,
 TEST(LineSolverAgainstEnumeration, AgreesOnRandomLongerLines) {
   constexpr int kLongest = 100;
   constexpr double kMostPlacements = 20000;
-  const char* fixed = std::getenv("JCW_SOLVER_SEED");
-  const unsigned seed = fixed ? static_cast<unsigned>(std::strtoul(fixed, nullptr, 10))
-                              : std::random_device{}();
-  std::cout << "random seed " << seed << " (set JCW_SOLVER_SEED to repeat)\n";
+  const unsigned seed = test::solverSeed();
   SCOPED_TRACE("JCW_SOLVER_SEED=" + std::to_string(seed));
   std::mt19937 random(seed);
   Comparison comparison(kLongest);

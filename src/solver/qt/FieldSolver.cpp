@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <memory>
 
 #include "field/qt/TGrid.h"
 #include "model/ProcessState.h"
@@ -10,13 +11,18 @@ namespace jcw {
 
 void prepareFromField(SolverState& state, const TGrid& field, bool useMarks) {
   state.UseMarks = useMarks;
-  state.ProcessEvents = [] { QCoreApplication::processEvents(); };
-  // The complete solver asks often and processes no events of its own: let them through every
-  // 50 ms, so that the windows repaint and Escape arrives.
-  state.Cancel = [sinceEvents = QElapsedTimer()]() mutable {
-    if (!sinceEvents.isValid() || sinceEvents.elapsed() >= 50) {
+  // The sweeps let events through after every line; the complete solver processes none of its
+  // own, so its cancellation check lets them through when 50 ms have passed without.
+  auto sinceEvents = std::make_shared<QElapsedTimer>();
+  sinceEvents->start();
+  state.ProcessEvents = [sinceEvents] {
+    QCoreApplication::processEvents();
+    sinceEvents->start();
+  };
+  state.Cancel = [sinceEvents] {
+    if (sinceEvents->elapsed() >= 50) {
       QCoreApplication::processEvents();
-      sinceEvents.start();
+      sinceEvents->start();
     }
     return CancelRequested;
   };
