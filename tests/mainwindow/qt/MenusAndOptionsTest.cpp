@@ -1,18 +1,12 @@
 // The main window's two menus: what they show when they open, where they open, and the option
 // items of both copies; the pictures of the tool buttons and direction items.
 
-#include <QMenu>
 #include <QPushButton>
-#include <QTest>
 
-#include "mainwindow/qt/MainMenus.h"
-#include "mainwindow/qt/MainState.h"
 #include "mainwindow/qt/MainWindowFixture.h"
 #include "mainwindow/qt/ToolPictures.h"
-#include "settings/Options.h"
 
 namespace jcw::test {
-namespace {
 
 struct Options {
   bool indErr, digCr;
@@ -24,8 +18,6 @@ struct Options {
 Options currentOptions() {
   return {IndErr, DigCr, NextDirect, Go2Dig, Maximize, PaintOn, ShowToolPanel};
 }
-
-}  // namespace
 
 class MenusAndOptionsTest : public MainWindowFixture {
   Q_OBJECT
@@ -102,15 +94,16 @@ class MenusAndOptionsTest : public MainWindowFixture {
     QVERIFY(!item("NUndo")->isEnabled());
   }
 
-  void menusOpenUnderTheirButtons() {
+  void anyMouseButtonOpensTheMainMenuUnderItsButtonAndTheOptionsOpenBesideThePanel() {
     TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
     auto* mainBtn = child<QPushButton>("MainBtn");
     form.move(40, 30);
-    form.MainBtnMouseDown();
+    QTest::mousePress(mainBtn, Qt::RightButton);
+    QVERIFY(child<QMenu>("DownMenu")->isVisible());
     QCOMPARE(child<QMenu>("DownMenu")->pos(),
              mainBtn->mapToGlobal(QPoint(0, mainBtn->height())));
     QToolButton* options = button("SBOptions");
-    button("SBOptions")->click();
+    options->click();
     QCOMPARE(child<QMenu>("MenuSB")->pos(),
              options->mapToGlobal(QPoint(FieldLeft, FieldTop)));
   }
@@ -121,12 +114,6 @@ class MenusAndOptionsTest : public MainWindowFixture {
     QVERIFY(child<QPushButton>("MainBtn")->mapToGlobal(QPoint(0, 0)).x() < 0);
     form.MainBtnMouseDown();
     QCOMPARE(child<QMenu>("DownMenu")->pos().x(), 0);
-  }
-
-  void aMouseDownOnTheMenuButtonOpensTheMainMenu() {
-    open(emptyTwentyByFifteen(), kEditorMode);
-    QTest::mousePress(child<QPushButton>("MainBtn"), Qt::RightButton);
-    QVERIFY(child<QMenu>("DownMenu")->isVisible());
   }
 
   void thePicturesAreDistinctAndOfTheirSizes() {
@@ -143,11 +130,7 @@ class MenusAndOptionsTest : public MainWindowFixture {
   }
 };
 
-int runMenusAndOptionsTests(int argc, char** argv) {
-  MenusAndOptionsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
-
 }  // namespace jcw::test
 
+QTEST_MAIN(jcw::test::MenusAndOptionsTest)
 #include "MenusAndOptionsTest.moc"

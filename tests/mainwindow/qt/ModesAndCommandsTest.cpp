@@ -2,21 +2,13 @@
 // Editor, Clear, Undo, a new field, and what the field paints in each mode.
 
 #include <QPointer>
-#include <QTest>
 
-#include "mainwindow/qt/MainMenus.h"
-#include "mainwindow/qt/MainState.h"
-#include "files/CrosswordFile.h"
 #include "mainwindow/qt/MainWindowFixture.h"
-#include "model/ProcessState.h"
 
 namespace jcw::test {
-namespace {
 
 const QString kClearText = QStringLiteral(
     "Отменить очистку поля будет невозможно!\n\rВы действительно хотите очистить все поле?");
-
-}  // namespace
 
 class ModesAndCommandsTest : public MainWindowFixture {
   Q_OBJECT
@@ -244,11 +236,7 @@ class ModesAndCommandsTest : public MainWindowFixture {
   }
 };
 
-int runModesAndCommandsTests(int argc, char** argv) {
-  ModesAndCommandsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
-
 }  // namespace jcw::test
 
+QTEST_MAIN(jcw::test::ModesAndCommandsTest)
 #include "ModesAndCommandsTest.moc"

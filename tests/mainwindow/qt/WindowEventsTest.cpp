@@ -1,21 +1,14 @@
 // The main window's events: the close query, minimising, the key preview, the focus and the
 // activation.
 
-#include <QApplication>
 #include <QSignalSpy>
-#include <QTest>
 
 #include "field/qt/MoveCursorEvent.h"
-#include "mainwindow/qt/MainState.h"
-#include "files/CrosswordFile.h"
 #include "mainwindow/qt/MainWindowFixture.h"
-#include "model/ProcessState.h"
 #include "platform/Registry.h"
 #include "platform/UserDirs.h"
-#include "settings/Options.h"
 
 namespace jcw::test {
-namespace {
 
 // The stored value of an option, if any.
 std::optional<std::uint32_t> storedOption(const char* name) {
@@ -32,8 +25,6 @@ class MoveRecorder : public QObject {
     return false;
   }
 };
-
-}  // namespace
 
 class WindowEventsTest : public MainWindowFixture {
   Q_OBJECT
@@ -126,11 +117,7 @@ class WindowEventsTest : public MainWindowFixture {
   }
 };
 
-int runWindowEventsTests(int argc, char** argv) {
-  WindowEventsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
-
 }  // namespace jcw::test
 
+QTEST_MAIN(jcw::test::WindowEventsTest)
 #include "WindowEventsTest.moc"

@@ -3,16 +3,11 @@
 // covers the corner block, and the user's drags are laid out when they end.
 
 #include <QPushButton>
-#include <QTest>
 #include <cstdlib>
 
-#include "mainwindow/qt/MainMenus.h"
-#include "mainwindow/qt/MainState.h"
 #include "mainwindow/qt/MainWindowFixture.h"
 #include "mainwindow/qt/MoveLoop.h"
 #include "mainwindow/qt/WindowLayout.h"
-#include "model/Dimensions.h"
-#include "settings/Options.h"
 
 namespace jcw::test {
 
@@ -25,8 +20,7 @@ class WindowLayoutTest : public MainWindowFixture {
     form().MainBtnMouseDown();
     item("NTools")->trigger();
     QVERIFY(!child<QWidget>("PanelTools")->isVisible());
-    QCOMPARE(form().field()->pos(), QPoint(0, 0));
-    QCOMPARE(form().size(), form().field()->size());
+    QVERIFY(windowIsFieldAndPanel());  // the field alone, in the corner
   }
 
   void theToolPanelTakesTheSideWithMoreRoom_data() {
@@ -42,19 +36,19 @@ class WindowLayoutTest : public MainWindowFixture {
     scripted().area = workArea;
     open(emptyTwentyByFifteen(), kEditorMode);
     QVERIFY(child<QWidget>("PanelTools")->isVisible());
-    QCOMPARE(panelOnTheLeft(), left);
-    QCOMPARE(panelOnTop(), !left);
+    QCOMPARE(panelAlong(ToolSide::Left), left);
+    QCOMPARE(panelAlong(ToolSide::Top), !left);
     QVERIFY(windowIsFieldAndPanel());
   }
 
   void theToolPanelChangesSidesAtTheEndOfAUsersDrag() {
     scripted().area = QRect(0, 0, 1600, 500);
     TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
-    QVERIFY(panelOnTheLeft());
+    QVERIFY(panelAlong(ToolSide::Left));
     scripted().area = QRect(0, 0, 900, 900);  // on a screen with more room below
     form.resize(form.width() - 50, form.height() - 50);
-    QVERIFY(panelOnTheLeft());  // not during the drag
-    QTRY_VERIFY(panelOnTop());
+    QVERIFY(panelAlong(ToolSide::Left));  // not during the drag
+    QTRY_VERIFY(panelAlong(ToolSide::Top));
     QVERIFY(WindowActive);
     QVERIFY(windowIsFieldAndPanel());
   }
@@ -84,7 +78,7 @@ class WindowLayoutTest : public MainWindowFixture {
     scripted().area = QRect(0, 0, 2000, 700);  // wide: the panel goes left
     open(emptyTwentyByFifteen(), kEditorMode);
     QVERIFY(cellsAreLargestFor(WindowLayout::kDefaultClient));
-    QVERIFY(panelOnTheLeft());
+    QVERIFY(panelAlong(ToolSide::Left));
     QVERIFY(windowIsFieldAndPanel());
   }
 
@@ -137,11 +131,7 @@ class WindowLayoutTest : public MainWindowFixture {
   }
 };
 
-int runWindowLayoutTests(int argc, char** argv) {
-  WindowLayoutTest test;
-  return QTest::qExec(&test, argc, argv);
-}
-
 }  // namespace jcw::test
 
+QTEST_MAIN(jcw::test::WindowLayoutTest)
 #include "WindowLayoutTest.moc"
