@@ -1,5 +1,6 @@
 #include "solver/CompleteSolver.h"
 
+#include <algorithm>
 #include <bit>
 #include <utility>
 
@@ -83,6 +84,7 @@ class Search {
   void decide(int row, int column, bool filled);
   void report();
   bool poll();
+  bool solveLine(int line, const LineCells& known, LineCells& decided);
   bool propagate();
   void tryCell(int row, int column, bool filled, Try& result);
   bool applyAgreement();
@@ -116,6 +118,13 @@ class Search {
 
   LineSolver solver_;
   long long solves_ = 0;
+  // Line solves remembered by line and known cells: probing meets the same lines again and again.
+  struct Remembered {
+    int line = -1;
+    bool fits = false;
+    LineCells known, decided;
+  };
+  std::vector<Remembered> remembered_;
   long long nodes_ = 0;
   bool stopped_ = false;
   bool overBudget_ = false;
@@ -150,6 +159,8 @@ Search::Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress
   savedIn_.assign(lines, 0);
   queued_.assign(lines, 0);
   emptyTryRow_.assign(rowCount_, LineCells{});
+  // Some 256 remembered solves per line, a power of two between 2^10 and 2^16.
+  remembered_.resize(std::bit_ceil(static_cast<std::size_t>(std::clamp(lines * 256, 1 << 10, 1 << 16))));
   emptyTryStamp_.assign(rowCount_, 0);
 }
 
@@ -213,6 +224,22 @@ bool Search::poll() {
   return stopped_;
 }
 
+bool Search::solveLine(int line, const LineCells& known, LineCells& decided) {
+  std::uint64_t hash = static_cast<std::uint64_t>(line) * 0x9E3779B97F4A7C15ULL;
+  for (const Bits bits : {known.filled, known.empty}) {
+    hash = (hash ^ static_cast<std::uint64_t>(bits)) * 0xBF58476D1CE4E5B9ULL;
+    hash = (hash ^ static_cast<std::uint64_t>(bits >> 64)) * 0x94D049BB133111EBULL;
+  }
+  Remembered& slot = remembered_[(hash >> 32) & (remembered_.size() - 1)];
+  if (slot.line != line || slot.known != known) {
+    slot.line = line;
+    slot.known = known;
+    slot.fits = solver_.solve(sizes_[line], length_[line], known, slot.decided);
+  }
+  decided = slot.decided;
+  return slot.fits;
+}
+
 // Solves queued lines until none is left. False on a line that fits no placement, or when the
 // search has been stopped; the queue is then empty.
 bool Search::propagate() {
@@ -225,7 +252,7 @@ bool Search::propagate() {
     queued_[line] = 0;
     const LineCells known = cells_[line];
     LineCells decided;
-    if (!solver_.solve(sizes_[line], length_[line], known, decided)) {
+    if (!solveLine(line, known, decided)) {
       clearQueue();
       return false;
     }
