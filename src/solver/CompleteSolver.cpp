@@ -199,7 +199,8 @@ void Search::clearQueue() {
   head_ = 0;
 }
 
-// Cell k of `line` becomes known; its line is not saved or queued here.
+// Cell k of `line` becomes known (the crossing line is the caller's); the line is saved for undo
+// and queued.
 void Search::setCell(int line, int k, bool filled) {
   save(line);
   (filled ? cells_[line].filled : cells_[line].empty) |= Bits{1} << k;

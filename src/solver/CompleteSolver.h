@@ -3,11 +3,13 @@
 // and up to two of them. Exact line deduction propagates over the lines that changed; probing
 // tries every open cell both ways (a contradiction proves the other value, and cells both tries
 // agree on are decided); then a depth-first search with the same propagation and probing at every
-// node goes on after the first picture until it finds a second or has tried everything.
+// node goes on after the first picture until it finds a second or has tried everything. A search
+// that needs more than a few dozen nodes hands the rest to a SAT solver (SatSearch.h).
 //
 // Deterministic: the same input gives the same answer, pictures and node count. It touches no
 // process-wide variable, so any one thread may run it while another reads the progress; it asks
-// the cancellation check about every 64 line solves (well under a millisecond).
+// the cancellation check about every 64 line solves (well under a millisecond), and the SAT
+// solver asks it as it goes.
 
 #include <atomic>
 #include <cstdint>
@@ -41,8 +43,9 @@ struct SearchResult {
 };
 
 // Counts the pictures that fit `clues` and agree with the known cells of `fixed` (a grid of the
-// picture's size; an empty grid fixes nothing). Lines longer than kMaxLineLength, negative clues
-// and clues that need more cells than their line has fit no picture.
+// picture's size; an empty grid fixes nothing). Lines longer than kMaxLineLength, negative clues,
+// clues that need more cells than their line has and a crossword without rows or columns fit no
+// picture.
 SearchResult searchSolutions(const ClueLists& clues, const WorkGrid& fixed = {},
                              const CancelCheck& cancel = {}, SearchProgress* progress = nullptr);
 
