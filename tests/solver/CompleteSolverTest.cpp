@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <random>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,6 +28,22 @@ std::vector<int> runsOf(const std::string& line) {
     ++runs.back();
   }
   return runs;
+}
+
+// The lines of `length` cells that read as `clues` say, written independently of the solver:
+// each block is its filled cells and a gap (a size-0 block only the gap), with empties anywhere
+// between, over the line and one extra empty cell. Bit k of the index is cell k.
+std::vector<bool> linesFitting(const std::vector<int>& clues, std::size_t length) {
+  std::string pattern = "\\.*";
+  for (int clue : clues) pattern += std::string(static_cast<std::size_t>(clue), '#') + "\\.\\.*";
+  const std::regex fits(pattern);
+  std::vector<bool> fitting(std::size_t{1} << length);
+  for (std::size_t bits = 0; bits < fitting.size(); ++bits) {
+    std::string line;
+    for (std::size_t k = 0; k < length; ++k) line += (bits >> k & 1) ? '#' : '.';
+    fitting[bits] = std::regex_match(line + ".", fits);
+  }
+  return fitting;
 }
 
 std::string columnOf(const Picture& picture, std::size_t c) {
@@ -59,27 +76,36 @@ WorkGrid gridOf(const Marks& marks) {
 std::set<Picture> bruteForce(const ClueLists& clues, const Marks& marks) {
   const std::size_t rows = clues.rows.size();
   const std::size_t columns = clues.columns.size();
-  std::vector<std::vector<std::string>> rowPatterns(rows);
-  for (std::size_t r = 0; r < rows; ++r)
-    for (unsigned bits = 0; bits < (1u << columns); ++bits) {
-      std::string row;
-      for (std::size_t c = 0; c < columns; ++c) row += (bits >> c & 1) ? '#' : '.';
-      bool agrees = runsOf(row) == clues.rows[r];
+  std::vector<std::vector<unsigned>> rowPatterns(rows);
+  for (std::size_t r = 0; r < rows; ++r) {
+    const std::vector<bool> fitting = linesFitting(clues.rows[r], columns);
+    for (unsigned bits = 0; bits < fitting.size(); ++bits) {
+      bool agrees = fitting[bits];
       for (std::size_t c = 0; agrees && !marks.empty() && c < columns; ++c)
-        agrees = marks[r][c] == '?' || marks[r][c] == row[c];
-      if (agrees) rowPatterns[r].push_back(row);
+        agrees = marks[r][c] == '?' || (marks[r][c] == '#') == (bits >> c & 1);
+      if (agrees) rowPatterns[r].push_back(bits);
     }
+  }
+  std::vector<std::vector<bool>> columnFits;
+  for (const auto& column : clues.columns) columnFits.push_back(linesFitting(column, rows));
   std::set<Picture> pictures;
-  Picture picture(rows);
+  std::vector<unsigned> picture(rows);
   const auto place = [&](auto& self, std::size_t r) -> void {
     if (r == rows) {
-      for (std::size_t c = 0; c < columns; ++c)
-        if (runsOf(columnOf(picture, c)) != clues.columns[c]) return;
-      pictures.insert(picture);
+      for (std::size_t c = 0; c < columns; ++c) {
+        unsigned bits = 0;
+        for (std::size_t k = 0; k < rows; ++k) bits |= (picture[k] >> c & 1) << k;
+        if (!columnFits[c][bits]) return;
+      }
+      Picture text(rows, std::string(columns, '.'));
+      for (std::size_t k = 0; k < rows; ++k)
+        for (std::size_t c = 0; c < columns; ++c)
+          if (picture[k] >> c & 1) text[k][c] = '#';
+      pictures.insert(text);
       return;
     }
-    for (const std::string& row : rowPatterns[r]) {
-      picture[r] = row;
+    for (unsigned bits : rowPatterns[r]) {
+      picture[r] = bits;
       self(self, r + 1);
     }
   };
@@ -156,6 +182,9 @@ INSTANTIATE_TEST_SUITE_P(
         Crafted{"EqualSumsWithoutAPicture", {{{2}, {}}, {{2}, {}}}, {}, 0},
         Crafted{"EqualSumsCrossingWrongly", {{{1, 1}, {3}, {}}, {{2}, {2}, {1}}}, {}, 0},
         Crafted{"CluesLongerThanTheirLine", {{{3}, {}}, {{1}, {1}}}, {}, 0},
+        // A 0 takes a gap: 1 0 in three cells puts the 1 in one of the first two.
+        Crafted{"ASizeZeroClueTakesItsGap", {{{1, 0}}, {{}, {1}, {}}}, {}, 1},
+        Crafted{"ASizeZeroClueLeavesNoRoom", {{{1, 0}}, {{}, {}, {1}}}, {}, 0},
         Crafted{"AnEmptyPicture", {{{}, {}, {}}, {{}, {}}}, {}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
