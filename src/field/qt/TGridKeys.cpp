@@ -8,7 +8,7 @@
 #include "field/CursorSteps.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "field/qt/TGrid.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
 

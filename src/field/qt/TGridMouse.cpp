@@ -6,7 +6,7 @@
 
 #include "field/qt/MoveCursorEvent.h"
 #include "field/qt/TGrid.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "model/ProcessState.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"

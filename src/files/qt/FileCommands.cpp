@@ -7,7 +7,7 @@
 #include "files/CrosswordFile.h"
 #include "files/qt/DroppedFiles.h"
 #include "files/FileLoad.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"

@@ -5,11 +5,12 @@
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 
+#include "field/ViewState.h"
 #include "field/qt/FieldColors.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "files/CrosswordFile.h"
 #include "mainwindow/CellLayout.h"
-#include "mainwindow/qt/MainState.h"
+#include "mainwindow/MainState.h"
 #include "files/qt/FileCommands.h"
 #include "settings/qt/SettingsSession.h"
 #include "model/Dimensions.h"
@@ -26,7 +27,6 @@ namespace jcw {
 namespace {
 
 const QString kAppTitle = QStringLiteral("Японский кроссворд");
-const QColor kEditorHeaderColor{255, 255, 0};
 
 QString shortName() { return QString::fromStdString(CurShortName); }
 
@@ -201,7 +201,7 @@ void TForm1::SetMode(int mode) {
       break;
     case kSolvingMode:
       if (model().inTable(cursor.x, cursor.y)) model().cell(cursor.x, cursor.y).State = csBlank;
-      HeaderColor = buttonFaceColor();
+      HeaderColor = toRgb(buttonFaceColor());
       field_->move(FieldLeft, field_->y());
       break;
     default:

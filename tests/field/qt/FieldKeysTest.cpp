@@ -8,8 +8,8 @@
 #include "field/qt/MoveCursorEvent.h"
 #include "field/qt/FieldFixture.h"
 #include "field/qt/FieldTests.h"
-#include "model/ProcessState.h"
 #include "settings/Options.h"
+#include "support/ProcessReset.h"
 
 Q_DECLARE_METATYPE(jcw::CellPos)
 

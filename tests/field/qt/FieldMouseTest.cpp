@@ -7,6 +7,7 @@
 #include "field/qt/FieldFixture.h"
 #include "field/qt/FieldTests.h"
 #include "model/ProcessState.h"
+#include "support/ProcessReset.h"
 
 namespace jcw::test {
 namespace {

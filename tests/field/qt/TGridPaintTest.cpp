@@ -4,13 +4,15 @@
 #include <random>
 #include <set>
 
+#include "field/ViewState.h"
 #include "field/qt/CellFont.h"
-#include "files/CrosswordFile.h"
+#include "field/qt/FieldColors.h"
 #include "field/qt/TGrid.h"
-#include "mainwindow/qt/MainState.h"
+#include "files/CrosswordFile.h"
 #include "model/Dimensions.h"
 #include "settings/Options.h"
 #include "support/Fixtures.h"
+#include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 
 namespace jcw {
@@ -149,7 +151,7 @@ class TGridPaintTest : public QObject {
     QFETCH(int, state);
     QFETCH(QColor, fill);
     CurrentMode = static_cast<std::uint8_t>(mode);
-    HeaderColor = header;
+    HeaderColor = toRgb(header);
     Field field(sevenBySix());
     for (CellPos clue : {CellPos{4, 1}, CellPos{1, 4}}) {  // both without a number
       field.grid.model().cell(clue.x, clue.y).State = static_cast<std::uint8_t>(state);
@@ -179,7 +181,7 @@ class TGridPaintTest : public QObject {
     field.grid.model().cell(5, 2).Text = "8";
     field.grid.PaintCell(5, 2);
     QGuiApplication::setPalette(QPalette());
-    const auto ink = field.inkOf(5, 2, HeaderColor);
+    const auto ink = field.inkOf(5, 2, toQColor(HeaderColor));
     QVERIFY(!ink.empty());
     int sum = 0;
     for (auto [dx, dy] : ink) {
@@ -272,7 +274,7 @@ class TGridPaintTest : public QObject {
 
   void digitalCrossShowsRunLengthsAndVanishesOnRepaint() {
     CurrentMode = kSolvingMode;
-    HeaderColor = buttonFace();
+    HeaderColor = toRgb(buttonFace());
     // Column x = 3 reads 2, 2, 1, 1, 1, 0 down to the hovered cell (3, 8); row 8 reads
     // 0, 1, 1, 2, 2, 1, 2 from it.
     Field field(sevenBySix({".??????", ".??????", "#??????", "#??????", "#??????", "?##..#."}));
@@ -324,7 +326,7 @@ class TGridPaintTest : public QObject {
     QFETCH(int, cellSize);
     CellSize = cellSize;
     CurrentMode = kSolvingMode;
-    HeaderColor = buttonFace();
+    HeaderColor = toRgb(buttonFace());
     // Column 2 of three is undecided down to its twelfth cell, so runs 10 and 11 have two digits.
     Field field({test::Clues(12), {{}, {}, {}}, {}});
     field.paintAll();
@@ -353,7 +355,7 @@ class TGridPaintTest : public QObject {
 
   void highlightPaintsTheLinesCluesYellowAndLeavesTheirStates() {
     CurrentMode = kSolvingMode;
-    HeaderColor = buttonFace();
+    HeaderColor = toRgb(buttonFace());
     Field field(sevenBySix());
     field.paintAll();
     field.grid.highlightLines(5, 6);
@@ -393,7 +395,7 @@ class TGridPaintTest : public QObject {
 
   void everyCellOfAHundredByHundredPuzzleIsPaintedInItsColour() {
     CurrentMode = kSolvingMode;
-    HeaderColor = buttonFace();
+    HeaderColor = toRgb(buttonFace());
     CellSize = 7;
     ReadResult read = readCrosswordFile(JCW_PUZZLES_DIR "/jcw/gen-rand-100x100-d50-s3.jcw");
     QVERIFY2(read.crossword, read.error.c_str());

@@ -10,10 +10,12 @@
 #include <memory>
 #include <optional>
 
+#include "field/ViewState.h"
+#include "field/qt/FieldColors.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "files/CrosswordFile.h"
 #include "mainwindow/CellLayout.h"
-#include "mainwindow/qt/MainState.h"
+#include "mainwindow/MainState.h"
 #include "mainwindow/qt/MoveLoop.h"
 #include "mainwindow/qt/TForm1.h"
 #include "mainwindow/qt/ToolPictures.h"
@@ -24,6 +26,7 @@
 #include "settings/Options.h"
 #include "support/Fixtures.h"
 #include "support/NamedChild.h"
+#include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 
 namespace jcw {
@@ -179,7 +182,7 @@ class TForm1Test : public QObject {
     QTEST(item("NHelp")->isEnabled(), "tipEnabled");
     QTEST(button("SBAuto")->isEnabled(), "autoEnabled");
     QTEST(item("NAuto")->isEnabled(), "autoEnabled");
-    QTEST(HeaderColor, "headerColor");
+    QTEST(toQColor(HeaderColor), "headerColor");
     QVERIFY(LayoutReady);
   }
 
@@ -278,7 +281,7 @@ class TForm1Test : public QObject {
     form.SetMode(kViewMode);
     scripted().answers = {Answer::Yes};
     form.NClearClick();
-    QCOMPARE(HeaderColor, QColor(255, 255, 0));
+    QCOMPARE(toQColor(HeaderColor), QColor(255, 255, 0));
     form.MainBtnMouseDown();
     QVERIFY(!item("NUndo")->isEnabled());
   }
