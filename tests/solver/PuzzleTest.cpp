@@ -8,8 +8,8 @@
 
 #include "files/CrosswordFile.h"
 #include "model/PictureText.h"
-#include "model/ProcessState.h"
 #include "solver/SolverRuns.h"
+#include "support/ProcessReset.h"
 
 namespace jcw {
 namespace {
@@ -27,7 +27,7 @@ constexpr int kUncounted = -1;
 class PublicPuzzle : public testing::TestWithParam<Puzzle> {
  protected:
   void SetUp() override {
-    resetCoreState();
+    resetProcessState();
     const std::filesystem::path path =
         std::filesystem::path(JCW_PUZZLES_DIR) / "jcw" / (std::string(GetParam().name) + ".jcw");
     if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there";
