@@ -25,7 +25,7 @@ TEST_F(RegistryTest, AMissingDirectoryIsAnEmptyRegistry) {
 
 TEST_F(RegistryTest, CreatingAKeyCreatesItsParentsAndPersistsAtOnce) {
   Registry registry(dir_);
-  ASSERT_EQ(registry.createKey(kUser, kKey), std::nullopt);
+  ASSERT_TRUE(registry.createKey(kUser, kKey));
   const Registry reopened(dir_);
   EXPECT_TRUE(reopened.keyExists(kUser, "SOFTWARE"));
   EXPECT_TRUE(reopened.keyExists(kUser, "software\\test"));
@@ -34,9 +34,9 @@ TEST_F(RegistryTest, CreatingAKeyCreatesItsParentsAndPersistsAtOnce) {
 
 TEST_F(RegistryTest, ValuesReadBackWithTheirTypesAfterReopening) {
   Registry registry(dir_);
-  ASSERT_EQ(registry.createKey(kUser, kKey), std::nullopt);
-  ASSERT_EQ(registry.writeDword(kUser, kKey, "Number", 0x80000001u), std::nullopt);
-  ASSERT_EQ(registry.writeString(kUser, kKey, "Text", "a \"b\" \\c\\"), std::nullopt);
+  ASSERT_TRUE(registry.createKey(kUser, kKey));
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "Number", 0x80000001u));
+  ASSERT_TRUE(registry.writeString(kUser, kKey, "Text", "a \"b\" \\c\\"));
   const Registry reopened(dir_);
   EXPECT_EQ(reopened.readDword(kUser, kKey, "Number"), 0x80000001u);
   EXPECT_EQ(reopened.readString(kUser, kKey, "Text"), "a \"b\" \\c\\");
@@ -57,14 +57,14 @@ TEST_F(RegistryTest, ReadingAValueOfAnotherTypeIsAMiss) {
 
 TEST_F(RegistryTest, WritingIntoAMissingKeyFailsAndWritesNothing) {
   Registry registry(dir_);
-  EXPECT_NE(registry.writeDword(kUser, kKey, "Number", 1), std::nullopt);
+  EXPECT_FALSE(registry.writeDword(kUser, kKey, "Number", 1));
   EXPECT_FALSE(fs::exists(userFile()));
 }
 
 TEST_F(RegistryTest, AWriteLeavesOnlyTheChangedHivesFileAndNoTemporary) {
   Registry registry(dir_);
-  ASSERT_EQ(registry.createKey(kUser, kKey), std::nullopt);
-  ASSERT_EQ(registry.writeDword(kUser, kKey, "Number", 7), std::nullopt);
+  ASSERT_TRUE(registry.createKey(kUser, kKey));
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "Number", 7));
   EXPECT_EQ(listing(dir_), std::vector<std::string>{"HKEY_CURRENT_USER.reg"});
 }
 
@@ -72,7 +72,7 @@ TEST_F(RegistryTest, ValuesOfUnknownTypesSurviveARewrite) {
   const std::string expand = "\"Expand\"=hex(2):25,00,50,00,\\\n  00,00\n";
   writeFile(userFile(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n" + expand);
   Registry registry(dir_);
-  ASSERT_EQ(registry.writeDword(kUser, kKey, "Number", 1), std::nullopt);
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "Number", 1));
   EXPECT_NE(readFile(userFile()).find(expand), std::string::npos) << readFile(userFile());
 }
 
@@ -83,7 +83,7 @@ TEST_F(RegistryTest, ADamagedFileIsReadAsFarAsValidAndRewrittenWithoutTheDamage)
   Registry registry(dir_);
   EXPECT_EQ(registry.readDword(kUser, kKey, "Kept"), 2u);
   EXPECT_EQ(registry.readString(kUser, kKey, "Broken"), std::nullopt);
-  ASSERT_EQ(registry.writeDword(kUser, kKey, "New", 3), std::nullopt);
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "New", 3));
   EXPECT_EQ(readFile(userFile()),
             "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE]\n"
             "\n[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n\"Kept\"=dword:00000002\n\"New\"=dword:00000003\n");
@@ -91,23 +91,23 @@ TEST_F(RegistryTest, ADamagedFileIsReadAsFarAsValidAndRewrittenWithoutTheDamage)
 
 TEST_F(RegistryTest, AFailedWriteIsReportedAndUndoneInMemory) {
   Registry registry(dir_);
-  ASSERT_EQ(registry.createKey(kClasses, ".jcw"), std::nullopt);
+  ASSERT_TRUE(registry.createKey(kClasses, ".jcw"));
   fs::remove(classesFile());
   fs::create_directories(classesFile());  // the rename cannot replace a directory
 
-  const std::optional<std::string> error = registry.writeString(kClasses, ".jcw", "", "VovivIdiriVezu");
-  ASSERT_NE(error, std::nullopt);
-  EXPECT_NE(error->find("HKEY_CLASSES_ROOT"), std::string::npos) << *error;
+  const Result<void> written = registry.writeString(kClasses, ".jcw", "", "VovivIdiriVezu");
+  ASSERT_FALSE(written);
+  EXPECT_NE(written.error().find("HKEY_CLASSES_ROOT"), std::string::npos) << written.error();
   EXPECT_EQ(registry.readString(kClasses, ".jcw", ""), std::nullopt);
-  EXPECT_NE(registry.createKey(kClasses, "VovivIdiriVezu"), std::nullopt);
+  EXPECT_FALSE(registry.createKey(kClasses, "VovivIdiriVezu"));
   EXPECT_FALSE(registry.keyExists(kClasses, "VovivIdiriVezu"));
   EXPECT_EQ(listing(dir_), std::vector<std::string>{"HKEY_CLASSES_ROOT.reg"}) << "no temporary left";
 }
 
 TEST_F(RegistryTest, AKeyNameWithAnEmptyComponentIsRefused) {
   Registry registry(dir_);
-  EXPECT_NE(registry.createKey(kUser, "A\\\\B"), std::nullopt);
-  EXPECT_NE(registry.createKey(kUser, "A\\"), std::nullopt);
+  EXPECT_FALSE(registry.createKey(kUser, "A\\\\B"));
+  EXPECT_FALSE(registry.createKey(kUser, "A\\"));
   EXPECT_FALSE(fs::exists(userFile()));
 }
 

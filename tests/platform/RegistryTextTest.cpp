@@ -17,10 +17,17 @@ RegValue dword(std::string name, std::uint32_t v) { return {std::move(name), Val
 RegValue text(std::string name, std::string v) { return {std::move(name), ValueType::String, 0, std::move(v)}; }
 RegValue other(std::string name, std::string v) { return {std::move(name), ValueType::Other, 0, std::move(v)}; }
 
+// The keys of a text that must be registry text.
+HiveKeys keysOf(std::string_view text) {
+  Result<ParsedHive> parsed = parseRegistryText(text, kUser);
+  EXPECT_TRUE(parsed) << parsed.error();
+  return parsed ? std::move(parsed->keys) : HiveKeys{};
+}
+
 // The values of one key read from a file that holds just that key and `line`.
 std::vector<RegValue> valuesOfLine(const std::string& line) {
-  const HiveKeys keys = parseRegistryText(
-      "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n" + line + "\n", kUser);
+  const HiveKeys keys =
+      keysOf("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n" + line + "\n");
   const RegKey* key = findKey(keys, "K");
   return key == nullptr ? std::vector<RegValue>{} : key->values;
 }
@@ -69,24 +76,23 @@ TEST(RegistryText, AFormattedHiveReadsBackEqual) {
   putValue(settings, other("Raw", "hex(7):41,00,\\\n  00,00"));
   putValue(ensureKey(keys, ""), text("", "root default"));
 
-  EXPECT_EQ(parseRegistryText(formatRegistryText(keys, kUser), kUser), keys);
+  EXPECT_EQ(keysOf(formatRegistryText(keys, kUser)), keys);
 }
 
 TEST(RegistryText, AKeyLineCreatesItsParents) {
-  const HiveKeys keys = parseRegistryText("[HKEY_CURRENT_USER\\A\\B\\C]\n", kUser);
+  const HiveKeys keys = keysOf("Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A\\B\\C]\n");
   EXPECT_NE(findKey(keys, "A"), nullptr);
   EXPECT_NE(findKey(keys, "A\\B"), nullptr);
   EXPECT_NE(findKey(keys, "a\\b\\c"), nullptr) << "key names ignore case";
 }
 
 TEST(RegistryText, ValuesAfterADamagedKeyLineDoNotLandInThePreviousKey) {
-  const HiveKeys keys = parseRegistryText(
+  const HiveKeys keys = keysOf(
       "Windows Registry Editor Version 5.00\n"
       "[HKEY_CURRENT_USER\\Good]\n\"A\"=dword:1\n"
       "[HKEY_CURRENT_USER\\Bad\\\\Name]\n\"B\"=dword:2\n"
       "[HKEY_CLASSES_ROOT\\OtherHive]\n\"C\"=dword:3\n"
-      "[HKEY_CURRENT_USER\\Good]\n\"D\"=dword:4\n",
-      kUser);
+      "[HKEY_CURRENT_USER\\Good]\n\"D\"=dword:4\n");
   ASSERT_NE(findKey(keys, "Good"), nullptr);
   EXPECT_EQ(findKey(keys, "Good")->values, (std::vector{dword("A", 1), dword("D", 4)}));
   EXPECT_EQ(findKey(keys, "OtherHive"), nullptr);
@@ -97,20 +103,19 @@ TEST(RegistryText, AFileCutInTheMiddleIsReadUpToTheCut) {
   const std::string whole =
       "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n\"A\"=dword:00000001\n"
       "\"Path\"=\"/home/ann\"\n";
-  const HiveKeys keys = parseRegistryText(whole.substr(0, whole.size() - 5), kUser);
+  const HiveKeys keys = keysOf(whole.substr(0, whole.size() - 5));
   ASSERT_NE(findKey(keys, "K"), nullptr);
   EXPECT_EQ(findKey(keys, "K")->values, std::vector{dword("A", 1)});
 }
 
 TEST(RegistryText, GarbageLinesAreSkippedAndTheRestIsRead) {
-  const HiveKeys keys = parseRegistryText(
+  const HiveKeys keys = keysOf(
       "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
       "\x01\x02 binary junk\r\n"
       "; a comment\r\n"
       "[HKEY_CURRENT_USER\\K]\r\n"
       "junk=\"x\"\r\n"
-      "\"A\"=dword:00000005\r\n",
-      kUser);
+      "\"A\"=dword:00000005\r\n");
   ASSERT_NE(findKey(keys, "K"), nullptr);
   EXPECT_EQ(findKey(keys, "K")->values, std::vector{dword("A", 5)});
 }

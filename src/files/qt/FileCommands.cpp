@@ -41,8 +41,8 @@ void loadIntoNewField(const std::string& name, TForm1& window) {
 // SaveProcess with its screen side: the error box on failure (nothing else changes), else the
 // buttons follow the saved state and the caption shows the file's name.
 void writeCrossword(TForm1& window) {
-  if (const auto error = SaveProcess(window.field()->model())) {
-    platform().errorBox(QString::fromStdString(*error));
+  if (const Result<void> saved = SaveProcess(window.field()->model()); !saved) {
+    platform().errorBox(QString::fromStdString(saved.error()));
     return;
   }
   window.field()->SetModified(false);

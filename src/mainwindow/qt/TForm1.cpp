@@ -512,7 +512,7 @@ bool TForm1::FormCloseQuery() {
     else if (answer == Answer::Yes)
       NSave0Click();  // closing goes ahead whatever the save did
   }
-  StoreOptions();  // in every case, a refused close too
+  StoreOptions(CurFileName);  // in every case, a refused close too
   return allowed;
 }
 

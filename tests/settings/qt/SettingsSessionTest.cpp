@@ -27,7 +27,10 @@ class SettingsSessionTest : public QObject {
 
   void aFailingFirstStartIsReportedOnceAndTheStartGoesOn() {
     test::ScopedScriptedPlatform scripted;
-    QVERIFY(QDir().mkpath(registryFile(Hive::ClassesRoot)));  // a directory: cannot be replaced
+    // A link into a directory that does not exist: no file to read, and none can be written.
+    QVERIFY(QDir().mkpath(home_->filePath(QStringLiteral("config/jcw"))));
+    QVERIFY(QFile::link(home_->filePath(QStringLiteral("absent/classes.reg")),
+                        registryFile(Hive::ClassesRoot)));
 
     RegisterFile(QStringLiteral("/opt/jcw/jcw"));
 
@@ -52,7 +55,7 @@ class SettingsSessionTest : public QObject {
     test::ScopedScriptedPlatform scripted;
     DigCr = false;
 
-    StoreOptions();
+    StoreOptions("");
 
     QVERIFY(scripted->errors.isEmpty());
     QCOMPARE(Registry(home_->filePath(QStringLiteral("config/jcw")).toStdString())
@@ -65,7 +68,7 @@ class SettingsSessionTest : public QObject {
     QFile blocker(home_->filePath(QStringLiteral("config")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));  // a file where the directory should be
 
-    StoreOptions();
+    StoreOptions("");
 
     QCOMPARE(scripted->errors.size(), 1);
   }
