@@ -140,8 +140,9 @@ std::optional<RegValue> readValueLine(std::string_view line, NextLine more) {
   value.type = ValueType::Other;
   value.data = rest;
   while (!value.data.empty() && value.data.back() == '\\') {
+    // Kept without its continuation, the backslash would take the next line of a rewrite.
     std::optional<std::string_view> next = more();
-    if (!next) break;
+    if (!next) return std::nullopt;
     value.data += '\n';
     value.data += trimRight(*next);
   }

@@ -1,6 +1,11 @@
+#include "platform/Registry.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/Registry.h"
+#include <sys/stat.h>
+
+#include <functional>
+
 #include "support/TempDir.h"
 
 namespace jcw {
@@ -102,6 +107,52 @@ TEST_F(RegistryTest, AFailedWriteIsReportedAndUndoneInMemory) {
   EXPECT_FALSE(registry.createKey(kClasses, "VovivIdiriVezu"));
   EXPECT_FALSE(registry.keyExists(kClasses, "VovivIdiriVezu"));
   EXPECT_EQ(listing(dir_), std::vector<std::string>{"HKEY_CLASSES_ROOT.reg"}) << "no temporary left";
+}
+
+TEST_F(RegistryTest, AFileThatCannotBeReadIsAnEmptyHiveThatIsNeverWrittenOver) {
+  const std::string notText = "\x7f" "ELF\x02\x01 not registry text\n";
+  const std::string huge = "Windows Registry Editor Version 5.00\n;" + std::string(kLargestHiveFile, 'x');
+  const struct {
+    const char* title;
+    std::function<void(const fs::path&)> make;
+    std::string reason;
+  } cases[] = {
+      {"directory", [](const fs::path& f) { fs::create_directories(f); }, "это каталог"},
+      {"fifo", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }, "это именованный канал"},
+      {"not text", [&](const fs::path& f) { writeFile(f, notText); }, "это не файл реестра"},
+      {"huge", [&](const fs::path& f) { writeFile(f, huge); }, "файл больше"},
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(userFile());
+    fs::create_directories(dir_);
+    c.make(userFile());
+    Registry registry(dir_);
+    ASSERT_FALSE(registry.hiveRead(kUser)) << c.title;
+    EXPECT_NE(registry.hiveRead(kUser).error().find(userFile().string() + ": " + c.reason),
+              std::string::npos)
+        << registry.hiveRead(kUser).error();
+    EXPECT_FALSE(registry.createKey(kUser, kKey)) << c.title;
+    EXPECT_FALSE(registry.keyExists(kUser, kKey)) << c.title;
+    EXPECT_TRUE(registry.hiveRead(kClasses)) << c.title;
+    EXPECT_TRUE(registry.createKey(kClasses, ".jcw")) << "the other hive is not affected";
+    fs::remove(classesFile());
+  }
+  EXPECT_EQ(readFile(userFile()), huge);
+}
+
+TEST_F(RegistryTest, AVeryDeepKeyIsRefusedWithAMessageAndTheFileShrinksToWhatIsValid) {
+  std::string deep = "[HKEY_CURRENT_USER";
+  while (deep.size() < 40000) deep += "\\a";
+  writeFile(userFile(), "Windows Registry Editor Version 5.00\n\n" + deep + "]\n\"Lost\"=dword:1\n\n"
+                        "[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n\"Kept\"=dword:00000002\n");
+  Registry registry(dir_);
+  EXPECT_EQ(registry.readDword(kUser, kKey, "Kept"), 2u);
+  const std::vector<std::string> refused = registry.refusedLines();
+  ASSERT_EQ(refused.size(), 1u);
+  EXPECT_EQ(refused[0], "Файл реестра " + userFile().string() +
+                            ", строка 3: путь ключа длиннее 512 байт, строка пропущена");
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "New", 3));
+  EXPECT_LT(fs::file_size(userFile()), 200u);
 }
 
 TEST_F(RegistryTest, AKeyNameWithAnEmptyComponentIsRefused) {

@@ -120,6 +120,55 @@ TEST(RegistryText, GarbageLinesAreSkippedAndTheRestIsRead) {
   EXPECT_EQ(findKey(keys, "K")->values, std::vector{dword("A", 5)});
 }
 
+TEST(RegistryText, TextThatDoesNotStartWithTheHeaderIsNoRegistryText) {
+  for (const std::string& text : {std::string("[HKEY_CURRENT_USER\\K]\n\"A\"=dword:1\n"), std::string("\x7f" "ELF\0\0", 6),
+                                 std::string("REGEDIT4\n")}) {
+    const Result<ParsedHive> parsed = parseRegistryText(text, kUser);
+    ASSERT_FALSE(parsed) << text;
+    EXPECT_TRUE(parsed.error().starts_with("это не файл реестра")) << parsed.error();
+  }
+  EXPECT_TRUE(parseRegistryText("", kUser)) << "an empty file is an empty hive";
+  EXPECT_TRUE(parseRegistryText("\xEF\xBB\xBF\r\n \n", kUser));
+}
+
+TEST(RegistryText, LinesBeyondTheLimitsAreRefusedWithAMessageAndTheRestIsKept) {
+  std::string tooDeep = "[HKEY_CURRENT_USER";
+  for (std::size_t i = 0; i <= kDeepestKey; ++i) tooDeep += "\\k";
+  const struct {
+    std::string line, reason;
+  } cases[] = {
+      {tooDeep + "]", "ключ глубже 32 уровней"},
+      {"[HKEY_CURRENT_USER\\" + std::string(256, 'k') + "]", "имя ключа длиннее 255 байт"},
+      {"[HKEY_CURRENT_USER\\" + std::string(200, 'a') + "\\" + std::string(200, 'b') + "\\" +
+           std::string(200, 'c') + "]",
+       "путь ключа длиннее 512 байт"},
+      {"\"" + std::string(16384, 'n') + "\"=dword:1", "имя параметра длиннее 16383 байт"},
+      {"\"Big\"=\"" + std::string(65536, 'v') + "\"", "значение параметра длиннее 65535 байт"},
+  };
+  for (const auto& c : cases) {
+    const Result<ParsedHive> parsed = parseRegistryText(
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Good]\n\"A\"=dword:1\n" + c.line +
+            "\n\"Lost\"=dword:9\n[HKEY_CURRENT_USER\\Good]\n\"B\"=dword:2\n",
+        kUser);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->refused, std::vector<std::string>{"строка 4: " + c.reason + ", строка пропущена"});
+    ASSERT_EQ(parsed->keys.size(), 1u) << c.reason;
+    const bool valueRefused = c.line.front() == '"';
+    const std::vector<RegValue> expected =
+        valueRefused ? std::vector{dword("A", 1), dword("Lost", 9), dword("B", 2)}
+                     : std::vector{dword("A", 1), dword("B", 2)};
+    EXPECT_EQ(parsed->keys[0].values, expected);
+  }
+}
+
+TEST(RegistryText, AnOpaqueValueWhoseContinuationIsMissingIsDropped) {
+  // Kept, its trailing backslash would swallow the next key line of a rewritten file.
+  const HiveKeys keys = keysOf(
+      "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\K]\n\"A\"=dword:1\n\"B\"=hex:01,\\");
+  ASSERT_NE(findKey(keys, "K"), nullptr);
+  EXPECT_EQ(findKey(keys, "K")->values, std::vector{dword("A", 1)});
+}
+
 TEST(RegistryText, ALaterValueOfTheSameNameReplacesTheEarlierInPlace) {
   EXPECT_EQ(valuesOfLine("\"A\"=dword:1\n\"B\"=\"x\"\n\"a\"=\"y\""),
             (std::vector{text("a", "y"), text("B", "x")}));

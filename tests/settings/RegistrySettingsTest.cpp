@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "model/ProcessState.h"
 #include "platform/DesktopAssociation.h"
 #include "settings/Options.h"
 #include "settings/RegistrySettings.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 namespace jcw {
 namespace {
@@ -122,6 +125,92 @@ TEST_F(SettingsTest, ALaterStartLeavesTheAssociationAlone) {
   EXPECT_FALSE(start().firstStart);
   EXPECT_FALSE(fs::exists(Registry::hiveFile(registryDir(), kClasses)));
   EXPECT_FALSE(fs::exists(desktopEntryFile(dataDir())));
+}
+
+// A settings file that exists but cannot be read: made, and the check that it is as it was.
+struct UnreadableCase {
+  const char* title;
+  void (*make)(const fs::path& file);
+  bool (*unchanged)(const fs::path& file);
+};
+
+const std::string kForeignText = "[settings]\nIndErr=0\n";
+
+class UnreadableSettings : public SettingsTest, public testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableSettings, AreNoFirstStartKeepTheDefaultsSaySoAndAreNeverWrittenOver) {
+  const fs::path file = Registry::hiveFile(registryDir(), kUser);
+  fs::create_directories(registryDir());
+  GetParam().make(file);
+  IndErr = false;  // as a menu would have left it by the close
+
+  const StartOutcome outcome = start();
+  EXPECT_FALSE(outcome.firstStart);
+  EXPECT_FALSE(outcome.optionsWritable);
+  ASSERT_EQ(outcome.notices.size(), 1u);
+  EXPECT_TRUE(outcome.notices[0].starts_with("Не удалось "));
+  EXPECT_NE(outcome.notices[0].find(file.string() + ": "), std::string::npos) << outcome.notices[0];
+  EXPECT_NE(outcome.notices[0].find("настройки по умолчанию"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Registry::hiveFile(registryDir(), kClasses))) << "no association";
+  EXPECT_FALSE(fs::exists(desktopEntryFile(dataDir())));
+
+  Registry registry(registryDir());
+  EXPECT_FALSE(writeOptions(registry, "/home/ann/cat.jcw"));
+  EXPECT_TRUE(GetParam().unchanged(file));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, UnreadableSettings,
+    testing::Values(
+        UnreadableCase{"Directory", [](const fs::path& f) { fs::create_directory(f); },
+                       [](const fs::path& f) { return fs::is_directory(f) && fs::is_empty(f); }},
+        UnreadableCase{"ForeignText", [](const fs::path& f) { std::ofstream(f) << kForeignText; },
+                       [](const fs::path& f) {
+                         std::ifstream in(f);
+                         return std::string(std::istreambuf_iterator<char>(in), {}) == kForeignText;
+                       }}),
+    [](const auto& info) { return std::string(info.param.title); });
+
+TEST_F(SettingsTest, SettingsTheUserMayNotReadAreNeverWrittenOver) {
+  const auto user = test::unprivilegedAccount();
+  if (!user) GTEST_SKIP() << "running as root with no user nobody to drop to";
+  storeSettingsLines("\"IndErr\"=dword:00000000\n");
+  const std::string before = userText();
+  ASSERT_TRUE(test::handOver(registryDir(), *user));
+  fs::permissions(Registry::hiveFile(registryDir(), kUser), fs::perms::none);
+
+  const int verdict = test::runAs(*user, [&] {
+    const StartOutcome outcome = start();
+    if (outcome.firstStart || outcome.optionsWritable || !IndErr) return 1;
+    Registry registry(registryDir());
+    return writeOptions(registry, "") ? 2 : 0;
+  });
+  EXPECT_EQ(verdict, 0);
+  EXPECT_EQ(userText(), before);
+}
+
+TEST_F(SettingsTest, AClassRegistryThatCannotBeReadIsLeftAloneAtTheFirstStart) {
+  fs::create_directories(Registry::hiveFile(registryDir(), kClasses));
+  const StartOutcome outcome = start();
+  EXPECT_TRUE(outcome.firstStart);
+  EXPECT_TRUE(outcome.registered) << outcome.registered.error();
+  ASSERT_EQ(outcome.notices.size(), 1u);
+  EXPECT_NE(outcome.notices[0].find("HKEY_CLASSES_ROOT.reg: это каталог"), std::string::npos)
+      << outcome.notices[0];
+  EXPECT_TRUE(fs::is_directory(Registry::hiveFile(registryDir(), kClasses)));
+  EXPECT_EQ(readFile(desktopEntryFile(dataDir())), desktopEntry(kExe));
+  Registry registry(registryDir());
+  EXPECT_TRUE(writeOptions(registry, "")) << "the options have a file of their own";
+}
+
+TEST_F(SettingsTest, LinesBeyondTheLimitsAreToldAndTheValidOptionsRead) {
+  storeSettingsLines("\"" + std::string(20000, 'n') + "\"=dword:00000000\n\"DigCr\"=dword:00000000\n");
+  const StartOutcome outcome = start();
+  EXPECT_TRUE(outcome.optionsWritable);
+  EXPECT_EQ(outcome.notices,
+            std::vector<std::string>{"Файл реестра " + Registry::hiveFile(registryDir(), kUser).string() +
+                                     ", строка 4: имя параметра длиннее 16383 байт, строка пропущена"});
+  EXPECT_FALSE(DigCr);
 }
 
 struct ReadCase {

@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <iostream>
+#include <sstream>
 
 #include "model/ProcessState.h"
 #include "platform/Registry.h"
@@ -71,6 +74,27 @@ class SettingsSessionTest : public QObject {
     StoreOptions("");
 
     QCOMPARE(scripted->errors.size(), 1);
+  }
+
+  void unreadableSettingsAreToldOnceAndNeverWrittenOver() {
+    test::ScopedScriptedPlatform scripted;
+    QVERIFY(QDir().mkpath(registryFile(Hive::CurrentUser)));  // a directory where the file should be
+    std::ostringstream told;
+    std::streambuf* const stderrBuffer = std::cerr.rdbuf(told.rdbuf());
+
+    RegisterFile(QStringLiteral("/opt/jcw/jcw"));
+    IndErr = false;
+    StoreOptions("/home/ann/cat.jcw");
+    StoreOptions("/home/ann/cat.jcw");
+    std::cerr.rdbuf(stderrBuffer);
+
+    QVERIFY(scripted->errors.isEmpty());
+    const QStringList lines = QString::fromStdString(told.str()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].startsWith(QStringLiteral("jcw: Не удалось открыть файл ")), qPrintable(lines[0]));
+    QVERIFY(QFileInfo(registryFile(Hive::CurrentUser)).isDir());
+    QVERIFY(QDir(registryFile(Hive::CurrentUser)).isEmpty());
+    QVERIFY(!QFile::exists(registryFile(Hive::ClassesRoot)));
   }
 
  private:
