@@ -11,6 +11,7 @@ void resetOptions() {
   ShowTools = true;
   PaintOn = true;
   LastCatalog.clear();
+  OptionsLocked = false;
 }
 
 }  // namespace jcw

@@ -8,15 +8,12 @@
 #include "platform/qt/Platform.h"
 #include "platform/Registry.h"
 #include "platform/UserDirs.h"
+#include "settings/Options.h"
 #include "settings/RegistrySettings.h"
 
 namespace jcw {
 
 namespace {
-
-// Set once the settings file has been found unreadable: the options of this run are not the
-// user's, so they never go over that file.
-bool optionsLocked = false;
 
 void reportError(const Result<void>& result) {
   if (!result) platform().errorBox(QString::fromStdString(result.error()));
@@ -43,7 +40,7 @@ void RegisterFile(const QString& exePath) {
   const std::filesystem::path data = dataHome();
   const StartOutcome outcome = readOrRegister(registry, exePath.toStdString(), data);
   for (const std::string& notice : outcome.notices) tell(notice);
-  optionsLocked = !outcome.optionsWritable;
+  OptionsLocked = !outcome.optionsWritable;
   reportError(outcome.registered);
   if (!outcome.firstStart || !outcome.registered) return;
   startIfInstalled(QStringLiteral("update-mime-database"), data / "mime");
@@ -51,10 +48,10 @@ void RegisterFile(const QString& exePath) {
 }
 
 void StoreOptions(const std::string& currentFileName) {
-  if (optionsLocked) return;
+  if (OptionsLocked) return;
   Registry registry(settingsDirectory());
   if (const Result<void>& read = registry.hiveRead(Hive::CurrentUser); !read) {
-    optionsLocked = true;
+    OptionsLocked = true;
     tell(unreadableSettingsNotice(read.error()));
     return;
   }
