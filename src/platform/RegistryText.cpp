@@ -208,7 +208,11 @@ class HiveBuilder {
     else
       values[at->second] = std::move(value);
   }
-  HiveKeys take() { return std::move(keys_); }
+  // The keys; the hive itself only when it holds values, as the text keeps it.
+  HiveKeys take() {
+    std::erase_if(keys_, [](const RegKey& key) { return key.path.empty() && key.values.empty(); });
+    return std::move(keys_);
+  }
 
  private:
   HiveKeys keys_;

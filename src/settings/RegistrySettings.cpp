@@ -75,7 +75,7 @@ void readOptions(const Registry& registry) {
   readByte(registry, "NextDirect", 3, NextDirect);
   if (auto catalog = registry.readString(kUser, kSettingsKey, "LastCatalog")) LastCatalog = *catalog;
   readByte(registry, "Go2Dig", 2, Go2Dig);
-  readBool(registry, "ShowTools", ShowTools);
+  readBool(registry, "ShowTools", ShowToolPanel);
   readBool(registry, "PaintOn", PaintOn);
 }
 
@@ -102,7 +102,7 @@ Result<void> writeOptions(Registry& registry, const std::string& currentFileName
     std::uint32_t value;
   } options[] = {
       {"IndErr", flag(IndErr)},       {"DigCr", flag(DigCr)},         {"NextDirect", NextDirect},
-      {"Go2Dig", Go2Dig},             {"Maximize", flag(Maximize)},   {"ShowTools", flag(ShowTools)},
+      {"Go2Dig", Go2Dig},             {"Maximize", flag(Maximize)},   {"ShowTools", flag(ShowToolPanel)},
       {"PaintOn", flag(PaintOn)},
   };
   for (const auto& option : options)

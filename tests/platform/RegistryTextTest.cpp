@@ -169,6 +169,13 @@ TEST(RegistryText, AnOpaqueValueWhoseContinuationIsMissingIsDropped) {
   EXPECT_EQ(findKey(keys, "K")->values, std::vector{dword("A", 1)});
 }
 
+TEST(RegistryText, TheHiveWithoutValuesIsNoKeyOfItsOwnSoThatARewriteReadsBackEqual) {
+  const HiveKeys keys = keysOf(
+      "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER]\n@=\"\\ bad escape\"\n[HKEY_CURRENT_USER\\K]\n");
+  ASSERT_EQ(keys.size(), 1u);
+  EXPECT_EQ(keysOf(formatRegistryText(keys, kUser)), keys);
+}
+
 TEST(RegistryText, ALaterValueOfTheSameNameReplacesTheEarlierInPlace) {
   EXPECT_EQ(valuesOfLine("\"A\"=dword:1\n\"B\"=\"x\"\n\"a\"=\"y\""),
             (std::vector{text("a", "y"), text("B", "x")}));
