@@ -19,6 +19,11 @@ namespace jcw {
 // The full path of the current crossword file, empty for none; and its caption suffix.
 inline std::string CurFileName;
 inline std::string CurShortName;
+// Back to no current file.
+inline void resetFileNames() {
+  CurFileName.clear();
+  CurShortName.clear();
+}
 
 // Decodes a whole file's bytes. Refuses dimensions outside 1..100 and bodies that end early (the
 // error names what is wrong, without a file name); bytes after the last cell are ignored.

@@ -2,10 +2,10 @@
 
 #include <fstream>
 
-#include "model/ProcessState.h"
 #include "platform/DesktopAssociation.h"
 #include "settings/Options.h"
 #include "settings/RegistrySettings.h"
+#include "support/ProcessReset.h"
 #include "support/TempDir.h"
 #include "support/Unprivileged.h"
 
@@ -21,10 +21,10 @@ class SettingsTest : public test::TempDirTest {
  protected:
   void SetUp() override {
     TempDirTest::SetUp();
-    resetCoreState();
+    resetProcessState();
   }
   void TearDown() override {
-    resetCoreState();
+    resetProcessState();
     TempDirTest::TearDown();
   }
   fs::path registryDir() const { return dir_ / "config"; }
@@ -306,7 +306,7 @@ TEST_F(SettingsTest, OptionsSurviveARestart) {
     Registry registry(registryDir());
     ASSERT_TRUE(writeOptions(registry, "/srv/games/dog.jcw"));
   }
-  resetCoreState();
+  resetProcessState();
   EXPECT_FALSE(start().firstStart);
   EXPECT_EQ(currentOptions(), chosen);
 }
