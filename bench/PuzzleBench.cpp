@@ -150,12 +150,12 @@ int main(int argc, char** argv) {
   int underFifty = 0;
   for (const fs::path& file : files) {
     const std::string name = file.stem().string();
-    jcw::ReadResult read = jcw::readCrosswordFile(file.string());
-    if (!read.crossword) {
-      std::printf("%-26s unreadable: %s\n", name.c_str(), read.error.c_str());
+    const jcw::Result<jcw::Crossword> read = jcw::readCrosswordFile(file.string());
+    if (!read) {
+      std::printf("%-26s unreadable: %s\n", name.c_str(), read.error().c_str());
       continue;
     }
-    const jcw::Crossword& crossword = *read.crossword;
+    const jcw::Crossword& crossword = *read;
     const jcw::Dimensions& d = crossword.dims();
     const Known known = table.count(name) ? table.at(name) : Known{};
 
