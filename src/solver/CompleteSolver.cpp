@@ -159,8 +159,10 @@ Search::Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress
   savedIn_.assign(lines, 0);
   queued_.assign(lines, 0);
   emptyTryRow_.assign(rowCount_, LineCells{});
-  // Some 256 remembered solves per line, a power of two between 2^10 and 2^16.
-  remembered_.resize(std::bit_ceil(static_cast<std::size_t>(std::clamp(lines * 256, 1 << 10, 1 << 16))));
+  // Some 64 remembered solves per line, a power of two between 2^10 and 2^13: fresh memory costs
+  // page faults, and a larger table would keep the first poll of the check waiting.
+  remembered_.resize(
+      std::bit_ceil(static_cast<std::size_t>(std::clamp(lines * 64, 1 << 10, 1 << 13))));
   emptyTryStamp_.assign(rowCount_, 0);
 }
 
