@@ -1,0 +1,102 @@
+#include "files/PuzzleFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "files/CrosswordFile.h"
+#include "files/NonFormat.h"
+#include "files/SvgPicture.h"
+#include "files/TextParsing.h"
+#include "files/WebpbnFormat.h"
+#include "platform/AtomicFile.h"
+
+namespace jcw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Extension {
+  std::string_view name;
+  PuzzleFormat format;
+};
+constexpr Extension kExtensions[] = {{".jcw", PuzzleFormat::Jcw},
+                                     {".non", PuzzleFormat::Non},
+                                     {".xml", PuzzleFormat::Webpbn},
+                                     {".svg", PuzzleFormat::Svg}};
+
+// Far above any crossword of 100 x 100 with its metadata; a larger file is not one.
+constexpr std::uintmax_t kTextLimit = 8 * 1024 * 1024;
+
+std::string readFailure(const std::string& path, const std::string& reason) {
+  return "Не удалось прочитать файл " + path + ": " + reason;
+}
+
+Result<std::string> readText(const std::string& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::exists(status)) return Error{readFailure(path, "файл не найден")};
+  if (!fs::is_regular_file(status)) return Error{readFailure(path, "это не обычный файл")};
+  if (fs::file_size(path, ec) > kTextLimit) return Error{readFailure(path, "файл слишком велик")};
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Error{readFailure(path, "не удаётся открыть")};
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+Result<Crossword> decodeText(PuzzleFormat format, std::string_view text) {
+  if (format == PuzzleFormat::Non) return decodeNon(text);
+  return decodeWebpbn(text);
+}
+
+Result<std::string> encodeFor(const std::string& path, const Crossword& crossword) {
+  const std::optional<PuzzleFormat> format = puzzleFormatOf(path);
+  if (!format)
+    return Error{"Не удалось сохранить файл " + path +
+                 ": неизвестное расширение (можно .jcw, .non, .xml, .svg)"};
+  const std::string title = titleFromFileName(path);
+  switch (*format) {
+    case PuzzleFormat::Non: return encodeNon(crossword, title);
+    case PuzzleFormat::Webpbn: return encodeWebpbn(crossword, title);
+    case PuzzleFormat::Svg: return encodeSvg(crossword, title);
+    case PuzzleFormat::Jcw: break;
+  }
+  const std::vector<std::uint8_t> bytes = encodeCrossword(crossword);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+std::optional<PuzzleFormat> puzzleFormatOf(std::string_view path) {
+  const std::string extension = asciiLower(fs::path(path).extension().string());
+  for (const Extension& known : kExtensions)
+    if (extension == known.name) return known.format;
+  return std::nullopt;
+}
+
+Result<Crossword> readPuzzleFile(const std::string& path) {
+  const PuzzleFormat format = puzzleFormatOf(path).value_or(PuzzleFormat::Jcw);
+  if (format == PuzzleFormat::Svg)
+    return Error{readFailure(path, "рисунок SVG нельзя открыть как кроссворд")};
+  if (format == PuzzleFormat::Jcw) {
+    ReadResult own = readCrosswordFile(path);
+    if (!own.crossword) return Error{own.error};
+    return std::move(*own.crossword);
+  }
+  const Result<std::string> text = readText(path);
+  if (!text) return Error{text.error()};
+  Result<Crossword> crossword = decodeText(format, *text);
+  if (!crossword) return Error{readFailure(path, crossword.error())};
+  return crossword;
+}
+
+Result<void> writePuzzleFile(const std::string& path, const Crossword& crossword) {
+  const Result<std::string> contents = encodeFor(path, crossword);
+  if (!contents) return Error{contents.error()};
+  if (auto error = writeFileAtomically(path, *contents)) return Error{*error};
+  return {};
+}
+
+std::string titleFromFileName(std::string_view path) { return fs::path(path).stem().string(); }
+
+}  // namespace jcw
