@@ -26,8 +26,9 @@ constexpr Extension kExtensions[] = {{".jcw", PuzzleFormat::Jcw},
                                      {".xml", PuzzleFormat::Webpbn},
                                      {".svg", PuzzleFormat::Svg}};
 
-// Far above any crossword of 100 x 100 with its metadata; a larger file is not one.
-constexpr std::uintmax_t kTextLimit = 8 * 1024 * 1024;
+// A 100 x 100 crossword with every clue and its goal picture takes some 250 KB as XML; a larger
+// file is not a crossword, and reading it could take much memory.
+constexpr std::uintmax_t kTextLimit = 1024 * 1024;
 
 std::string readFailure(const std::string& path, const std::string& reason) {
   return "Не удалось прочитать файл " + path + ": " + reason;
