@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/ClueLists.h"
+#include "files/FileFormat.h"
 #include "files/TextParsing.h"
 
 namespace jcw {
@@ -64,7 +65,8 @@ Result<ClueLine> clueLineOf(const TextLine& line) {
   for (std::string_view token : clueTokens(line.text)) {
     const std::optional<int> clue = decimalNumber(token);
     if (!clue) return Error{at(line.number) + shown(token) + " не число"};
-    if (*clue > 199) return Error{at(line.number) + "число " + shown(token) + " больше 199"};
+    if (*clue > fileformat::kClueMax)
+      return Error{at(line.number) + "число " + shown(token) + " больше 199"};
     clues.push_back(*clue);
   }
   return clues;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/ClueLists.h"
+#include "files/FileFormat.h"
 #include "files/TextParsing.h"
 
 namespace jcw {
@@ -39,7 +40,7 @@ Result<ClueLine> lineOf(const pugi::xml_node& line) {
     const std::string_view text = trimmed(count.child_value());
     const std::optional<int> clue = decimalNumber(text);
     if (!clue) return Error{"в элементе count не число: " + shown(text)};
-    if (*clue > 199) return Error{"число " + shown(text) + " больше 199"};
+    if (*clue > fileformat::kClueMax) return Error{"число " + shown(text) + " больше 199"};
     clues.push_back(*clue);
   }
   return clues;

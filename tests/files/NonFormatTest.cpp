@@ -22,7 +22,8 @@ const Spelling kSpellings[] = {
     {"Windows line ends", "width 3\r\nheight 3\r\n\r\nrows\r\n1,1\r\n0\r\n3\r\n\r\ncolumns\r\n"
                           "1,1\r\n1\r\n1,1\r\n"},
     {"old Mac line ends", "width 3\rheight 3\rrows\r1,1\r0\r3\rcolumns\r1,1\r1\r1,1"},
-    {"blanks and mixed separators", "width\t3\nheight  3\nrows\n1 1\n\n  3  \ncolumns\n1, 1\n1\n1 ,\t1\n"},
+    {"blanks and mixed separators",
+     "width\t3\nheight  3\nrows\n1 1\n\n  3  \ncolumns\n1, 1\n1\n1 ,\t1\n"},
     {"an empty line as a blank line between sections",
      "width 3\nheight 3\n\nrows\n\n1,1\n\n3\n\n\ncolumns\n1,1\n1\n1,1\n\n"},
     {"keys in another order with metadata and a goal",

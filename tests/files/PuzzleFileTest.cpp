@@ -35,7 +35,8 @@ TEST_F(PuzzleFileTest, TheExtensionChoosesTheReaderWhateverItsCase) {
       {"cat.non", kNonText}, {"CAT.NON", kNonText}, {"cat.Xml", xml},       {"cat.XML", xml},
       {"cat.JCW", kJcw},     {"cat.dat", kJcw},     {"no extension", kJcw}, {"cat.non.jcw", kJcw},
   };
-  for (const auto& c : cases) EXPECT_EQ(jcwBytesOr(readPuzzleFile(put(c.name, c.contents))), kJcw) << c.name;
+  for (const auto& c : cases)
+    EXPECT_EQ(jcwBytesOr(readPuzzleFile(put(c.name, c.contents))), kJcw) << c.name;
 }
 
 TEST_F(PuzzleFileTest, WhatIsNotACrosswordIsRefusedNamingTheFile) {

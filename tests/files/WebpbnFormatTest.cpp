@@ -28,14 +28,16 @@ TEST(WebpbnReading, EverySpellingGivesTheSameMinimalCrossword) {
       "<?xml version=\"1.0\"?>\r\n<!DOCTYPE pbn SYSTEM \"pbn-0.3.dtd\">\r\n<puzzleset>\r\n"
       "<source>webpbn</source>\r\n<puzzle type=\"grid\" defaultcolor=\"black\">\r\n"
       "<id>#1</id><title>Dancer &amp; co</title><copyright>&copy; 2004</copyright>\r\n"
-      "<color name=\"white\" char=\".\">fff</color><color name=\"black\" char=\"X\">000</color>\r\n" +
+      "<color name=\"white\" char=\".\">fff</color>\r\n"
+      "<color name=\"black\" char=\"X\">000</color>\r\n" +
       kRows + "\r\n" + kColumns +
       "<solution type=\"goal\"><image>|X.X|...|XXX|</image></solution></puzzle></puzzleset>";
   const std::string spelled[] = {
       puzzleSet("", kColumns + kRows),
       exported,
       puzzleSet(" backgroundcolor=\"white\"",
-                "<clues type=\"rows\">\n  <line> <count> 1 </count>\n<count color=\"black\">1</count>"
+                "<clues type=\"rows\">\n  <line> <count> 1 </count>\n"
+                "<count color=\"black\">1</count>"
                 "</line>\n  <line>\n  </line><line><count>3</count></line></clues>" + kColumns),
       puzzleSet(" defaultcolor=\"red\"", kColumns + kRows),
       "<puzzleset><puzzle>" + kColumns + kRows +
@@ -71,7 +73,8 @@ TEST(WebpbnReading, MalformedAndColourPuzzlesAreRefusedWithTheirReason) {
                      "<color name=\"red\">f00</color>" + kColumns + kRows),
        std::string(kColourPuzzleRefusal)},
       {puzzleSet("", kColumns + "<clues type=\"rows\"><line><count color=\"red\">1</count>"
-                                "<count>1</count></line><line/><line><count>3</count></line></clues>"),
+                                "<count>1</count></line><line/><line><count>3</count></line>"
+                                "</clues>"),
        std::string(kColourPuzzleRefusal)},
   };
   for (const auto& c : cases) {
@@ -82,7 +85,8 @@ TEST(WebpbnReading, MalformedAndColourPuzzlesAreRefusedWithTheirReason) {
 }
 
 TEST(WebpbnWriting, WritesOneBlackAndWhitePuzzleWithTitleAndClues) {
-  const Crossword crossword = test::makeCrossword({{{1, 1}, {}, {3}}, {{1, 1}, {1}, {1, 1}}, {"#.#"}});
+  const Crossword crossword =
+      test::makeCrossword({{{1, 1}, {}, {3}}, {{1, 1}, {1}, {1, 1}}, {"#.#"}});
   pugi::xml_document document;
   ASSERT_TRUE(document.load_string(encodeWebpbn(crossword, "<Cat & \"dog\">").c_str()));
   const pugi::xml_node puzzle = document.child("puzzleset").child("puzzle");
