@@ -1,8 +1,6 @@
 #include "files/PuzzleFile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "files/CrosswordFile.h"
 #include "files/NonFormat.h"
@@ -10,6 +8,8 @@
 #include "files/TextParsing.h"
 #include "files/WebpbnFormat.h"
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
+#include "platform/SystemError.h"
 
 namespace jcw {
 
@@ -28,21 +28,13 @@ constexpr Extension kExtensions[] = {{".jcw", PuzzleFormat::Jcw},
 
 // A 100 x 100 crossword with every clue and its goal picture takes some 250 KB as XML; a larger
 // file is not a crossword, and reading it could take much memory.
-constexpr std::uintmax_t kTextLimit = 1024 * 1024;
+constexpr std::size_t kTextLimit = 1024 * 1024;
 
-std::string readFailure(const std::string& path, const std::string& reason) {
-  return "Не удалось прочитать файл " + path + ": " + reason;
-}
-
+// The whole file, refused when it is longer than any crossword of a text format can be.
 Result<std::string> readText(const std::string& path) {
-  std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  if (!fs::exists(status)) return Error{readFailure(path, "файл не найден")};
-  if (!fs::is_regular_file(status)) return Error{readFailure(path, "это не обычный файл")};
-  if (fs::file_size(path, ec) > kTextLimit) return Error{readFailure(path, "файл слишком велик")};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Error{readFailure(path, "не удаётся открыть")};
-  return std::string(std::istreambuf_iterator<char>(in), {});
+  Result<std::string> text = readRegularFile(path, kTextLimit + 1);
+  if (text && text->size() > kTextLimit) return readError(path, "файл слишком велик");
+  return text;
 }
 
 Result<Crossword> decodeText(PuzzleFormat format, std::string_view text) {
@@ -52,9 +44,7 @@ Result<Crossword> decodeText(PuzzleFormat format, std::string_view text) {
 
 Result<std::string> encodeFor(const std::string& path, const Crossword& crossword) {
   const std::optional<PuzzleFormat> format = puzzleFormatOf(path);
-  if (!format)
-    return Error{"Не удалось сохранить файл " + path +
-                 ": неизвестное расширение (можно .jcw, .non, .xml, .svg)"};
+  if (!format) return saveError(path, "неизвестное расширение (можно .jcw, .non, .xml, .svg)");
   const std::string title = titleFromFileName(path);
   switch (*format) {
     case PuzzleFormat::Non: return encodeNon(crossword, title);
@@ -78,24 +68,19 @@ std::optional<PuzzleFormat> puzzleFormatOf(std::string_view path) {
 Result<Crossword> readPuzzleFile(const std::string& path) {
   const PuzzleFormat format = puzzleFormatOf(path).value_or(PuzzleFormat::Jcw);
   if (format == PuzzleFormat::Svg)
-    return Error{readFailure(path, "рисунок SVG нельзя открыть как кроссворд")};
-  if (format == PuzzleFormat::Jcw) {
-    ReadResult own = readCrosswordFile(path);
-    if (!own.crossword) return Error{own.error};
-    return std::move(*own.crossword);
-  }
+    return readError(path, "рисунок SVG нельзя открыть как кроссворд");
+  if (format == PuzzleFormat::Jcw) return readCrosswordFile(path);
   const Result<std::string> text = readText(path);
   if (!text) return Error{text.error()};
   Result<Crossword> crossword = decodeText(format, *text);
-  if (!crossword) return Error{readFailure(path, crossword.error())};
+  if (!crossword) return readError(path, crossword.error());
   return crossword;
 }
 
 Result<void> writePuzzleFile(const std::string& path, const Crossword& crossword) {
   const Result<std::string> contents = encodeFor(path, crossword);
   if (!contents) return Error{contents.error()};
-  if (auto error = writeFileAtomically(path, *contents)) return Error{*error};
-  return {};
+  return writeFileAtomically(path, *contents);
 }
 
 std::string titleFromFileName(std::string_view path) { return fs::path(path).stem().string(); }

@@ -16,6 +16,7 @@
 #include "files/CrosswordFile.h"
 #include "files/PuzzleFile.h"
 #include "model/PictureText.h"
+#include "platform/AtomicFile.h"
 #include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
 #include "tools/Report.h"
@@ -52,24 +53,21 @@ int info(const std::string& path) {
   return 0;
 }
 
+// The exit status of a write, its error printed.
+int written(const jcw::Result<void>& write) {
+  if (write) return 0;
+  std::cerr << "jcwtool: " << write.error() << "\n";
+  return kFailure;
+}
+
 int resave(const std::string& in, const std::string& out) {
   const auto crossword = load(in);
-  if (!crossword) return kFailure;
-  if (auto error = jcw::writeCrosswordFile(out, *crossword)) {
-    std::cerr << "jcwtool: " << *error << "\n";
-    return kFailure;
-  }
-  return 0;
+  return crossword ? written(jcw::writeCrosswordFile(out, *crossword)) : kFailure;
 }
 
 int convert(const std::string& in, const std::string& out) {
   const auto crossword = load(in);
-  if (!crossword) return kFailure;
-  if (const jcw::Result<void> written = jcw::writePuzzleFile(out, *crossword); !written) {
-    std::cerr << "jcwtool: " << written.error() << "\n";
-    return kFailure;
-  }
-  return 0;
+  return crossword ? written(jcw::writePuzzleFile(out, *crossword)) : kFailure;
 }
 
 void printPicture(const jcw::Crossword& crossword) {
@@ -130,6 +128,7 @@ bool has(const Args& flags, std::string_view flag) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  jcw::ignoreFileSizeSignal();
   const Args args(argv + 1, argv + argc);
   if (args.size() == 2 && args[0] == "info") return info(args[1]);
   if (args.size() == 3 && args[0] == "resave") return resave(args[1], args[2]);
