@@ -7,6 +7,8 @@
 //   jcwtool test FILE [--marks]            print the test's verdict as the program shows it
 //   jcwtool count FILE [--marks] [--timeout SECONDS]
 //                                          count the pictures that fit (0, 1, 2 = two or more)
+//   jcwtool convert IN OUT                 write IN in the format OUT's extension names
+// FILE and IN may be .jcw, .non or webpbn .xml; OUT may also be .svg.
 
 #include <algorithm>
 #include <chrono>
@@ -18,8 +20,9 @@
 #include <vector>
 
 #include "files/CrosswordFile.h"
-#include "platform/AtomicFile.h"
+#include "files/PuzzleFile.h"
 #include "model/PictureText.h"
+#include "platform/AtomicFile.h"
 #include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
 #include "tools/Json.h"
@@ -37,12 +40,13 @@ int usage() {
                "       jcwtool resave IN OUT\n"
                "       jcwtool solve FILE [--marks] [--steps] [--complete]\n"
                "       jcwtool test FILE [--marks]\n"
-               "       jcwtool count FILE [--marks] [--timeout SECONDS]\n";
+               "       jcwtool count FILE [--marks] [--timeout SECONDS]\n"
+               "       jcwtool convert IN OUT\n";
   return kUsage;
 }
 
 std::optional<jcw::Crossword> load(const std::string& path) {
-  jcw::Result<jcw::Crossword> read = jcw::readCrosswordFile(path);
+  jcw::Result<jcw::Crossword> read = jcw::readPuzzleFile(path);
   if (!read) {
     std::cerr << "jcwtool: " << read.error() << "\n";
     return std::nullopt;
@@ -57,14 +61,21 @@ int info(const std::string& path) {
   return 0;
 }
 
+// The exit status of a write, its error printed.
+int written(const jcw::Result<void>& write) {
+  if (write) return 0;
+  std::cerr << "jcwtool: " << write.error() << "\n";
+  return kFailure;
+}
+
 int resave(const std::string& in, const std::string& out) {
   const auto crossword = load(in);
-  if (!crossword) return kFailure;
-  if (const jcw::Result<void> written = jcw::writeCrosswordFile(out, *crossword); !written) {
-    std::cerr << "jcwtool: " << written.error() << "\n";
-    return kFailure;
-  }
-  return 0;
+  return crossword ? written(jcw::writeCrosswordFile(out, *crossword)) : kFailure;
+}
+
+int convert(const std::string& in, const std::string& out) {
+  const auto crossword = load(in);
+  return crossword ? written(jcw::writePuzzleFile(out, *crossword)) : kFailure;
 }
 
 void printPicture(const jcw::Crossword& crossword) {
@@ -192,6 +203,7 @@ int main(int argc, char** argv) {
   const Args args(argv + 1, argv + argc);
   if (args.size() == 2 && args[0] == "info") return info(args[1]);
   if (args.size() == 3 && args[0] == "resave") return resave(args[1], args[2]);
+  if (args.size() == 3 && args[0] == "convert") return convert(args[1], args[2]);
   if (args.empty()) return usage();
   const Args rest(args.begin() + 1, args.end());
   std::string file;
