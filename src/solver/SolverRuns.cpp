@@ -39,39 +39,51 @@ TestOutcome outcomeOf(int solutions) {
 
 }  // namespace
 
-TestVerdict runTest(SolverState& state, SearchProgress* progress) {
-  TestVerdict verdict;
+void sweepWhileLearning(SolverState& state) {
   state.Changed = true;
   while (state.Changed && !cancelled(state.Cancel)) {
     SweepRows(state);
     SweepColumns(state);
   }
-  if (cancelled(state.Cancel)) return verdict;
+}
+
+std::optional<TestVerdict> verdictOfSweeps(const SolverState& state) {
+  if (cancelled(state.Cancel)) return std::nullopt;
+  TestVerdict verdict;
   // A line that fits nothing proves there is no picture, even if the emptied lines left every
   // cell known.
   if (state.Contradiction) {
     verdict.outcome = TestOutcome::NoSolution;
     return verdict;
   }
-  if (AllCellsKnown(state)) {
-    verdict.outcome = TestOutcome::SingleSolution;
-    verdict.solvedByLines = true;
-    verdict.pictures.push_back(state.Work);
-    return verdict;
-  }
-  SearchResult search = searchFrom(state, progress);
+  if (!AllCellsKnown(state)) return std::nullopt;
+  verdict.outcome = TestOutcome::SingleSolution;
+  verdict.solvedByLines = true;
+  verdict.pictures.push_back(state.Work);
+  return verdict;
+}
+
+TestVerdict verdictOfSearch(SearchResult search) {
+  TestVerdict verdict;
   verdict.outcome = search.complete ? outcomeOf(search.solutions) : TestOutcome::Cancelled;
   verdict.pictures = std::move(search.pictures);
   verdict.nodes = search.nodes;
   return verdict;
 }
 
-std::string testMessage(const TestVerdict& verdict, bool useMarks) {
+TestVerdict runTest(SolverState& state, SearchProgress* progress) {
+  sweepWhileLearning(state);
+  if (cancelled(state.Cancel)) return {};
+  if (std::optional<TestVerdict> proved = verdictOfSweeps(state)) return *std::move(proved);
+  return verdictOfSearch(searchFrom(state, progress));
+}
+
+std::string testMessage(const TestVerdict& verdict, bool marksTaken) {
   switch (verdict.outcome) {
     case TestOutcome::Cancelled:
       return "Тест прерван пользователем";
     case TestOutcome::NoSolution:
-      return useMarks ? "Решение не найдено.\n\rОтмеченные клетки противоречат числам"
+      return marksTaken ? "Решение не найдено.\n\rОтмеченные клетки противоречат числам"
                       : "Решение не найдено.\n\rКроссворд не имеет решений";
     case TestOutcome::SingleSolution:
       if (verdict.solvedByLines) return "Кроссворд имеет единственное решение";
@@ -81,6 +93,25 @@ std::string testMessage(const TestVerdict& verdict, bool useMarks) {
       break;
   }
   return "Решение не найдено.\n\rКроссворд имеет несколько вариантов решений";
+}
+
+std::string solveMessage(TestOutcome outcome) {
+  switch (outcome) {
+    case TestOutcome::Cancelled:
+      return "Поиск решения прерван пользователем";
+    case TestOutcome::NoSolution:
+      return "Кроссворд не имеет решений";
+    case TestOutcome::SeveralSolutions:
+      return "Кроссворд имеет несколько вариантов решений";
+    case TestOutcome::SingleSolution:
+      break;
+  }
+  return {};
+}
+
+std::vector<PictureCell> ambiguousCells(const TestVerdict& verdict) {
+  if (verdict.outcome != TestOutcome::SeveralSolutions || verdict.pictures.size() < 2) return {};
+  return differingCells(verdict.pictures[0], verdict.pictures[1]);
 }
 
 bool hintPass(SolverState& state) {

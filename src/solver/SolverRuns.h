@@ -5,6 +5,7 @@
 // repainting around them. Every run stops when state.Cancel answers true.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,12 +42,31 @@ struct TestVerdict {
   long long nodes = 0;  // search nodes; 0 when the sweeps decided
 };
 
-// Row and column sweeps while they learn something; then, with cells still open, the complete
-// solver decides from what the sweeps left. `progress` follows the search.
+// Row and column sweeps while they learn something, or until state.Cancel stops them.
+void sweepWhileLearning(SolverState& state);
+
+// What the sweeps alone prove once sweepWhileLearning has stopped (solveByLines alone may stop
+// with every cell known and a line unchecked): no picture after a line that fitted
+// nothing, one when every cell is known. Nothing when cells are open and the complete solver must
+// decide (or when state.Cancel stopped the sweeps).
+std::optional<TestVerdict> verdictOfSweeps(const SolverState& state);
+
+// The complete solver's answer as a verdict: Cancelled when it did not finish.
+TestVerdict verdictOfSearch(SearchResult search);
+
+// sweepWhileLearning; then, with cells still open, the complete solver decides from what the
+// sweeps left. `progress` follows the search.
 TestVerdict runTest(SolverState& state, SearchProgress* progress = nullptr);
 
-// The message the test shows; `useMarks` as the run was prepared (it only words NoSolution).
-std::string testMessage(const TestVerdict& verdict, bool useMarks);
+// The message the test shows. `marksTaken`: the run started from marks and there were some; it
+// only words NoSolution (then the marks are what contradicts the clues).
+std::string testMessage(const TestVerdict& verdict, bool marksTaken);
+
+// The message a solve ends with; empty for a single solution, which the field shows.
+std::string solveMessage(TestOutcome outcome);
+
+// Where the two pictures of a SeveralSolutions verdict differ; empty for any other verdict.
+std::vector<PictureCell> ambiguousCells(const TestVerdict& verdict);
 
 // One row sweep and one column sweep; true when they changed a cell.
 bool hintPass(SolverState& state);

@@ -116,6 +116,43 @@ INSTANTIATE_TEST_SUITE_P(
                  TestOutcome::NoSolution, false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(RunTest, ASolveThatKnowsEveryCellStillMeetsTheColumnsItDidNotSweep) {
+  // The rows alone decide every cell, so the solve stops before the columns see it.
+  solveByLines(prepared(noPicture()));
+  ASSERT_TRUE(AllCellsKnown(state));
+  sweepWhileLearning(state);
+  const std::optional<TestVerdict> verdict = verdictOfSweeps(state);
+  ASSERT_TRUE(verdict.has_value());
+  EXPECT_EQ(verdict->outcome, TestOutcome::NoSolution);
+}
+
+TEST_F(RunTest, SweepsThatLeaveCellsOpenProveNothing) {
+  sweepWhileLearning(prepared(twoDiagonals()));
+  EXPECT_FALSE(verdictOfSweeps(state).has_value());
+}
+
+TEST(SolveMessage, NamesEveryEndButASinglePicture) {
+  EXPECT_EQ(solveMessage(TestOutcome::SingleSolution), "");
+  EXPECT_EQ(solveMessage(TestOutcome::SeveralSolutions),
+            "Кроссворд имеет несколько вариантов решений");
+  EXPECT_EQ(solveMessage(TestOutcome::NoSolution), "Кроссворд не имеет решений");
+  EXPECT_EQ(solveMessage(TestOutcome::Cancelled), "Поиск решения прерван пользователем");
+}
+
+TEST(AmbiguousCells, AreWhereTheTwoPicturesOfSeveralDiffer) {
+  TestVerdict verdict;
+  verdict.outcome = TestOutcome::SeveralSolutions;
+  for (const char* rows : {"#..#", ".#.#"}) {
+    WorkGrid picture;
+    picture.assign(2, 2, wcEmpty);
+    for (int k = 0; k < 4; ++k) picture.at(k % 2, k / 2) = rows[k] == '#' ? wcFilled : wcEmpty;
+    verdict.pictures.push_back(picture);
+  }
+  EXPECT_EQ(ambiguousCells(verdict), (std::vector<PictureCell>{{0, 0}, {1, 0}}));
+  verdict.outcome = TestOutcome::Cancelled;  // two found before the stop prove nothing
+  EXPECT_TRUE(ambiguousCells(verdict).empty());
+}
+
 TEST_F(RunTest, TestReportsCancellationFirst) {
   prepared(decidedByColumns()).Cancel = [] { return true; };
   EXPECT_EQ(runTest(state).outcome, TestOutcome::Cancelled);

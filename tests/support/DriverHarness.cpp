@@ -9,7 +9,7 @@ namespace jcw::test {
 
 DriverHarness::DriverHarness()
     : mainBtn(new QPushButton(QStringLiteral("&Меню"), &window)),
-      panel(new QWidget(&window)),
+      panel(new QLabel(QStringLiteral("Идет анализ. Ждите..."), &window)),
       sbAuto(new QPushButton(&window)),
       grid(new TGrid(&window)) {
   window.resize(600, 500);

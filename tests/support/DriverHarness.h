@@ -1,8 +1,9 @@
 #pragma once
 // A stand-in for the main window around the solver's tool window: a real field, a menu button,
-// a wait panel and a toggle for SBAuto, with Save and Clear doing what the main window's do to
+// a wait panel with the main window's caption and a toggle for SBAuto, with Save and Clear doing what the main window's do to
 // the field. Also the crosswords the driver tests share.
 
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
@@ -35,7 +36,7 @@ class DriverHarness : public AutoHost {
 
   QWidget window;
   QPushButton* mainBtn;
-  QWidget* panel;
+  QLabel* panel;
   QPushButton* sbAuto;
   TGrid* grid;
   TFormAuto* form;

@@ -58,6 +58,8 @@ QColor indicatorColor(int lineStatus) {
   }
 }
 
+QColor differingCellColor() { return QColor(255, 0, 255); }
+
 QColor crossDigitColor(std::uint8_t state) { return state == csFilled ? kWhite : kRed; }
 
 }  // namespace jcw

@@ -24,6 +24,9 @@ QColor cellFillColor(const TCell& cell);
 QColor cellFrameColor(const TCell& cell);
 // Neutral, green or red for lsIncomplete, lsRight, lsWrong.
 QColor indicatorColor(int lineStatus);
+// The hatching of cells where two pictures that fit the clues differ: magenta, which neither
+// picture cells, clues nor indicators use.
+QColor differingCellColor();
 // Digits of the digital cross: white on a filled cell, red on any other.
 QColor crossDigitColor(std::uint8_t state);
 

@@ -22,11 +22,15 @@ TGrid::TGrid(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
 }
 
-void TGrid::setModel(Crossword model) { model_ = std::move(model); }
+void TGrid::setModel(Crossword model) {
+  differing_.clear();
+  model_ = std::move(model);
+}
 
 void TGrid::allocateTable() { model_.allocate(currentDimensions()); }
 
 void TGrid::SetModified(bool flag) {
+  clearDifferingCells();
   model_.Modified = flag;
   if (!host_) return;
   host_->setSaveButtonEnabled(flag);
@@ -134,6 +138,7 @@ QRect TGrid::drawCell(QPainter& painter, int x, int y) {
   const QRect box = toQRect(cell.region.box);
   painter.fillRect(box, cellFillColor(cell));
   if (CurrentMode != kViewMode) frameBox(painter, box, cellFrameColor(cell));
+  if (isDiffering(x, y)) drawDiffering(painter, box);
   if (cell.Kind == ckClue) {
     if (cell.State == csSelected)
       qDrawWinPanel(&painter, box, QGuiApplication::palette(), /*sunken=*/true);
@@ -141,6 +146,42 @@ QRect TGrid::drawCell(QPainter& painter, int x, int y) {
                           windowTextColor());
   }
   return box;
+}
+
+void TGrid::drawDiffering(QPainter& painter, const QRect& box) {
+  // Inside the cell's frame, which keeps showing whether the cell is decided.
+  const QRect inner = box.adjusted(1, 1, -1, -1);
+  if (inner.isEmpty()) return;
+  painter.fillRect(inner, QBrush(differingCellColor(), Qt::BDiagPattern));
+  frameBox(painter, inner, differingCellColor());
+}
+
+std::size_t TGrid::differingIndex(int x, int y) const {
+  return static_cast<std::size_t>(y) * model_.W1() + x;
+}
+
+bool TGrid::isDiffering(int x, int y) const {
+  return !differing_.empty() && model_.inTable(x, y) && differing_[differingIndex(x, y)] != 0;
+}
+
+void TGrid::showDifferingCells(const std::vector<CellPos>& cells) {
+  clearDifferingCells();
+  if (!model_.allocated()) return;
+  differing_.assign(static_cast<std::size_t>(model_.W1()) * model_.H1(), 0);
+  for (const CellPos& cell : cells) {
+    if (!model_.isPicture(cell.x, cell.y)) continue;
+    differing_[differingIndex(cell.x, cell.y)] = 1;
+    PaintCell(cell.x, cell.y);
+  }
+}
+
+void TGrid::clearDifferingCells() {
+  if (differing_.empty()) return;
+  std::vector<std::uint8_t> shown;
+  shown.swap(differing_);
+  for (int x = 0; x < model_.W1(); ++x)
+    for (int y = 0; y < model_.H1(); ++y)
+      if (shown[differingIndex(x, y)] != 0) PaintCell(x, y);
 }
 
 QRect TGrid::drawIndicator(QPainter& painter, int x, int y, const QColor& color) {

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
+#include <vector>
 
 #include "field/FieldHost.h"
 #include "field/KeyInput.h"
@@ -89,6 +91,14 @@ class TGrid : public QWidget {
   // If (x, y) is a clue cell: state 1 and repaint; returns true. Otherwise leaves it alone.
   bool SelectClueCell(int x, int y);
 
+  // The ambiguity overlay: picture cells (table positions) where two pictures that fit the clues
+  // differ, drawn hatched in a colour no mark uses until clearDifferingCells. Not marks: not
+  // saved, not in the undo history. A mark, an erasure, an undo, SetModified and a new model clear
+  // it; the host clears it at every command and mode change.
+  void showDifferingCells(const std::vector<CellPos>& cells);
+  void clearDifferingCells();
+  bool isDiffering(int x, int y) const;
+
   bool CrossShown() const { return crossShown_; }
   // The backing image (tests read pixels from it).
   const QImage& image() const { return image_; }
@@ -151,6 +161,8 @@ class TGrid : public QWidget {
   const TCell* cellWithRegion(int x, int y) const;
   // Drawing into the image, for callers that hold the painter; each returns what it touched.
   QRect drawCell(QPainter& painter, int x, int y);
+  void drawDiffering(QPainter& painter, const QRect& box);
+  std::size_t differingIndex(int x, int y) const;  // row by row over the whole table
   QRect drawIndicator(QPainter& painter, int x, int y, const QColor& color);
   // The indicator of column x (row y) in its line's status colour or neutral; nothing for an
   // index outside the table.
@@ -178,6 +190,8 @@ class TGrid : public QWidget {
   int fontCellSize_ = 0;  // the cell size font_ was made for; 0 before the first
   bool fullPaintPending_ = true;
   bool crossShown_ = false;
+  // One flag per table cell (differingIndex) while the overlay shows; else empty.
+  std::vector<std::uint8_t> differing_;
 };
 
 }  // namespace jcw

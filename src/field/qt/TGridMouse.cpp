@@ -47,6 +47,7 @@ void TGrid::EraseCell(int x, int y) {
 }
 
 void TGrid::enableSaveAndUndo() {
+  clearDifferingCells();
   if (!host_) return;
   host_->setSaveButtonEnabled(true);
   host_->setUndoButtonEnabled(true);
@@ -54,6 +55,7 @@ void TGrid::enableSaveAndUndo() {
 
 void TGrid::Undo() {
   if (SolverBusy || model_.UndoList.empty() || CurrentMode != kSolvingMode) return;
+  clearDifferingCells();
   const TUndoRec record = *model_.undoLast();
   const Rect& box = model_.cell(record.Col, record.Row).region.box;
   const int half = halfCell(CellSize);

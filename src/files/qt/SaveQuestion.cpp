@@ -6,18 +6,22 @@
 
 namespace jcw {
 
-bool maybeSave(const TGrid& field, SaveCaption caption, const std::function<void()>& save) {
-  if (!field.IsModified()) return true;
+SaveAnswer askToSave(const TGrid& field, SaveCaption caption, const std::function<void()>& save) {
+  if (!field.IsModified()) return SaveAnswer::Proceed;
   QString title = QStringLiteral("Японский кроссворд");
   if (caption == SaveCaption::WithFileName) title += QString::fromStdString(CurShortName);
   const Answer answer =
       platform().messageBox({QStringLiteral("Сохранить текущие изменения?"), title,
                              Buttons::YesNoCancel, Icon::Question, Answer::Yes});
-  if (answer == Answer::Cancel) return false;
-  if (answer == Answer::No) return true;
+  if (answer == Answer::Cancel) return SaveAnswer::Cancelled;
+  if (answer == Answer::No) return SaveAnswer::Proceed;
   save();
   // A successful save leaves nothing unsaved; anything else leaves the changes in place.
-  return !field.IsModified();
+  return field.IsModified() ? SaveAnswer::NotSaved : SaveAnswer::Proceed;
+}
+
+bool maybeSave(const TGrid& field, SaveCaption caption, const std::function<void()>& save) {
+  return askToSave(field, caption, save) == SaveAnswer::Proceed;
 }
 
 }  // namespace jcw

@@ -11,10 +11,16 @@ class TGrid;
 // The question's caption: "Японский кроссворд" alone, or followed by CurShortName.
 enum class SaveCaption { Plain, WithFileName };
 
+// What the save question came to: go on (nothing to save, No, or Yes and saved), Cancel, or Yes
+// with the save cancelled or failed (the changes are still unsaved).
+enum class SaveAnswer { Proceed, Cancelled, NotSaved };
+
 // When `field` has unsaved changes, asks "Сохранить текущие изменения?" (Yes, No, Cancel; a
-// question icon); Yes runs `save`, the Save command, which shows its own errors. True iff the
-// command may go on: nothing to save, No, or Yes and the crossword saved. False on Cancel and
-// when the save was cancelled or failed: the crossword, its name and its marks must stay.
+// question icon); Yes runs `save`, the Save command, which shows its own errors.
+SaveAnswer askToSave(const TGrid& field, SaveCaption caption, const std::function<void()>& save);
+
+// askToSave for a command that discards the crossword: true iff it came to Proceed. Otherwise
+// the crossword, its name and its marks must stay.
 bool maybeSave(const TGrid& field, SaveCaption caption, const std::function<void()>& save);
 
 }  // namespace jcw

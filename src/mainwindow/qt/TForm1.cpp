@@ -90,6 +90,8 @@ TGrid* TForm1::replaceField() {
   // The old field may be running the command that replaces it (a key of its own), so it goes
   // at the next turn of the event loop, and cannot reach this window any more meanwhile.
   TGrid* old = field_;
+  // The tool window served the crossword that goes; a new one may not even have a table yet.
+  FormAuto->close();
   old->removeEventFilter(this);
   old->setHost(nullptr);
   old->hide();
@@ -109,7 +111,9 @@ void TForm1::connectCommands() {
   // is connected without the wait: it keeps its button in step with the window by itself.
   const auto unlessBusy = [this](void (TForm1::*handler)()) {
     return [this, handler] {
-      if (!SolverBusy) (this->*handler)();
+      if (SolverBusy) return;
+      field_->clearDifferingCells();  // it showed the crossword as it was before the command
+      (this->*handler)();
     };
   };
   const MainMenus& m = menus_;
@@ -192,6 +196,7 @@ void TForm1::setCommandsForMode(int mode) {
 void TForm1::SetMode(int mode) {
   CurrentMode = static_cast<std::uint8_t>(mode);
   LayoutReady = false;
+  field_->clearDifferingCells();
   const CellPos cursor = model().EditCursor;
   if (mode == kEditorMode) {
     field_->SelectClueCell(cursor.x, cursor.y);

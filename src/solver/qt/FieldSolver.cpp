@@ -37,4 +37,19 @@ void writeBackToField(const SolverState& state, TGrid& field) {
   if (state.Changed) field.SetModified(true);
 }
 
+void writePictureToField(const WorkGrid& picture, TGrid& field) {
+  SolverState state;
+  state.Work = picture;
+  state.Changed = true;
+  writeBackToField(state, field);
+}
+
+void showAmbiguity(const TestVerdict& verdict, TGrid& field) {
+  const Dimensions& d = field.model().dims();
+  std::vector<CellPos> cells;
+  for (const PictureCell& cell : ambiguousCells(verdict))
+    cells.push_back({d.CapColCount + 1 + cell.column, d.CapRowCount + 1 + cell.row});
+  field.showDifferingCells(cells);
+}
+
 }  // namespace jcw

@@ -3,6 +3,7 @@
 // that keeps the windows alive, and writing the result back with repainting. Shared by the
 // solve and test driver and the hint. UI thread only.
 
+#include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
 
 namespace jcw {
@@ -17,5 +18,12 @@ void prepareFromField(SolverState& state, const TGrid& field, bool useMarks);
 // WriteBack onto the field: every picture cell and the indicators of its lines repainted; the
 // modified flag (and the buttons that show it) set when the sweeps changed something.
 void writeBackToField(const SolverState& state, TGrid& field);
+
+// `picture` (every cell known) written whole onto the field, as writeBackToField writes.
+void writePictureToField(const WorkGrid& picture, TGrid& field);
+
+// The field's ambiguity overlay on the cells where the verdict's two pictures differ; nothing
+// for a verdict with fewer than two.
+void showAmbiguity(const TestVerdict& verdict, TGrid& field);
 
 }  // namespace jcw

@@ -9,13 +9,17 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <optional>
 #include <qdrawutil.h>
+#include <utility>
 
 #include "field/qt/TGrid.h"
 #include "files/qt/SaveQuestion.h"
+#include "solver/qt/BackgroundSearch.h"
 #include "field/ViewState.h"
 #include "model/ProcessState.h"
 #include "platform/qt/Platform.h"
+#include "solver/ProgressText.h"
 #include "solver/qt/AutoHost.h"
 #include "solver/qt/FieldSolver.h"
 #include "solver/SolverBusy.h"
@@ -34,8 +38,9 @@ const char* const kTag = "Tag";
 // The test's verdicts and a cancelled solve's notice share this caption.
 const QString kTestCaption = QStringLiteral("Японский кроссворд - Тест");
 
-void showResult(const QString& text) {
-  platform().messageBox({text, kTestCaption, Buttons::Ok, Icon::Information, Answer::Ok});
+void showResult(const std::string& text) {
+  platform().messageBox(
+      {QString::fromStdString(text), kTestCaption, Buttons::Ok, Icon::Information, Answer::Ok});
 }
 
 bool shiftHeld() {
@@ -91,6 +96,7 @@ TFormAuto::TFormAuto(AutoHost& host, QWidget* parent)
   setTabOrder(AFMask, AFCancel);
 
   move(kFirstPosition);
+  host_.mainWindow()->installEventFilter(this);
 }
 
 THotSpeedButton* TFormAuto::addSwitch(const char* name, const QString& caption,
@@ -125,8 +131,9 @@ void TFormAuto::toggleShown() {
 void TFormAuto::AFCancelClick() { close(); }
 
 void TFormAuto::AFFullClick(QAbstractButton* sender) {
-  if (SolverBusy) return;
+  if (SolverBusy || !canRun()) return;
   const SolverRunScope run;
+  host_.field()->clearDifferingCells();
   const bool useMarks = sender->property(kTag).toInt() == 1;
   startRun();
   hide();
@@ -138,16 +145,26 @@ void TFormAuto::AFFullClick(QAbstractButton* sender) {
   }
   RestoreAfterRun();
   close();
+  if (std::exchange(closeMainAfterRun_, false)) host_.mainWindow()->close();
+}
+
+bool TFormAuto::canRun() {
+  const TGrid* field = host_.field();
+  return field && field->model().allocated() && CurrentMode != kViewMode;
 }
 
 void TFormAuto::startRun() {
+  running_ = true;
   host_.mainButton()->setEnabled(false);
   host_.mainButton()->setCursor(Qt::WaitCursor);
   if (TGrid* field = host_.field()) field->setCursor(Qt::WaitCursor);
 }
 
 void TFormAuto::RestoreAfterRun() {
+  running_ = false;
   host_.waitPanel()->hide();
+  if (auto* label = qobject_cast<QLabel*>(host_.waitPanel()); label && !waitCaption_.isNull())
+    label->setText(std::exchange(waitCaption_, QString()));
   host_.mainButton()->setEnabled(true);
   host_.mainButton()->unsetCursor();
   if (TGrid* field = host_.field()) field->unsetCursor();
@@ -161,20 +178,48 @@ void TFormAuto::showWaitPanel() {
   panel->raise();
 }
 
+void TFormAuto::showProgress(const SearchProgress& progress, qint64 elapsedMs, int cellCount) {
+  auto* label = qobject_cast<QLabel*>(host_.waitPanel());
+  if (!label) return;
+  if (waitCaption_.isNull()) waitCaption_ = label->text();
+  label->setText(waitCaption_ + QLatin1Char('\n') +
+                 QString::fromStdString(
+                     progressText(progress.cellsDecided, cellCount, elapsedMs)));
+}
+
+TestVerdict TFormAuto::decideOpenCells(SolverState& state) {
+  // After the test's sweeps this learns nothing; after the solve's, which stop as soon as every
+  // cell is known, it checks the lines the last sweep left (a picture may still fit no column).
+  sweepWhileLearning(state);
+  if (CancelRequested) return {};
+  if (std::optional<TestVerdict> proved = verdictOfSweeps(state)) return *std::move(proved);
+  showWaitPanel();
+  const int cellCount = state.Work.colCount() * state.Work.rowCount();
+  return verdictOfSearch(searchInBackground(
+      search_, cluesOf(state), state.Work,
+      [this, cellCount](const SearchProgress& progress, qint64 elapsedMs) {
+        showProgress(progress, elapsedMs, cellCount);
+      }));
+}
+
 void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   QPointer<TGrid> field = host_.field();
   if (!field) return;
   SolverState state;
   prepareFromField(state, *field, useMarks);
-  // A cancelled or failed save ends the run: solving from nothing would wipe the marks the user
-  // just asked to keep.
-  if (!maybeSave(*field, SaveCaption::WithFileName, [this] { host_.save(); })) return;
+  // A cancelled or failed save ends a run from nothing: it would wipe the marks the user just
+  // asked to keep. A continuation keeps them, so only Cancel stops it.
+  const SaveAnswer answer =
+      askToSave(*field, SaveCaption::WithFileName, [this] { host_.save(); });
+  if (answer == SaveAnswer::Cancelled || (answer == SaveAnswer::NotSaved && !useMarks)) return;
   if (!useMarks) host_.clearField();
   if (!field) return;
   if (!showSteps) showWaitPanel();
   field->invalidateField();
   QCoreApplication::processEvents();
 
+  // Where a crossword without a picture leaves the field: as the run found it.
+  const WorkGrid start = state.Work;
   // The field may be replaced while events are processed; its successor is not ours to write.
   const auto writeBack = [&] {
     if (field) writeBackToField(state, *field);
@@ -185,21 +230,54 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
     solveByLines(state);
     writeBack();
   }
+  const TestVerdict verdict = decideOpenCells(state);
   if (!field) return;
+  if (verdict.outcome == TestOutcome::SingleSolution && !verdict.solvedByLines)
+    writePictureToField(verdict.pictures.front(), *field);
+  if (verdict.outcome == TestOutcome::NoSolution) writePictureToField(start, *field);
   field->SetModified(true);
-  if (CancelRequested) showResult(QStringLiteral("Поиск решения прерван пользователем"));
+  showAmbiguity(verdict, *field);
+  if (const std::string message = solveMessage(verdict.outcome);
+      !message.empty() && !closeMainAfterRun_)
+    showResult(message);
 }
 
 void TFormAuto::TestProcess(bool useMarks) {
   showWaitPanel();
   if (TGrid* field = host_.field()) field->invalidateField();
   QCoreApplication::processEvents();
-  const TGrid* field = host_.field();
+  QPointer<TGrid> field = host_.field();
   if (!field) return;
   SolverState state;
   prepareFromField(state, *field, useMarks);
-  const TestVerdict verdict = runTest(state);
-  showResult(QString::fromStdString(testMessage(verdict, useMarks)));
+  const bool marksTaken = useMarks && field->model().countMarked() > 0;
+  const TestVerdict verdict = decideOpenCells(state);
+  if (field) showAmbiguity(verdict, *field);
+  if (!closeMainAfterRun_) showResult(testMessage(verdict, marksTaken));
+}
+
+bool TFormAuto::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != host_.mainWindow()) return false;
+  if (event->type() == QEvent::Close && SolverBusy && running_) {
+    // No thread may outlive its data: the run is stopped and ends first, then the window closes.
+    CancelRequested = true;
+    closeMainAfterRun_ = true;
+    event->ignore();
+    return true;
+  }
+  if (event->type() == QEvent::WindowStateChange) followMainWindowState();
+  return false;
+}
+
+void TFormAuto::followMainWindowState() {
+  // Seen before the main window minimises the other windows along with itself.
+  if (host_.mainWindow()->isMinimized()) {
+    reopenOnRestore_ = reopenOnRestore_ || isVisible();
+    return;
+  }
+  if (!std::exchange(reopenOnRestore_, false)) return;
+  showNormal();
+  host_.setAutoButtonDown(true);
 }
 
 void TFormAuto::paintEvent(QPaintEvent*) {
