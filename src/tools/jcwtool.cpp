@@ -125,7 +125,8 @@ int test(const std::string& path, bool useMarks) {
   const auto crossword = load(path);
   if (!crossword) return kFailure;
   jcw::SolverState state = preparedState(*crossword, useMarks);
-  std::cout << asPrinted(jcw::testMessage(jcw::runTest(state), useMarks)) << "\n";
+  const bool marksTaken = useMarks && crossword->countMarked() > 0;
+  std::cout << asPrinted(jcw::testMessage(jcw::runTest(state), marksTaken)) << "\n";
   return 0;
 }
 

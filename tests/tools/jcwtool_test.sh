@@ -59,6 +59,8 @@ check "test --marks of two diagonals with one mark" "Кроссворд имее
 check "test of the ten-byte crossword" "Кроссворд имеет единственное решение" "$("$tool" test "$dir/ten")"
 check "test of clues without a picture" "$(printf 'Решение не найдено.\nКроссворд не имеет решений')" \
   "$("$tool" test "$dir/none")"
+check "test --marks without marks blames no marks" "$(printf 'Решение не найдено.\nКроссворд не имеет решений')" \
+  "$("$tool" test --marks "$dir/none")"
 "$tool" test "$dir/diagonals" >/dev/null; check "test exits 0" 0 $?
 for command in solve test; do
   err=$("$tool" $command "$dir/short" 2>&1 >/dev/null); status=$?
