@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "field/qt/TGrid.h"
 #include "solver/qt/AutoHost.h"
@@ -48,6 +50,21 @@ Crossword puzzle(const std::string& name);
 // Picture rows after line solving `crossword` the way a solve does: from its marks when
 // useMarks, else from nothing.
 std::vector<std::string> lineSolved(const Crossword& crossword, bool useMarks);
+
+// A complete search that runs until it is cancelled, as a very hard crossword's would; it says
+// which thread ran it and shows half the cells decided.
+struct EndlessSearch {
+  std::atomic<std::thread::id>* ranOn;
+  SearchResult operator()(const ClueLists& clues, const WorkGrid&, const CancelCheck& cancel,
+                          SearchProgress* progress) const {
+    *ranOn = std::this_thread::get_id();
+    progress->cellsDecided = static_cast<int>(clues.rows.size() * clues.columns.size() / 2);
+    while (!cancel()) std::this_thread::yield();
+    SearchResult result;
+    result.complete = false;
+    return result;
+  }
+};
 
 // Calls `probe` at every pass of event processing (the solver's yields included) while it lives.
 class EveryPass : public QObject {

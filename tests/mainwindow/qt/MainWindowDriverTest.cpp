@@ -18,6 +18,7 @@
 #include "model/ProcessState.h"
 #include "solver/SolverBusy.h"
 #include "solver/SolverRuns.h"
+#include "solver/qt/TFormAuto.h"
 #include "support/NamedChild.h"
 #include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
@@ -95,6 +96,7 @@ class MainWindowDriverTest : public QObject {
   void escapeInTheMainWindowStopsARun_data();
   void escapeInTheMainWindowStopsARun();
   void duringARunSbAutoStaysUpAndTheToolWindowHidden();
+  void duringARunCommandsMarksAndKeysDoNothing_data();
   void duringARunCommandsMarksAndKeysDoNothing();
   void newAndLoadCloseTheToolWindow_data();
   void newAndLoadCloseTheToolWindow();
@@ -177,10 +179,25 @@ void MainWindowDriverTest::duringARunSbAutoStaysUpAndTheToolWindowHidden() {
   expectSeveralPictures();
 }
 
+void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing_data() {
+  QTest::addColumn<bool>("searching");
+  QTest::newRow("during the sweeps") << false;
+  QTest::newRow("during the search on its worker thread") << true;
+}
+
 void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
+  QFETCH(bool, searching);
   const Crossword crossword = puzzle("jwilk-001.jcw");
   scripted().answers = {Answer::Ok};
-  solveFullyProbingOnce(crossword, [&] {
+  open(crossword);
+  std::atomic<std::thread::id> searchThread;
+  if (searching)
+    form_->findChild<TFormAuto*>("FormAuto")->setSearch(test::EndlessSearch{&searchThread});
+  sbAuto()->click();
+  bool probed = false;
+  EveryPass during([&] {
+    if (probed || !SolverBusy || (searching && searchThread.load() == std::thread::id{})) return;
+    probed = true;
     // Each of these would ask something (an unscripted box or dialog fails the test) or mark.
     for (const char* name : {"SBClear", "SBOpen", "SBNew", "SBStart", "SBUndo", "SBTip"})
       child<QToolButton>(name)->click();
@@ -189,10 +206,18 @@ void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
     QTest::keyClick(form_->field(), Qt::Key_F9);
     const Rect& box = model().cell(model().firstPictureX(), model().firstPictureY()).region.box;
     QTest::mouseClick(form_->field(), Qt::LeftButton, {}, QPoint(box.left + 2, box.top + 2));
+    if (searching) QTest::keyClick(form_->field(), Qt::Key_Escape);
   });
+
+  child<QPushButton>("AFFull")->click();
+
+  QVERIFY(probed);
   QCOMPARE(CurrentMode, std::uint8_t{kSolvingMode});
   QCOMPARE(pictureRows(model()), lineSolved(crossword, false));
-  expectSeveralPictures();
+  QCOMPARE(scripted().messages.size(), std::size_t{1});
+  QCOMPARE(scripted().messages[0].text,
+           searching ? QStringLiteral("Поиск решения прерван пользователем")
+                     : QStringLiteral("Кроссворд имеет несколько вариантов решений"));
   QVERIFY(model().UndoList.empty());
 }
 

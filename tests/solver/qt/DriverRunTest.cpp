@@ -24,6 +24,7 @@ Q_DECLARE_METATYPE(std::vector<std::string>)
 namespace jcw {
 
 using test::DriverHarness;
+using test::EndlessSearch;
 using test::EveryPass;
 using test::lineSolved;
 using test::makeCrossword;
@@ -80,20 +81,6 @@ bool showsOverlayColour(const TGrid& grid, int x, int y) {
   return false;
 }
 
-// A complete search that runs until it is cancelled, as a very hard crossword's would; it says
-// which thread ran it and shows half the cells decided.
-struct EndlessSearch {
-  std::thread::id* ranOn;
-  SearchResult operator()(const ClueLists& clues, const WorkGrid&, const CancelCheck& cancel,
-                          SearchProgress* progress) const {
-    *ranOn = std::this_thread::get_id();
-    progress->cellsDecided = static_cast<int>(clues.rows.size() * clues.columns.size() / 2);
-    while (!cancel()) std::this_thread::yield();
-    SearchResult result;
-    result.complete = false;
-    return result;
-  }
-};
 
 // The pictures a solve from nothing passes through, one per sweep, starting from the empty one.
 std::vector<Rows> sweepByLines(Crossword crossword) {
@@ -368,7 +355,7 @@ void DriverRunTest::escapeStopsALongSearchAndNothingOfItIsWritten() {
   p->answers = {Answer::Ok};
   DriverHarness h;
   h.load(diagonalsOverAFullRow());
-  std::thread::id searchThread;
+  std::atomic<std::thread::id> searchThread;
   h.form->setSearch(EndlessSearch{&searchThread});
   QString progressShown;
   EveryPass escape([&] {
@@ -381,8 +368,8 @@ void DriverRunTest::escapeStopsALongSearchAndNothingOfItIsWritten() {
 
   run(h, "AFFull", test);
 
-  QVERIFY(searchThread != std::thread::id{});
-  QVERIFY(searchThread != std::this_thread::get_id());
+  QVERIFY(searchThread.load() != std::thread::id{});
+  QVERIFY(searchThread.load() != std::this_thread::get_id());
   QVERIFY2(progressShown.startsWith(QStringLiteral("Идет анализ. Ждите...\nРешено клеток: 50%\nПрошло: ")),
            qPrintable(progressShown));
   QCOMPARE(h.panel->text(), QStringLiteral("Идет анализ. Ждите..."));
@@ -400,11 +387,11 @@ void DriverRunTest::closingTheMainWindowDuringASearchStopsItThenCloses() {
   ScopedScriptedPlatform p;
   DriverHarness h;
   h.load(diagonalsOverAFullRow());
-  std::thread::id searchThread;
+  std::atomic<std::thread::id> searchThread;
   h.form->setSearch(EndlessSearch{&searchThread});
   bool closedDuringSearch = false;
   EveryPass closer([&] {
-    if (closedDuringSearch || searchThread == std::thread::id{}) return;
+    if (closedDuringSearch || searchThread.load() == std::thread::id{}) return;
     closedDuringSearch = true;
     h.window.close();
     QVERIFY(h.window.isVisible());  // not before the search has ended
