@@ -243,6 +243,7 @@ class FileCommandsTest : public QObject {
 
   void aFailedSaveShowsTheErrorBoxAndKeepsTheModifiedFlag() {
     CurFileName = session_->path("no-such-directory/small.jcw");
+    (*platform_)->expectedErrors = 1;
     window_->NSave0Click();
     QCOMPARE((*platform_)->errors.size(), 1);
     QVERIFY((*platform_)->errors.front().contains(QStringLiteral("no-such-directory")));

@@ -27,6 +27,7 @@ class SettingsSessionTest : public QObject {
 
   void aFailingFirstStartIsReportedOnceAndTheStartGoesOn() {
     test::ScopedScriptedPlatform scripted;
+    scripted->expectedErrors = 1;
     QVERIFY(QDir().mkpath(registryFile(Hive::ClassesRoot)));  // a directory: cannot be replaced
 
     RegisterFile(QStringLiteral("/opt/jcw/jcw"));
@@ -62,6 +63,7 @@ class SettingsSessionTest : public QObject {
 
   void storingIntoAnUnwritableRegistryIsReportedAndReturns() {
     test::ScopedScriptedPlatform scripted;
+    scripted->expectedErrors = 1;
     QFile blocker(home_->filePath(QStringLiteral("config")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));  // a file where the directory should be
 
