@@ -2,8 +2,6 @@
 
 #include "files/CrosswordFile.h"
 #include "platform/qt/Platform.h"
-#include "model/ProcessState.h"
-#include "solver/SolverRuns.h"
 
 namespace jcw::test {
 
@@ -37,21 +35,5 @@ void DriverHarness::clearField() {
 }
 
 void DriverHarness::load(const Crossword& crossword) { grid->setModel(crossword); }
-
-Crossword puzzle(const std::string& name) {
-  ReadResult result = readCrosswordFile(std::string(JCW_PUZZLES_DIR) + "/jcw/" + name);
-  if (!result.crossword) qFatal("cannot read puzzle %s", name.c_str());
-  return *result.crossword;
-}
-
-std::vector<std::string> lineSolved(const Crossword& crossword, bool useMarks) {
-  Crossword copy = crossword;
-  SolverState state;
-  state.UseMarks = useMarks;
-  PrepareSolver(state, copy);
-  solveByLines(state);
-  WriteBack(state, copy);
-  return pictureRows(copy);
-}
 
 }  // namespace jcw::test

@@ -5,7 +5,6 @@
 #include <set>
 
 #include "field/qt/CellFont.h"
-#include "files/CrosswordFile.h"
 #include "field/qt/TGrid.h"
 #include "mainwindow/qt/MainState.h"
 #include "model/Dimensions.h"
@@ -395,9 +394,7 @@ class TGridPaintTest : public QObject {
     CurrentMode = kSolvingMode;
     HeaderColor = buttonFace();
     CellSize = 7;
-    ReadResult read = readCrosswordFile(JCW_PUZZLES_DIR "/jcw/gen-rand-100x100-d50-s3.jcw");
-    QVERIFY2(read.crossword, read.error.c_str());
-    Crossword& crossword = *read.crossword;
+    Crossword crossword = test::randomCrossword(100, 100, 3);
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);
     for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x)
