@@ -8,7 +8,7 @@ void resetOptions() {
   NextDirect = 0;
   Go2Dig = 2;
   Maximize = true;
-  ShowTools = true;
+  ShowToolPanel = true;
   PaintOn = true;
   LastCatalog.clear();
 }

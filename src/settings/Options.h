@@ -12,7 +12,7 @@ inline bool DigCr = true;             // digital cross follows the mouse
 inline std::uint8_t NextDirect = 0;   // editor cursor advance: 0 right, 1 down, 2 along, 3 centre
 inline std::uint8_t Go2Dig = 2;       // advance after digits: 0 never, 1 one (Ctrl: two), 2 two
 inline bool Maximize = true;          // maximum field size at every show and load
-inline bool ShowTools = true;         // tool panel shown
+inline bool ShowToolPanel = true;     // tool panel shown (registry value "ShowTools")
 inline bool PaintOn = true;           // full redraw also while inactive or moved
 // The directory of the last crossword file, as read at start: the open dialog's first directory.
 inline std::string LastCatalog;

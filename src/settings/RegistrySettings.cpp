@@ -53,7 +53,7 @@ void readOptions(const Registry& registry) {
   readByte(registry, "NextDirect", 3, NextDirect);
   if (auto catalog = registry.readString(kUser, kSettingsKey, "LastCatalog")) LastCatalog = *catalog;
   readByte(registry, "Go2Dig", 2, Go2Dig);
-  readBool(registry, "ShowTools", ShowTools);
+  readBool(registry, "ShowTools", ShowToolPanel);
   readBool(registry, "PaintOn", PaintOn);
 }
 
@@ -76,7 +76,7 @@ std::optional<std::string> writeOptions(Registry& registry) {
     std::uint32_t value;
   } options[] = {
       {"IndErr", flag(IndErr)},       {"DigCr", flag(DigCr)},         {"NextDirect", NextDirect},
-      {"Go2Dig", Go2Dig},             {"Maximize", flag(Maximize)},   {"ShowTools", flag(ShowTools)},
+      {"Go2Dig", Go2Dig},             {"Maximize", flag(Maximize)},   {"ShowTools", flag(ShowToolPanel)},
       {"PaintOn", flag(PaintOn)},
   };
   for (const auto& option : options)

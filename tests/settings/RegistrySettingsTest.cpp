@@ -55,7 +55,7 @@ std::ostream& operator<<(std::ostream& out, const Options& o) {
 }
 
 Options currentOptions() {
-  return {IndErr, DigCr, NextDirect, Go2Dig, Maximize, ShowTools, PaintOn, LastCatalog};
+  return {IndErr, DigCr, NextDirect, Go2Dig, Maximize, ShowToolPanel, PaintOn, LastCatalog};
 }
 
 const Options kDefaults{true, true, 0, 2, true, true, true, ""};
@@ -161,7 +161,7 @@ TEST_F(SettingsTest, StoringWritesTheSevenOptionsInOrderAndNoCatalogWithoutAFile
   storeSettingsLines("");
   NextDirect = 3;
   Go2Dig = 1;
-  ShowTools = false;
+  ShowToolPanel = false;
   Registry registry(registryDir());
   ASSERT_EQ(writeOptions(registry), std::nullopt);
   EXPECT_EQ(userText(),

@@ -3,12 +3,14 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <utility>
 
+#include "field/qt/TGrid.h"
 #include "files/CrosswordFile.h"
-#include "files/qt/DroppedFiles.h"
 #include "files/FileLoad.h"
+#include "files/qt/DroppedFiles.h"
+#include "files/qt/SaveQuestion.h"
 #include "mainwindow/qt/MainState.h"
-#include "mainwindow/qt/TForm1.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
 
@@ -16,59 +18,54 @@ namespace jcw {
 
 namespace {
 
-const QString kAppTitle = QStringLiteral("Японский кроссворд");
-
 // The steps after a successful read, on the field that now holds the crossword.
-void acceptLoadedCrossword(TForm1& window) {
-  window.setStartEnabled(true);
-  window.field()->SetModified(false);
-  OpenMode = window.field()->CheckClueSums() ? kSolvingMode : kEditorMode;
+void acceptLoadedCrossword(FileHost& host) {
+  host.setStartEnabled(true);
+  host.field()->SetModified(false);
+  OpenMode = host.field()->CheckClueSums() ? kSolvingMode : kEditorMode;
 }
 
 // Load from its field step on: a new field takes the crossword only when the file was read (a text
 // file reads nothing and leaves it empty, in the current dimensions); the window then lays it out
 // in OpenMode.
-void loadIntoNewField(const std::string& name, TForm1& window) {
+void loadIntoNewField(const std::string& name, FileHost& host) {
   Crossword crossword;
   if (!loadByExtension(name, crossword)) return;
-  window.replaceField()->setModel(std::move(crossword));
-  acceptLoadedCrossword(window);
-  window.FormShow();
-  window.field()->invalidateField();
-  if (Maximize) window.NMaxClick(nullptr);
+  host.replaceField()->setModel(std::move(crossword));
+  acceptLoadedCrossword(host);
+  host.FormShow();
+  host.field()->invalidateField();
+  if (Maximize) host.fitToWorkArea();
 }
 
-// SaveProcess with its screen side: the error box on failure (nothing else changes), else the
-// buttons follow the saved state and the caption shows the file's name.
-void writeCrossword(TForm1& window) {
-  if (const auto error = SaveProcess(window.field()->model())) {
+// The question of Load, New and a drop, whose Yes runs Save.
+bool mayDiscardChanges(FileHost& host) {
+  return maybeSave(*host.field(), SaveCaption::Plain, [&host] { saveCommand(host); });
+}
+
+// SaveProcess to `name` with its screen side. On success the name is the current file's, the
+// buttons follow the saved state and the title shows it; on failure the error box, and the
+// previous name stays.
+void writeCrosswordTo(std::string name, FileHost& host) {
+  std::string previous = std::exchange(CurFileName, std::move(name));  // SaveProcess writes it
+  if (const auto error = SaveProcess(host.field()->model())) {
+    CurFileName = std::move(previous);
     platform().errorBox(QString::fromStdString(*error));
     return;
   }
-  window.field()->SetModified(false);
-  window.SetMode(CurrentMode);
+  CurShortName = ShortName(CurFileName);
+  host.field()->SetModified(false);
+  host.refreshTitle();
 }
 
-// "Сохранить текущие изменения?" when the field has unsaved changes: Yes saves (and goes on even
-// when Save As was cancelled), No goes on. False iff the user cancelled.
-bool askToSaveChanges(TForm1& window) {
-  if (!window.field()->IsModified()) return true;
-  const Answer answer =
-      platform().messageBox({QStringLiteral("Сохранить текущие изменения?"), kAppTitle,
-                             Buttons::YesNoCancel, Icon::Question, Answer::Yes});
-  if (answer == Answer::Cancel) return false;
-  if (answer == Answer::Yes) saveCommand(window);
-  return true;
-}
-
-// WMDropFiles of the main window, as an event filter so that the window class stays as it is.
+// WMDropFiles of the main window, as an event filter on it.
 class MainWindowDrops : public QObject {
  public:
-  explicit MainWindowDrops(TForm1& window) : QObject(&window), window_(window) {}
+  explicit MainWindowDrops(FileHost& host) : QObject(host.mainWindow()), host_(host) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != &window_) return false;
+    if (watched != host_.mainWindow()) return false;
     if (event->type() == QEvent::DragEnter) {
       acceptFileDrag(*static_cast<QDragEnterEvent*>(event));
       return true;
@@ -79,12 +76,12 @@ class MainWindowDrops : public QObject {
     const auto name = droppedCrossword(droppedFileNames(*drop->mimeData()));
     if (!name || SolverBusy) return true;
     SkipNextMark = true;
-    if (askToSaveChanges(window_)) loadIntoNewField(*name, window_);
+    if (mayDiscardChanges(host_)) loadIntoNewField(*name, host_);
     return true;
   }
 
  private:
-  TForm1& window_;
+  FileHost& host_;
 };
 
 }  // namespace
@@ -99,45 +96,42 @@ FileDialogRequest saveDialogRequest() {
           QStringLiteral("jcw")};
 }
 
-bool LoadProcess(const std::string& name, TForm1& window) {
-  if (!loadByExtension(name, window.field()->model())) return false;
-  acceptLoadedCrossword(window);
+bool LoadProcess(const std::string& name, FileHost& host) {
+  if (!loadByExtension(name, host.field()->model())) return false;
+  acceptLoadedCrossword(host);
   return true;
 }
 
-void loadCommand(TForm1& window) {
+void loadCommand(FileHost& host) {
   const QString name = platform().openFileName(openDialogRequest());
   if (name.isEmpty()) return;
   SkipNextMark = true;
-  if (askToSaveChanges(window)) loadIntoNewField(name.toStdString(), window);
+  if (mayDiscardChanges(host)) loadIntoNewField(name.toStdString(), host);
 }
 
-void saveCommand(TForm1& window) {
-  if (!window.field()->IsModified()) return;
+void saveCommand(FileHost& host) {
+  if (!host.field()->IsModified()) return;
   if (CurFileName.empty())
-    saveAsCommand(window);
+    saveAsCommand(host);
   else
-    writeCrossword(window);
+    writeCrosswordTo(CurFileName, host);
 }
 
-void saveAsCommand(TForm1& window) {
+void saveAsCommand(FileHost& host) {
   const QString name = platform().saveFileName(saveDialogRequest());
-  if (name.isEmpty()) return;
-  CurShortName = ShortName(name.toStdString());
-  CurFileName = name.toStdString();
-  writeCrossword(window);
+  if (!name.isEmpty()) writeCrosswordTo(name.toStdString(), host);
 }
 
-void newCommand(TForm1& window) {
-  if (!askToSaveChanges(window)) return;
-  window.replaceField();
+void newCommand(FileHost& host) {
+  if (!mayDiscardChanges(host)) return;
+  host.replaceField();
   if (ParametersForm) ParametersForm->show();
-  window.hide();
+  host.mainWindow()->hide();
 }
 
-void acceptCrosswordDrops(TForm1& window) {
-  window.setAcceptDrops(true);
-  window.installEventFilter(new MainWindowDrops(window));
+void acceptCrosswordDrops(FileHost& host) {
+  host.mainWindow()->setAcceptDrops(true);
+  host.mainWindow()->installEventFilter(new MainWindowDrops(host));
 }
 
 }  // namespace jcw

@@ -1,20 +1,20 @@
 #pragma once
 // The file commands of the main window (Load, Save, Save As, New, a dropped file) and the load
-// procedure every way of loading goes through. They work on the main window's field and show
-// their dialogs and boxes through the platform layer. UI thread only.
+// procedure every way of loading goes through. They work on their host's field and show their
+// dialogs and boxes through the platform layer. UI thread only.
 //
 // A load that fails keeps the crossword that was there: the field is replaced only once the file
-// has been read.
+// has been read. A command that would discard unsaved changes asks first (maybeSave) and stops
+// when the user cancels or the save does not happen.
 
 #include <string>
 
+#include "files/qt/FileHost.h"
 #include "platform/qt/Platform.h"
 
 class QWidget;
 
 namespace jcw {
-
-class TForm1;
 
 // The start-up window, which New shows again; set by the program's start.
 inline QWidget* ParametersForm = nullptr;
@@ -24,17 +24,20 @@ FileDialogRequest openDialogRequest();
 // SaveDialog: crossword or any file; a name typed without an extension gets ".jcw".
 FileDialogRequest saveDialogRequest();
 
-// Loads `name` into the main window's field by its extension. On success: Start enabled, the
+// Loads `name` into the host's field by its extension. On success: Start enabled, the
 // crossword unmodified, and OpenMode 1 when the clue sums agree, else 0 after the clue-sum
 // warning. Shows no window. True iff the file was loaded; on failure nothing changes.
-bool LoadProcess(const std::string& name, TForm1& window);
+bool LoadProcess(const std::string& name, FileHost& host);
 
-void loadCommand(TForm1& window);    // NLoadClick
-void saveCommand(TForm1& window);    // NSave0Click
-void saveAsCommand(TForm1& window);  // NSaveAsClick
-void newCommand(TForm1& window);     // NNewClick
+void loadCommand(FileHost& host);  // NLoadClick
+// NSave0Click: nothing without unsaved changes; Save As without a file name.
+void saveCommand(FileHost& host);
+// NSaveAsClick: the crossword written under a chosen name, which becomes the current file's
+// only when the write succeeds.
+void saveAsCommand(FileHost& host);
+void newCommand(FileHost& host);  // NNewClick
 
-// Makes the main window a target for crossword files dropped from the desktop.
-void acceptCrosswordDrops(TForm1& window);
+// Makes the host's window a target for crossword files dropped from the desktop (WMDropFiles).
+void acceptCrosswordDrops(FileHost& host);
 
 }  // namespace jcw

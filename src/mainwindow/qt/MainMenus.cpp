@@ -3,6 +3,7 @@
 #include <QActionGroup>
 
 #include "mainwindow/qt/ToolPictures.h"
+#include "settings/Options.h"
 
 namespace jcw {
 
@@ -126,6 +127,21 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.MenuSB = newMenu(owner, "MenuSB");
   m.sbOptions = addOptionItems(m.MenuSB, kMenuSBOptions);
   return m;
+}
+
+void refreshOptionItems(const OptionItems& items) {
+  items.ind->setChecked(IndErr);
+  items.digitCross->setChecked(DigCr);
+  items.max->setChecked(Maximize);
+  if (NextDirect < items.directions.size()) items.directions[NextDirect]->setChecked(true);
+  if (Go2Dig < items.autoModes.size()) items.autoModes[Go2Dig]->setChecked(true);
+}
+
+void refreshPaintCaptions(const MainMenus& menus) {
+  const QString caption =
+      PaintOn ? QStringLiteral("Отключить перерисовку") : QStringLiteral("Включить перерисовку");
+  setItemCaption(menus.options.paint, caption);
+  setItemCaption(menus.sbOptions.paint, caption);
 }
 
 QString itemCaption(const QAction* item) { return item->text().section(kShortcutSeparator, 0, 0); }

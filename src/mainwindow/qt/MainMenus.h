@@ -47,6 +47,11 @@ struct MainMenus {
 // Builds both menus as children of `owner`.
 MainMenus buildMainMenus(QWidget* owner);
 
+// What a menu shows each time it opens: the option items' marks from the options, and the
+// redraw item named by what it will do ("Отключить перерисовку" while PaintOn) in both menus.
+void refreshOptionItems(const OptionItems& items);
+void refreshPaintCaptions(const MainMenus& menus);
+
 // An item's caption and its shown shortcut text are kept together in the action's text,
 // separated by a tab (the menu draws what follows the tab as the shortcut).
 QString itemCaption(const QAction* item);

@@ -3,21 +3,22 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScopedValueRollback>
+#include <map>
 
 #include "field/qt/FieldColors.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "files/CrosswordFile.h"
-#include "mainwindow/CellLayout.h"
-#include "mainwindow/qt/MainState.h"
 #include "files/qt/FileCommands.h"
-#include "settings/qt/SettingsSession.h"
+#include "files/qt/SaveQuestion.h"
+#include "mainwindow/qt/MainState.h"
+#include "mainwindow/qt/MainWindowAutoHost.h"
+#include "mainwindow/qt/WindowLayout.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
+#include "settings/qt/SettingsSession.h"
 #include "solver/qt/Hint.h"
-#include "solver/qt/MainWindowAutoHost.h"
 #include "solver/qt/TFormAuto.h"
 #include "widgets/qt/About.h"
 
@@ -34,9 +35,7 @@ QString sizeText() { return QStringLiteral("%1x%2").arg(ColCount).arg(RowCount);
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QWidget(parent),
-      moveLoop_([this] { BeginMove(); }, [this] { EndMove(); }, kMoveLoopQuietMs, this) {
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(kAppTitle);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -58,18 +57,22 @@ TForm1::TForm1(QWidget* parent)
   WaitPanel->hide();
 
   PanelTools = new ToolPanel(this);
+  layout_ = std::make_unique<WindowLayout>(*this, *PanelTools, *MainBtn);
   menus_ = buildMainMenus(this);
   attachField(new TGrid(this));
   connectCommands();
+  acceptCrosswordDrops(*this);
 
-  auto* autoHost = new MainWindowAutoHost(*this);
+  auto* autoHost =
+      new MainWindowAutoHost(*this, *MainBtn, *WaitPanel, *PanelTools->button(SBAuto));
   FormAuto = new TFormAuto(*autoHost, this);
   autoHost->setParent(FormAuto);
   Form3 = new TForm3(this);
 
-  clock_.start();
-  setClientSize(kDefaultClient);
+  layout_->useDefaultClient();
 }
+
+TForm1::~TForm1() = default;
 
 // --- the field ------------------------------------------------------------------------------
 
@@ -80,7 +83,7 @@ void TForm1::attachField(TGrid* field) {
   field_->setFocusPolicy(Qt::StrongFocus);
   field_->installEventFilter(this);
   field_->lower();
-  regionCellSize_ = 0;
+  layout_->setField(field_);
 }
 
 TGrid* TForm1::replaceField() {
@@ -104,9 +107,6 @@ int TForm1::startButtonPicture() const { return PanelTools->picture(SBStart); }
 void TForm1::connectCommands() {
   // While a run works on the crossword, commands wait. The tool window's toggle (NAuto, SBAuto)
   // is connected without the wait: it keeps its button in step with the window by itself.
-  const auto always = [this](void (TForm1::*handler)()) {
-    return [this, handler] { (this->*handler)(); };
-  };
   const auto unlessBusy = [this](void (TForm1::*handler)()) {
     return [this, handler] {
       if (!SolverBusy) (this->*handler)();
@@ -127,7 +127,7 @@ void TForm1::connectCommands() {
   onTrigger(m.NHelp, &TForm1::NHelpClick);
   onTrigger(m.N1, &TForm1::N1Click);
   onTrigger(m.NExit, &TForm1::NExitClick);
-  connect(m.NAuto, &QAction::triggered, this, always(&TForm1::NAutoClick));
+  connect(m.NAuto, &QAction::triggered, this, &TForm1::NAutoClick);
   connect(m.NTools, &QAction::triggered, this, [this, item = m.NTools] { NToolsClick(item); });
   connectOptionItems(m.options);
   connectOptionItems(m.sbOptions);
@@ -145,7 +145,7 @@ void TForm1::connectCommands() {
   onClick(SBTip, &TForm1::SBTipClick);
   onClick(SBOptions, &TForm1::SBOptionsClick);
   onClick(SBExit, &TForm1::SBExitClick);
-  connect(PanelTools->button(SBAuto), &QToolButton::clicked, this, always(&TForm1::SBAutoClick));
+  connect(PanelTools->button(SBAuto), &QToolButton::clicked, this, &TForm1::SBAutoClick);
 }
 
 void TForm1::connectOptionItems(const OptionItems& items) {
@@ -193,25 +193,19 @@ void TForm1::SetMode(int mode) {
   CurrentMode = static_cast<std::uint8_t>(mode);
   LayoutReady = false;
   const CellPos cursor = model().EditCursor;
-  switch (mode) {
-    case kEditorMode:
-      field_->SelectClueCell(cursor.x, cursor.y);
-      HeaderColor = kEditorHeaderColor;
-      field_->move(FieldLeft, field_->y());
-      break;
-    case kSolvingMode:
-      if (model().inTable(cursor.x, cursor.y)) model().cell(cursor.x, cursor.y).State = csBlank;
-      HeaderColor = buttonFaceColor();
-      field_->move(FieldLeft, field_->y());
-      break;
-    default:
-      break;
+  if (mode == kEditorMode) {
+    field_->SelectClueCell(cursor.x, cursor.y);
+    HeaderColor = kEditorHeaderColor;
+  } else if (mode == kSolvingMode) {
+    if (model().inTable(cursor.x, cursor.y)) model().cell(cursor.x, cursor.y).State = csBlank;
+    HeaderColor = buttonFaceColor();
   }
+  if (mode == kEditorMode || mode == kSolvingMode) field_->move(FieldLeft, field_->y());
   if (mode == kEditorMode || mode == kSolvingMode || mode == kViewMode) {
     setWindowTitle(title());
     setCommandsForMode(mode);
   }
-  setClientSize({field_->width() + field_->x(), client_.height()});
+  layout_->wrapField();
   LayoutReady = true;
   field_->invalidateField();
 }
@@ -267,6 +261,7 @@ void TForm1::NUndoClick() { field_->Undo(); }
 void TForm1::NLoadClick() { loadCommand(*this); }
 void TForm1::NSave0Click() { saveCommand(*this); }
 void TForm1::NSaveAsClick() { saveAsCommand(*this); }
+void TForm1::refreshTitle() { SetMode(CurrentMode); }
 void TForm1::NNewClick() { newCommand(*this); }
 void TForm1::NAutoClick() { FormAuto->toggleShown(); }
 void TForm1::NHelpClick() { HintProcess(*field_); }
@@ -294,26 +289,11 @@ void TForm1::focusField() { field_->setFocus(Qt::OtherFocusReason); }
 
 // --- menus ------------------------------------------------------------------------------------
 
-void TForm1::refreshPaintCaptions() {
-  const QString caption =
-      PaintOn ? QStringLiteral("Отключить перерисовку") : QStringLiteral("Включить перерисовку");
-  setItemCaption(menus_.options.paint, caption);
-  setItemCaption(menus_.sbOptions.paint, caption);
-}
-
-void TForm1::refreshOptionItems(const OptionItems& items) {
-  items.ind->setChecked(IndErr);
-  items.digitCross->setChecked(DigCr);
-  items.max->setChecked(Maximize);
-  if (NextDirect < items.directions.size()) items.directions[NextDirect]->setChecked(true);
-  if (Go2Dig < items.autoModes.size()) items.autoModes[Go2Dig]->setChecked(true);
-}
-
 void TForm1::MainBtnMouseDown() {
   menus_.NUndo->setEnabled(!model().UndoList.empty() && CurrentMode == kSolvingMode);
   menus_.NSave0->setEnabled(field_->IsModified());
-  refreshPaintCaptions();
-  menus_.NTools->setChecked(jcw::ShowTools);
+  refreshPaintCaptions(menus_);
+  menus_.NTools->setChecked(ShowToolPanel);
   refreshOptionItems(menus_.options);
   const QPoint origin = mapToGlobal(QPoint(0, 0));
   const int x = std::max(origin.x() + MainBtn->x(), 0);
@@ -322,7 +302,7 @@ void TForm1::MainBtnMouseDown() {
 }
 
 void TForm1::SBOptionsClick() {
-  refreshPaintCaptions();
+  refreshPaintCaptions(menus_);
   refreshOptionItems(menus_.sbOptions);
   const QPoint origin = PanelTools->button(SBOptions)->mapToGlobal(QPoint(0, 0));
   menus_.MenuSB->popup(origin + QPoint(FieldLeft, FieldTop));
@@ -355,142 +335,37 @@ void TForm1::NAuto2DClick(QAction* sender) {
 }
 
 void TForm1::NToolsClick(QAction* sender) {
-  jcw::ShowTools = sender->isChecked();
-  ShowTools();
+  ShowToolPanel = sender->isChecked();
+  layout_->ShowTools();
 }
 
 void TForm1::NMaxClick(QAction* sender) {
-  if (sender) Maximize = sender->isChecked();
-  if (!Maximize) return;
-  const QRect work = platform().workArea();
-  LayoutReady = false;
-  setClientSize(work.size() - frameExtra());
-  LayoutReady = true;
-  FrmResizeEnd();
-  const QSize outer = client_ + frameExtra();
-  QScopedValueRollback applying(applyingGeometry_, true);
-  move(centredStart(work.left(), work.width(), outer.width()),
-       centredStart(work.top(), work.height(), outer.height()));
-  requestedPos_ = pos();
+  Maximize = sender->isChecked();
+  if (Maximize) fitToWorkArea();
 }
+
+void TForm1::fitToWorkArea() { layout_->fitToWorkArea(); }
 
 void TForm1::NPaintClick(QAction*) {
   PaintOn = !PaintOn;
-  refreshPaintCaptions();
+  refreshPaintCaptions(menus_);
 }
 
-// --- layout -----------------------------------------------------------------------------------
-
-QSize TForm1::frameExtra() const { return frameGeometry().size() - geometry().size(); }
-
-void TForm1::setClientSize(QSize size) {
-  if (size == client_ && size == this->size()) return;
-  client_ = size;
-  echoes_.requested(size.width(), size.height(), clock_.elapsed());
-  {
-    QScopedValueRollback applying(applyingGeometry_, true);
-    resize(size);
-  }
-  PanelTools->dock(PanelTools->side(), client_);
-  // Our own size change gets the same handling as the user's.
-  if (LayoutReady) FrmResizeEnd();
-}
-
-void TForm1::placeField(int width, int height) {
-  field_->setGeometry(FieldLeft, FieldTop, width, height);
-}
-
-void TForm1::placeMainBtn() {
-  MainBtn->setGeometry(FieldLeft + CellSize, FieldTop + CellSize, CapColCount * CellSize,
-                       CapRowCount * CellSize);
-  MainBtn->raise();
-}
-
-void TForm1::rebuildRegions() {
-  field_->FreeCellRegions();
-  field_->BuildCellRegions();
-  regionCellSize_ = CellSize;
-}
-
-int TForm1::GetCellSize() {
-  const CellLayout layout =
-      jcw::GetCellSize(client_.width(), client_.height(), FieldLeft, FieldTop, currentDimensions());
-  placeField(layout.fieldWidth, layout.fieldHeight);
-  setClientSize({layout.clientWidth, layout.clientHeight});
-  return layout.cellSize;
-}
-
-void TForm1::FrmResizeEnd() {
-  // GetCellSize resizes the window, which comes back here; the outer call finishes the job.
-  if (!LayoutReady || inResizeEnd_) return;
-  QScopedValueRollback running(inResizeEnd_, true);
-  CellSize = GetCellSize();
-  rebuildRegions();
-  placeMainBtn();
-  if (CurrentMode == kEditorMode) {
-    const CellPos cursor = model().EditCursor;
-    field_->SelectClueCell(cursor.x, cursor.y);
-  }
-}
+// --- layout ---------------------------------------------------------------------------------
 
 void TForm1::FormShow() {
   LayoutReady = false;
   // The table first: with the maximum size option the next step already lays the field out.
   field_->allocateTable();
-  if (Maximize) {
-    NMaxClick(nullptr);
-  } else {
-    setClientSize(kDefaultClient);
-  }
-  CellSize = GetCellSize();
-  rebuildRegions();
-  field_->show();
-  ShowTools();
+  layout_->layOutShownField();
   SetMode(OpenMode);
-  placeMainBtn();
+  layout_->placeMainBtn();
   if (CurrentMode == kEditorMode) {
     model().EditCursor = {CapColCount + 1, 1};
     field_->SelectClueCell(CapColCount + 1, 1);
   }
   focusField();
   LayoutReady = true;
-}
-
-void TForm1::ShowTools() {
-  if (jcw::ShowTools) {
-    const QRect work = platform().workArea();
-    const QSize outer = client_ + frameExtra();
-    if (toolSide(work.width() - outer.width(), work.height() - outer.height()) == ToolSide::Left)
-      SetToolsLeft();
-    else
-      SetToolsTop();
-    PanelTools->show();
-  } else {
-    PanelTools->hide();
-    FieldLeft = 0;
-    FieldTop = 0;
-  }
-  field_->move(FieldLeft, FieldTop);
-  CellSize = GetCellSize();
-  // While the layout is not ready nothing else rebuilds the regions for a changed cell size.
-  if (CellSize != regionCellSize_) rebuildRegions();
-  placeMainBtn();
-}
-
-void TForm1::SetToolsTop() {
-  PanelTools->dock(ToolSide::Top, client_);
-  FieldLeft = 0;
-  FieldTop = ToolPanel::kTopThickness;
-  PanelTools->raise();
-  setClientSize(client_ + QSize(0, ToolPanel::kTopThickness));
-}
-
-void TForm1::SetToolsLeft() {
-  PanelTools->dock(ToolSide::Left, client_);
-  FieldLeft = ToolPanel::kLeftThickness;
-  FieldTop = 0;
-  PanelTools->raise();
-  setClientSize(client_ + QSize(ToolPanel::kLeftThickness, 0));
 }
 
 // --- window events ----------------------------------------------------------------------------
@@ -501,17 +376,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 bool TForm1::FormCloseQuery() {
-  bool allowed = true;
-  if (field_->IsModified()) {
-    const Answer answer =
-        platform().messageBox({QStringLiteral("Сохранить текущие изменения?"),
-                               kAppTitle + shortName(), Buttons::YesNoCancel, Icon::Question,
-                               Answer::Yes});
-    if (answer == Answer::Cancel)
-      allowed = false;
-    else if (answer == Answer::Yes)
-      NSave0Click();  // closing goes ahead whatever the save did
-  }
+  const bool allowed = maybeSave(*field_, SaveCaption::WithFileName, [this] { NSave0Click(); });
   StoreOptions();  // in every case, a refused close too
   return allowed;
 }
@@ -527,32 +392,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  MinMax(event->size());
-}
-
-// X11 has no messages for the start and end of a move or size loop: every change the user
-// makes feeds MoveLoop, which calls BeginMove at the first and EndMove once the window has been
-// still for kMoveLoopQuietMs. Our own requests, and their late echoes, are no user's changes.
-void TForm1::MinMax(QSize size) {
-  if (applyingGeometry_ || echoes_.isEcho(size.width(), size.height(), clock_.elapsed())) return;
-  client_ = size;
-  if (isVisible()) moveLoop_.windowChanged();
-  FrmResizeEnd();
+  layout_->MinMax(event->size());
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  if (!isVisible() || applyingGeometry_ || pos() == requestedPos_) return;
-  moveLoop_.windowChanged();
-}
-
-void TForm1::BeginMove() { WindowActive = false; }
-
-void TForm1::EndMove() {
-  WindowActive = true;
-  ShowTools();  // the panel may change sides for the new window size
-  FrmResizeEnd();
-  if (!PaintOn) field_->invalidateField();
+  layout_->windowMoved();
 }
 
 void TForm1::WMActivate(bool active) { WindowActive = active; }
@@ -586,16 +431,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 bool TForm1::previewKey(const QKeyEvent& key) {
   if (key.key() == Qt::Key_Escape) CancelRequested = true;
-  int direction = 0;
-  switch (key.key()) {
-    case Qt::Key_Left: direction = kMoveLeft; break;
-    case Qt::Key_Up: direction = kMoveUp; break;
-    case Qt::Key_Right: direction = kMoveRight; break;
-    case Qt::Key_Down: direction = kMoveDown; break;
-    default: break;
-  }
-  if (direction != 0) {
-    MoveCursorEvent move(direction, 0);
+  static const std::map<int, int> kArrowMoves{{Qt::Key_Left, kMoveLeft},
+                                              {Qt::Key_Up, kMoveUp},
+                                              {Qt::Key_Right, kMoveRight},
+                                              {Qt::Key_Down, kMoveDown}};
+  if (const auto arrow = kArrowMoves.find(key.key()); arrow != kArrowMoves.end()) {
+    MoveCursorEvent move(arrow->second, 0);
     QCoreApplication::sendEvent(field_, &move);
   }
   return false;

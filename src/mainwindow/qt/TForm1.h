@@ -2,43 +2,36 @@
 // TForm1: the main window. It holds the field (TGrid), the menu button MainBtn over the field's
 // corner block, the tool panel PanelTools, the wait panel and the two pop-up menus; it owns the
 // mode (editor, solving, view) and carries the commands that are not file or solver commands.
-// Its client area is always the field plus the tool panel: every layout step computes the cell
-// size from the client area and then sizes the window to wrap the field. UI thread only.
+// Its geometry (the client area is always the field plus the tool panel) is WindowLayout's.
+// UI thread only.
 //
 // Key preview: the window watches the field's key presses before the field sees them (Esc
 // cancels long work, the arrows move the editor cursor); only the field takes the focus.
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <memory>
 
 #include "field/FieldHost.h"
 #include "field/qt/TGrid.h"
+#include "files/qt/FileHost.h"
 #include "mainwindow/qt/MainMenus.h"
-#include "mainwindow/qt/MoveLoop.h"
-#include "mainwindow/ResizeEchoes.h"
 #include "mainwindow/qt/ToolPanel.h"
 
 namespace jcw {
 
 class TForm3;
 class TFormAuto;
+class WindowLayout;
 
-class TForm1 : public QWidget, public FieldHost {
+class TForm1 : public QWidget, public FieldHost, public FileHost {
   Q_OBJECT
 
  public:
-  // A move loop ends when the window has not moved or changed size for this long.
-  static constexpr int kMoveLoopQuietMs = 300;
-  // Client size when the maximum field size option is off.
-  static constexpr QSize kDefaultClient{650, 490};
-
   explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
 
-  TGrid* field() const { return field_; }
-  // Destroys the field and puts a new, empty one in its place (New, Load, a dropped file).
-  TGrid* replaceField();
   // The picture SBStart shows: 1 (start) in the editor, 0 (editor) while solving.
   int startButtonPicture() const;
 
@@ -56,48 +49,17 @@ class TForm1 : public QWidget, public FieldHost {
   void NLoadClick() override;
   void MainBtnMouseDown() override;
 
-  // Commands.
-  void SBStartClick();
-  void NUndoClick();
+  // FileHost
+  QWidget* mainWindow() override { return this; }
+  TGrid* field() const override { return field_; }
+  TGrid* replaceField() override;
+  void FormShow() override;
+  void fitToWorkArea() override;
+  void refreshTitle() override;
+
   // Empties the history and every picture cell, re-evaluates the lines, marks the crossword
   // modified and repaints; also used by the solver before it solves from nothing.
   void ClearProcess();
-  void NExitClick();
-  void SBExitClick();
-  void N1Click();
-  void NSaveAsClick();
-  void NAutoClick();
-  void NHelpClick();
-  void SBOpenClick();
-  void SBSaveClick();
-  void SBSaveAsClick();
-  void SBNewClick();
-  void SBClearClick();
-  void SBAutoClick();
-  void SBTipClick();
-  void SBOptionsClick();
-
-  // Option items; `sender` is the clicked item of either menu (null: a call without a sender).
-  void NIndClick(QAction* sender);
-  void NDiditCrestClick(QAction* sender);
-  void SNRightClick(QAction* sender);
-  void NAuto2DClick(QAction* sender);
-  void NToolsClick(QAction* sender);
-  void NMaxClick(QAction* sender);
-  void NPaintClick(QAction* sender);
-
-  // Layout.
-  // Cell size for the client area; sizes the field and the window to wrap it.
-  int GetCellSize();
-  void FrmResizeEnd();
-  void FormShow();
-  void ShowTools();
-  void SetToolsTop();
-  void SetToolsLeft();
-
-  // The close query: asks about unsaved changes; stores the options in every case. True iff
-  // the window may close.
-  bool FormCloseQuery();
 
  signals:
   // The window was closed: the application ends.
@@ -117,24 +79,43 @@ class TForm1 : public QWidget, public FieldHost {
   void connectOptionItems(const OptionItems& items);
   void attachField(TGrid* field);
 
+  // Commands.
+  void SBStartClick();
+  void NUndoClick();
+  void NExitClick();
+  void SBExitClick();
+  void N1Click();
+  void NSaveAsClick();
+  void NAutoClick();
+  void NHelpClick();
+  void SBOpenClick();
+  void SBSaveClick();
+  void SBSaveAsClick();
+  void SBNewClick();
+  void SBClearClick();
+  void SBAutoClick();
+  void SBTipClick();
+  void SBOptionsClick();
+
+  // Option items; `sender` is the clicked item of either menu.
+  void NIndClick(QAction* sender);
+  void NDiditCrestClick(QAction* sender);
+  void SNRightClick(QAction* sender);
+  void NAuto2DClick(QAction* sender);
+  void NToolsClick(QAction* sender);
+  void NMaxClick(QAction* sender);
+  void NPaintClick(QAction* sender);
+
+  // The close query: asks about unsaved changes; stores the options in every case. True iff
+  // the window may close.
+  bool FormCloseQuery();
+
   Crossword& model() { return field_->model(); }
   QString title() const;
   void setCommandsForMode(int mode);
-  void refreshOptionItems(const OptionItems& items);
-  void refreshPaintCaptions();
   void focusField();
   void runThenFocusField(void (TForm1::*command)());
 
-  // The client area the layout works with, applied to the window at once.
-  void setClientSize(QSize size);
-  QSize frameExtra() const;
-  void placeField(int width, int height);
-  void placeMainBtn();
-  void rebuildRegions();
-
-  void MinMax(QSize size);
-  void BeginMove();
-  void EndMove();
   void WMActivate(bool active);
   void Minimiz();
   // FormKeyPress and CMDialogKey of the key preview; false: the key goes on to the field.
@@ -148,15 +129,7 @@ class TForm1 : public QWidget, public FieldHost {
   QLabel* WaitPanel = nullptr;
   ToolPanel* PanelTools = nullptr;
   MainMenus menus_;
-
-  QSize client_;
-  int regionCellSize_ = 0;  // CellSize the field's regions were last built for
-  bool inResizeEnd_ = false;
-  bool applyingGeometry_ = false;
-  QPoint requestedPos_;     // where the window last placed itself
-  ResizeEchoes echoes_;
-  QElapsedTimer clock_;
-  MoveLoop moveLoop_;
+  std::unique_ptr<WindowLayout> layout_;
 };
 
 }  // namespace jcw

@@ -12,7 +12,7 @@
 #include <qdrawutil.h>
 
 #include "field/qt/TGrid.h"
-#include "files/CrosswordFile.h"
+#include "files/qt/SaveQuestion.h"
 #include "mainwindow/qt/MainState.h"
 #include "model/ProcessState.h"
 #include "platform/qt/Platform.h"
@@ -161,25 +161,14 @@ void TFormAuto::showWaitPanel() {
   panel->raise();
 }
 
-bool TFormAuto::saveChangesFirst(TGrid& field) {
-  const Answer answer = platform().messageBox(
-      {QStringLiteral("Сохранить текущие изменения?"),
-       QStringLiteral("Японский кроссворд") + QString::fromStdString(CurShortName),
-       Buttons::YesNoCancel, Icon::Question, Answer::Yes});
-  if (answer == Answer::Cancel) return false;
-  if (answer == Answer::No) return true;
-  host_.save();
-  // A cancelled save dialog or a failed write leaves the changes unsaved; solving from nothing
-  // would then wipe the marks the user just asked to keep.
-  return !field.IsModified();
-}
-
 void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   QPointer<TGrid> field = host_.field();
   if (!field) return;
   SolverState state;
   prepareFromField(state, *field, useMarks);
-  if (field->IsModified() && !saveChangesFirst(*field)) return;
+  // A cancelled or failed save ends the run: solving from nothing would wipe the marks the user
+  // just asked to keep.
+  if (!maybeSave(*field, SaveCaption::WithFileName, [this] { host_.save(); })) return;
   if (!useMarks) host_.clearField();
   if (!field) return;
   if (!showSteps) showWaitPanel();

@@ -58,8 +58,6 @@ class TFormAuto : public QWidget {
                             const QString& hint, const QRect& geometry);
   THotSpeedButton* addSwitch(const char* name, const QString& caption, const QRect& geometry);
 
-  // Returns false when the run must end: Cancel, or Yes with a save that did not happen.
-  bool saveChangesFirst(TGrid& field);
   void showWaitPanel();
   void startRun();
   void RestoreAfterRun();

@@ -34,7 +34,6 @@ int runApplication(int argc, char** argv) {
   TForm1 form1;
   parameters.setMainWindow(&form1);
   ParametersForm = &parameters;
-  acceptCrosswordDrops(form1);
   QObject::connect(&parameters, &TParametersForm::terminateRequested, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
   QObject::connect(&form1, &TForm1::terminateRequested, &app, &QCoreApplication::quit,

@@ -173,7 +173,7 @@ void TParametersForm::showMainWindow() {
   hide();
   // The first show picks the tool panel's side after fitting the window; fit it again with the
   // panel in place, or the window may reach past the work area.
-  if (Maximize) mainWindow_->NMaxClick(nullptr);
+  if (Maximize) mainWindow_->fitToWorkArea();
 }
 
 void TParametersForm::paintEvent(QPaintEvent* event) {

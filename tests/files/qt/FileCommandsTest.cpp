@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QMimeData>
 #include <QTest>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "mainwindow/qt/TForm1.h"
 #include "model/ProcessState.h"
 #include "support/Fixtures.h"
+#include "support/NamedChild.h"
 #include "support/ScriptedPlatform.h"
 
 namespace jcw {
@@ -33,7 +35,6 @@ class FileCommandsTest : public QObject {
     startup_ = std::make_unique<QWidget>();
     ParametersForm = startup_.get();
     window_ = std::make_unique<TForm1>();
-    acceptCrosswordDrops(*window_);
     // The window shows the small crossword, loaded from a file, with an unsaved change.
     current_ = session_->write("small.jcw", test::smallCrossword());
     QVERIFY(LoadProcess(current_, *window_));
@@ -69,22 +70,35 @@ class FileCommandsTest : public QObject {
     QVERIFY(!startup_->isVisible());
   }
 
-  void yesThenACancelledSaveAsGoesOn_data() { commandRows(); }
-  void yesThenACancelledSaveAsGoesOn() {
-    QFETCH(Command, command);
-    CurFileName.clear();
-    CurShortName.clear();
-    (*platform_)->answers = {Answer::Yes};
-    (*platform_)->saveNames = {QString()};
-    run(command, session_->write("other.jcw", test::otherCrossword()));
-    QCOMPARE((*platform_)->dialogs.back().defaultSuffix, QStringLiteral("jcw"));
-    if (command == Command::New) {
-      QVERIFY(startup_->isVisible());
-      QVERIFY(!window_->isVisible());
-    } else {
-      QCOMPARE(window_->field()->model().dims(), test::otherCrossword().dims());
-      QCOMPARE(CurFileName, session_->path("other.jcw"));
+  void yesThenASaveThatDoesNotHappenStopsTheCommand_data() {
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<bool>("failed");  // else the save dialog was cancelled
+    for (const auto& [name, command] : {std::pair{"Load", Command::Load},
+                                        std::pair{"a drop", Command::Drop},
+                                        std::pair{"New", Command::New}}) {
+      QTest::addRow("%s, the save dialog cancelled", name) << command << false;
+      QTest::addRow("%s, the write failed", name) << command << true;
     }
+  }
+  void yesThenASaveThatDoesNotHappenStopsTheCommand() {
+    QFETCH(Command, command);
+    QFETCH(bool, failed);
+    const std::string name =
+        failed ? session_->path("no-such-directory/small.jcw") : std::string();
+    CurFileName = name;
+    CurShortName = failed ? " (small)" : "";
+    if (!failed) (*platform_)->saveNames = {QString()};
+    window_->field()->model().cell(2, 2).State = csFilled;
+    const TGrid* field = window_->field();
+    (*platform_)->answers = {Answer::Yes};
+    run(command, session_->write("other.jcw", test::otherCrossword()));
+    QCOMPARE((*platform_)->errors.size(), failed ? 1 : 0);
+    QCOMPARE(window_->field(), field);
+    QCOMPARE(window_->field()->model().cell(2, 2).State, std::uint8_t{csFilled});
+    QVERIFY(window_->field()->IsModified());
+    QCOMPARE(CurFileName, name);
+    QVERIFY(window_->isVisible());
+    QVERIFY(!startup_->isVisible());
   }
 
   void yesSavesTheCurrentCrosswordFirst() {
@@ -233,9 +247,10 @@ class FileCommandsTest : public QObject {
   void saveAsWritesEvenWithoutChangesAndShowsTheNewName() {
     window_->field()->SetModified(false);
     (*platform_)->saveNames = {QString::fromStdString(session_->path("cat.jcw"))};
-    window_->NSaveAsClick();
+    button("SBSaveAs")->click();
     QCOMPARE((*platform_)->dialogs.front().filter,
              QStringLiteral("Файлы японского кроссворда|*.jcw|Все файлы|*.*"));
+    QCOMPARE((*platform_)->dialogs.front().defaultSuffix, QStringLiteral("jcw"));
     QCOMPARE(session_->read("cat.jcw"), encodeCrossword(test::smallCrossword()));
     QCOMPARE(CurFileName, session_->path("cat.jcw"));
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (cat) - 2x1"));
@@ -251,10 +266,21 @@ class FileCommandsTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (small) - 2x1"));
   }
 
+  void aFailedSaveAsKeepsTheOldNameForTheTitleAndTheNextSave() {
+    (*platform_)->saveNames = {QString::fromStdString(session_->path("no-such-directory/cat.jcw"))};
+    button("SBSaveAs")->click();
+    QCOMPARE((*platform_)->errors.size(), 1);
+    QCOMPARE(CurFileName, current_);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (small) - 2x1"));
+    window_->field()->model().cell(2, 2).State = csEmpty;
+    window_->NSave0Click();
+    QCOMPARE(session_->read("small.jcw").at(7), std::uint8_t(202));
+  }
+
   void newReplacesTheFieldAndShowsTheStartupWindow() {
     const TGrid* field = window_->field();
     (*platform_)->answers = {Answer::No};
-    window_->SBNewClick();
+    button("SBNew")->click();
     QVERIFY(window_->field() != field);
     QVERIFY(!window_->field()->IsModified());
     QVERIFY(startup_->isVisible());
@@ -276,12 +302,13 @@ class FileCommandsTest : public QObject {
     switch (command) {
       case Command::Load:
         (*platform_)->openNames.push_back(QString::fromStdString(file));
-        window_->SBOpenClick();
+        button("SBOpen")->click();
         break;
       case Command::Drop: drop({file}); break;
       case Command::New: window_->NNewClick(); break;
     }
   }
+  QToolButton* button(const char* name) { return test::namedChild<QToolButton>(*window_, name); }
   void drop(const std::vector<std::string>& paths) {
     std::unique_ptr<QMimeData> data(test::fileDrag(paths));
     test::dragAndDrop(window_.get(), data.get());

@@ -1,0 +1,137 @@
+// The main window's layout as a user sees it: the field fills the window beside the tool panel,
+// the panel takes the side with more room, the window fits the work area, the menu button
+// covers the corner block, and the user's drags are laid out when they end.
+
+#include <QPushButton>
+#include <cstdlib>
+
+#include "mainwindow/qt/MainWindowFixture.h"
+#include "mainwindow/qt/MoveLoop.h"
+#include "mainwindow/qt/WindowLayout.h"
+
+namespace jcw::test {
+
+class WindowLayoutTest : public MainWindowFixture {
+  Q_OBJECT
+
+ private slots:
+  void hidingTheToolPanelMovesTheFieldToTheCorner() {
+    open(emptyTwentyByFifteen(), kEditorMode);
+    form().MainBtnMouseDown();
+    item("NTools")->trigger();
+    QVERIFY(!child<QWidget>("PanelTools")->isVisible());
+    QVERIFY(windowIsFieldAndPanel());  // the field alone, in the corner
+  }
+
+  void theToolPanelTakesTheSideWithMoreRoom_data() {
+    QTest::addColumn<QRect>("workArea");
+    QTest::addColumn<bool>("left");
+    QTest::newRow("a wide short screen puts it left") << QRect(0, 0, 1600, 500) << true;
+    QTest::newRow("a square screen puts it on top") << QRect(0, 0, 900, 900) << false;
+  }
+
+  void theToolPanelTakesTheSideWithMoreRoom() {
+    QFETCH(QRect, workArea);
+    QFETCH(bool, left);
+    scripted().area = workArea;
+    open(emptyTwentyByFifteen(), kEditorMode);
+    QVERIFY(child<QWidget>("PanelTools")->isVisible());
+    QCOMPARE(panelAlong(ToolSide::Left), left);
+    QCOMPARE(panelAlong(ToolSide::Top), !left);
+    QVERIFY(windowIsFieldAndPanel());
+  }
+
+  void theToolPanelChangesSidesAtTheEndOfAUsersDrag() {
+    scripted().area = QRect(0, 0, 1600, 500);
+    TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
+    QVERIFY(panelAlong(ToolSide::Left));
+    scripted().area = QRect(0, 0, 900, 900);  // on a screen with more room below
+    form.resize(form.width() - 50, form.height() - 50);
+    QVERIFY(panelAlong(ToolSide::Left));  // not during the drag
+    QTRY_VERIFY(panelAlong(ToolSide::Top));
+    QVERIFY(WindowActive);
+    QVERIFY(windowIsFieldAndPanel());
+  }
+
+  void maximumSizeFitsTheWorkAreaCentredWhenItIsCheckedAgain() {
+    const QRect work(100, 50, 900, 900);
+    scripted().area = work;
+    TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
+    form.MainBtnMouseDown();
+    const QRect before = form.geometry();
+    item("NMax")->trigger();  // unchecked: the window stays as it is
+    QVERIFY(!Maximize);
+    QCOMPARE(form.geometry(), before);
+
+    item("NMax")->trigger();
+    QVERIFY(Maximize);
+    const QRect frame = form.frameGeometry();
+    QVERIFY(work.contains(frame));
+    QVERIFY(std::abs((frame.left() - work.left()) - (work.right() - frame.right())) <= 1);
+    QVERIFY(std::abs((frame.top() - work.top()) - (work.bottom() - frame.bottom())) <= 1);
+    QVERIFY(windowIsFieldAndPanel());
+    QVERIFY(cellsAreLargestFor(besidePanel(work.size() - (frame.size() - form.size()))));
+  }
+
+  void withoutMaximumSizeTheWindowWrapsTheLargestFieldOfTheDefaultClientArea() {
+    Maximize = false;
+    scripted().area = QRect(0, 0, 2000, 700);  // wide: the panel goes left
+    open(emptyTwentyByFifteen(), kEditorMode);
+    QVERIFY(cellsAreLargestFor(WindowLayout::kDefaultClient));
+    QVERIFY(panelAlong(ToolSide::Left));
+    QVERIFY(windowIsFieldAndPanel());
+  }
+
+  void theMenuButtonCoversTheCornerBlockAfterEveryLayout() {
+    TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
+    const auto coversCorner = [&] {
+      // Nothing under the button is a cell; the header cells begin right beside and below it,
+      // and their outer edges line up with its own.
+      const QRect btn = child<QPushButton>("MainBtn")->geometry().translated(-form.field()->pos());
+      const Rect& columnClue = model().cell(CapColCount + 1, 1).region.box;
+      const Rect& rowClue = model().cell(1, CapRowCount + 1).region.box;
+      const auto hit = [&](QPoint p) { return form.field()->CellAtPoint(p.x(), p.y()); };
+      return hit(btn.topLeft()) == CellPos{} && hit(btn.bottomRight()) == CellPos{} &&
+             hit(btn.topRight() + QPoint(2, 0)) == CellPos{CapColCount + 1, 1} &&
+             hit(btn.bottomLeft() + QPoint(0, 2)) == CellPos{1, CapRowCount + 1} &&
+             std::abs(btn.left() - rowClue.left) <= 1 && std::abs(btn.top() - columnClue.top) <= 1;
+    };
+    QVERIFY(coversCorner());
+    const int before = CellSize;
+    form.resize(form.width() / 2, form.height() / 2);  // as the user's drag would
+    QVERIFY(CellSize < before);
+    QVERIFY(coversCorner());
+  }
+
+  void aResizeByTheUserRelaysOutAndRunsAMoveLoop() {
+    TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
+    QVERIFY(WindowActive);
+    form.resize(700, 500);
+    QVERIFY(!WindowActive);  // inside the emulated move loop
+    QVERIFY(cellsAreLargestFor(besidePanel({700, 500})));
+    QVERIFY(windowIsFieldAndPanel());
+    QCOMPARE(model().cell(6, 1).State, csSelected);  // the editor cursor survives the rebuild
+    const QSize laidOut = form.size();
+    QTRY_VERIFY(WindowActive);  // the loop ended
+    QCOMPARE(form.size(), laidOut);
+  }
+
+  void aMoveLoopBeginsOnceAndEndsWhenTheWindowIsStill() {
+    int begins = 0;
+    int ends = 0;
+    MoveLoop loop([&] { ++begins; }, [&] { ++ends; }, 30);
+    loop.windowChanged();
+    loop.windowChanged();
+    loop.windowChanged();
+    QCOMPARE(begins, 1);
+    QCOMPARE(ends, 0);
+    QTRY_COMPARE(ends, 1);
+    loop.windowChanged();
+    QCOMPARE(begins, 2);
+  }
+};
+
+}  // namespace jcw::test
+
+QTEST_MAIN(jcw::test::WindowLayoutTest)
+#include "WindowLayoutTest.moc"
