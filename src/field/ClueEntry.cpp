@@ -35,6 +35,11 @@ DigitEntry enterDigit(Crossword& cw, char digit, int go2Dig, bool ctrlHeld,
   return entry;
 }
 
+std::uint8_t toggledAdvance(std::uint8_t go2Dig) {
+  if (go2Dig == 0) return 0;
+  return go2Dig == 1 ? 2 : 1;
+}
+
 void backspaceClue(Crossword& cw) {
   std::string& text = cursorCell(cw).Text;
   text.resize(text.size() <= 1 ? 0 : 1);

@@ -3,6 +3,7 @@
 // number when the cursor leaves the cell. Plain functions over the crossword; the field adds the
 // beep, the Start item, the modified flag and the repaint.
 
+#include <cstdint>
 #include <functional>
 
 #include "model/Crossword.h"
@@ -24,6 +25,9 @@ struct DigitEntry {
 // the line fits; 0 (and any other value) never advances.
 DigitEntry enterDigit(Crossword& cw, char digit, int go2Dig, bool ctrlHeld,
                       const LineCheck& lineFits);
+
+// F4: the advance after digits switches between one (1) and two (2) digits; never (0) stays.
+std::uint8_t toggledAdvance(std::uint8_t go2Dig);
 
 // Backspace: one character or none becomes empty, more are cut to the first.
 void backspaceClue(Crossword& cw);

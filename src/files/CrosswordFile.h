@@ -18,6 +18,11 @@ namespace jcw {
 // The full path of the current crossword file, empty for none; and its caption suffix.
 inline std::string CurFileName;
 inline std::string CurShortName;
+// Back to no current file.
+inline void resetFileNames() {
+  CurFileName.clear();
+  CurShortName.clear();
+}
 
 struct ReadResult {
   std::optional<Crossword> crossword;  // set on success

@@ -1,20 +1,15 @@
 #include "model/ProcessState.h"
 
-#include "files/CrosswordFile.h"
 #include "model/Dimensions.h"
-#include "settings/Options.h"
 
 namespace jcw {
 
-void resetCoreState() {
+void resetModelState() {
   setCurrentDimensions({});
-  CurFileName.clear();
-  CurShortName.clear();
   SkipNextMark = false;
   CancelRequested = false;
   SolverBusy = false;
   ParamFile.clear();
-  resetOptions();
 }
 
 }  // namespace jcw

@@ -16,8 +16,7 @@ inline bool SolverBusy = false;
 // The first command-line argument until it has been handled.
 inline std::string ParamFile;
 
-// Resets every process-wide variable of the core (dimensions, file names, options, flags) to its
-// start value. Tests call it between cases.
-void resetCoreState();
+// Back to the start values: the process-wide dimensions and the flags above.
+void resetModelState();
 
 }  // namespace jcw

@@ -80,6 +80,12 @@ INSTANTIATE_TEST_SUITE_P(
         DigitCase{"ZeroIsTypedLikeAnyDigit", 20, "", "", '0', 1, false, "0", true, {true, true}}),
     [](const testing::TestParamInfo<DigitCase>& info) { return std::string(info.param.name); });
 
+TEST(ClueEditing, F4SwitchesTheAdvanceBetweenOneAndTwoDigitsAndLeavesNeverAlone) {
+  EXPECT_EQ(toggledAdvance(0), 0);
+  EXPECT_EQ(toggledAdvance(1), 2);
+  EXPECT_EQ(toggledAdvance(2), 1);
+}
+
 TEST(ClueEditing, BackspaceKeepsTheFirstCharacterOfLongerTexts) {
   const std::pair<std::string, std::string> cases[] = {
       {"12", "1"}, {"1", ""}, {"", ""}, {"123", "1"}};

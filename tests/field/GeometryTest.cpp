@@ -14,34 +14,148 @@ Crossword builtCrossword(int cellSize, Dimensions d = {12, 12, 3, 3}) {
   return crossword;
 }
 
-struct BoxCase {
+// Layouts the properties below hold on: one picture cell of one pixel, odd and large cell sizes,
+// pictures of one group of five and of several in either direction, one header line and several,
+// and sizes below one, which are held at one.
+struct Layout {
   const char* name;
-  int x, y;
-  Rect box;
+  Dimensions d;
+  int cellSize;
 };
 
-class CellBoxAtTwenty : public testing::TestWithParam<BoxCase> {};
+class FieldLayout : public testing::TestWithParam<Layout> {
+ protected:
+  const Dimensions& d() const { return GetParam().d; }
+  int s() const { return heldCellSize(GetParam().cellSize); }
+  Rect box(int x, int y) const { return cw.cell(x, y).region.box; }
+  // Every clue and picture cell, x outer and y inner.
+  std::vector<CellPos> cells() const {
+    std::vector<CellPos> all;
+    for (int x = 1; x < cw.W1(); ++x)
+      for (int y = 1; y < cw.H1(); ++y)
+        if (cw.kindAt(x, y) != ckNone) all.push_back({x, y});
+    return all;
+  }
 
-TEST_P(CellBoxAtTwenty, IsTheCellsRectangle) {
-  const Crossword crossword = builtCrossword(20);
-  const TCell& cell = crossword.cell(GetParam().x, GetParam().y);
-  EXPECT_EQ(cell.region, Region::rectangle(GetParam().box));
+  Crossword cw = builtCrossword(GetParam().cellSize, GetParam().d);
+};
+
+bool contains(const Rect& r, int px, int py) {
+  return px >= r.left && px < r.right && py >= r.top && py < r.bottom;
+}
+
+// Two frames side by side between the clues and the picture and after every fifth picture
+// column (row); one frame line shared everywhere else.
+bool doubledLineAfter(int index, int headerCount) {
+  return index == headerCount || (index > headerCount && (index - headerCount) % 5 == 0);
+}
+
+// So no two cells overlap inside their frames.
+TEST_P(FieldLayout, CellsAreSquaresInStraightLinesSharingFramesAndDoublingEveryFifth) {
+  for (CellPos c : cells()) {
+    SCOPED_TRACE(testing::Message() << "cell " << c.x << "," << c.y);
+    const Rect b = box(c.x, c.y);
+    EXPECT_EQ(cw.cell(c.x, c.y).region, Region::rectangle({b.left, b.top, b.left + s() + 1,
+                                                            b.top + s() + 1}));
+    EXPECT_EQ(b.left, box(c.x, c.x > d().CapColCount ? 1 : cw.firstPictureY()).left);
+    EXPECT_EQ(b.top, box(c.y > d().CapRowCount ? 1 : cw.firstPictureX(), c.y).top);
+    if (cw.kindAt(c.x + 1, c.y) != ckNone) {
+      EXPECT_EQ(box(c.x + 1, c.y).left, b.right - (doubledLineAfter(c.x, d().CapColCount) ? 0 : 1));
+    }
+    if (cw.kindAt(c.x, c.y + 1) != ckNone) {
+      EXPECT_EQ(box(c.x, c.y + 1).top, b.bottom - (doubledLineAfter(c.y, d().CapRowCount) ? 0 : 1));
+    }
+  }
+}
+
+TEST_P(FieldLayout, TheMenuButtonCoversTheCornerBlockAndNoCell) {
+  // The main window puts MainBtn at (S, S), CapColCount cells wide and CapRowCount high.
+  const Rect button{s(), s(), s() + d().CapColCount * s(), s() + d().CapRowCount * s()};
+  EXPECT_EQ(box(1, cw.firstPictureY()).left, button.left);
+  EXPECT_EQ(box(cw.firstPictureX(), 1).top, button.top);
+  for (CellPos c : cells()) {
+    const Rect b = box(c.x, c.y);
+    EXPECT_TRUE(b.right <= button.left || b.left >= button.right || b.bottom <= button.top ||
+                b.top >= button.bottom)
+        << "cell " << c.x << "," << c.y;
+  }
+}
+
+TEST_P(FieldLayout, EverythingLiesInsideTheFieldAndTheLastCellReachesItsEdge) {
+  const Extent extent = fieldExtent(d(), s());
+  for (int x = 0; x < cw.W1(); ++x) {
+    for (int y = 0; y < cw.H1(); ++y) {
+      if (!cw.cell(x, y).region.exists()) continue;
+      const Rect b = box(x, y);
+      EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.right <= extent.width &&
+                  b.bottom <= extent.height)
+          << "cell " << x << "," << y;
+    }
+  }
+  EXPECT_EQ(box(cw.W1() - 1, cw.H1() - 1).right, extent.width);
+  EXPECT_EQ(box(cw.W1() - 1, cw.H1() - 1).bottom, extent.height);
+}
+
+TEST_P(FieldLayout, IndicatorsSitInsetInTheCellBeyondTheirClues) {
+  const int inset = indicatorInset(s());
+  const auto insetBox = [&](Rect r, int dx, int dy) {
+    return Rect{r.left + dx + inset, r.top + dy + inset, r.right + dx - inset,
+                r.bottom + dy - inset};
+  };
+  for (int x = cw.firstPictureX(); x < cw.W1(); ++x)
+    EXPECT_EQ(cw.cell(x, 0).region, Region::ellipse(insetBox(box(x, 1), 0, -s())));
+  for (int y = cw.firstPictureY(); y < cw.H1(); ++y)
+    EXPECT_EQ(cw.cell(0, y).region, Region::ellipse(insetBox(box(1, y), -s(), 0)));
+}
+
+// A pixel on a border belongs to the first of the cells sharing it, x outer and y inner.
+TEST_P(FieldLayout, ABorderPixelIsHitForTheFirstCellInColumnThenRowOrder) {
+  for (CellPos c : cells()) {
+    const Rect b = box(c.x, c.y);
+    const auto expectHit = [&](int px, int py) {
+      CellPos first;
+      for (int x = c.x - 1; x <= c.x + 1 && first == CellPos{}; ++x)
+        for (int y = c.y - 1; y <= c.y + 1 && first == CellPos{}; ++y)
+          if (cw.kindAt(x, y) != ckNone && contains(box(x, y), px, py)) first = {x, y};
+      EXPECT_EQ(CellAtPoint(cw, px, py), first) << "pixel " << px << "," << py;
+    };
+    expectHit((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    for (int px = b.left; px < b.right; ++px) {
+      expectHit(px, b.top);
+      expectHit(px, b.bottom - 1);
+    }
+    for (int py = b.top; py < b.bottom; ++py) {
+      expectHit(b.left, py);
+      expectHit(b.right - 1, py);
+    }
+  }
+}
+
+TEST_P(FieldLayout, IndicatorsTheCornerBlockAndTheOutsideAreNeverHit) {
+  const Extent extent = fieldExtent(d(), s());
+  // The middle pixel, rounded up and left: at one pixel a cell is two wide and the indicator's
+  // lower half is the clue's top frame.
+  const auto middleHit = [&](const Rect& r) {
+    return CellAtPoint(cw, (r.left + r.right - 1) / 2, (r.top + r.bottom - 1) / 2);
+  };
+  const CellPos none{};
+  EXPECT_EQ(middleHit(cw.cell(cw.firstPictureX(), 0).region.box), none);
+  EXPECT_EQ(middleHit(cw.cell(0, cw.firstPictureY()).region.box), none);
+  EXPECT_EQ(middleHit({s(), s(), s() + d().CapColCount * s(), s() + d().CapRowCount * s()}),
+            none);
+  EXPECT_EQ(CellAtPoint(cw, -1, -1), none);
+  EXPECT_EQ(CellAtPoint(cw, extent.width, extent.height), none);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, CellBoxAtTwenty,
-    testing::Values(
-        // Pixels 81..101: right edge exclusive.
-        BoxCase{"FirstPictureColumnSpans81To101", 4, 4, {81, 81, 102, 102}},
-        BoxCase{"SecondPictureColumnSharesPixel101", 5, 4, {101, 81, 122, 102}},
-        BoxCase{"FifthPictureColumnEndsAt181", 8, 4, {161, 81, 182, 102}},
-        BoxCase{"SixthPictureColumnStartsAfterTheDoubledLine", 9, 4, {182, 81, 203, 102}},
-        BoxCase{"SixthPictureRowStartsAfterTheDoubledLine", 4, 9, {81, 182, 102, 203}},
-        BoxCase{"EleventhPictureCellIsTwoGroupsOn", 14, 14, {283, 283, 304, 304}},
-        BoxCase{"ColumnClueCellSitsOnTheRowGrid", 9, 1, {182, 20, 203, 41}},
-        BoxCase{"BottomColumnClueMeetsThePictureAtADoubledLine", 4, 3, {81, 60, 102, 81}},
-        BoxCase{"RowClueCellSitsOnTheColumnGrid", 1, 9, {20, 182, 41, 203}},
-        BoxCase{"RightmostRowClueMeetsThePictureAtADoubledLine", 3, 4, {60, 81, 81, 102}}),
+    Layouts, FieldLayout,
+    testing::Values(Layout{"TwelveByTwelveAtTwenty", {12, 12, 3, 3}, 20},
+                    Layout{"OnePictureCellAtOnePixel", {1, 1, 1, 1}, 1},
+                    Layout{"TallHeaderAtSeven", {6, 11, 2, 3}, 7},
+                    Layout{"WideAtThree", {17, 9, 4, 1}, 3},
+                    Layout{"LargeCells", {10, 10, 2, 2}, 30},
+                    Layout{"SizeZeroHeldAtOne", {7, 6, 2, 2}, 0},
+                    Layout{"NegativeSizeHeldAtOne", {3, 3, 1, 1}, -100}),
     [](const auto& info) { return info.param.name; });
 
 TEST(BuildCellRegions, WritesKindAndPositionAndLeavesIdleCellsWithoutRegion) {
@@ -118,101 +232,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, IndicatorInset,
                          testing::Values(InsetCase{1, 0}, InsetCase{2, 0}, InsetCase{3, 0},
                                          InsetCase{4, 1}, InsetCase{6, 2}, InsetCase{20, 6},
                                          InsetCase{30, 10}, InsetCase{0, 0}, InsetCase{-5, 0}));
-
-TEST(IndicatorRegions, AreEllipsesInTheClueBoxMovedOutByOneCellAndInset) {
-  const Crossword crossword = builtCrossword(30);
-  // Clue cell (4, 1) spans 121..151 by 30..60; up by 30, in by 10.
-  EXPECT_EQ(crossword.cell(4, 0).region, Region::ellipse({131, 10, 142, 21}));
-  // Column 9 starts a new group of five: one pixel further right.
-  EXPECT_EQ(crossword.cell(9, 0).region, Region::ellipse({282, 10, 293, 21}));
-  // Clue cell (1, 9) spans 30..60 by 272..302; left by 30, in by 10.
-  EXPECT_EQ(crossword.cell(0, 9).region, Region::ellipse({10, 282, 21, 293}));
-}
-
-TEST(IndicatorRegions, FillTheWholeCellBoxWhenTheInsetIsZero) {
-  const Crossword crossword = builtCrossword(3);
-  EXPECT_EQ(crossword.cell(4, 0).region, Region::ellipse({13, 0, 17, 4}));
-  EXPECT_EQ(crossword.cell(0, 4).region, Region::ellipse({0, 13, 4, 17}));
-}
-
-struct HitCase {
-  const char* name;
-  int px, py;
-  CellPos hit;
-};
-
-class HitTestAtTwenty : public testing::TestWithParam<HitCase> {};
-
-TEST_P(HitTestAtTwenty, FindsTheFirstCellInColumnThenRowOrder) {
-  const Crossword crossword = builtCrossword(20);
-  EXPECT_EQ(CellAtPoint(crossword, GetParam().px, GetParam().py), GetParam().hit);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HitTestAtTwenty,
-    testing::Values(HitCase{"InsideAPictureCell", 90, 90, {4, 4}},
-                    HitCase{"SharedColumnBorderGoesToTheSmallerX", 101, 90, {4, 4}},
-                    HitCase{"PixelAfterTheSharedBorderIsTheNextColumn", 102, 90, {5, 4}},
-                    HitCase{"SharedRowBorderGoesToTheSmallerY", 90, 101, {4, 4}},
-                    HitCase{"SharedCornerGoesToTheSmallerXThenY", 101, 101, {4, 4}},
-                    HitCase{"LeftLineOfADoubledLineIsTheFifthColumn", 181, 90, {8, 4}},
-                    HitCase{"RightLineOfADoubledLineIsTheSixthColumn", 182, 90, {9, 4}},
-                    HitCase{"LowerLineOfADoubledRowLineIsTheSixthRow", 90, 182, {4, 9}},
-                    HitCase{"ColumnClueCell", 190, 30, {9, 1}},
-                    HitCase{"ClueAgainstPictureBorderIsTheClue", 90, 80, {4, 3}},
-                    HitCase{"RowClueCell", 30, 190, {1, 9}},
-                    HitCase{"ColumnIndicatorIsNeverHit", 90, 10, {0, 0}},
-                    HitCase{"RowIndicatorIsNeverHit", 10, 90, {0, 0}},
-                    HitCase{"CornerBlockIsNeverHit", 40, 40, {0, 0}},
-                    HitCase{"BeyondTheFieldIsNoHit", 400, 400, {0, 0}},
-                    HitCase{"NegativePointIsNoHit", -3, -3, {0, 0}}),
-    [](const auto& info) { return info.param.name; });
-
-struct ExtentCase {
-  const char* name;
-  Dimensions d;
-  int cellSize;
-  Extent extent;
-};
-
-class FieldExtent : public testing::TestWithParam<ExtentCase> {};
-
-TEST_P(FieldExtent, ReachesThePicturesLastPixel) {
-  const ExtentCase& c = GetParam();
-  EXPECT_EQ(fieldExtent(c.d, c.cellSize), c.extent);
-  Crossword crossword = builtCrossword(c.cellSize, c.d);
-  const Rect last = crossword.cell(crossword.W1() - 1, crossword.H1() - 1).region.box;
-  EXPECT_EQ(last.right, c.extent.width);
-  EXPECT_EQ(last.bottom, c.extent.height);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FieldExtent,
-    testing::Values(ExtentCase{"OnePictureCell", {1, 1, 1, 1}, 20, {62, 62}},
-                    ExtentCase{"FiveColumnsStayInOneGroup", {5, 10, 3, 2}, 20, {182, 263}},
-                    ExtentCase{"SixColumnsAddAGroupLine", {6, 11, 3, 2}, 20, {203, 284}},
-                    ExtentCase{"HundredByHundred", {100, 100, 10, 20}, 7, {798, 868}},
-                    ExtentCase{"CellSizeZeroIsHeldAtOne", {10, 10, 2, 2}, 0, {16, 16}}),
-    [](const auto& info) { return info.param.name; });
-
-class HeldCellSize : public testing::TestWithParam<int> {};
-
-TEST_P(HeldCellSize, BuildsTheSameRegionsAsSizeOne) {
-  const Crossword held = builtCrossword(GetParam());
-  const Crossword one = builtCrossword(1);
-  for (int x = 0; x < one.W1(); ++x) {
-    for (int y = 0; y < one.H1(); ++y) {
-      EXPECT_EQ(held.cell(x, y).region, one.cell(x, y).region);
-      if (one.cell(x, y).region.exists()) {
-        EXPECT_GT(one.cell(x, y).region.box.width(), 0);
-        EXPECT_GT(one.cell(x, y).region.box.height(), 0);
-      }
-    }
-  }
-  EXPECT_EQ(CellAtPoint(held, 5, 5), (CellPos{4, 4}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, HeldCellSize, testing::Values(0, -1, -100));
 
 }  // namespace
 }  // namespace jcw

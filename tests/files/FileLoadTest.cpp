@@ -6,8 +6,8 @@
 
 #include "files/CrosswordFile.h"
 #include "files/FileLoad.h"
-#include "model/ProcessState.h"
 #include "support/Fixtures.h"
+#include "support/ProcessReset.h"
 
 namespace jcw {
 namespace {
@@ -28,7 +28,7 @@ TEST(LoadExtension, IsTheLastFourCharactersOfANameLongerThanFour) {
 class FileLoadTest : public testing::Test {
  protected:
   void SetUp() override {
-    resetCoreState();
+    resetProcessState();
     dir_ =
         fs::temp_directory_path() / ("jcw-fileload-" + std::to_string(::getpid()) + "-" +
                                      testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -37,7 +37,7 @@ class FileLoadTest : public testing::Test {
   }
   void TearDown() override {
     fs::remove_all(dir_);
-    resetCoreState();
+    resetProcessState();
   }
   // A crossword file (1 x 2 picture, row clue 2, column clues 1 1) under `name`.
   std::string writeCrossword(const std::string& name) const {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "files/CrosswordFile.h"
-#include "model/ProcessState.h"
 #include "platform/DesktopAssociation.h"
 #include "settings/Options.h"
 #include "settings/RegistrySettings.h"
+#include "support/ProcessReset.h"
 #include "support/TempDir.h"
 
 namespace jcw {
@@ -19,10 +19,10 @@ class SettingsTest : public test::TempDirTest {
  protected:
   void SetUp() override {
     TempDirTest::SetUp();
-    resetCoreState();
+    resetProcessState();
   }
   void TearDown() override {
-    resetCoreState();
+    resetProcessState();
     TempDirTest::TearDown();
   }
   fs::path registryDir() const { return dir_ / "config"; }
@@ -217,7 +217,7 @@ TEST_F(SettingsTest, OptionsSurviveARestart) {
     Registry registry(registryDir());
     ASSERT_EQ(writeOptions(registry), std::nullopt);
   }
-  resetCoreState();
+  resetProcessState();
   EXPECT_FALSE(start().firstStart);
   EXPECT_EQ(currentOptions(), chosen);
 }

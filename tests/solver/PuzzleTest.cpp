@@ -6,8 +6,8 @@
 #include <string>
 
 #include "files/CrosswordFile.h"
-#include "model/ProcessState.h"
 #include "solver/SolverRuns.h"
+#include "support/ProcessReset.h"
 
 namespace jcw {
 namespace {
@@ -24,7 +24,7 @@ constexpr auto kSeveral = TestOutcome::SeveralSolutions;
 class PublicPuzzle : public testing::TestWithParam<Puzzle> {
  protected:
   void SetUp() override {
-    resetCoreState();
+    resetProcessState();
     const std::filesystem::path path =
         std::filesystem::path(JCW_PUZZLES_DIR) / "jcw" / (std::string(GetParam().name) + ".jcw");
     ReadResult read = readCrosswordFile(path.string());

@@ -9,6 +9,7 @@
 #include "model/ProcessState.h"
 #include "solver/SolverRuns.h"
 #include "support/Fixtures.h"
+#include "support/ProcessReset.h"
 
 namespace jcw {
 namespace {
@@ -18,8 +19,8 @@ using test::workRows;
 
 class RunTest : public testing::Test {
  protected:
-  void SetUp() override { resetCoreState(); }
-  void TearDown() override { resetCoreState(); }
+  void SetUp() override { resetProcessState(); }
+  void TearDown() override { resetProcessState(); }
 
   SolverState& prepared(const Crossword& crossword, bool useMarks = false) {
     state.UseMarks = useMarks;

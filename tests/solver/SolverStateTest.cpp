@@ -10,6 +10,7 @@
 #include "model/ProcessState.h"
 #include "solver/SolverState.h"
 #include "support/Fixtures.h"
+#include "support/ProcessReset.h"
 
 namespace jcw {
 namespace {
@@ -19,8 +20,8 @@ using test::workRows;
 
 class SolverTest : public testing::Test {
  protected:
-  void SetUp() override { resetCoreState(); }
-  void TearDown() override { resetCoreState(); }
+  void SetUp() override { resetProcessState(); }
+  void TearDown() override { resetProcessState(); }
 
   void prepare(const Crossword& crossword, bool useMarks) {
     state.UseMarks = useMarks;

@@ -10,11 +10,11 @@
 #include <iterator>
 
 #include "files/CrosswordFile.h"
-#include "mainwindow/qt/MainState.h"
 #include "platform/Registry.h"
 #include "platform/UserDirs.h"
 #include "settings/RegistrySettings.h"
 #include "support/Fixtures.h"
+#include "support/ProcessReset.h"
 
 namespace jcw::test {
 

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "model/Crossword.h"
 
 namespace jcw {
@@ -28,10 +28,17 @@ QColor clueFill(std::uint8_t state) {
   switch (state) {
     case csSelected: return windowColor();
     case csHover: return kYellow;
-    default: return HeaderColor;
+    default: return toQColor(HeaderColor);
   }
 }
 }  // namespace
+
+QColor toQColor(Rgb color) { return QColor(color.red, color.green, color.blue); }
+Rgb toRgb(const QColor& color) {
+  const QRgb rgb = color.rgb();
+  return {static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
+          static_cast<std::uint8_t>(qBlue(rgb))};
+}
 
 QColor buttonFaceColor() { return QGuiApplication::palette().color(QPalette::Button); }
 QColor windowColor() { return QGuiApplication::palette().color(QPalette::Base); }

@@ -5,9 +5,13 @@
 #include <QColor>
 #include <cstdint>
 
+#include "field/Rgb.h"
 #include "model/Cell.h"
 
 namespace jcw {
+
+QColor toQColor(Rgb color);
+Rgb toRgb(const QColor& color);
 
 QColor buttonFaceColor();  // panel background, undecided cells, neutral indicators
 QColor windowColor();      // the editor cursor's clue cell

@@ -8,7 +8,7 @@
 #include "field/qt/CellFont.h"
 #include "field/qt/FieldColors.h"
 #include "field/Geometry.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "model/Dimensions.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"

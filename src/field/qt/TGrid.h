@@ -9,6 +9,8 @@
 #include <QWidget>
 
 #include "field/FieldHost.h"
+#include "field/KeyInput.h"
+#include "field/MouseInput.h"
 #include "model/Crossword.h"
 
 namespace jcw {
@@ -92,11 +94,9 @@ class TGrid : public QWidget {
   const QImage& image() const { return image_; }
 
   // Mouse marking and undo (TGridMouse.cpp); keyboard, editor cursor and clue entry
-  // (TGridKeys.cpp).
+  // (TGridKeys.cpp). The event handlers reduce an event to plain input values, let
+  // interpretMouse or interpretKeyPress decide and carry out the decision.
  public:
-  // A button press on cell (x, y): in solving mode a picture cell is marked (filled by the left
-  // button), in editor mode a clue cell takes the editor cursor. (0, 0), the miss, does nothing.
-  void ClickCell(int x, int y, bool fill);
   // Marks undecided picture cell (x, y), or beeps when it is marked already; then repaints it,
   // re-evaluates its lines and switches the host to view mode when the crossword is solved.
   // While SkipNextMark is set the call only clears it.
@@ -124,16 +124,18 @@ class TGrid : public QWidget {
  private:
   // A mark or erase added an undo record: Save and Undo become available.
   void enableSaveAndUndo();
-  // Hover tracking and drag marking of a mouse move in solving mode.
-  void hoverTo(CellPos cell, const QMouseEvent& event);
+  void handleMouse(MouseEvent kind, const QMouseEvent& event);
+  // `cell` is the cell under the pointer (HoverCell for a leave).
+  void applyMouse(const MouseDecision& decision, CellPos cell);
   // Repaints the picture cells of HoverCell's column and row if a cross may be drawn there.
   void wipeDigitalCross();
   // MSG_MOVE_CURSOR.
   void moveEditCursor(int wParam, int lParam);
-  // The keys of every mode. False when the key's handling ends there (the field may be gone).
-  bool handleCommonKey(const QKeyEvent& event);
-  // The keys of editor mode, on the cell at EditCursor.
-  void handleEditorKey(const QKeyEvent& event);
+  KeyContext keyContext() const;
+  // False when the command destroyed the field: then nothing of it may be touched.
+  bool runKeyCommand(KeyCommand command);
+  // On the cell at EditCursor.
+  void runEditorKey(const EditorKeyDecision& key, bool ctrlHeld);
   void typeDigit(char digit, bool ctrlHeld);
   // Runs a host command that may destroy this field (New and Load replace it, the main menu
   // reaches both); false when the field is gone, and then nothing of it may be touched.

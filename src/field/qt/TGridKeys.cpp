@@ -6,46 +6,14 @@
 
 #include "field/ClueEntry.h"
 #include "field/CursorSteps.h"
+#include "field/ViewState.h"
+#include "field/qt/FieldInput.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "field/qt/TGrid.h"
-#include "mainwindow/qt/MainState.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
 
 namespace jcw {
-
-namespace {
-
-enum class FieldKey {
-  Other, Space, Delete, Menu, New, Save, Load, ToggleAdvance, StartOrEdit,  // every mode
-  Backspace, Enter, Digit,                                                  // editor mode
-};
-
-bool ctrlHeld(const QKeyEvent& event) { return event.modifiers() & Qt::ControlModifier; }
-
-// Keys held with Alt are system keys, which the field's tables do not take (Alt+Backspace is
-// Undo on its release). Digits include the keypad's.
-FieldKey fieldKeyOf(const QKeyEvent& event) {
-  if (event.modifiers() & Qt::AltModifier) return FieldKey::Other;
-  const int key = event.key();
-  if (key >= Qt::Key_0 && key <= Qt::Key_9) return FieldKey::Digit;
-  switch (key) {
-    case Qt::Key_Space: return FieldKey::Space;
-    case Qt::Key_Delete: return FieldKey::Delete;
-    case Qt::Key_M: return FieldKey::Menu;
-    case Qt::Key_N: return ctrlHeld(event) ? FieldKey::New : FieldKey::Other;
-    case Qt::Key_F2: return FieldKey::Save;
-    case Qt::Key_F3: return FieldKey::Load;
-    case Qt::Key_F4: return FieldKey::ToggleAdvance;
-    case Qt::Key_F9: return FieldKey::StartOrEdit;
-    case Qt::Key_Backspace: return FieldKey::Backspace;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return FieldKey::Enter;
-    default: return FieldKey::Other;
-  }
-}
-
-}  // namespace
 
 bool TGrid::focusNextPrevChild(bool) { return false; }
 
@@ -58,13 +26,30 @@ bool TGrid::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+KeyContext TGrid::keyContext() const {
+  return {CurrentMode, model_.allocated(), IsModified(), SolverBusy};
+}
+
 // Every key stays with the field: the window sees them first through its event filter, and a
 // key passed on to the window would let Tab move the focus away.
 void TGrid::keyPressEvent(QKeyEvent* event) {
-  if (SolverBusy || !handleCommonKey(*event)) return;
-  if (CurrentMode != kEditorMode || !model_.allocated()) return;
-  handleEditorKey(*event);
+  const KeyInput key = keyInputOf(*event);
+  const KeyDecision decision = interpretKeyPress(key, keyContext());
+  if (!runKeyCommand(decision.command)) return;
+  if (decision.setModified) SetModified(true);
+  if (decision.ends) return;
+  const EditorKeyDecision editorKey = interpretEditorKey(key, keyContext());
+  if (!editorKey.applies) return;
+  runEditorKey(editorKey, key.ctrl);
   PaintCell(model_.EditCursor.x, model_.EditCursor.y);
+}
+
+void TGrid::keyReleaseEvent(QKeyEvent* event) {
+  const std::optional<KeyCommand> command = interpretKeyRelease(keyInputOf(*event), CurrentMode);
+  if (command)
+    runKeyCommand(*command);
+  else
+    QWidget::keyReleaseEvent(event);
 }
 
 bool TGrid::runHostCommand(void (FieldHost::*command)()) {
@@ -74,48 +59,35 @@ bool TGrid::runHostCommand(void (FieldHost::*command)()) {
   return !self.isNull();
 }
 
-bool TGrid::handleCommonKey(const QKeyEvent& event) {
-  switch (fieldKeyOf(event)) {
-    case FieldKey::Space:
-      if (CurrentMode == kSolvingMode) PaintDigitalCross();
-      return true;
-    case FieldKey::Delete:
-      if (ctrlHeld(event)) {
-        if (!runHostCommand(&FieldHost::NClearClick)) return false;
-      } else if (CurrentMode == kEditorMode && model_.allocated()) {
-        clearClue(model_);
-      }
-      SetModified(true);
-      return true;
-    case FieldKey::Menu: return runHostCommand(&FieldHost::MainBtnMouseDown);
-    case FieldKey::New:
-      runHostCommand(&FieldHost::NNewClick);
-      return false;
-    case FieldKey::Save: return !IsModified() || runHostCommand(&FieldHost::NSave0Click);
-    case FieldKey::Load: return runHostCommand(&FieldHost::NLoadClick);
-    case FieldKey::ToggleAdvance:
-      if (Go2Dig != 0) Go2Dig = Go2Dig == 1 ? 2 : 1;
-      return true;
-    case FieldKey::StartOrEdit:
-      return runHostCommand(CurrentMode == kEditorMode ? &FieldHost::NStartClick
-                                                       : &FieldHost::NEditClick);
-    default: return true;
+bool TGrid::runKeyCommand(KeyCommand command) {
+  switch (command) {
+    case KeyCommand::None: return true;
+    case KeyCommand::ShowCross: PaintDigitalCross(); return true;
+    case KeyCommand::ClearField: return runHostCommand(&FieldHost::NClearClick);
+    case KeyCommand::ClearClue: clearClue(model_); return true;
+    case KeyCommand::OpenMenu: return runHostCommand(&FieldHost::MainBtnMouseDown);
+    case KeyCommand::NewCrossword: return runHostCommand(&FieldHost::NNewClick);
+    case KeyCommand::Save: return runHostCommand(&FieldHost::NSave0Click);
+    case KeyCommand::Load: return runHostCommand(&FieldHost::NLoadClick);
+    case KeyCommand::ToggleAdvance: Go2Dig = toggledAdvance(Go2Dig); return true;
+    case KeyCommand::Start: return runHostCommand(&FieldHost::NStartClick);
+    case KeyCommand::Edit: return runHostCommand(&FieldHost::NEditClick);
+    case KeyCommand::Undo: Undo(); return true;
   }
+  return true;
 }
 
-void TGrid::handleEditorKey(const QKeyEvent& event) {
-  switch (fieldKeyOf(event)) {
-    case FieldKey::Backspace:
+void TGrid::runEditorKey(const EditorKeyDecision& key, bool ctrlHeld) {
+  switch (key.command) {
+    case EditorCommand::Backspace:
       backspaceClue(model_);
       SetModified(true);
       break;
-    case FieldKey::Enter:
+    case EditorCommand::Enter:
       if (LineFits()) AdvanceCursor();
       break;
-    case FieldKey::Digit:
-      typeDigit(static_cast<char>('0' + event.key() - Qt::Key_0), ctrlHeld(event));
-      break;
-    default: break;
+    case EditorCommand::Digit: typeDigit(key.digit, ctrlHeld); break;
+    case EditorCommand::None: break;
   }
 }
 

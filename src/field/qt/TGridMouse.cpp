@@ -4,9 +4,10 @@
 #include <QMouseEvent>
 #include <cmath>
 
+#include "field/ViewState.h"
+#include "field/qt/FieldInput.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "field/qt/TGrid.h"
-#include "mainwindow/qt/MainState.h"
 #include "model/ProcessState.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
@@ -15,36 +16,10 @@ namespace jcw {
 
 namespace {
 
-enum class MoveAction { MarkFilled, MarkEmpty, FollowWithCross, OnlyHover };
-
-// A move's key-state flags taken as one value, as the buttons and the Shift and Ctrl keys
-// together: exactly one of the two buttons drags a mark, nothing at all lets the cross follow,
-// any other combination only moves the highlight. Alt is no key-state flag.
-MoveAction moveActionOf(const QMouseEvent& event) {
-  const bool keysHeld = event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
-  if (keysHeld) return MoveAction::OnlyHover;
-  switch (event.buttons()) {
-    case Qt::LeftButton: return MoveAction::MarkFilled;
-    case Qt::RightButton: return MoveAction::MarkEmpty;
-    case Qt::NoButton: return MoveAction::FollowWithCross;
-    default: return MoveAction::OnlyHover;
-  }
-}
-
 // Half a cell, rounded to the nearest pixel with ties to even (5 -> 2, 7 -> 4).
 int halfCell(int cellSize) { return static_cast<int>(std::lrint(cellSize / 2.0)); }
 
 }  // namespace
-
-void TGrid::ClickCell(int x, int y, bool fill) {
-  if (x + y == 0) return;
-  if (model_.isPicture(x, y) && CurrentMode == kSolvingMode) {
-    MarkCell(x, y, fill);
-  } else if (model_.isClue(x, y) && CurrentMode == kEditorMode) {
-    MoveCursorEvent move(x, y);
-    QCoreApplication::sendEvent(this, &move);
-  }
-}
 
 void TGrid::MarkCell(int x, int y, bool fill) {
   if (SolverBusy) return;
@@ -90,48 +65,51 @@ void TGrid::Undo() {
   host_->setUndoButtonEnabled(!model_.UndoList.empty());
 }
 
-void TGrid::mousePressEvent(QMouseEvent* event) {
-  const bool left = event->button() == Qt::LeftButton;
-  if (!left && event->button() != Qt::RightButton) return;
-  const QPoint at = event->position().toPoint();
+void TGrid::handleMouse(MouseEvent kind, const QMouseEvent& event) {
+  const QPoint at = event.position().toPoint();
   const CellPos cell = CellAtPoint(at.x(), at.y());
-  ClickCell(cell.x, cell.y, left);
-  if (left) setFocus(Qt::MouseFocusReason);
+  const MouseInput input{kind, mouseButtonOf(event.button()),
+                         keyStateOf(event.buttons(), event.modifiers()),
+                         model_.kindAt(cell.x, cell.y), cell == model_.HoverCell};
+  applyMouse(interpretMouse(input, CurrentMode, DigCr), cell);
 }
+
+void TGrid::applyMouse(const MouseDecision& decision, CellPos cell) {
+  if (decision.wipeCross) wipeDigitalCross();
+  if (decision.unhighlight) removeHighlight(model_.HoverCell.x, model_.HoverCell.y);
+  if (decision.hoverHit) {
+    model_.HoverCell = cell;
+    highlightLines(cell.x, cell.y);
+  }
+  switch (decision.onHit) {
+    case CellAction::MarkFilled: MarkCell(cell.x, cell.y, true); break;
+    case CellAction::MarkEmpty: MarkCell(cell.x, cell.y, false); break;
+    case CellAction::Erase: EraseCell(cell.x, cell.y); break;
+    case CellAction::MoveCursor: {
+      MoveCursorEvent move(cell.x, cell.y);
+      QCoreApplication::sendEvent(this, &move);
+      break;
+    }
+    case CellAction::None: break;
+  }
+  if (decision.showCross) PaintDigitalCross();
+  if (decision.takeFocus) setFocus(Qt::MouseFocusReason);
+}
+
+void TGrid::mousePressEvent(QMouseEvent* event) { handleMouse(MouseEvent::Press, *event); }
 
 // Qt delivers the second press of a double click here, not as a press.
 void TGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || CurrentMode != kSolvingMode) return;
-  const QPoint at = event->position().toPoint();
-  const CellPos cell = CellAtPoint(at.x(), at.y());
-  EraseCell(cell.x, cell.y);
+  handleMouse(MouseEvent::DoubleClick, *event);
 }
 
-void TGrid::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) wipeDigitalCross();
-}
+void TGrid::mouseReleaseEvent(QMouseEvent* event) { handleMouse(MouseEvent::Release, *event); }
 
-void TGrid::mouseMoveEvent(QMouseEvent* event) {
-  if (CurrentMode != kSolvingMode) return;
-  const QPoint at = event->position().toPoint();
-  hoverTo(CellAtPoint(at.x(), at.y()), *event);
-}
+void TGrid::mouseMoveEvent(QMouseEvent* event) { handleMouse(MouseEvent::Move, *event); }
 
-void TGrid::hoverTo(CellPos cell, const QMouseEvent& event) {
-  const CellPos old = model_.HoverCell;
-  if (cell.x == 0 || cell.y == 0 || cell == old) return;
-  wipeDigitalCross();
-  removeHighlight(old.x, old.y);
-  if (!model_.isPicture(cell.x, cell.y)) return;
-  model_.HoverCell = cell;
-  highlightLines(cell.x, cell.y);
-  const MoveAction action = moveActionOf(event);
-  if (action == MoveAction::MarkFilled || action == MoveAction::MarkEmpty) {
-    MarkCell(cell.x, cell.y, action == MoveAction::MarkFilled);
-    PaintDigitalCross();
-  } else if (action == MoveAction::FollowWithCross && DigCr) {
-    PaintDigitalCross();
-  }
+void TGrid::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  applyMouse(interpretMouse({MouseEvent::Leave}, CurrentMode, DigCr), model_.HoverCell);
 }
 
 void TGrid::wipeDigitalCross() {
@@ -139,21 +117,6 @@ void TGrid::wipeDigitalCross() {
   const CellPos hover = model_.HoverCell;
   for (int y = model_.firstPictureY(); y < model_.H1(); ++y) PaintCell(hover.x, y);
   for (int x = model_.firstPictureX(); x < model_.W1(); ++x) PaintCell(x, hover.y);
-}
-
-void TGrid::leaveEvent(QEvent* event) {
-  QWidget::leaveEvent(event);
-  if (CurrentMode == kSolvingMode) removeHighlight(model_.HoverCell.x, model_.HoverCell.y);
-}
-
-void TGrid::keyReleaseEvent(QKeyEvent* event) {
-  const bool altBackspace =
-      event->key() == Qt::Key_Backspace && (event->modifiers() & Qt::AltModifier);
-  if (!altBackspace || event->isAutoRepeat()) {
-    QWidget::keyReleaseEvent(event);
-    return;
-  }
-  if (CurrentMode == kSolvingMode) Undo();
 }
 
 }  // namespace jcw

@@ -10,7 +10,7 @@
 #include "files/FileLoad.h"
 #include "files/qt/DroppedFiles.h"
 #include "files/qt/SaveQuestion.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
 

@@ -5,12 +5,13 @@
 #include <QKeyEvent>
 #include <map>
 
+#include "field/ViewState.h"
 #include "field/qt/FieldColors.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "files/CrosswordFile.h"
 #include "files/qt/FileCommands.h"
 #include "files/qt/SaveQuestion.h"
-#include "mainwindow/qt/MainState.h"
+#include "mainwindow/MainState.h"
 #include "mainwindow/qt/MainWindowAutoHost.h"
 #include "mainwindow/qt/WindowLayout.h"
 #include "model/Dimensions.h"
@@ -27,7 +28,6 @@ namespace jcw {
 namespace {
 
 const QString kAppTitle = QStringLiteral("Японский кроссворд");
-const QColor kEditorHeaderColor{255, 255, 0};
 
 QString shortName() { return QString::fromStdString(CurShortName); }
 
@@ -198,7 +198,7 @@ void TForm1::SetMode(int mode) {
     HeaderColor = kEditorHeaderColor;
   } else if (mode == kSolvingMode) {
     if (model().inTable(cursor.x, cursor.y)) model().cell(cursor.x, cursor.y).State = csBlank;
-    HeaderColor = buttonFaceColor();
+    HeaderColor = toRgb(buttonFaceColor());
   }
   if (mode == kEditorMode || mode == kSolvingMode) field_->move(FieldLeft, field_->y());
   if (mode == kEditorMode || mode == kSolvingMode || mode == kViewMode) {

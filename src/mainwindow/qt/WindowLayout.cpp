@@ -3,9 +3,10 @@
 #include <QScopedValueRollback>
 #include <QWidget>
 
+#include "field/ViewState.h"
 #include "field/qt/TGrid.h"
 #include "mainwindow/CellLayout.h"
-#include "mainwindow/qt/MainState.h"
+#include "mainwindow/MainState.h"
 #include "mainwindow/qt/ToolPanel.h"
 #include "model/Dimensions.h"
 #include "platform/qt/Platform.h"

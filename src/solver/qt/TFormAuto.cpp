@@ -13,7 +13,7 @@
 
 #include "field/qt/TGrid.h"
 #include "files/qt/SaveQuestion.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "model/ProcessState.h"
 #include "platform/qt/Platform.h"
 #include "solver/qt/AutoHost.h"

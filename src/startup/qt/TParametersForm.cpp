@@ -20,7 +20,7 @@
 #include "files/qt/DroppedFiles.h"
 #include "files/qt/FileCommands.h"
 #include "files/FileLoad.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"

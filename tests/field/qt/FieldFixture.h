@@ -5,9 +5,10 @@
 #include <QTest>
 #include <memory>
 
-#include "field/qt/TGrid.h"
+#include "field/ViewState.h"
+#include "field/qt/FieldColors.h"
 #include "field/qt/RecordingHost.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/qt/TGrid.h"
 #include "support/Fixtures.h"
 #include "support/ScriptedPlatform.h"
 
@@ -29,7 +30,7 @@ class FieldFixture {
   FieldFixture(const CrosswordSpec& spec, Mode mode, int cellSize = 20) {
     CurrentMode = mode;
     CellSize = cellSize;
-    HeaderColor = mode == kEditorMode ? QColor(255, 255, 0) : kButtonFace;
+    HeaderColor = mode == kEditorMode ? kEditorHeaderColor : toRgb(kButtonFace);
     Crossword crossword = makeCrossword(spec);
     setCurrentDimensions(crossword.dims());
     grid->setHost(&host);

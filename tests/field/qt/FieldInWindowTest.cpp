@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "field/qt/FieldTests.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "mainwindow/qt/TForm1.h"
-#include "model/ProcessState.h"
 #include "settings/Options.h"
+#include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 
 namespace jcw::test {

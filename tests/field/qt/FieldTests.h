@@ -3,8 +3,7 @@
 
 namespace jcw::test {
 
-int runFieldMouseTests(int argc, char** argv);
-int runFieldKeysTests(int argc, char** argv);
+int runFieldInputTests(int argc, char** argv);
 int runFieldInWindowTests(int argc, char** argv);
 
 }  // namespace jcw::test

@@ -4,8 +4,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  int failures = jcw::test::runFieldMouseTests(argc, argv);
-  failures += jcw::test::runFieldKeysTests(argc, argv);
+  int failures = jcw::test::runFieldInputTests(argc, argv);
   failures += jcw::test::runFieldInWindowTests(argc, argv);
   return failures;
 }

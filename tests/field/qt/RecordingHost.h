@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "field/FieldHost.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 
 namespace jcw::test {
 

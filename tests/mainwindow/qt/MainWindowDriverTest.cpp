@@ -10,12 +10,13 @@
 #include <memory>
 
 #include "support/DriverHarness.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "solver/SolverBusy.h"
 #include "support/NamedChild.h"
+#include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 #include "widgets/qt/About.h"
 

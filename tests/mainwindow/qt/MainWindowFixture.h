@@ -11,15 +11,18 @@
 #include <memory>
 #include <optional>
 
+#include "field/ViewState.h"
+#include "field/qt/FieldColors.h"
 #include "files/CrosswordFile.h"
 #include "mainwindow/qt/MainMenus.h"
-#include "mainwindow/qt/MainState.h"
+#include "mainwindow/MainState.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
 #include "support/Fixtures.h"
 #include "support/NamedChild.h"
+#include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 
 namespace jcw::test {

@@ -63,7 +63,7 @@ class ModesAndCommandsTest : public MainWindowFixture {
     QTEST(item("NHelp")->isEnabled(), "tipEnabled");
     QTEST(button("SBAuto")->isEnabled(), "autoEnabled");
     QTEST(item("NAuto")->isEnabled(), "autoEnabled");
-    QTEST(HeaderColor, "headerColor");
+    QTEST(toQColor(HeaderColor), "headerColor");
     QVERIFY(LayoutReady);
   }
 
@@ -162,7 +162,7 @@ class ModesAndCommandsTest : public MainWindowFixture {
     form.SetMode(kViewMode);
     scripted().answers = {Answer::Yes};
     form.NClearClick();
-    QCOMPARE(HeaderColor, QColor(255, 255, 0));
+    QCOMPARE(toQColor(HeaderColor), QColor(255, 255, 0));
     form.MainBtnMouseDown();
     QVERIFY(!item("NUndo")->isEnabled());
   }

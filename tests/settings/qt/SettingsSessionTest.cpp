@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "model/ProcessState.h"
 #include "platform/Registry.h"
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
+#include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 
 namespace jcw {
@@ -18,12 +18,12 @@ class SettingsSessionTest : public QObject {
 
  private slots:
   void init() {
-    resetCoreState();
+    resetProcessState();
     home_ = std::make_unique<QTemporaryDir>();
     qputenv("XDG_CONFIG_HOME", home_->filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home_->filePath(QStringLiteral("data")).toUtf8());
   }
-  void cleanup() { resetCoreState(); }
+  void cleanup() { resetProcessState(); }
 
   void aFailingFirstStartIsReportedOnceAndTheStartGoesOn() {
     test::ScopedScriptedPlatform scripted;

@@ -8,10 +8,10 @@
 
 #include "support/DriverHarness.h"
 #include "files/CrosswordFile.h"
-#include "mainwindow/qt/MainState.h"
 #include "model/ProcessState.h"
 #include "solver/qt/Hint.h"
 #include "solver/SolverBusy.h"
+#include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 
 Q_DECLARE_METATYPE(jcw::Crossword)

@@ -6,9 +6,10 @@
 #include <QTest>
 
 #include "support/DriverHarness.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "solver/SolverBusy.h"
 #include "support/NamedChild.h"
+#include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 #include "widgets/qt/HotSpeedButton.h"
 

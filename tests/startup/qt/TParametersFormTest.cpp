@@ -15,7 +15,7 @@
 #include "support/FileSession.h"
 #include "files/CrosswordFile.h"
 #include "files/qt/FileCommands.h"
-#include "mainwindow/qt/MainState.h"
+#include "field/ViewState.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"

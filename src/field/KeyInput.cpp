@@ -1,0 +1,59 @@
+#include "field/KeyInput.h"
+
+#include "field/ViewState.h"
+#include "field/VirtualKeys.h"
+
+namespace jcw {
+
+namespace {
+
+KeyDecision deleteKey(const KeyInput& key, const KeyContext& context) {
+  if (key.ctrl) return {KeyCommand::ClearField, true, false};
+  const bool editing = context.mode == kEditorMode && context.hasTable;
+  return {editing ? KeyCommand::ClearClue : KeyCommand::None, true, false};
+}
+
+std::optional<char> digitOf(int virtualKey) {
+  if (virtualKey >= vk::k0 && virtualKey <= vk::k0 + 9) return char('0' + virtualKey - vk::k0);
+  if (virtualKey >= vk::kNumpad0 && virtualKey <= vk::kNumpad0 + 9)
+    return char('0' + virtualKey - vk::kNumpad0);
+  return std::nullopt;
+}
+
+}  // namespace
+
+KeyDecision interpretKeyPress(const KeyInput& key, const KeyContext& context) {
+  if (context.busy) return {KeyCommand::None, false, true};
+  if (key.alt) return {};
+  switch (key.virtualKey) {
+    case vk::kSpace:
+      return {context.mode == kSolvingMode ? KeyCommand::ShowCross : KeyCommand::None};
+    case vk::kDelete: return deleteKey(key, context);
+    case vk::letter('M'): return {KeyCommand::OpenMenu};
+    case vk::letter('N'):
+      return key.ctrl ? KeyDecision{KeyCommand::NewCrossword, false, true} : KeyDecision{};
+    case vk::functionKey(2): return {context.modified ? KeyCommand::Save : KeyCommand::None};
+    case vk::functionKey(3): return {KeyCommand::Load};
+    case vk::functionKey(4): return {KeyCommand::ToggleAdvance};
+    case vk::functionKey(9):
+      return {context.mode == kEditorMode ? KeyCommand::Start : KeyCommand::Edit};
+    default: return {};
+  }
+}
+
+EditorKeyDecision interpretEditorKey(const KeyInput& key, const KeyContext& context) {
+  if (context.mode != kEditorMode || !context.hasTable) return {};
+  if (key.alt) return {true};
+  if (key.virtualKey == vk::kBack) return {true, EditorCommand::Backspace};
+  if (key.virtualKey == vk::kReturn) return {true, EditorCommand::Enter};
+  if (const std::optional<char> digit = digitOf(key.virtualKey))
+    return {true, EditorCommand::Digit, *digit};
+  return {true};
+}
+
+std::optional<KeyCommand> interpretKeyRelease(const KeyInput& key, std::uint8_t mode) {
+  if (key.virtualKey != vk::kBack || !key.alt || key.autoRepeat) return std::nullopt;
+  return mode == kSolvingMode ? KeyCommand::Undo : KeyCommand::None;
+}
+
+}  // namespace jcw

@@ -1,0 +1,20 @@
+#pragma once
+// Keys as Windows virtual-key codes: the physical key, whatever the keyboard layout produces for
+// it. The field decides on these codes; the Qt side translates its key events into them.
+
+namespace jcw::vk {
+
+inline constexpr int kNone = 0;  // a key the field has no code for
+inline constexpr int kBack = 8;
+inline constexpr int kReturn = 13;
+inline constexpr int kSpace = 32;
+inline constexpr int kDelete = 46;
+inline constexpr int k0 = 48;       // '0' .. '9' are 48 .. 57
+inline constexpr int kA = 65;       // 'A' .. 'Z' are 65 .. 90
+inline constexpr int kNumpad0 = 96; // keypad 0 .. 9 are 96 .. 105
+inline constexpr int kF1 = 112;     // F1 .. F24 are 112 .. 135
+
+inline constexpr int letter(char upper) { return kA + (upper - 'A'); }
+inline constexpr int functionKey(int n) { return kF1 + n - 1; }
+
+}  // namespace jcw::vk

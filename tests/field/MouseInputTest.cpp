@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "field/MouseInput.h"
+#include "field/ViewState.h"
+
+namespace jcw {
+namespace {
+
+// The decision's steps as words, in the order the field takes them.
+std::string stepsOf(const MouseDecision& d) {
+  const std::pair<bool, const char*> steps[] = {
+      {d.wipeCross, "wipe"},
+      {d.unhighlight, "unhighlight"},
+      {d.hoverHit, "hover"},
+      {d.onHit == CellAction::MarkFilled, "fill"},
+      {d.onHit == CellAction::MarkEmpty, "empty"},
+      {d.onHit == CellAction::Erase, "erase"},
+      {d.onHit == CellAction::MoveCursor, "cursor"},
+      {d.showCross, "cross"},
+      {d.takeFocus, "focus"}};
+  std::string words;
+  for (const auto& [on, word] : steps)
+    if (on) words += (words.empty() ? "" : " ") + std::string(word);
+  return words;
+}
+
+constexpr MouseButton L = MouseButton::Left, R = MouseButton::Right, M = MouseButton::Other;
+constexpr std::uint8_t S = kSolvingMode, E = kEditorMode, V = kViewMode;
+constexpr unsigned kLeft = kLeftButtonHeld, kRight = kRightButtonHeld;
+
+MouseInput press(MouseButton b, CellKind hit) { return {MouseEvent::Press, b, 0, hit}; }
+MouseInput dblClick(MouseButton b, CellKind hit) { return {MouseEvent::DoubleClick, b, 0, hit}; }
+MouseInput move(CellKind hit, unsigned keys = 0, bool onHover = false) {
+  return {MouseEvent::Move, M, keys, hit, onHover};
+}
+
+// Leaving the old hover cell's lines and highlighting the new one's.
+const std::string kHover = "wipe unhighlight hover";
+
+struct MouseCase {
+  const char* name;
+  MouseInput input;
+  std::uint8_t mode;
+  std::string steps;
+  bool digitalCross = true;
+};
+
+const MouseCase kCases[] = {
+    {"left press fills while solving", press(L, ckPicture), S, "fill focus"},
+    {"right press marks empty", press(R, ckPicture), S, "empty"},
+    {"a press on a clue in the editor moves the cursor", press(R, ckClue), E, "cursor"},
+    {"a press on the picture in the editor marks nothing", press(L, ckPicture), E, "focus"},
+    {"a press on a clue while solving does nothing", press(R, ckClue), S, ""},
+    {"a press in view mode does nothing", press(R, ckPicture), V, ""},
+    {"a middle press does nothing", press(M, ckPicture), S, ""},
+    {"a left double click erases while solving", dblClick(L, ckPicture), S, "erase"},
+    {"a double click on a clue erases nothing", dblClick(L, ckClue), S, ""},
+    {"a right double click erases nothing", dblClick(R, ckPicture), S, ""},
+    {"a double click in the editor erases nothing", dblClick(L, ckPicture), E, ""},
+    {"a move lets the cross follow", move(ckPicture), S, kHover + " cross"},
+    {"a move with DigCr off only hovers", move(ckPicture), S, kHover, false},
+    {"a left drag fills and shows the cross", move(ckPicture, kLeft), S, kHover + " fill cross",
+     false},
+    {"a right drag marks empty", move(ckPicture, kRight), S, kHover + " empty cross", false},
+    {"a drag with Shift only hovers", move(ckPicture, kLeft | kShiftHeld), S, kHover},
+    {"a drag with Ctrl only hovers", move(ckPicture, kRight | kCtrlHeld), S, kHover},
+    {"both buttons only hover", move(ckPicture, kLeft | kRight), S, kHover},
+    {"the middle button only hovers", move(ckPicture, kMiddleButtonHeld), S, kHover},
+    {"a move onto a clue leaves the old lines", move(ckClue, kLeft), S, "wipe unhighlight"},
+    {"a move within the hover cell does nothing", move(ckPicture, kLeft, true), S, ""},
+    {"a move off every cell does nothing", move(ckNone), S, ""},
+    {"a move in the editor does nothing", move(ckPicture, kLeft), E, ""},
+    {"a release wipes the cross", {MouseEvent::Release, R}, E, "wipe"},
+    {"a middle release wipes nothing", {MouseEvent::Release, M}, S, ""},
+    {"leaving while solving removes the highlight", {MouseEvent::Leave}, S, "unhighlight"},
+    {"leaving in the editor does nothing", {MouseEvent::Leave}, E, ""},
+};
+
+TEST(MouseDecisions, FollowTheModeTheButtonsAndTheCellHit) {
+  for (const MouseCase& c : kCases)
+    EXPECT_EQ(stepsOf(interpretMouse(c.input, c.mode, c.digitalCross)), c.steps) << c.name;
+}
+
+}  // namespace
+}  // namespace jcw

@@ -1,0 +1,361 @@
+// Mouse marking, hovering, undo, keys, clue entry and the editor cursor on a real field: that
+// events reach the field's decisions and their results are carried out.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "field/qt/FieldFixture.h"
+#include "field/qt/FieldTests.h"
+#include "field/qt/MoveCursorEvent.h"
+#include "model/ProcessState.h"
+#include "settings/Options.h"
+#include "support/ProcessReset.h"
+
+namespace jcw::test {
+namespace {
+
+const CrosswordSpec kBlankFiveByFive{Clues(5), Clues(5), {}};
+// A diagonal of two whose last cell is still undecided.
+const CrosswordSpec kDiagonalAlmostDone{{{1}, {1}}, {{1}, {1}}, {"#.", ".?"}};
+
+void press(FieldFixture& f, CellPos p, Qt::MouseButton button) {
+  QTest::mousePress(f.grid.get(), button, {}, f.centre(p));
+}
+
+void release(FieldFixture& f, CellPos p, Qt::MouseButton button) {
+  QTest::mouseRelease(f.grid.get(), button, {}, f.centre(p));
+}
+
+// A move with the given buttons and keys held, as the window system reports it.
+void moveTo(FieldFixture& f, CellPos p, Qt::MouseButtons buttons,
+            Qt::KeyboardModifiers keys = {}) {
+  const QPoint at = f.centre(p);
+  QMouseEvent move(QEvent::MouseMove, at, f.grid->mapToGlobal(at), Qt::NoButton, buttons, keys);
+  QApplication::sendEvent(f.grid.get(), &move);
+}
+
+bool hasPixel(const QImage& image, const Rect& box, const QColor& colour) {
+  for (int x = box.left; x < box.right; ++x)
+    for (int y = box.top; y < box.bottom; ++y)
+      if (image.pixelColor(x, y) == colour) return true;
+  return false;
+}
+
+// Twenty rows and columns under two header rows and beside two header columns; no clues yet.
+// The cursor starts in the top clue cell of the first column, (3, 1).
+const CrosswordSpec kBlankTwenty{Clues(20), Clues(20), {}, 2, 2};
+constexpr CellPos kFirstClue{3, 1};
+constexpr CellPos kNextClue{4, 1};
+
+void type(FieldFixture& f, const QString& digits, Qt::KeyboardModifiers keys = {}) {
+  for (QChar digit : digits)
+    QTest::keyClick(f.grid.get(), Qt::Key(Qt::Key_0 + digit.digitValue()), keys);
+}
+
+void moveCursor(FieldFixture& f, int wParam, int lParam = 0) {
+  MoveCursorEvent move(wParam, lParam);
+  QApplication::sendEvent(f.grid.get(), &move);
+}
+
+const std::string& textAt(FieldFixture& f, CellPos p) { return f.cell(p).Text; }
+
+}  // namespace
+
+class FieldInputTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { resetProcessState(); }
+
+  void aClickMarksTheCellWithOneRecord() {
+    FieldFixture f(kBlankFiveByFive, kSolvingMode);
+    const CellPos p = f.picture(2, 3);
+    press(f, p, Qt::LeftButton);
+    QCOMPARE(f.cell(p).State, csFilled);
+    QCOMPARE(f.model().UndoList, (std::vector<TUndoRec>{{csBlank, p.x, p.y}}));
+    QCOMPARE(f.model().MarkedCount, 1);
+    QVERIFY(f.host.save && f.host.undo);
+    QCOMPARE(f.platform->beeps, 0);
+  }
+
+  void aDragMarksEveryCellEnteredAndTheReleaseWipesTheCross() {
+    FieldFixture f(kBlankFiveByFive, kSolvingMode);
+    moveTo(f, f.picture(1, 4), Qt::LeftButton, Qt::ShiftModifier);  // with Shift: no mark
+    moveTo(f, f.picture(1, 2), Qt::NoButton);
+    press(f, f.picture(1, 2), Qt::LeftButton);
+    for (int c = 2; c <= 5; ++c) moveTo(f, f.picture(c, 2), Qt::LeftButton);
+    QCOMPARE(f.model().UndoList.size(), 5u);
+    QCOMPARE(f.model().MarkedCount, 5);
+    QCOMPARE(f.platform->beeps, 0);
+    QVERIFY(f.grid->CrossShown());
+    const Rect& filled = f.cell(f.picture(2, 2)).region.box;
+    QVERIFY(hasPixel(f.grid->image(), filled, Qt::white));  // a run length on a filled cell
+    release(f, f.picture(5, 2), Qt::LeftButton);
+    QVERIFY(!hasPixel(f.grid->image(), filled, Qt::white));
+  }
+
+  void hoveringHighlightsTheCluesOfTheLinesUntilThePointerLeaves() {
+    FieldFixture f(kBlankFiveByFive, kSolvingMode);
+    const CellPos p = f.picture(3, 2);
+    // Through the window, so that the move arrives only if the field tracks the mouse.
+    QTest::mouseMove(f.grid->windowHandle(), f.centre(p));
+    QCOMPARE(f.model().HoverCell, p);
+    const CellPos columnClue{p.x, 1};
+    const CellPos rowClue{1, p.y};
+    QCOMPARE(f.fillAt(columnClue), QColor(255, 255, 0));
+    QCOMPARE(f.fillAt(rowClue), QColor(255, 255, 0));
+    QVERIFY(f.grid->CrossShown());  // DigCr is on by default
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(f.grid.get(), &leave);
+    QCOMPARE(f.fillAt(columnClue), kButtonFace);
+    QCOMPARE(f.fillAt(rowClue), kButtonFace);
+    QCOMPARE(f.model().HoverCell, p);
+  }
+
+  // The first press marks the cell, the double click erases it again: two records.
+  void aDoubleClickErasesWhatTheFirstPressLeft() {
+    FieldFixture f({Clues(1), Clues(1), {"?"}}, kSolvingMode);
+    const CellPos p = f.picture(1, 1);
+    QTest::mouseDClick(f.grid->windowHandle(), Qt::LeftButton, {}, f.centre(p));
+    QCOMPARE(f.cell(p).State, csBlank);
+    QCOMPARE(f.model().MarkedCount, 0);
+    QCOMPARE(f.model().UndoList.size(), 2u);
+    QCOMPARE(f.platform->beeps, 0);
+  }
+
+  void markingTheLastCellSolvesOnlyARightPicture_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("right: view mode") << Qt::LeftButton << QStringList{"SetMode 2"};
+    QTest::newRow("wrong: no change") << Qt::RightButton << QStringList{};
+  }
+  void markingTheLastCellSolvesOnlyARightPicture() {
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QStringList, calls);
+    FieldFixture f(kDiagonalAlmostDone, kSolvingMode);
+    const CellPos last = f.picture(2, 2);
+    press(f, last, button);
+    QCOMPARE(f.host.calls, calls);
+    QCOMPARE(bool(f.model().RowsWrong[last.y]), calls.isEmpty());
+  }
+
+  void theFirstClickAfterALoadDoesNothingAtAll() {
+    FieldFixture f({Clues(1), Clues(1), {"#"}}, kSolvingMode);
+    SkipNextMark = true;
+    press(f, f.picture(1, 1), Qt::LeftButton);
+    QCOMPARE(f.platform->beeps, 0);
+    QVERIFY(!SkipNextMark);
+    press(f, f.picture(1, 1), Qt::LeftButton);  // marking a marked cell is refused
+    QCOMPARE(f.platform->beeps, 1);
+    QCOMPARE(f.cell(f.picture(1, 1)).State, csFilled);
+    QVERIFY(f.model().UndoList.empty() && !f.host.save);
+  }
+
+  void aClickOnAClueCellInTheEditorMovesTheCursorThere() {
+    FieldFixture f(kBlankFiveByFive, kEditorMode);
+    const CellPos clue{1, 4};
+    press(f, clue, Qt::RightButton);
+    QCOMPARE(f.model().EditCursor, clue);
+    QCOMPARE(f.cell(clue).State, csSelected);
+  }
+
+  void altBackspaceUndoesTheLastMarkAndPointsAtItsCell_data() {
+    QTest::addColumn<int>("cellSize");
+    QTest::addColumn<int>("half");
+    QTest::newRow("even cell") << 20 << 10;
+    QTest::newRow("odd cell, tie down to even") << 5 << 2;
+    QTest::newRow("odd cell, tie up to even") << 7 << 4;
+  }
+  void altBackspaceUndoesTheLastMarkAndPointsAtItsCell() {
+    QFETCH(int, cellSize);
+    QFETCH(int, half);
+    FieldFixture f(kBlankFiveByFive, kSolvingMode, cellSize);
+    const CellPos p = f.picture(4, 5);
+    press(f, p, Qt::RightButton);
+    QTest::keyClick(f.grid.get(), Qt::Key_Backspace, Qt::AltModifier);
+    QCOMPARE(f.cell(p).State, csBlank);
+    QCOMPARE(f.model().MarkedCount, 0);
+    const Rect& box = f.cell(p).region.box;
+    QCOMPARE(f.platform->pointerMoves,
+             (std::vector<QPoint>{f.grid->mapToGlobal(QPoint(box.left + half, box.top + half))}));
+  }
+
+  void undoingTheLastMarkKeepsSaveForOtherChanges_data() {
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("nothing else changed: Save off") << false;
+    QTest::newRow("clues were typed: Save stays") << true;
+  }
+  void undoingTheLastMarkKeepsSaveForOtherChanges() {
+    QFETCH(bool, modified);
+    FieldFixture f(kBlankFiveByFive, kSolvingMode);
+    f.model().Modified = modified;
+    press(f, f.picture(1, 1), Qt::LeftButton);
+    press(f, f.picture(2, 1), Qt::LeftButton);
+    f.grid->Undo();
+    QVERIFY(f.host.save && f.host.undo);
+    f.grid->Undo();
+    QCOMPARE(f.host.save, modified);
+    QVERIFY(!f.host.undo);
+    QCOMPARE(f.grid->IsModified(), modified);
+  }
+
+  // The entry rules are the core's; these check that the option, Ctrl and the keypad reach them.
+  void digitsGoIntoTheCursorCellAndMoveOnByTheOption_data() {
+    QTest::addColumn<int>("go2Dig");
+    QTest::addColumn<Qt::KeyboardModifiers>("keys");
+    QTest::addColumn<QString>("digits");
+    const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier), keypad(Qt::KeypadModifier);
+    QTest::newRow("two digits: 1, 2 gives 12") << 2 << none << "12";
+    QTest::newRow("keypad digits count alike") << 2 << keypad << "16";
+    QTest::newRow("one digit, Ctrl: 15 moves on") << 1 << ctrl << "15";
+  }
+  void digitsGoIntoTheCursorCellAndMoveOnByTheOption() {
+    QFETCH(int, go2Dig);
+    QFETCH(Qt::KeyboardModifiers, keys);
+    QFETCH(QString, digits);
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = static_cast<std::uint8_t>(go2Dig);
+    type(f, digits, keys);
+    QCOMPARE(textAt(f, kFirstClue), digits.toStdString());
+    QCOMPARE(f.model().EditCursor, kNextClue);
+    QCOMPARE(f.cell(kNextClue).State, csSelected);
+    QVERIFY(f.host.save && f.model().Modified);
+    QCOMPARE(f.platform->beeps, 0);
+  }
+
+  void startFollowsTheLastLineTested() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 0;
+    type(f, "25");  // 25 clues need more than the column's 20 cells
+    QTest::keyClick(f.grid.get(), Qt::Key_Return);
+    QCOMPARE(f.platform->beeps, 1);
+    QVERIFY(!f.host.start);
+    QCOMPARE(f.model().EditCursor, kFirstClue);
+    moveCursor(f, kMoveRight);
+    type(f, "3");
+    QVERIFY(f.host.start);  // the first column still overflows
+    QCOMPARE(f.platform->beeps, 1);
+  }
+
+  void backspaceThatMakesTheLineFitLeavesStartDisabledUntilEnter() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 2;
+    type(f, "25");
+    QVERIFY(!f.host.start);
+    QTest::keyClick(f.grid.get(), Qt::Key_Backspace);
+    QCOMPARE(textAt(f, kFirstClue), std::string("2"));
+    QVERIFY(f.model().Modified && !f.host.start);
+    QTest::keyClick(f.grid.get(), Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(f.host.start);
+    QCOMPARE(f.model().EditCursor, kNextClue);
+  }
+
+  void deleteEmptiesTheCursorCellAndMarksModified() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    f.cell(kFirstClue).Text = "12";
+    QTest::keyClick(f.grid.get(), Qt::Key_Delete);
+    QCOMPARE(textAt(f, kFirstClue), std::string());
+    QVERIFY(f.model().Modified && f.host.save);
+    QVERIFY(f.host.calls.isEmpty());
+  }
+
+  void spaceDrawsTheCrossThatTheOptionKeepsFromFollowingThePointer() {
+    FieldFixture f(kBlankTwenty, kSolvingMode);
+    DigCr = false;
+    const QPoint at = f.centre(f.picture(4, 4));
+    QMouseEvent move(QEvent::MouseMove, at, f.grid->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(f.grid.get(), &move);
+    QCOMPARE(f.model().HoverCell, f.picture(4, 4));
+    QVERIFY(!f.grid->CrossShown());
+    QTest::keyClick(f.grid.get(), Qt::Key_Space);
+    QVERIFY(f.grid->CrossShown());
+  }
+
+  // Which key means which command is decided in the core. Here: each command reaches the host
+  // method of its name, and one that replaces the field ends the key without touching it again.
+  void commandKeysRunTheWindowsCommands_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("keys");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("calls");
+    const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier);
+    const int editor = kEditorMode, solving = kSolvingMode;
+    const int del = Qt::Key_Delete;
+    QTest::newRow("M") << int(Qt::Key_M) << none << solving << QStringList{"MainBtnMouseDown"};
+    QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << editor << QStringList{"NNewClick"};
+    QTest::newRow("F2") << int(Qt::Key_F2) << none << solving << QStringList{"NSave0Click"};
+    QTest::newRow("F3") << int(Qt::Key_F3) << none << solving << QStringList{"NLoadClick"};
+    QTest::newRow("F9 editor") << int(Qt::Key_F9) << none << editor << QStringList{"NStartClick"};
+    QTest::newRow("F9 solving") << int(Qt::Key_F9) << none << solving << QStringList{"NEditClick"};
+    QTest::newRow("Ctrl+Del") << del << ctrl << editor << QStringList{"NClearClick"};
+  }
+  void commandKeysRunTheWindowsCommands() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, keys);
+    QFETCH(int, mode);
+    QFETCH(QStringList, calls);
+    for (const bool replaced : {false, true}) {
+      FieldFixture f(kBlankTwenty, Mode(mode));
+      f.model().Modified = true;
+      if (replaced) f.host.onCommand = [&f](const QString&) { f.grid.reset(); };
+      QKeyEvent press(QEvent::KeyPress, key, keys);
+      QApplication::sendEvent(f.grid.get(), &press);
+      QCOMPARE(f.host.calls, calls);
+      QCOMPARE(!f.grid, replaced);
+    }
+  }
+
+  void theCursorMessageIsIgnoredWhileSolving() {
+    FieldFixture f(kBlankTwenty, kSolvingMode);
+    moveCursor(f, kMoveRight);
+    moveCursor(f, 1, 4);
+    QCOMPARE(f.model().EditCursor, kFirstClue);
+  }
+
+  void aCursorMessageNormalisesTheCellItLeavesAndSkipsNonClueCells() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    f.cell(kFirstClue).Text = "05";
+    moveCursor(f, 5, 5);  // a picture cell
+    QCOMPARE(f.model().EditCursor, kFirstClue);
+    QCOMPARE(f.cell(kFirstClue).State, csSelected);
+    moveCursor(f, 1, 7);
+    QCOMPARE(f.model().EditCursor, (CellPos{1, 7}));
+    QCOMPARE(f.cell({1, 7}).State, csSelected);
+    QCOMPARE(textAt(f, kFirstClue), std::string("5"));
+    QCOMPARE(f.cell(kFirstClue).State, csBlank);
+  }
+
+  void enterMovesOnByNextDirect() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    NextDirect = 3;  // towards the centre: right from a row clue
+    moveCursor(f, 1, 7);
+    QTest::keyClick(f.grid.get(), Qt::Key_Return);
+    QCOMPARE(f.model().EditCursor, (CellPos{2, 7}));
+  }
+
+  void tabStaysInTheField() {
+    QWidget window;
+    QLineEdit other(&window);
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    f.grid->setParent(&window);
+    f.grid->show();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    f.grid->setFocus();
+    QVERIFY(f.grid->hasFocus());
+    QTest::keyClick(f.grid.get(), Qt::Key_Tab);
+    QVERIFY(f.grid->hasFocus());
+  }
+};
+
+int runFieldInputTests(int argc, char** argv) {
+  FieldInputTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace jcw::test
+
+#include "FieldInputTest.moc"
