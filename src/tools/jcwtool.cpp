@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "files/CrosswordFile.h"
+#include "platform/AtomicFile.h"
 #include "model/PictureText.h"
 #include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
@@ -33,9 +34,12 @@ int usage() {
 }
 
 std::optional<jcw::Crossword> load(const std::string& path) {
-  jcw::ReadResult result = jcw::readCrosswordFile(path);
-  if (!result.crossword) std::cerr << "jcwtool: " << result.error << "\n";
-  return std::move(result.crossword);
+  jcw::Result<jcw::Crossword> read = jcw::readCrosswordFile(path);
+  if (!read) {
+    std::cerr << "jcwtool: " << read.error() << "\n";
+    return std::nullopt;
+  }
+  return std::move(*read);
 }
 
 int info(const std::string& path) {
@@ -48,8 +52,8 @@ int info(const std::string& path) {
 int resave(const std::string& in, const std::string& out) {
   const auto crossword = load(in);
   if (!crossword) return kFailure;
-  if (auto error = jcw::writeCrosswordFile(out, *crossword)) {
-    std::cerr << "jcwtool: " << *error << "\n";
+  if (const jcw::Result<void> written = jcw::writeCrosswordFile(out, *crossword); !written) {
+    std::cerr << "jcwtool: " << written.error() << "\n";
     return kFailure;
   }
   return 0;
@@ -113,6 +117,7 @@ bool has(const Args& flags, std::string_view flag) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  jcw::ignoreFileSizeSignal();
   const Args args(argv + 1, argv + argc);
   if (args.size() == 2 && args[0] == "info") return info(args[1]);
   if (args.size() == 3 && args[0] == "resave") return resave(args[1], args[2]);

@@ -28,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
 class InstallTest : public test::TempDirTest {};
 
 TEST_F(InstallTest, WritesTheCrosswordTypeAndAnEntryThatOpensIt) {
-  ASSERT_EQ(installDesktopAssociation(dir_, "/opt/my games/jcw"), std::nullopt);
+  ASSERT_TRUE(installDesktopAssociation(dir_, "/opt/my games/jcw"));
   EXPECT_EQ(readFile(dir_ / "mime" / "packages" / "jcw.xml"),
             R"(<?xml version="1.0" encoding="UTF-8"?>
 <mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
@@ -52,7 +52,7 @@ Categories=Game;LogicGame;
 
 TEST_F(InstallTest, ReportsADataDirectoryThatCannotBeWritten) {
   writeFile(dir_ / "mime", "a file where the directory should be");
-  EXPECT_NE(installDesktopAssociation(dir_, "/opt/jcw/jcw"), std::nullopt);
+  EXPECT_FALSE(installDesktopAssociation(dir_, "/opt/jcw/jcw"));
 }
 
 }  // namespace

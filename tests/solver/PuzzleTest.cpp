@@ -27,9 +27,9 @@ class PublicPuzzle : public testing::TestWithParam<Puzzle> {
     resetProcessState();
     const std::filesystem::path path =
         std::filesystem::path(JCW_PUZZLES_DIR) / "jcw" / (std::string(GetParam().name) + ".jcw");
-    ReadResult read = readCrosswordFile(path.string());
-    ASSERT_TRUE(read.crossword) << read.error;
-    crossword = std::move(*read.crossword);
+    Result<Crossword> read = readCrosswordFile(path.string());
+    ASSERT_TRUE(read) << read.error();
+    crossword = std::move(*read);
   }
 
   Crossword crossword;

@@ -26,7 +26,7 @@ void DriverHarness::save() {
     CurFileName = name.toStdString();
     CurShortName = ShortName(CurFileName);
   }
-  if (!SaveProcess(grid->model())) grid->SetModified(false);
+  if (SaveProcess(grid->model())) grid->SetModified(false);
 }
 
 void DriverHarness::clearField() {

@@ -68,6 +68,67 @@ done
 "$tool" test "$dir/diagonals" --steps 2>/dev/null; check "test takes no --steps" 2 $?
 "$tool" solve 2>/dev/null; check "solve needs a file" 2 $?
 "$tool" info "$dir/missing" 2>/dev/null; check "a missing file gives status 1" 1 $?
+check "errors are Russian with the system's reason" \
+  "jcwtool: Не удалось открыть файл $dir/missing: No such file or directory" \
+  "$(LC_ALL=C "$tool" info "$dir/missing" 2>&1)"
+
+# Only regular files are read: a FIFO without a writer is refused at once, not waited on.
+mkfifo "$dir/pipe.jcw"
+err=$(timeout 10 "$tool" info "$dir/pipe.jcw" 2>&1 >/dev/null); status=$?
+check "a FIFO is refused at once with status 1" 1 "$status"
+check "a FIFO is refused saying what it is" \
+  "jcwtool: Не удалось открыть файл $dir/pipe.jcw: это именованный канал, а не обычный файл" "$err"
+
+# Saves respect the file system, checked as a user whom permissions bind (nobody when root).
+as_user() { "$@"; }
+give() { :; }
+protection=yes
+protected=$(mktemp -d)
+trap 'rm -rf "$dir" "$protected"' EXIT
+chmod 755 "$protected"
+if [ "$(id -u)" -eq 0 ]; then
+  if command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
+    as_user() { setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups "$@"; }
+    give() { chown nobody:"$(id -g nobody)" "$@"; }
+  else
+    echo "skip protection checks: running as root without setpriv or the user nobody"
+    protection=no
+  fi
+fi
+if [ "$protection" = yes ]; then
+  # A copy of the tool that the user may run wherever the build tree lies.
+  cp "$tool" "$protected/jcwtool"
+  tool="$protected/jcwtool"
+  cp "$dir/ten" "$dir/gap.dat" "$protected/"
+  mkdir "$protected/open" "$protected/open/real" "$protected/locked"
+  give "$protected/open" "$protected/open/real"
+
+  cp "$protected/ten" "$protected/open/ro.jcw"; give "$protected/open/ro.jcw"; chmod 444 "$protected/open/ro.jcw"
+  err=$(as_user "$tool" resave "$protected/gap.dat" "$protected/open/ro.jcw" 2>&1); status=$?
+  check "a mode-444 file is refused with status 1" 1 "$status"
+  check "a mode-444 file is refused saying so" "jcwtool: Не удалось сохранить файл $protected/open/ro.jcw:" \
+    "$(printf '%s' "$err" | cut -d: -f1-2):"
+  check "a mode-444 file keeps its bytes" "$(od -An -tx1 < "$protected/ten")" "$(od -An -tx1 < "$protected/open/ro.jcw")"
+  check "a mode-444 file keeps its mode" 444 "$(stat -c %a "$protected/open/ro.jcw")"
+
+  cp "$protected/ten" "$protected/open/real/target.jcw"; give "$protected/open/real/target.jcw"
+  ln -s real/target.jcw "$protected/open/link.jcw"
+  as_user "$tool" resave "$protected/gap.dat" "$protected/open/link.jcw"
+  check "a symbolic link stays a link" yes "$([ -L "$protected/open/link.jcw" ] && echo yes || echo no)"
+  check "the link's target gets the bytes" "$(head -c 20 "$protected/gap.dat" | od -An -tx1)" \
+    "$(od -An -tx1 < "$protected/open/real/target.jcw")"
+  check "no temporary file is left beside the files" "link.jcw real ro.jcw" "$(ls -A "$protected/open" | tr '\n' ' ' | sed 's/ $//')"
+  check "no temporary file is left beside the target" "target.jcw" "$(ls -A "$protected/open/real")"
+
+  cp "$protected/ten" "$protected/locked/mine.jcw"; give "$protected/locked/mine.jcw"; chmod 640 "$protected/locked/mine.jcw"
+  chmod 555 "$protected/locked"
+  as_user "$tool" resave "$protected/gap.dat" "$protected/locked/mine.jcw"
+  check "a writable file in a locked directory is saved" "$(head -c 20 "$protected/gap.dat" | od -An -tx1)" \
+    "$(od -An -tx1 < "$protected/locked/mine.jcw")"
+  check "a file saved in a locked directory keeps its mode" 640 "$(stat -c %a "$protected/locked/mine.jcw")"
+  check "nothing is left in the locked directory" "mine.jcw" "$(ls -A "$protected/locked")"
+  chmod 755 "$protected/locked"
+fi
 "$tool" bogus 2>/dev/null; check "a wrong command gives status 2" 2 $?
 
 echo "$((failures == 0 ? 1 : 0)) passed, $failures failed" >/dev/null
