@@ -65,6 +65,70 @@ for command in solve test; do
   check "$command refuses a short file with status 1" 1 "$status"
   check "$command says one line for a short file" 1 "$(printf '%s\n' "$err" | wc -l)"
 done
+# 4 x 4 with one picture that line deduction cannot finish: #.#. / .#.. / .#.# / #.#.
+printf '\x04\x04\x02\x02''\xc8\xc8\x01\x00\x01\x01''\xc8\xc8\x01\x01\x01\x01''\x01\x01\xc8\xc8\xc8\xc8''\x00\x02\xc8\xc8\xc8\xc8''\x01\x01\xc8\xc8\xc8\xc8''\x00\x01\xc8\xc8\xc8\xc8' > "$dir/unique"
+check "test of a crossword that needs trying cells" \
+  "$(printf 'Кроссворд имеет единственное решение\nРешить его одной логикой строк и столбцов нельзя: нужно пробовать варианты клеток')" \
+  "$("$tool" test "$dir/unique")"
+check "test --marks of a mark against the only picture" \
+  "$(printf 'Решение не найдено.\nОтмеченные клетки противоречат числам')" \
+  "$(printf '\x04\x04\x02\x02''\xc8\xc8\x01\x00\x01\x01''\xc8\xc8\x01\x01\x01\x01''\x01\x01\xca\xc8\xc8\xc8''\x00\x02\xc8\xc8\xc8\xc8''\x01\x01\xc8\xc8\xc8\xc8''\x00\x01\xc8\xc8\xc8\xc8' > "$dir/refuted"; "$tool" test --marks "$dir/refuted")"
+# count: the fields but the time, which varies.
+counted() { "$tool" count "$@" | sed 's/,"ms":[0-9]*}$/}/; s/,"nodes":[0-9]*//'; }
+check "count of the crossword that needs trying cells" \
+  '{"solutions":1,"lineSolvable":false,"pictures":[["#.#.",".#..",".#.#","#.#."]],"complete":true}' \
+  "$(counted "$dir/unique")"
+check "count of two diagonals" \
+  '{"solutions":2,"lineSolvable":false,"pictures":[["#.",".#"],[".#","#."]],"complete":true}' \
+  "$(counted "$dir/diagonals" --timeout 30)"
+check "count --marks fixes the marks" \
+  '{"solutions":1,"lineSolvable":false,"pictures":[["#.",".#"]],"complete":true}' \
+  "$(counted --marks "$dir/diagonals")"
+check "count of a line-solvable crossword" \
+  '{"solutions":1,"lineSolvable":true,"pictures":[["##"]],"complete":true}' "$(counted "$dir/ten")"
+check "count of clues without a picture" \
+  '{"solutions":0,"lineSolvable":false,"pictures":[],"complete":true}' "$(counted "$dir/none")"
+check "count gives nodes and ms" 2 "$("$tool" count "$dir/unique" | grep -Eo '"(nodes|ms)":[0-9]+' | wc -l)"
+check "solve --complete writes the only picture" '"picture":["#.#.",".#..",".#.#","#.#."]' \
+  "$("$tool" solve --complete "$dir/unique" | grep -o '"picture":[^]]*]')"
+check "solve --complete says how many pictures fit" '"solved":true,"solutions":2}' \
+  "$("$tool" solve "$dir/diagonals" --complete | grep -o '"solved".*')"
+check "solve alone keeps to line deduction" '"picture":["????","????","????","????"]' \
+  "$("$tool" solve "$dir/unique" | grep -o '"picture":[^]]*]')"
+"$tool" count "$dir/short" 2>/dev/null; check "count of an unreadable file gives status 1" 1 $?
+for bad in "--timeout" "--timeout 0" "--timeout x" "--steps"; do
+  "$tool" count "$dir/unique" $bad >/dev/null 2>&1; check "count refuses $bad with status 2" 2 $?
+done
+# Converting. The ten-byte crossword without marks, as .non (Windows line ends) and as XML.
+printf 'title "Ten"\r\nwidth 2\r\nheight 1\r\nrows\r\n2\r\ncolumns\r\n1\r\n1\r\n' > "$dir/ten.NON"
+printf '<puzzleset><puzzle><clues type="rows"><line><count>2</count></line></clues><clues type="columns"><line><count>1</count></line><line><count>1</count></line></clues></puzzle></puzzleset>' > "$dir/ten.xml"
+blank=$(printf '\x02\x01\x01\x01\xc8\x02\x01\xc8\x01\xc8' | od -An -tx1)
+for source in ten.NON ten.xml; do
+  "$tool" convert "$dir/$source" "$dir/$source.jcw"
+  check "convert $source gives the minimal .jcw" "$blank" "$(od -An -tx1 < "$dir/$source.jcw")"
+  check "info of $source equals info of its .jcw" "$("$tool" info "$dir/$source.jcw")" "$("$tool" info "$dir/$source")"
+done
+check "test reads .non" "Кроссворд имеет единственное решение" "$("$tool" test "$dir/ten.NON")"
+"$tool" convert "$dir/ten.NON.jcw" "$dir/round.xml" && "$tool" convert "$dir/round.xml" "$dir/round.non" &&
+  "$tool" convert "$dir/round.non" "$dir/round.jcw"
+check ".jcw to XML to .non to .jcw keeps every byte" "$blank" "$(od -An -tx1 < "$dir/round.jcw")"
+"$tool" convert "$dir/ten" "$dir/ten.svg"
+check "convert to .svg draws an svg with the marks" "1 2" \
+  "$(grep -c '<svg' "$dir/ten.svg") $(grep -c 'fill="#000000" stroke' "$dir/ten.svg")"
+printf '<puzzleset><puzzle><color name="red">f00</color><color name="blue">00f</color><clues type="rows"><line/></clues><clues type="columns"><line/></clues></puzzle></puzzleset>' > "$dir/colour.xml"
+printf 'width 2\nheight 1\nrows\n2\ncolumns\n1\n' > "$dir/short.non"
+while IFS='|' read -r source target reason; do
+  err=$("$tool" convert "$dir/$source" "$dir/$target" 2>&1 >/dev/null); status=$?
+  check "convert refuses $source -> $target with status 1" 1 "$status"
+  check "convert says why in one line for $source -> $target" "1 1" \
+    "$(printf '%s\n' "$err" | wc -l) $(printf '%s\n' "$err" | grep -c "$reason")"
+done <<'CASES'
+colour.xml|refused-colour.jcw|цветные кроссворды не поддерживаются
+short.non|refused-short.jcw|не хватает строк
+absent.non|refused-absent.jcw|Не удалось открыть файл
+ten|refused-ten.png|неизвестное расширение
+CASES
+check "a refused convert writes nothing" "" "$(ls "$dir" | grep -e '^refused')"
 "$tool" test "$dir/diagonals" --steps 2>/dev/null; check "test takes no --steps" 2 $?
 "$tool" solve 2>/dev/null; check "solve needs a file" 2 $?
 "$tool" info "$dir/missing" 2>/dev/null; check "a missing file gives status 1" 1 $?

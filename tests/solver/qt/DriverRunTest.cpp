@@ -194,6 +194,12 @@ void DriverRunTest::theTestNamesTheVerdictAndLeavesTheFieldAlone_data() {
   QTest::newRow("two diagonals") << pictureCrossword(kDiagonal) << "AFFull" << kSeveral;
   QTest::newRow("line solving leaves cells open")
       << pictureCrossword(kFramedDiagonal) << "AFFull" << kSeveral;
+  // #.#. / .#.. / .#.# / #.#. alone fits, but only trying cells shows it.
+  QTest::newRow("one picture beyond line solving")
+      << makeCrossword({{{1, 1}, {1}, {1, 1}, {1, 1}}, {{1, 1}, {2}, {1, 1}, {1}}, {}})
+      << "AFFull"
+      << QStringLiteral("Кроссворд имеет единственное решение\n\rРешить его одной логикой "
+                        "строк и столбцов нельзя: нужно пробовать варианты клеток");
   Crossword marked = pictureCrossword(kDiagonal);
   setPictureRows(marked, {"#?"});
   QTest::newRow("marks taken when continuing") << marked << "AFMask" << kSingle;
