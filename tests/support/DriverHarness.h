@@ -1,7 +1,7 @@
 #pragma once
 // A stand-in for the main window around the solver's tool window: a real field, a menu button,
-// a wait panel with the main window's caption and a toggle for SBAuto, with Save and Clear doing what the main window's do to
-// the field. Also the crosswords the driver tests share.
+// a wait panel with the main window's caption and a toggle for SBAuto, with Save and Clear doing
+// what the main window's do to the field; and a search that stands for a very long one.
 
 #include <QLabel>
 #include <QPushButton>
@@ -43,13 +43,6 @@ class DriverHarness : public AutoHost {
   TGrid* grid;
   TFormAuto* form;
 };
-
-// The crossword of a file in the shared puzzle directory.
-Crossword puzzle(const std::string& name);
-
-// Picture rows after line solving `crossword` the way a solve does: from its marks when
-// useMarks, else from nothing.
-std::vector<std::string> lineSolved(const Crossword& crossword, bool useMarks);
 
 // A complete search that runs until it is cancelled, as a very hard crossword's would; it says
 // which thread ran it and shows half the cells decided.

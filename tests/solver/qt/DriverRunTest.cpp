@@ -13,7 +13,6 @@
 #include "model/ProcessState.h"
 #include "solver/qt/Hint.h"
 #include "solver/SolverBusy.h"
-#include "solver/SolverRuns.h"
 #include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 
@@ -26,9 +25,12 @@ namespace jcw {
 using test::DriverHarness;
 using test::EndlessSearch;
 using test::EveryPass;
-using test::lineSolved;
+using test::kDiagonal;
+using test::kFramedDiagonal;
+using test::kFramedDiagonalByLines;
+using test::kStairs;
 using test::makeCrossword;
-using test::puzzle;
+using test::pictureCrossword;
 using test::ScopedScriptedPlatform;
 using Rows = std::vector<std::string>;
 
@@ -82,17 +84,11 @@ bool showsOverlayColour(const TGrid& grid, int x, int y) {
 }
 
 
-// The pictures a solve from nothing passes through, one per sweep, starting from the empty one.
-std::vector<Rows> sweepByLines(Crossword crossword) {
-  SolverState state;
-  PrepareSolver(state, crossword);
-  crossword.clearPicture();
-  std::vector<Rows> pictures{pictureRows(crossword)};
-  solveByLines(state, [&] {
-    WriteBack(state, crossword);
-    if (pictures.back() != pictureRows(crossword)) pictures.push_back(pictureRows(crossword));
-  });
-  return pictures;
+// kFramedDiagonal with its upper diagonal cell marked.
+Crossword framedDiagonalMarked() {
+  Crossword crossword = pictureCrossword(kFramedDiagonal);
+  setPictureRows(crossword, {"???????", "???????", "??#????"});
+  return crossword;
 }
 
 // A run from the tool window's button, as a click on it makes.
@@ -159,6 +155,12 @@ void DriverRunTest::aSolveEndsWithWhatTheCompleteSolverDecides_data() {
       << wrongMark << "AFMask" << Rows{"#.#", "???", "???"} << kSolveNone << noOverlay3;
   QTest::newRow("marks are ignored from nothing")
       << wrongMark << "AFFull" << Rows{"###", ".#.", ".#."} << "" << noOverlay3;
+  const Rows square{"-------", "-------", "--xx---", "--xx---", "-------", "-------", "-------"};
+  QTest::newRow("a frame around a diagonal shows its square")
+      << framedDiagonalMarked() << "AFFull" << kFramedDiagonalByLines << kSolveSeveral << square;
+  QTest::newRow("a mark decides the diagonal when continuing")
+      << framedDiagonalMarked() << "AFMask" << kFramedDiagonal << ""
+      << Rows(7, "-------");
 }
 
 void DriverRunTest::aSolveEndsWithWhatTheCompleteSolverDecides() {
@@ -268,18 +270,17 @@ void DriverRunTest::theTestNamesTheVerdictAndLeavesTheFieldAlone_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QString>("message");
   QTest::newRow("line solving decides every cell")
-      << puzzle("webpbn-00001-dancer.jcw") << "AFFull" << kSingle;
-  QTest::newRow("two diagonals") << puzzle("gen-tiny-two-solutions-2x2.jcw") << "AFFull"
-                                 << kSeveral;
-  QTest::newRow("line solving leaves cells open") << puzzle("jwilk-001.jcw") << "AFFull"
-                                                  << kSeveral;
+      << pictureCrossword(kStairs) << "AFFull" << kSingle;
+  QTest::newRow("two diagonals") << pictureCrossword(kDiagonal) << "AFFull" << kSeveral;
+  QTest::newRow("line solving leaves cells open")
+      << pictureCrossword(kFramedDiagonal) << "AFFull" << kSeveral;
   // #.#. / .#.. / .#.# / #.#. alone fits, but only trying cells shows it.
   QTest::newRow("one picture beyond line solving")
       << makeCrossword({{{1, 1}, {1}, {1, 1}, {1, 1}}, {{1, 1}, {2}, {1, 1}, {1}}, {}})
       << "AFFull"
       << QStringLiteral("Кроссворд имеет единственное решение\n\rРешить его одной логикой "
                         "строк и столбцов нельзя: нужно пробовать варианты клеток");
-  Crossword marked = puzzle("gen-tiny-two-solutions-2x2.jcw");
+  Crossword marked = pictureCrossword(kDiagonal);
   setPictureRows(marked, {"#?"});
   QTest::newRow("marks taken when continuing") << marked << "AFMask" << kSingle;
   QTest::newRow("marks ignored from nothing") << marked << "AFFull" << kSeveral;
@@ -408,7 +409,7 @@ void DriverRunTest::closingTheMainWindowDuringASearchStopsItThenCloses() {
 void DriverRunTest::continuationTakesTheUsersMarksAsKnownCells() {
   ScopedScriptedPlatform p;
   DriverHarness h;
-  Crossword crossword = puzzle("gen-tiny-two-solutions-2x2.jcw");
+  Crossword crossword = pictureCrossword(kDiagonal);
   setPictureRows(crossword, {"?#"});
   h.load(crossword);
 
@@ -504,8 +505,7 @@ void DriverRunTest::duringARunTheMainWindowWaitsAndOtherRunsDoNothing() {
 void DriverRunTest::withShiftTheFieldShowsEverySweepAndNoWaitPanel() {
   ScopedScriptedPlatform p;
   DriverHarness h;
-  const Crossword crossword = puzzle("webpbn-00001-dancer.jcw");
-  h.load(crossword);
+  h.load(pictureCrossword(kStairs));
   std::vector<Rows> seen;
   const auto look = [&] {
     if (seen.empty() || seen.back() != pictureRows(h.model())) seen.push_back(pictureRows(h.model()));
@@ -520,8 +520,14 @@ void DriverRunTest::withShiftTheFieldShowsEverySweepAndNoWaitPanel() {
   look();  // the last sweep's picture, which no later pass shows
 
   QVERIFY(!panelShown);
-  QVERIFY(seen.size() > 3);
-  QCOMPARE(seen, sweepByLines(crossword));
+  const std::vector<Rows> sweeps{
+      {"?????", "?????", "?????", "?????", "?????"},  // rows, then columns, from here on
+      {"?????", "?#???", "??#??", "??#??", "?????"},
+      {"??.??", "?#.#?", "??##?", "?.##?", "?..??"},
+      {"??.??", "##.#.", ".?##?", "..###", "?..??"},
+      {"#?.?.", "##.#.", ".?##.", "..###", "...?."},
+      kStairs};
+  QCOMPARE(seen, sweeps);
 }
 
 void DriverRunTest::theHintWritesWhatOnePassDecides_data() {
@@ -554,7 +560,7 @@ void DriverRunTest::theHintWritesWhatOnePassDecides() {
 
 void DriverRunTest::theHintSaysSoWhenNothingCanBeDecided_data() {
   QTest::addColumn<Crossword>("crossword");
-  QTest::newRow("two diagonals") << puzzle("gen-tiny-two-solutions-2x2.jcw");
+  QTest::newRow("two diagonals") << pictureCrossword(kDiagonal);
   Crossword done = tee();
   setPictureRows(done, {"###", ".#.", ".#."});
   QTest::newRow("marks that already decide everything") << done;
