@@ -14,6 +14,7 @@
 
 #include "support/DriverHarness.h"
 #include "field/ViewState.h"
+#include "field/qt/TGrid.h"
 #include "files/CrosswordFile.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/Dimensions.h"
@@ -101,6 +102,8 @@ class MainWindowDriverTest : public QObject {
   void duringARunSbAutoStaysUpAndTheToolWindowHidden();
   void duringARunCommandsMarksAndKeysDoNothing_data();
   void duringARunCommandsMarksAndKeysDoNothing();
+  void theTestsOverlayLastsUntilTheNextMarkCommandOrModeChange_data();
+  void theTestsOverlayLastsUntilTheNextMarkCommandOrModeChange();
   void newAndLoadCloseTheToolWindow_data();
   void newAndLoadCloseTheToolWindow();
   void inViewModeTheRunButtonsDoNothing();
@@ -219,6 +222,42 @@ void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
            searching ? QStringLiteral("Поиск решения прерван пользователем")
                      : QStringLiteral("Кроссворд имеет несколько вариантов решений"));
   QVERIFY(model().UndoList.empty());
+}
+
+void MainWindowDriverTest::theTestsOverlayLastsUntilTheNextMarkCommandOrModeChange_data() {
+  QTest::addColumn<QString>("next");
+  QTest::newRow("a window move") << "move";
+  QTest::newRow("a mark") << "mark";
+  QTest::newRow("the hint") << "SBTip";
+  QTest::newRow("the editor") << "NEdit";
+}
+
+void MainWindowDriverTest::theTestsOverlayLastsUntilTheNextMarkCommandOrModeChange() {
+  QFETCH(QString, next);
+  scripted().answers = {Answer::Ok};
+  open(pictureCrossword(kFramedDiagonal));
+  sbAuto()->click();
+  child<QAbstractButton>("AFSweetchT")->click();
+  child<QPushButton>("AFFull")->click();
+  const TGrid& field = *form_->field();
+  // The square of the two diagonals, picture cells (3, 3) to (4, 4) counted from 1.
+  const int x = model().firstPictureX() + 2;
+  const int y = model().firstPictureY() + 2;
+  QVERIFY(field.isDiffering(x, y) && field.isDiffering(x + 1, y + 1));
+  QVERIFY(!field.isDiffering(x - 1, y));
+
+  if (next == "move") {
+    form_->move(form_->pos() + QPoint(5, 5));
+  } else if (next == "mark") {
+    const Rect& box = model().cell(x - 2, y - 2).region.box;
+    QTest::mouseClick(form_->field(), Qt::LeftButton, {}, QPoint(box.left + 2, box.top + 2));
+  } else if (next == "SBTip") {
+    child<QToolButton>("SBTip")->click();
+  } else {
+    child<QAction>("NEdit")->trigger();
+  }
+
+  QCOMPARE(field.isDiffering(x, y), next == "move");
 }
 
 void MainWindowDriverTest::newAndLoadCloseTheToolWindow_data() {
