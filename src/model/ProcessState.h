@@ -9,8 +9,9 @@ namespace jcw {
 inline bool SkipNextMark = false;
 // Stops a running solve, test or hint; set by Escape.
 inline bool CancelRequested = false;
-// A solve, test or hint is running. The solver lets pending events through between lines, so
-// menus, keys and the field still get input; what would change the crossword under it (another
+// A solve, test or hint is running. The solver lets pending events through between lines, and the
+// complete search runs on a worker thread while the UI thread processes events, so menus, keys
+// and the field still get input; what would change the crossword under it (another
 // run, the hint, load, new, clear, marking, typing) does nothing while this is set.
 inline bool SolverBusy = false;
 // The first command-line argument until it has been handled.
