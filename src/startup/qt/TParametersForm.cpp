@@ -13,12 +13,14 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <array>
+#include <iostream>
 #include <optional>
 #include <utility>
 
 #include "files/CrosswordFile.h"
 #include "files/qt/DroppedFiles.h"
 #include "files/qt/FileCommands.h"
+#include "files/qt/LoadError.h"
 #include "files/FileLoad.h"
 #include "field/ViewState.h"
 #include "mainwindow/qt/TForm1.h"
@@ -164,8 +166,15 @@ void TParametersForm::ButtonLoadClick() {
 
 void TParametersForm::ButtonExitClick() { close(); }
 
-void TParametersForm::openCrossword(const std::string& name) {
-  if (LoadProcess(name, *mainWindow_)) showMainWindow();
+void TParametersForm::openCrossword(const std::string& name, LoadSource source) {
+  const Result<void> loaded = LoadProcess(name, *mainWindow_);
+  if (loaded) {
+    showMainWindow();
+    return;
+  }
+  // A program started from a shell or a script says it where it was started, too.
+  if (source == LoadSource::CommandLine) std::cerr << loaded.error() << std::endl;
+  showLoadError(loaded.error());
 }
 
 void TParametersForm::showMainWindow() {
@@ -185,7 +194,7 @@ void TParametersForm::paintEvent(QPaintEvent* event) {
 
 void TParametersForm::loadParamFile() {
   const std::string name = std::exchange(ParamFile, {});
-  if (!name.empty()) openCrossword(name);
+  if (!name.empty()) openCrossword(name, LoadSource::CommandLine);
 }
 
 void TParametersForm::closeEvent(QCloseEvent* event) {
