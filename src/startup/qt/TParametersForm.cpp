@@ -23,6 +23,7 @@
 #include "files/qt/LoadError.h"
 #include "files/FileLoad.h"
 #include "field/ViewState.h"
+#include "field/qt/FieldInput.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
@@ -234,7 +235,7 @@ bool TParametersForm::FormKeyPress(QObject* receiver, const QKeyEvent& key) {
   // A key that the focused control ignores travels up to its parents: act on its first arrival.
   QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
   if (receiver != first || key.text().isEmpty()) return false;
-  switch (hotKeyFor(key.text().toUcs4().value(0))) {
+  switch (hotKeyFor(key.text().toUcs4().value(0), keyInputOf(key))) {
     case HotKey::Exit: ButtonExitClick(); break;
     case HotKey::Load: ButtonLoadClick(); break;
     case HotKey::Ok: ButtonOKClick(); break;

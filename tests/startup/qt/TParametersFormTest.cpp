@@ -255,32 +255,31 @@ class TParametersFormTest : public QObject {
     QCOMPARE(QString::fromStdString(stderrText.str()), box.text + QLatin1Char('\n'));
   }
 
-  void cyrillicHotKeysActBeforeTheFocusedField_data() {
-    QTest::addColumn<QString>("key");
+  // The Cyrillic letters as typed; under a Latin layout the keys that carry them.
+  void hotKeysActBeforeTheFocusedField_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
     QTest::addColumn<QString>("result");
-    QTest::newRow("О opens the crossword") << "О"
-                                           << "opened";
-    QTest::newRow("о opens the crossword") << "о"
-                                           << "opened";
-    QTest::newRow("З shows the open dialog") << "З"
-                                             << "dialog";
-    QTest::newRow("з shows the open dialog") << "з"
-                                             << "dialog";
-    QTest::newRow("В closes the window") << "В"
-                                         << "closed";
-    QTest::newRow("в closes the window") << "в"
-                                         << "closed";
-    QTest::newRow("a Latin O does nothing") << "O"
-                                            << "";
+    QTest::newRow("О opens the crossword") << "О" << 0 << "opened";
+    QTest::newRow("о opens the crossword") << "о" << 0 << "opened";
+    QTest::newRow("З shows the open dialog") << "З" << 0 << "dialog";
+    QTest::newRow("з shows the open dialog") << "з" << 0 << "dialog";
+    QTest::newRow("В closes the window") << "В" << 0 << "closed";
+    QTest::newRow("в closes the window") << "в" << 0 << "closed";
+    QTest::newRow("j, the key of О, opens the crossword") << "j" << int(Qt::Key_J) << "opened";
+    QTest::newRow("p, the key of З, shows the open dialog") << "p" << int(Qt::Key_P) << "dialog";
+    QTest::newRow("D, the key of В, closes the window") << "D" << int(Qt::Key_D) << "closed";
+    QTest::newRow("a Latin O does nothing") << "O" << int(Qt::Key_O) << "";
   }
-  void cyrillicHotKeysActBeforeTheFocusedField() {
-    QFETCH(QString, key);
+  void hotKeysActBeforeTheFocusedField() {
+    QFETCH(QString, text);
+    QFETCH(int, key);
     QFETCH(QString, result);
     showActive();
     QSignalSpy closed(form_.get(), &TParametersForm::terminateRequested);
-    (*platform_)->openNames = {QString()};
+    if (result == "dialog") (*platform_)->openNames = {QString()};
     number("EditRow")->setFocus();
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QCoreApplication::sendEvent(QApplication::focusWidget(), &press);
     QCOMPARE(main_->isVisible(), result == "opened");
     QCOMPARE((*platform_)->dialogs.size(), std::size_t(result == "dialog"));
