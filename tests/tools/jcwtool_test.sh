@@ -65,6 +65,36 @@ for command in solve test; do
   check "$command refuses a short file with status 1" 1 "$status"
   check "$command says one line for a short file" 1 "$(printf '%s\n' "$err" | wc -l)"
 done
+# Converting. The ten-byte crossword without marks, as .non (Windows line ends) and as XML.
+printf 'title "Ten"\r\nwidth 2\r\nheight 1\r\nrows\r\n2\r\ncolumns\r\n1\r\n1\r\n' > "$dir/ten.NON"
+printf '<puzzleset><puzzle><clues type="rows"><line><count>2</count></line></clues><clues type="columns"><line><count>1</count></line><line><count>1</count></line></clues></puzzle></puzzleset>' > "$dir/ten.xml"
+blank=$(printf '\x02\x01\x01\x01\xc8\x02\x01\xc8\x01\xc8' | od -An -tx1)
+for source in ten.NON ten.xml; do
+  "$tool" convert "$dir/$source" "$dir/$source.jcw"
+  check "convert $source gives the minimal .jcw" "$blank" "$(od -An -tx1 < "$dir/$source.jcw")"
+  check "info of $source equals info of its .jcw" "$("$tool" info "$dir/$source.jcw")" "$("$tool" info "$dir/$source")"
+done
+check "test reads .non" "Кроссворд имеет единственное решение" "$("$tool" test "$dir/ten.NON")"
+"$tool" convert "$dir/ten.NON.jcw" "$dir/round.xml" && "$tool" convert "$dir/round.xml" "$dir/round.non" &&
+  "$tool" convert "$dir/round.non" "$dir/round.jcw"
+check ".jcw to XML to .non to .jcw keeps every byte" "$blank" "$(od -An -tx1 < "$dir/round.jcw")"
+"$tool" convert "$dir/ten" "$dir/ten.svg"
+check "convert to .svg draws an svg with the marks" "1 2" \
+  "$(grep -c '<svg' "$dir/ten.svg") $(grep -c 'fill="#000000" stroke' "$dir/ten.svg")"
+printf '<puzzleset><puzzle><color name="red">f00</color><color name="blue">00f</color><clues type="rows"><line/></clues><clues type="columns"><line/></clues></puzzle></puzzleset>' > "$dir/colour.xml"
+printf 'width 2\nheight 1\nrows\n2\ncolumns\n1\n' > "$dir/short.non"
+while IFS='|' read -r source target reason; do
+  err=$("$tool" convert "$dir/$source" "$dir/$target" 2>&1 >/dev/null); status=$?
+  check "convert refuses $source -> $target with status 1" 1 "$status"
+  check "convert says why in one line for $source -> $target" "1 1" \
+    "$(printf '%s\n' "$err" | wc -l) $(printf '%s\n' "$err" | grep -c "$reason")"
+done <<'CASES'
+colour.xml|refused-colour.jcw|цветные кроссворды не поддерживаются
+short.non|refused-short.jcw|не хватает строк
+absent.non|refused-absent.jcw|Не удалось открыть файл
+ten|refused-ten.png|неизвестное расширение
+CASES
+check "a refused convert writes nothing" "" "$(ls "$dir" | grep -e '^refused')"
 "$tool" test "$dir/diagonals" --steps 2>/dev/null; check "test takes no --steps" 2 $?
 "$tool" solve 2>/dev/null; check "solve needs a file" 2 $?
 "$tool" info "$dir/missing" 2>/dev/null; check "a missing file gives status 1" 1 $?
