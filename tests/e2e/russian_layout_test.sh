@@ -13,13 +13,7 @@ setxkbmap -layout us,ru
 [[ $(setxkbmap -query) == *"layout:     us,ru"* ]] || fail "the Russian layout could not be set"
 
 # One header line each over a 3 x 3 picture; О (Cyrillic) is OK.
-type_number 1
-xdotool key Tab
-type_number 1
-xdotool key Tab
-type_number 3
-xdotool key Tab
-type_number 3
+type_dimensions 1 1 3 3
 xdotool key Cyrillic_o
 jcw_wait_window
 field_layout 3 3 1 1

@@ -173,7 +173,7 @@ class TParametersFormTest : public QObject {
     QCOMPARE(form_->isVisible(), !opened);
     if (opened) QCOMPARE(main_->windowTitle(), QStringLiteral("Японский кроссворд (other) - 2x3"));
     QCOMPARE((*platform_)->messages.size(), std::size_t(!reason.isEmpty()));
-    if (!reason.isEmpty()) verifyLoadErrorBox((*platform_)->messages.front(), path, reason);
+    if (!reason.isEmpty()) test::verifyLoadErrorBox((*platform_)->messages.front(), path, reason);
   }
 
   void aTextFileAfterNewOpensAnEmptyFieldOfTheLastSize() {
@@ -214,7 +214,8 @@ class TParametersFormTest : public QObject {
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE((*platform_)->messages.size(), std::size_t(!reason.isEmpty()));
     if (!reason.isEmpty())
-      verifyLoadErrorBox((*platform_)->messages.front(), path, reason, "прочитать");
+      test::verifyLoadErrorBox((*platform_)->messages.front(), path, reason,
+                               QStringLiteral("прочитать"));
   }
 
   // The box of a failed command-line load, and the same line on stderr.
@@ -251,7 +252,7 @@ class TParametersFormTest : public QObject {
       return;
     }
     const MessageRequest& box = (*platform_)->messages.front();
-    verifyLoadErrorBox(box, path, reason);
+    test::verifyLoadErrorBox(box, path, reason);
     QCOMPARE(QString::fromStdString(stderrText.str()), box.text + QLatin1Char('\n'));
   }
 
@@ -350,19 +351,6 @@ class TParametersFormTest : public QObject {
     form_->show();
     form_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-  }
-  // "Не удалось VERB файл PATH: REASON", as an error box with the program's caption and OK.
-  static void verifyLoadErrorBox(const MessageRequest& box, const std::string& path,
-                                 const QString& reason, const char* verb = "открыть") {
-    const QString prefix = QStringLiteral("Не удалось %1 файл %2: ")
-                               .arg(QString::fromUtf8(verb), QString::fromStdString(path));
-    if (reason == QStringLiteral("*"))
-      QVERIFY2(box.text.startsWith(prefix) && box.text.size() > prefix.size(), qPrintable(box.text));
-    else
-      QCOMPARE(box.text, prefix + reason);
-    QCOMPARE(box.caption, QStringLiteral("Японский кроссворд"));
-    QCOMPARE(box.buttons, Buttons::Ok);
-    QCOMPARE(box.icon, Icon::Error);
   }
   TEditNumKt* number(const char* name) const { return form_->findChild<TEditNumKt*>(name); }
   QGroupBox* groupBox(const char* name) const { return form_->findChild<QGroupBox*>(name); }
