@@ -188,8 +188,6 @@ class FileCommandsTest : public QObject {
     QTest::newRow("a drop of a damaged file")
         << Command::Drop << "short.jcw" << small.left(7) << "прочитать"
         << "файл кончается посреди клеток (7 из 10 байт)";
-    QTest::newRow("a drop of a FIFO") << Command::Drop << "pipe.jcw" << made << "открыть"
-                                      << "это именованный канал, а не обычный файл";
   }
   void aLoadThatFailsSaysWhyAndKeepsThePreviousCrossword() {
     QFETCH(Command, command);

@@ -267,8 +267,6 @@ class TParametersFormTest : public QObject {
     QTest::newRow("з shows the open dialog") << "з" << 0 << "dialog";
     QTest::newRow("В closes the window") << "В" << 0 << "closed";
     QTest::newRow("в closes the window") << "в" << 0 << "closed";
-    QTest::newRow("j, the key of О, opens the crossword") << "j" << int(Qt::Key_J) << "opened";
-    QTest::newRow("p, the key of З, shows the open dialog") << "p" << int(Qt::Key_P) << "dialog";
     QTest::newRow("D, the key of В, closes the window") << "D" << int(Qt::Key_D) << "closed";
     QTest::newRow("a Latin O does nothing") << "O" << int(Qt::Key_O) << "";
   }
