@@ -92,8 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
 
 TEST(FitCellLayout, FitsTheRoomWithTheLargestCellsAndSurvivesALayoutPass) {
-  const Dimensions shapes[] = {{20, 15, 5, 4}, {1, 1, 1, 1},     {3, 10, 9, 2},   {100, 100, 100, 100},
-                               {31, 24, 4, 4}, {100, 1, 1, 100}, {7, 93, 12, 3}};
+  const Dimensions shapes[] = {{20, 15, 5, 4},       {1, 1, 1, 1},   {3, 10, 9, 2},
+                               {100, 100, 100, 100}, {31, 24, 4, 4}, {100, 1, 1, 100},
+                               {7, 93, 12, 3}};
   for (const Dimensions& d : shapes) {
     for (int width = 300; width <= 2000; width += 37) {
       for (int height = 300; height <= 1200; height += 29) {

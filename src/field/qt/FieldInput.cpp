@@ -51,8 +51,9 @@ namespace {
 int physicalKeyOf(const QKeyEvent& event) {
   // Qt's key is the character the layout types (Ь for M under the Russian layout, ! for Shift+1);
   // X11 and Wayland also report the key itself. Events made by a program carry no keycode.
-  static const bool xkbPlatform = QGuiApplication::platformName() == QLatin1String("xcb") ||
-                                  QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+  static const QString platform = QGuiApplication::platformName();
+  static const bool xkbPlatform =
+      platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
   if (xkbPlatform && event.nativeScanCode() != 0)
     return virtualKeyOf(XkbKey{event.nativeScanCode(), event.nativeVirtualKey()});
   return virtualKeyOf(event.key(), event.modifiers());

@@ -4,8 +4,8 @@
 // dialogs and boxes through the platform layer. UI thread only.
 //
 // A load that fails keeps the crossword that was there (the field is replaced only once the file
-// has been read) and shows why in a box. A command that would discard unsaved changes asks first (maybeSave) and stops
-// when the user cancels or the save does not happen.
+// has been read) and shows why in a box. A command that would discard unsaved changes asks first
+// (maybeSave) and stops when the user cancels or the save does not happen.
 
 #include <string>
 
