@@ -122,6 +122,7 @@ class TParametersFormTest : public QObject {
 
   void aFieldThatIsNoNumberStopsOkThereWithTheConversionError() {
     showActive();
+    (*platform_)->expectedErrors = 1;
     number("EditCol")->editBox()->setText(QStringLiteral("+"));
     const Dimensions before = currentDimensions();
     form_->ButtonOKClick();
