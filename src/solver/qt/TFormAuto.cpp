@@ -15,7 +15,6 @@
 
 #include "field/qt/TGrid.h"
 #include "files/qt/SaveQuestion.h"
-#include "solver/qt/BackgroundSearch.h"
 #include "field/ViewState.h"
 #include "model/ProcessState.h"
 #include "platform/qt/Platform.h"
