@@ -64,11 +64,15 @@ int Crossword::lineStatus(int firstX, int firstY, int dx, int dy, int length,
   return rest.find('1') == std::string_view::npos ? lsRight : lsWrong;
 }
 
+// Only picture lines are ever complete: the cells of a header line are clues, whatever states a
+// file or the editor cursor gave them, so they never mark a line right or wrong.
 int Crossword::CheckRow(int y) const {
+  if (y < firstPictureY() || y >= H1()) return lsIncomplete;
   return lineStatus(firstPictureX(), y, 1, 0, dims_.ColCount, rowClues(y));
 }
 
 int Crossword::CheckColumn(int x) const {
+  if (x < firstPictureX() || x >= W1()) return lsIncomplete;
   return lineStatus(x, firstPictureY(), 0, 1, dims_.RowCount, columnClues(x));
 }
 

@@ -48,7 +48,8 @@ class Crossword {
   std::vector<int> rowClues(int y) const;
   std::vector<int> columnClues(int x) const;
 
-  // Status of row y / column x: lsIncomplete while a cell is undecided, else right or wrong.
+  // Status of row y / column x: lsIncomplete while a cell is undecided, else right or wrong. A
+  // header line (an index outside the picture) is always lsIncomplete.
   int CheckRow(int y) const;
   int CheckColumn(int x) const;
   // Re-evaluates row y and column x and updates the four status sets.

@@ -123,6 +123,53 @@ TEST(Completion, NeedsEveryCellMarkedAndNoWrongLine) {
   EXPECT_FALSE(open.solved());
 }
 
+// Header cells may carry states: a file can put 201 or 202 anywhere, and the editor cursor's
+// clue cell is selected (state 1) through a clear. Neither may mark a line: a right picture is
+// solved.
+struct HeaderStateCase {
+  const char* name;
+  test::CrosswordSpec spec;
+};
+
+void PrintTo(const HeaderStateCase& c, std::ostream* os) { *os << c.name; }
+
+class HeaderStates : public testing::TestWithParam<HeaderStateCase> {};
+
+TEST_P(HeaderStates, NeverKeepARightPictureFromBeingSolved) {
+  for (std::uint8_t state : {csFilled, csEmpty}) {
+    Crossword cw = makeCrossword(GetParam().spec);
+    for (int x = 1; x < cw.W1(); ++x)
+      for (int y = 1; y < cw.H1(); ++y)
+        if (!cw.isPicture(x, y)) cw.cell(x, y).State = state;
+    cw.updateAllLineStatus();  // as the loader and Start do
+    EXPECT_TRUE(cw.solved()) << "header state " << int{state};
+    // Marking re-evaluates only the lines through the cell; nothing else may stay wrong.
+    cw.clearPicture();
+    ASSERT_TRUE(setPictureRows(cw, GetParam().spec.picture));
+    for (int x = cw.firstPictureX(); x < cw.W1(); ++x)
+      for (int y = cw.firstPictureY(); y < cw.H1(); ++y) cw.UpdateLineStatus(x, y);
+    cw.MarkedCount = cw.countMarked();
+    EXPECT_TRUE(cw.solved()) << "after a clear, header state " << int{state};
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, HeaderStates,
+    testing::Values(HeaderStateCase{"OneCell", {{{1}}, {{1}}, {"#"}}},
+                    HeaderStateCase{"OneColumn", {{{1}, {}, {1}}, {{1, 1}}, {"#", ".", "#"}}},
+                    HeaderStateCase{"OneRow", {{{2}}, {{1}, {1}, {}}, {"##."}}},
+                    HeaderStateCase{"TwoHeaderRowsAboveOneCell", {{{1}}, {{1}}, {"#"}, 1, 2}},
+                    HeaderStateCase{"ThreeByTwo", {{{3}, {1}}, {{2}, {1}, {1}}, {"###", "#.."}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LineStatus, AHeaderLineIsNeverComplete) {
+  Crossword cw = makeCrossword({{{1}}, {{1}}, {"#"}, 1, 2});
+  cw.cell(2, 2).State = csFilled;  // the clue cell right above the picture
+  cw.cell(1, 3).State = csFilled;  // the clue cell left of it
+  EXPECT_EQ(cw.CheckRow(2), lsIncomplete);
+  EXPECT_EQ(cw.CheckColumn(1), lsIncomplete);
+}
+
 TEST(ClueChecks, SumDifferenceComparesColumnsWithRows) {
   Crossword cw = makeCrossword({{{3}, {2}, {1}, {2}, {1}}, {{5}, {1}, {1}, {1}, {1, 1}}, {}});
   EXPECT_EQ(cw.clueSumDifference(), 10 - 9);
