@@ -192,19 +192,64 @@ TEST(ClueChecks, LineFitsComparesTheShortestLengthWithTheLine) {
   EXPECT_EQ(empty.clueDemand(empty.firstPictureX(), 1), -1);
 }
 
-TEST(MarkedCount, FollowsMarksErasesAndUndoesInAnyOrder) {
+// Marks, erases and steps of many cells (as a hint makes them) in random order; every undo must
+// give back exactly the picture from before its step.
+TEST(MarkedCount, FollowsMarksErasesStepsAndUndoesInAnyOrder) {
   Crossword cw = makeCrossword({test::Clues(6), test::Clues(7), {}});
+  std::vector<std::vector<std::string>> pictures;  // before each step still in the history
   std::mt19937 random(20261207);
-  for (int step = 0; step < 2000; ++step) {
+  for (int step = 0; step < 3000; ++step) {
     const int x = cw.firstPictureX() + static_cast<int>(random() % 7);
     const int y = cw.firstPictureY() + static_cast<int>(random() % 6);
-    switch (random() % 3) {
-      case 0: cw.markCell(x, y, random() % 2); break;
-      case 1: cw.eraseCell(x, y); break;
-      case 2: cw.undoLast(); break;
+    const std::vector<std::string> before = pictureRows(cw);
+    switch (random() % 4) {
+      case 0:
+        if (cw.markCell(x, y, random() % 2)) pictures.push_back(before);
+        break;
+      case 1:
+        if (cw.eraseCell(x, y)) pictures.push_back(before);
+        break;
+      case 2: {
+        const std::vector<std::uint8_t> states = cw.pictureStates();
+        for (int k = static_cast<int>(random() % 5); k > 0; --k)
+          cw.cell(cw.firstPictureX() + static_cast<int>(random() % 7),
+                  cw.firstPictureY() + static_cast<int>(random() % 6))
+              .State = static_cast<std::uint8_t>(random() % 3);
+        cw.MarkedCount = cw.countMarked();
+        if (cw.pushUndoStep(states)) pictures.push_back(before);
+        break;
+      }
+      case 3:
+        if (!cw.undoLast().empty()) {
+          ASSERT_EQ(pictureRows(cw), pictures.back()) << "step " << step;
+          pictures.pop_back();
+        }
+        break;
     }
     ASSERT_EQ(cw.MarkedCount, cw.countMarked()) << "step " << step;
   }
+}
+
+TEST(Marking, ACellsStepIsUndoneWholeAndFirstCellFirst) {
+  Crossword cw = makeCrossword({test::Clues(2), test::Clues(3), {"#??", "???"}});
+  const int x = cw.firstPictureX(), y = cw.firstPictureY();
+  cw.markCell(x + 2, y + 1, false);
+  const std::vector<std::uint8_t> before = cw.pictureStates();
+  ASSERT_TRUE(setPictureRows(cw, {".##", "#?."}));  // the first cell emptied, three decided
+  cw.MarkedCount = cw.countMarked();
+  EXPECT_TRUE(cw.pushUndoStep(before));
+  EXPECT_FALSE(cw.pushUndoStep(cw.pictureStates()));  // nothing changed: no empty step
+  cw.markCell(x + 1, y + 1, true);
+
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csBlank, x + 1, y + 1}}));
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csFilled, x, y},
+                                                   {csBlank, x + 1, y, true},
+                                                   {csBlank, x + 2, y, true},
+                                                   {csBlank, x, y + 1, true}}));
+  EXPECT_EQ(pictureRows(cw), (std::vector<std::string>{"#??", "??."}));
+  EXPECT_EQ(cw.MarkedCount, 2);
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csBlank, x + 2, y + 1}}));
+  EXPECT_TRUE(cw.undoLast().empty());
 }
 
 TEST(Marking, MarkingAMarkedCellChangesNothing) {
@@ -224,14 +269,14 @@ TEST(Marking, UndoRestoresStatesNewestFirst) {
   cw.eraseCell(x, y);        // record: filled
   cw.markCell(x, y, false);  // record: blank
   EXPECT_EQ(cw.MarkedCount, 1);
-  EXPECT_EQ(cw.undoLast(), (TUndoRec{csBlank, x, y}));
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csBlank, x, y}}));
   EXPECT_EQ(cw.cell(x, y).State, csBlank);
   EXPECT_EQ(cw.MarkedCount, 0);
-  EXPECT_EQ(cw.undoLast(), (TUndoRec{csFilled, x, y}));
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csFilled, x, y}}));
   EXPECT_EQ(cw.cell(x, y).State, csFilled);
   EXPECT_EQ(cw.MarkedCount, 1);
   cw.undoLast();
-  EXPECT_FALSE(cw.undoLast().has_value());
+  EXPECT_TRUE(cw.undoLast().empty());
   EXPECT_EQ(cw.MarkedCount, 0);
 }
 

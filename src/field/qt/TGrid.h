@@ -103,9 +103,13 @@ class TGrid : public QWidget {
   void MarkCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y) with an undo record; anything else is left alone.
   void EraseCell(int x, int y);
-  // Solving mode: restores the cell of the last undo record, moves the pointer to its middle and
-  // updates Save and Undo. The cell's lines are not re-evaluated.
+  // Solving mode: restores the cells of the last undo step, moves the pointer to the middle of
+  // the step's first cell and updates Save and Undo. The cells' lines are not re-evaluated.
   void Undo();
+  // Records a change of many picture cells (a hint) as one undo step, `before` being the
+  // model's pictureStates() from before the change; Save and Undo become available if any
+  // cell changed.
+  void recordUndoStep(const std::vector<std::uint8_t>& before);
   // Moves the editor cursor right or down, as NextDirect and the cursor's kind of clue cell say.
   void AdvanceCursor();
 
