@@ -4,11 +4,11 @@
 // what touches the screen (painting, the beep and message boxes through the platform layer, the
 // commands of its host window). UI thread only.
 
-#include <QFont>
 #include <QImage>
 #include <QWidget>
 
 #include "field/FieldHost.h"
+#include "field/qt/CellFont.h"
 #include "field/KeyInput.h"
 #include "field/MouseInput.h"
 #include "model/Crossword.h"
@@ -164,6 +164,7 @@ class TGrid : public QWidget {
   // Digital cross digits from cell `first` in steps of (dx, dy) to the table's edge, each run
   // compared with the cell one step before; the cell at `skip` gets none.
   QRect drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip);
+  // A clue or a run length inside the cell of `box`, as CellFont draws it.
   QRect drawText(QPainter& painter, const Rect& box, const QString& text, const QColor& color);
   void drawField(QPainter& painter);
   // True iff there is an image to draw into and a table to draw from.
@@ -173,13 +174,11 @@ class TGrid : public QWidget {
   void fullPaint();
   void fitImage();
   int cellSize() const;
-  const QFont& textFont();  // the cell font for the current cell size
 
   FieldHost* host_ = nullptr;
   Crossword model_;
   QImage image_;
-  QFont font_;
-  int fontCellSize_ = 0;  // the cell size font_ was made for; 0 before the first
+  CellFont cellFont_;  // for the cell size it was made for; remade when that changes
   bool fullPaintPending_ = true;
   bool crossShown_ = false;
 };
