@@ -104,13 +104,13 @@ int main(int argc, char** argv) {
   std::string slowestName;
   for (const fs::path& file : files) {
     const std::string name = file.stem().string();
-    jcw::ReadResult read = jcw::readCrosswordFile(file.string());
-    if (!read.crossword) {
-      std::printf("%-28s unreadable: %s\n", name.c_str(), read.error.c_str());
+    jcw::Result<jcw::Crossword> read = jcw::readCrosswordFile(file.string());
+    if (!read) {
+      std::printf("%-28s unreadable: %s\n", name.c_str(), read.error().c_str());
       continue;
     }
-    const jcw::Dimensions& d = read.crossword->dims();
-    const Measure measure = lineSolve(*read.crossword, runs);
+    const jcw::Dimensions& d = read->dims();
+    const Measure measure = lineSolve(*read, runs);
     const int cells = d.ColCount * d.RowCount;
     const auto known = expected.find(name);
     std::string readme = "-";

@@ -6,12 +6,12 @@
 #include "files/CrosswordFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const jcw::ReadResult first = jcw::decodeCrossword({data, size});
-  if (!first.crossword) return 0;
-  const auto bytes = jcw::encodeCrossword(*first.crossword);
-  const jcw::ReadResult second = jcw::decodeCrossword(bytes);
-  if (!second.crossword || jcw::encodeCrossword(*second.crossword) != bytes ||
-      second.crossword->MarkedCount != second.crossword->countMarked())
+  const jcw::Result<jcw::Crossword> first = jcw::decodeCrossword({data, size});
+  if (!first) return 0;
+  const auto bytes = jcw::encodeCrossword(*first);
+  const jcw::Result<jcw::Crossword> second = jcw::decodeCrossword(bytes);
+  if (!second || jcw::encodeCrossword(*second) != bytes ||
+      second->MarkedCount != second->countMarked())
     std::abort();
   return 0;
 }

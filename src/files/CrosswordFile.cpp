@@ -1,14 +1,13 @@
 #include "files/CrosswordFile.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "files/FileFormat.h"
-#include "platform/AtomicFile.h"
 #include "model/Clue.h"
+#include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
+#include "platform/SystemError.h"
+#include "platform/Utf8.h"
 
 namespace jcw {
 
@@ -35,19 +34,23 @@ std::uint8_t cellByte(const TCell& cell) {
   return static_cast<std::uint8_t>(ff::kStateBase + cell.State);
 }
 
-std::string systemError() { return std::strerror(errno); }
+// The caption name keeps a name of fewer characters whole.
+constexpr std::size_t kExtensionCharacters = 4;
+// The largest crossword is 40 004 bytes; never read much more than that.
+constexpr std::size_t kReadLimit = ff::kHeaderSize + 200 * 200;
 
 }  // namespace
 
-ReadResult decodeCrossword(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < ff::kHeaderSize) return {std::nullopt, "file too short for a crossword header"};
+Result<Crossword> decodeCrossword(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < ff::kHeaderSize)
+    return Error{"файл короче заголовка кроссворда (" + std::to_string(bytes.size()) + " из 4 байт)"};
   const Dimensions d{bytes[ff::kColCountAt], bytes[ff::kRowCountAt], bytes[ff::kCapColCountAt],
                      bytes[ff::kCapRowCountAt]};
-  if (!d.valid()) return {std::nullopt, "crossword dimensions outside 1..100"};
+  if (!d.valid()) return Error{"размеры кроссворда вне пределов 1..100"};
   const std::size_t needed = ff::kHeaderSize + bodySize(d);
   if (bytes.size() < needed)
-    return {std::nullopt, "file ends inside the cells (" + std::to_string(bytes.size()) + " of " +
-                              std::to_string(needed) + " bytes)"};
+    return Error{"файл кончается посреди клеток (" + std::to_string(bytes.size()) + " из " +
+                 std::to_string(needed) + " байт)"};
 
   Crossword crossword;
   crossword.allocate(d);
@@ -56,23 +59,16 @@ ReadResult decodeCrossword(std::span<const std::uint8_t> bytes) {
     for (int y = 1; y < crossword.H1(); ++y) applyCellByte(crossword.cell(x, y), *byte++);
   crossword.MarkedCount = crossword.countMarked();
   crossword.updateAllLineStatus();
-  return {std::move(crossword), {}};
+  return crossword;
 }
 
-ReadResult readCrosswordFile(const std::string& path) {
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return {std::nullopt, "cannot read " + path + ": is a directory"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {std::nullopt, "cannot open " + path + ": " + systemError()};
-  // The largest crossword is 40 004 bytes; never read much more than that.
-  constexpr std::size_t kReadLimit = ff::kHeaderSize + 200 * 200;
-  std::vector<std::uint8_t> bytes(kReadLimit);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return {std::nullopt, "cannot read " + path + ": " + systemError()};
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  ReadResult result = decodeCrossword(bytes);
-  if (!result.crossword) result.error = path + ": " + result.error;
-  return result;
+Result<Crossword> readCrosswordFile(const std::string& path) {
+  const Result<std::string> bytes = readRegularFile(path, kReadLimit);
+  if (!bytes) return Error{bytes.error()};
+  Result<Crossword> crossword = decodeCrossword(
+      {reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
+  if (!crossword) return readError(path, crossword.error());
+  return crossword;
 }
 
 std::vector<std::uint8_t> encodeCrossword(const Crossword& crossword) {
@@ -84,32 +80,34 @@ std::vector<std::uint8_t> encodeCrossword(const Crossword& crossword) {
   return bytes;
 }
 
-std::optional<std::string> writeCrosswordFile(const std::string& path, const Crossword& crossword) {
+Result<void> writeCrosswordFile(const std::string& path, const Crossword& crossword) {
   const std::vector<std::uint8_t> bytes = encodeCrossword(crossword);
   return writeFileAtomically(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
-bool LoadSelfFormat(const std::string& path, Crossword& field) {
-  ReadResult result = readCrosswordFile(path);
-  if (!result.crossword) return false;
-  field = std::move(*result.crossword);
+Result<void> LoadSelfFormat(const std::string& path, Crossword& field) {
+  Result<Crossword> read = readCrosswordFile(path);
+  if (!read) return Error{read.error()};
+  field = std::move(*read);
   setCurrentDimensions(field.dims());
   CurFileName = path;
   CurShortName = ShortName(path);
-  return true;
+  return {};
 }
 
-std::optional<std::string> SaveProcess(Crossword& field) {
-  if (auto error = writeCrosswordFile(CurFileName, field)) return error;
+Result<void> SaveProcess(Crossword& field) {
+  if (Result<void> written = writeCrosswordFile(CurFileName, field); !written) return written;
   field.UndoList.clear();
   field.Modified = false;
-  return std::nullopt;
+  return {};
 }
 
 std::string ShortName(const std::string& path) {
-  std::string name = path.substr(path.find_last_of(fs::path::preferred_separator) + 1);
-  if (name.size() >= 4) name.resize(name.size() - 4);
-  return " (" + name + ")";
+  std::string_view name = path;
+  name.remove_prefix(path.find_last_of(fs::path::preferred_separator) + 1);
+  if (characterCount(name) >= kExtensionCharacters)
+    name = dropLastCharacters(name, kExtensionCharacters);
+  return " (" + std::string(name) + ")";
 }
 
 }  // namespace jcw

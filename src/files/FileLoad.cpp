@@ -1,10 +1,11 @@
 #include "files/FileLoad.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "files/CrosswordFile.h"
 #include "model/Dimensions.h"
+#include "platform/RegularFile.h"
+#include "platform/SystemError.h"
 
 namespace jcw {
 
@@ -27,21 +28,23 @@ std::string loadExtension(const std::string& name) {
   return name.substr(name.size() - kExtensionLength);
 }
 
-bool LoadTxtFormat(const std::string& name) {
-  std::error_code ec;
-  if (fs::is_directory(name, ec)) return false;
-  if (!std::ifstream(name, std::ios::binary)) return false;
+Result<void> LoadTxtFormat(const std::string& name) {
+  if (Result<FileDescriptor> file = openRegularFile(name); !file) return Error{file.error()};
   CurFileName.clear();
   CurShortName.clear();
-  return true;
+  return {};
 }
 
-bool loadByExtension(const std::string& name, Crossword& field) {
+Result<void> loadByExtension(const std::string& name, Crossword& field) {
   const std::string extension = loadExtension(name);
   if (extension == ".jcw") return LoadSelfFormat(name, field);
-  // A text file keeps the field's size; before the first crossword there is none to keep.
-  if (extension == ".txt") return currentDimensions().valid() && LoadTxtFormat(name);
-  return false;
+  if (extension == ".txt") {
+    // A text file keeps the field's size; before the first crossword there is none to keep.
+    if (!currentDimensions().valid())
+      return openError(name, "в текстовом файле нет кроссворда, а размеров поля ещё нет");
+    return LoadTxtFormat(name);
+  }
+  return openError(name, "кроссворды читаются только из файлов .jcw и .txt");
 }
 
 std::optional<std::string> droppedCrossword(const std::vector<std::string>& names) {

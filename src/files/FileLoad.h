@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Crossword.h"
+#include "platform/Result.h"
 
 namespace jcw {
 
@@ -14,14 +15,14 @@ namespace jcw {
 // ".JCW" is not ".jcw".
 std::string loadExtension(const std::string& name);
 
-// Accepts a text crossword: true iff the file can be opened; then empties CurFileName and
-// CurShortName. Nothing is read, so the field keeps what it has.
-bool LoadTxtFormat(const std::string& name);
+// Accepts a text crossword: ok iff it is a regular file that can be opened for reading; then
+// empties CurFileName and CurShortName. Nothing is read, so the field keeps what it has.
+Result<void> LoadTxtFormat(const std::string& name);
 
 // ".jcw" reads the crossword into `field` (LoadSelfFormat), ".txt" takes the text branch while
 // the process-wide dimensions are valid (not before the first crossword), any other name is
-// refused. On failure nothing changes. True iff the file was loaded.
-bool loadByExtension(const std::string& name, Crossword& field);
+// refused. On failure nothing changes, and the error says why.
+Result<void> loadByExtension(const std::string& name, Crossword& field);
 
 // The name a drop opens: the first dropped name if it names an existing file (not a directory)
 // whose own name's extension, from its last dot, is exactly ".jcw"; otherwise none.

@@ -115,7 +115,7 @@ int Crossword::clueSumDifference() const {
   return difference;
 }
 
-int Crossword::clueDemand(int cx, int cy) const {
+int Crossword::cellsNeeded(int cx, int cy) const {
   const std::vector<int> clues = cx > dims_.CapColCount ? columnClues(cx) : rowClues(cy);
   int total = -1;
   for (int clue : clues)
@@ -125,7 +125,7 @@ int Crossword::clueDemand(int cx, int cy) const {
 
 bool Crossword::lineFits(int cx, int cy) const {
   const int length = cx > dims_.CapColCount ? dims_.RowCount : dims_.ColCount;
-  return length >= clueDemand(cx, cy);
+  return length >= cellsNeeded(cx, cy);
 }
 
 int Crossword::countMarked() const {

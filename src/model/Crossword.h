@@ -64,7 +64,7 @@ class Crossword {
   int clueSumDifference() const;
   // Cells the clues of the line through clue cell (cx, cy) need at least: clue sum plus one gap
   // between each two non-zero clues; and whether the line is that long.
-  int clueDemand(int cx, int cy) const;
+  int cellsNeeded(int cx, int cy) const;
   bool lineFits(int cx, int cy) const;
 
   // Number of picture cells whose state is csFilled or csEmpty.

@@ -1,20 +1,30 @@
 #pragma once
-// Replacing a whole file so that a reader sees either the old or the new contents, never a mix:
-// the bytes go to a temporary file beside the target, which is then renamed over it.
+// Replacing a whole file so that a reader sees either the old or the new contents, never a mix,
+// by the rules of a careful desktop program (those of Qt's QSaveFile):
+// - an existing file that the process may not write is refused, and stays as it was;
+// - a symbolic link is followed: the link stays, and its target gets the bytes;
+// - the file keeps its permission bits, and its owner and group where the process may set them;
+// - the bytes go to a temporary file beside the file, renamed over it once they are all on the
+//   disk; when the directory lets no temporary file be made but the file itself may be written,
+//   the file is rewritten in place instead (then a failure midway can leave it damaged);
+// - whatever fails (a full disk, the file-size limit, ...), no temporary file is left behind.
+// One thread at a time per target.
 
 #include <filesystem>
-#include <optional>
-#include <string>
 #include <string_view>
+
+#include "platform/Result.h"
 
 namespace jcw {
 
 enum class MissingDirectories { Fail, Create };
 
-// Writes `contents` to `target`, keeping the permissions of a file it replaces. Returns the error
-// text on failure, when the old file (if any) is left whole and no temporary file is left behind.
-std::optional<std::string> writeFileAtomically(
-    const std::filesystem::path& target, std::string_view contents,
-    MissingDirectories directories = MissingDirectories::Fail);
+// Writes `contents` to `target`. Error: "Не удалось сохранить файл …: …".
+Result<void> writeFileAtomically(const std::filesystem::path& target, std::string_view contents,
+                                 MissingDirectories directories = MissingDirectories::Fail);
+
+// Makes a write past the file-size limit fail (EFBIG) instead of ending the process with SIGXFSZ.
+// Programs call it once at start.
+void ignoreFileSizeSignal();
 
 }  // namespace jcw

@@ -69,10 +69,11 @@ fs::path mimePackageFile(const fs::path& dataHome) { return dataHome / "mime" / 
 
 fs::path desktopEntryFile(const fs::path& dataHome) { return dataHome / "applications" / "jcw.desktop"; }
 
-std::optional<std::string> installDesktopAssociation(const fs::path& dataHome, const std::string& exePath) {
+Result<void> installDesktopAssociation(const fs::path& dataHome, const std::string& exePath) {
   constexpr auto create = MissingDirectories::Create;
-  if (auto error = writeFileAtomically(mimePackageFile(dataHome), mimePackageXml(), create))
-    return error;
+  if (Result<void> written = writeFileAtomically(mimePackageFile(dataHome), mimePackageXml(), create);
+      !written)
+    return written;
   return writeFileAtomically(desktopEntryFile(dataHome), desktopEntry(exePath), create);
 }
 

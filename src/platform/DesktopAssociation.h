@@ -4,8 +4,9 @@
 // Running update-mime-database and update-desktop-database afterwards is the caller's (Qt) part.
 
 #include <filesystem>
-#include <optional>
 #include <string>
+
+#include "platform/Result.h"
 
 namespace jcw {
 
@@ -23,8 +24,8 @@ std::string desktopExecArgument(const std::string& exePath);
 std::filesystem::path mimePackageFile(const std::filesystem::path& dataHome);
 std::filesystem::path desktopEntryFile(const std::filesystem::path& dataHome);
 
-// Writes both files (atomically); the error text of the first that fails.
-std::optional<std::string> installDesktopAssociation(const std::filesystem::path& dataHome,
+// Writes both files (atomically); the error of the first that fails.
+Result<void> installDesktopAssociation(const std::filesystem::path& dataHome,
                                                      const std::string& exePath);
 
 }  // namespace jcw

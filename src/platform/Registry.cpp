@@ -1,9 +1,12 @@
 #include "platform/Registry.h"
 
-#include <fstream>
-#include <iterator>
+#include <sys/stat.h>
+
+#include <cerrno>
 
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
+#include "platform/SystemError.h"
 
 namespace jcw {
 
@@ -11,45 +14,67 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The whole file, or "" when it is missing or cannot be read.
-std::string readWholeFile(const fs::path& file) {
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) return {};
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::string keyName(Hive hive, std::string_view key) {
   return std::string(hiveName(hive)) + (key.empty() ? "" : "\\") + std::string(key);
 }
 
+Error changeFailed(Hive hive, std::string_view key, std::string_view reason) {
+  return Error{"Не удалось изменить реестр " + keyName(hive, key) + ": " + std::string(reason)};
+}
+
 }  // namespace
 
+Result<ParsedHive> readHiveFile(const fs::path& file, Hive hive) {
+  struct stat status {};
+  if (::stat(file.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR))
+    return ParsedHive{};  // nothing there: an empty hive
+  const Result<std::string> text = readRegularFile(file, kLargestHiveFile + 1);
+  if (!text) return Error{text.error()};
+  if (text->size() > kLargestHiveFile)
+    return readError(file, "файл больше " + std::to_string(kLargestHiveFile) + " байт");
+  Result<ParsedHive> parsed = parseRegistryText(*text, hive);
+  if (!parsed) return readError(file, parsed.error());
+  return parsed;
+}
+
 Registry::Registry(fs::path directory) : directory_(std::move(directory)) {
-  for (const Hive hive : {Hive::CurrentUser, Hive::ClassesRoot})
-    keys(hive) = parseRegistryText(readWholeFile(hiveFile(directory_, hive)), hive);
+  for (const Hive hive : {Hive::CurrentUser, Hive::ClassesRoot}) {
+    Result<ParsedHive> parsed = readHiveFile(hiveFile(directory_, hive), hive);
+    if (!parsed) {
+      state(hive).read = Error{parsed.error()};
+      continue;
+    }
+    state(hive).keys = std::move(parsed->keys);
+    state(hive).refused = std::move(parsed->refused);
+  }
 }
 
 fs::path Registry::hiveFile(const fs::path& directory, Hive hive) {
   return directory / (std::string(hiveName(hive)) + ".reg");
 }
 
-bool Registry::keyExists(Hive hive, std::string_view key) const {
-  return key.empty() || findKey(keys(hive), key) != nullptr;
+std::vector<std::string> Registry::refusedLines() const {
+  std::vector<std::string> lines;
+  for (const Hive hive : {Hive::CurrentUser, Hive::ClassesRoot})
+    for (const std::string& line : state(hive).refused)
+      lines.push_back("Файл реестра " + hiveFile(directory_, hive).string() + ", " + line);
+  return lines;
 }
 
-std::optional<std::string> Registry::createKey(Hive hive, std::string_view key) {
-  if (!validKeyPath(key)) return "Failed to create key " + keyName(hive, key) + ": invalid name";
-  if (keyExists(hive, key)) return std::nullopt;
-  HiveKeys before = keys(hive);
-  ensureKey(keys(hive), key);
-  if (auto error = commit(hive, std::move(before)))
-    return "Failed to create key " + keyName(hive, key) + ": " + *error;
-  return std::nullopt;
+bool Registry::keyExists(Hive hive, std::string_view key) const {
+  return key.empty() || findKey(state(hive).keys, key) != nullptr;
+}
+
+Result<void> Registry::createKey(Hive hive, std::string_view key) {
+  if (!validKeyPath(key)) return changeFailed(hive, key, "пустое имя ключа");
+  if (const std::string beyond = keyPathBeyondLimits(key); !beyond.empty())
+    return changeFailed(hive, key, beyond);
+  if (keyExists(hive, key)) return {};
+  return commit(hive, [&](HiveKeys& keys) { ensureKey(keys, key); });
 }
 
 const RegValue* Registry::value(Hive hive, std::string_view key, std::string_view name) const {
-  const RegKey* found = findKey(keys(hive), key);
+  const RegKey* found = findKey(state(hive).keys, key);
   return found == nullptr ? nullptr : findValue(*found, name);
 }
 
@@ -67,30 +92,35 @@ std::optional<std::string> Registry::readString(Hive hive, std::string_view key,
   return found->data;
 }
 
-std::optional<std::string> Registry::writeDword(Hive hive, std::string_view key,
-                                                std::string_view name, std::uint32_t value) {
+Result<void> Registry::writeDword(Hive hive, std::string_view key, std::string_view name,
+                                  std::uint32_t value) {
   return writeValue(hive, key, {std::string(name), ValueType::Dword, value, {}});
 }
 
-std::optional<std::string> Registry::writeString(Hive hive, std::string_view key,
-                                                 std::string_view name, std::string_view value) {
+Result<void> Registry::writeString(Hive hive, std::string_view key, std::string_view name,
+                                   std::string_view value) {
   return writeValue(hive, key, {std::string(name), ValueType::String, 0, std::string(value)});
 }
 
-std::optional<std::string> Registry::writeValue(Hive hive, std::string_view key, RegValue value) {
-  const std::string failed = "Failed to set data for '" + value.name + "' in " + keyName(hive, key);
-  if (!keyExists(hive, key)) return failed + ": the key does not exist";
-  HiveKeys before = keys(hive);
-  putValue(ensureKey(keys(hive), key), std::move(value));
-  if (auto error = commit(hive, std::move(before))) return failed + ": " + *error;
-  return std::nullopt;
+Result<void> Registry::writeValue(Hive hive, std::string_view key, RegValue value) {
+  if (!keyExists(hive, key)) return changeFailed(hive, key, "такого ключа нет");
+  if (const std::string beyond = valueBeyondLimits(value); !beyond.empty())
+    return changeFailed(hive, key, beyond);
+  return commit(hive, [&](HiveKeys& keys) { putValue(ensureKey(keys, key), std::move(value)); });
 }
 
-std::optional<std::string> Registry::commit(Hive hive, HiveKeys before) {
-  auto error = writeFileAtomically(hiveFile(directory_, hive), formatRegistryText(keys(hive), hive),
-                                   MissingDirectories::Create);
-  if (error) keys(hive) = std::move(before);
-  return error;
+template <typename Change>
+Result<void> Registry::commit(Hive hive, Change change) {
+  HiveState& hiveState = state(hive);
+  if (!hiveState.read)
+    return Error{hiveState.read.error() + "; файл не будет перезаписан"};
+  HiveKeys before = hiveState.keys;
+  change(hiveState.keys);
+  Result<void> written = writeFileAtomically(hiveFile(directory_, hive),
+                                             formatRegistryText(hiveState.keys, hive),
+                                             MissingDirectories::Create);
+  if (!written) hiveState.keys = std::move(before);
+  return written;
 }
 
 }  // namespace jcw

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <unordered_map>
 
 namespace jcw {
 
@@ -139,8 +140,9 @@ std::optional<RegValue> readValueLine(std::string_view line, NextLine more) {
   value.type = ValueType::Other;
   value.data = rest;
   while (!value.data.empty() && value.data.back() == '\\') {
+    // Kept without its continuation, the backslash would take the next line of a rewrite.
     std::optional<std::string_view> next = more();
-    if (!next) break;
+    if (!next) return std::nullopt;
     value.data += '\n';
     value.data += trimRight(*next);
   }
@@ -154,12 +156,13 @@ auto findNamed(Range& range, std::string_view name, Name member) -> decltype(&*r
   return found == range.end() ? nullptr : &*found;
 }
 
-// Splits text into lines on demand.
+// Splits text into lines on demand, counting them from 1.
 class Lines {
  public:
   explicit Lines(std::string_view text) : rest_(text) {}
   std::optional<std::string_view> next() {
     if (done_) return std::nullopt;
+    ++number_;
     const std::size_t end = rest_.find('\n');
     std::string_view line = rest_.substr(0, end);
     if (end == std::string_view::npos)
@@ -168,11 +171,64 @@ class Lines {
       rest_.remove_prefix(end + 1);
     return line;
   }
+  std::size_t number() const { return number_; }
 
  private:
   std::string_view rest_;
   bool done_ = false;
+  std::size_t number_ = 0;
 };
+
+std::string lowered(std::string_view name) {
+  std::string out(name);
+  std::ranges::transform(out, out.begin(), lowerAscii);
+  return out;
+}
+
+// The keys of a hive being read, found by name in constant time so that reading stays linear
+// however many keys and values the text holds.
+class HiveBuilder {
+ public:
+  // The index of the key, made with its missing parents. `path` must be valid.
+  std::size_t key(std::string_view path) {
+    std::string name = lowered(path);
+    if (const auto found = keyAt_.find(name); found != keyAt_.end()) return found->second;
+    if (const std::string_view parent = parentPath(path); !parent.empty()) key(parent);
+    keys_.push_back({std::string(path), {}});
+    valueAt_.emplace_back();
+    keyAt_.emplace(std::move(name), keys_.size() - 1);
+    return keys_.size() - 1;
+  }
+  // Replaces the value of the same name in place, or appends it.
+  void put(std::size_t key, RegValue value) {
+    std::vector<RegValue>& values = keys_[key].values;
+    const auto [at, added] = valueAt_[key].try_emplace(lowered(value.name), values.size());
+    if (added)
+      values.push_back(std::move(value));
+    else
+      values[at->second] = std::move(value);
+  }
+  // The keys; the hive itself only when it holds values, as the text keeps it.
+  HiveKeys take() {
+    std::erase_if(keys_, [](const RegKey& key) { return key.path.empty() && key.values.empty(); });
+    return std::move(keys_);
+  }
+
+ private:
+  HiveKeys keys_;
+  std::unordered_map<std::string, std::size_t> keyAt_;
+  std::vector<std::unordered_map<std::string, std::size_t>> valueAt_;
+};
+
+// True when the first line that is not blank is the header.
+bool startsWithHeader(std::string_view text) {
+  Lines lines(text);
+  while (std::optional<std::string_view> line = lines.next()) {
+    const std::string_view trimmed = trimRight(trimLeft(*line));
+    if (!trimmed.empty()) return trimmed == kHeader;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -184,6 +240,28 @@ bool validKeyPath(std::string_view path) {
   if (path.empty()) return true;
   if (path.front() == kSeparator || path.back() == kSeparator) return false;
   return path.find("\\\\") == std::string_view::npos;
+}
+
+std::string keyPathBeyondLimits(std::string_view path) {
+  if (path.size() > kLongestKeyPath)
+    return "путь ключа длиннее " + std::to_string(kLongestKeyPath) + " байт";
+  std::size_t depth = 0;
+  for (std::size_t start = 0; start <= path.size() && !path.empty(); ++depth) {
+    const std::size_t end = std::min(path.find(kSeparator, start), path.size());
+    if (end - start > kLongestKeyName)
+      return "имя ключа длиннее " + std::to_string(kLongestKeyName) + " байт";
+    start = end + 1;
+  }
+  if (depth > kDeepestKey) return "ключ глубже " + std::to_string(kDeepestKey) + " уровней";
+  return {};
+}
+
+std::string valueBeyondLimits(const RegValue& value) {
+  if (value.name.size() > kLongestValueName)
+    return "имя параметра длиннее " + std::to_string(kLongestValueName) + " байт";
+  if (value.data.size() > kLongestValueData)
+    return "значение параметра длиннее " + std::to_string(kLongestValueData) + " байт";
+  return {};
 }
 
 bool sameName(std::string_view a, std::string_view b) {
@@ -212,24 +290,42 @@ void putValue(RegKey& key, RegValue value) {
     key.values.push_back(std::move(value));
 }
 
-HiveKeys parseRegistryText(std::string_view text, Hive hive) {
+Result<ParsedHive> parseRegistryText(std::string_view text, Hive hive) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  HiveKeys keys;
-  std::optional<std::string> current;  // path of the key the value lines belong to
+  if (!startsWithHeader(text))
+    return Error{"это не файл реестра: он начинается не со строки «" + std::string(kHeader) + "»"};
+  ParsedHive parsed;
+  HiveBuilder builder;
+  const auto refuse = [&](std::size_t line, const std::string& reason) {
+    parsed.refused.push_back("строка " + std::to_string(line) + ": " + reason + ", строка пропущена");
+  };
+  constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
+  std::size_t current = kNoKey;  // the key the value lines belong to
   Lines lines(text);
   while (std::optional<std::string_view> raw = lines.next()) {
     const std::string_view line = trimRight(trimLeft(*raw));
+    const std::size_t number = lines.number();
     if (line.empty() || line.front() == ';' || line == kHeader) continue;
     if (line.front() == '[') {
-      current = readKeyLine(line, hive);
-      if (current) ensureKey(keys, *current);
-    } else if (current && (line.front() == '"' || line.front() == '@')) {
-      if (std::optional<RegValue> value = readValueLine(line, [&] { return lines.next(); }))
-        putValue(ensureKey(keys, *current), std::move(*value));
+      current = kNoKey;
+      std::optional<std::string> path = readKeyLine(line, hive);
+      if (!path) continue;
+      if (const std::string beyond = keyPathBeyondLimits(*path); !beyond.empty())
+        refuse(number, beyond);
+      else
+        current = builder.key(*path);
+    } else if (current != kNoKey && (line.front() == '"' || line.front() == '@')) {
+      std::optional<RegValue> value = readValueLine(line, [&] { return lines.next(); });
+      if (!value) continue;
+      if (const std::string beyond = valueBeyondLimits(*value); !beyond.empty())
+        refuse(number, beyond);
+      else
+        builder.put(current, std::move(*value));
     }
   }
-  return keys;
+  parsed.keys = builder.take();
+  return parsed;
 }
 
 std::string formatRegistryText(const HiveKeys& keys, Hive hive) {

@@ -11,6 +11,7 @@ void resetOptions() {
   ShowToolPanel = true;
   PaintOn = true;
   LastCatalog.clear();
+  OptionsLocked = false;
 }
 
 }  // namespace jcw

@@ -16,6 +16,9 @@ inline bool ShowToolPanel = true;     // tool panel shown (registry value "ShowT
 inline bool PaintOn = true;           // full redraw also while inactive or moved
 // The directory of the last crossword file, as read at start: the open dialog's first directory.
 inline std::string LastCatalog;
+// The user's settings file could not be read: the options of this run are not the user's, so
+// they are never written over that file.
+inline bool OptionsLocked = false;
 
 // Back to the built-in defaults (tests).
 void resetOptions();

@@ -1,8 +1,8 @@
 #include "settings/RegistrySettings.h"
 
 #include <cstdint>
+#include <utility>
 
-#include "files/CrosswordFile.h"
 #include "platform/DesktopAssociation.h"
 #include "settings/Options.h"
 
@@ -26,24 +26,46 @@ void readByte(const Registry& registry, const char* name, std::uint8_t max, std:
 }
 
 // Creates `key` in the class registry and sets its default value.
-std::optional<std::string> writeClassDefault(Registry& registry, const std::string& key,
-                                             const std::string& text) {
-  if (auto error = registry.createKey(kClasses, key)) return error;
+Result<void> writeClassDefault(Registry& registry, const std::string& key, const std::string& text) {
+  if (Result<void> created = registry.createKey(kClasses, key); !created) return created;
   return registry.writeString(kClasses, key, "", text);
+}
+
+// The first start's writes: the settings key, then both associations.
+Result<void> registerFirstStart(Registry& registry, const std::string& exePath,
+                                const std::filesystem::path& dataHome) {
+  if (Result<void> created = registry.createKey(kUser, kSettingsKey); !created) return created;
+  if (registry.hiveRead(kClasses)) {
+    if (Result<void> associated = writeRegistryAssociation(registry, exePath); !associated)
+      return associated;
+  }
+  return installDesktopAssociation(dataHome, exePath);
 }
 
 }  // namespace
 
 StartOutcome readOrRegister(Registry& registry, const std::string& exePath,
                             const std::filesystem::path& dataHome) {
+  StartOutcome outcome;
+  outcome.notices = registry.refusedLines();
+  if (const Result<void>& classes = registry.hiveRead(kClasses); !classes)
+    outcome.notices.push_back(classes.error() + " — этот файл останется как есть");
+  if (const Result<void>& user = registry.hiveRead(kUser); !user) {
+    outcome.optionsWritable = false;
+    outcome.notices.push_back(unreadableSettingsNotice(user.error()));
+    return outcome;
+  }
   if (registry.keyExists(kUser, kSettingsKey)) {
     readOptions(registry);
-    return {false, std::nullopt};
+    return outcome;
   }
-  StartOutcome outcome{true, registry.createKey(kUser, kSettingsKey)};
-  if (!outcome.error) outcome.error = writeRegistryAssociation(registry, exePath);
-  if (!outcome.error) outcome.error = installDesktopAssociation(dataHome, exePath);
+  outcome.firstStart = true;
+  outcome.registered = registerFirstStart(registry, exePath, dataHome);
   return outcome;
+}
+
+std::string unreadableSettingsNotice(const std::string& reason) {
+  return reason + " — в этот раз действуют настройки по умолчанию, а файл останется как есть";
 }
 
 void readOptions(const Registry& registry) {
@@ -59,17 +81,21 @@ void readOptions(const Registry& registry) {
 
 std::string openCommand(const std::string& exePath) { return "\"" + exePath + "\" \"%1\""; }
 
-std::optional<std::string> writeRegistryAssociation(Registry& registry, const std::string& exePath) {
+Result<void> writeRegistryAssociation(Registry& registry, const std::string& exePath) {
   const std::string fileClass = kFileClass;
-  if (auto error = writeClassDefault(registry, ".jcw", fileClass)) return error;
-  if (auto error = writeClassDefault(registry, fileClass, "Японский кроссворд")) return error;
-  if (auto error = writeClassDefault(registry, fileClass + "\\DefaultIcon", exePath + ",0"))
-    return error;
-  return writeClassDefault(registry, fileClass + "\\Shell\\Open\\Command", openCommand(exePath));
+  const std::pair<std::string, std::string> defaults[] = {
+      {".jcw", fileClass},
+      {fileClass, "Японский кроссворд"},
+      {fileClass + "\\DefaultIcon", exePath + ",0"},
+      {fileClass + "\\Shell\\Open\\Command", openCommand(exePath)},
+  };
+  for (const auto& [key, text] : defaults)
+    if (Result<void> written = writeClassDefault(registry, key, text); !written) return written;
+  return {};
 }
 
-std::optional<std::string> writeOptions(Registry& registry) {
-  if (auto error = registry.createKey(kUser, kSettingsKey)) return error;
+Result<void> writeOptions(Registry& registry, const std::string& currentFileName) {
+  if (Result<void> created = registry.createKey(kUser, kSettingsKey); !created) return created;
   const auto flag = [](bool option) { return option ? 1u : 0u; };
   const struct {
     const char* name;
@@ -80,9 +106,11 @@ std::optional<std::string> writeOptions(Registry& registry) {
       {"PaintOn", flag(PaintOn)},
   };
   for (const auto& option : options)
-    if (auto error = registry.writeDword(kUser, kSettingsKey, option.name, option.value)) return error;
-  if (CurFileName.empty()) return std::nullopt;
-  return registry.writeString(kUser, kSettingsKey, "LastCatalog", catalogOf(CurFileName));
+    if (Result<void> written = registry.writeDword(kUser, kSettingsKey, option.name, option.value);
+        !written)
+      return written;
+  if (currentFileName.empty()) return {};
+  return registry.writeString(kUser, kSettingsKey, "LastCatalog", catalogOf(currentFileName));
 }
 
 std::string catalogOf(const std::string& fileName) {

@@ -3,6 +3,8 @@
 //   jcwtool resave IN OUT                  load IN and write it to OUT with the program's own writer
 //   jcwtool solve FILE [--marks] [--steps] line-solve, then describe the result like info
 //   jcwtool test FILE [--marks]            print whether line solving decides one picture
+//   jcwtool convert IN OUT                 write IN in the format OUT's extension names
+// FILE and IN may be .jcw, .non or webpbn .xml; OUT may also be .svg.
 
 #include <algorithm>
 #include <cstdio>
@@ -12,7 +14,9 @@
 #include <vector>
 
 #include "files/CrosswordFile.h"
+#include "files/PuzzleFile.h"
 #include "model/PictureText.h"
+#include "platform/AtomicFile.h"
 #include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
 #include "tools/Report.h"
@@ -28,14 +32,18 @@ int usage() {
   std::cerr << "usage: jcwtool info FILE\n"
                "       jcwtool resave IN OUT\n"
                "       jcwtool solve FILE [--marks] [--steps]\n"
-               "       jcwtool test FILE [--marks]\n";
+               "       jcwtool test FILE [--marks]\n"
+               "       jcwtool convert IN OUT\n";
   return kUsage;
 }
 
 std::optional<jcw::Crossword> load(const std::string& path) {
-  jcw::ReadResult result = jcw::readCrosswordFile(path);
-  if (!result.crossword) std::cerr << "jcwtool: " << result.error << "\n";
-  return std::move(result.crossword);
+  jcw::Result<jcw::Crossword> read = jcw::readPuzzleFile(path);
+  if (!read) {
+    std::cerr << "jcwtool: " << read.error() << "\n";
+    return std::nullopt;
+  }
+  return std::move(*read);
 }
 
 int info(const std::string& path) {
@@ -45,14 +53,21 @@ int info(const std::string& path) {
   return 0;
 }
 
+// The exit status of a write, its error printed.
+int written(const jcw::Result<void>& write) {
+  if (write) return 0;
+  std::cerr << "jcwtool: " << write.error() << "\n";
+  return kFailure;
+}
+
 int resave(const std::string& in, const std::string& out) {
   const auto crossword = load(in);
-  if (!crossword) return kFailure;
-  if (auto error = jcw::writeCrosswordFile(out, *crossword)) {
-    std::cerr << "jcwtool: " << *error << "\n";
-    return kFailure;
-  }
-  return 0;
+  return crossword ? written(jcw::writeCrosswordFile(out, *crossword)) : kFailure;
+}
+
+int convert(const std::string& in, const std::string& out) {
+  const auto crossword = load(in);
+  return crossword ? written(jcw::writePuzzleFile(out, *crossword)) : kFailure;
 }
 
 void printPicture(const jcw::Crossword& crossword) {
@@ -113,9 +128,11 @@ bool has(const Args& flags, std::string_view flag) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  jcw::ignoreFileSizeSignal();
   const Args args(argv + 1, argv + argc);
   if (args.size() == 2 && args[0] == "info") return info(args[1]);
   if (args.size() == 3 && args[0] == "resave") return resave(args[1], args[2]);
+  if (args.size() == 3 && args[0] == "convert") return convert(args[1], args[2]);
   if (args.empty()) return usage();
   const Args rest(args.begin() + 1, args.end());
   std::string file;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -43,7 +44,7 @@ class FileLoadTest : public testing::Test {
   std::string writeCrossword(const std::string& name) const {
     CurFileName = path(name);
     Crossword source = test::makeCrossword({{{2}}, {{1}, {1}}, {}, 1, 1});
-    EXPECT_FALSE(SaveProcess(source));
+    EXPECT_TRUE(SaveProcess(source));
     CurFileName.clear();
     return path(name);
   }
@@ -98,13 +99,18 @@ TEST_F(FileLoadTest, RefusedNamesChangeNeitherTheFieldNorTheFileNames) {
   writeText("NOTES.TXT", "x");
   fs::create_directory(path("folder.jcw"));
   fs::create_directory(path("folder.txt"));
-  const char* refused[] = {"CAPS.JCW",   "cat.jcw.bak", "short.jcw",  "NOTES.TXT",
-                           "folder.jcw", "folder.txt",  "absent.jcw", "absent.txt"};
+  ASSERT_EQ(::mkfifo(path("pipe.jcw").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo(path("pipe.txt").c_str(), 0600), 0);
+  const char* refused[] = {"CAPS.JCW",   "cat.jcw.bak", "short.jcw",  "NOTES.TXT",  "folder.jcw",
+                           "folder.txt", "absent.jcw",  "absent.txt", "pipe.jcw",   "pipe.txt"};
   for (const char* name : refused) {
     CurFileName = "/old/cat.jcw";
     CurShortName = " (cat)";
     Crossword field = previousField();
-    EXPECT_FALSE(loadByExtension(path(name), field)) << name;
+    const Result<void> loaded = loadByExtension(path(name), field);
+    ASSERT_FALSE(loaded) << name;
+    EXPECT_TRUE(loaded.error().starts_with("Не удалось ")) << loaded.error();
+    EXPECT_NE(loaded.error().find(path(name) + ": "), std::string::npos) << loaded.error();
     EXPECT_EQ(field.dims(), previousField().dims()) << name;
     EXPECT_EQ(field.MarkedCount, 1) << name;
     EXPECT_EQ(CurFileName, "/old/cat.jcw") << name;

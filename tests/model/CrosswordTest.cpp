@@ -179,17 +179,17 @@ TEST(ClueChecks, SumDifferenceComparesColumnsWithRows) {
 
 TEST(ClueChecks, LineFitsComparesTheShortestLengthWithTheLine) {
   Crossword fits = makeCrossword({{{2, 2}}, test::Clues(5), {}});
-  EXPECT_EQ(fits.clueDemand(1, fits.firstPictureY()), 5);
+  EXPECT_EQ(fits.cellsNeeded(1, fits.firstPictureY()), 5);
   EXPECT_TRUE(fits.lineFits(1, fits.firstPictureY()));
   Crossword overflows = makeCrossword({{{3, 2}}, test::Clues(5), {}});
-  EXPECT_EQ(overflows.clueDemand(2, overflows.firstPictureY()), 6);
+  EXPECT_EQ(overflows.cellsNeeded(2, overflows.firstPictureY()), 6);
   EXPECT_FALSE(overflows.lineFits(2, overflows.firstPictureY()));
   // A column clue cell judges its column; zeros and empty cells count nothing.
   Crossword column = makeCrossword({test::Clues(3), {{0, 3}}, {}, 1, 3});
-  EXPECT_EQ(column.clueDemand(column.firstPictureX(), 1), 3);
+  EXPECT_EQ(column.cellsNeeded(column.firstPictureX(), 1), 3);
   EXPECT_TRUE(column.lineFits(column.firstPictureX(), 2));
   Crossword empty = makeCrossword({test::Clues(1), {{}}, {}});
-  EXPECT_EQ(empty.clueDemand(empty.firstPictureX(), 1), -1);
+  EXPECT_EQ(empty.cellsNeeded(empty.firstPictureX(), 1), -1);
 }
 
 // Marks, erases and steps of many cells (as a hint makes them) in random order; every undo must

@@ -41,14 +41,14 @@ TEST(DesktopAssociation, TheMimeTypeMatchesTheExtension) {
 class InstallTest : public test::TempDirTest {};
 
 TEST_F(InstallTest, WritesBothFilesBelowTheDataDirectory) {
-  ASSERT_EQ(installDesktopAssociation(dir_, "/opt/jcw/jcw"), std::nullopt);
+  ASSERT_TRUE(installDesktopAssociation(dir_, "/opt/jcw/jcw"));
   EXPECT_EQ(readFile(dir_ / "mime" / "packages" / "jcw.xml"), mimePackageXml());
   EXPECT_EQ(readFile(dir_ / "applications" / "jcw.desktop"), desktopEntry("/opt/jcw/jcw"));
 }
 
 TEST_F(InstallTest, ReportsADataDirectoryThatCannotBeWritten) {
   writeFile(dir_ / "mime", "a file where the directory should be");
-  EXPECT_NE(installDesktopAssociation(dir_, "/opt/jcw/jcw"), std::nullopt);
+  EXPECT_FALSE(installDesktopAssociation(dir_, "/opt/jcw/jcw"));
 }
 
 }  // namespace

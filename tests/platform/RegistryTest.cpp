@@ -1,6 +1,11 @@
+#include "platform/Registry.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/Registry.h"
+#include <sys/stat.h>
+
+#include <functional>
+
 #include "support/TempDir.h"
 
 namespace jcw {
@@ -25,7 +30,7 @@ TEST_F(RegistryTest, AMissingDirectoryIsAnEmptyRegistry) {
 
 TEST_F(RegistryTest, CreatingAKeyCreatesItsParentsAndPersistsAtOnce) {
   Registry registry(dir_);
-  ASSERT_EQ(registry.createKey(kUser, kKey), std::nullopt);
+  ASSERT_TRUE(registry.createKey(kUser, kKey));
   const Registry reopened(dir_);
   EXPECT_TRUE(reopened.keyExists(kUser, "SOFTWARE"));
   EXPECT_TRUE(reopened.keyExists(kUser, "software\\test"));
@@ -34,9 +39,9 @@ TEST_F(RegistryTest, CreatingAKeyCreatesItsParentsAndPersistsAtOnce) {
 
 TEST_F(RegistryTest, ValuesReadBackWithTheirTypesAfterReopening) {
   Registry registry(dir_);
-  ASSERT_EQ(registry.createKey(kUser, kKey), std::nullopt);
-  ASSERT_EQ(registry.writeDword(kUser, kKey, "Number", 0x80000001u), std::nullopt);
-  ASSERT_EQ(registry.writeString(kUser, kKey, "Text", "a \"b\" \\c\\"), std::nullopt);
+  ASSERT_TRUE(registry.createKey(kUser, kKey));
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "Number", 0x80000001u));
+  ASSERT_TRUE(registry.writeString(kUser, kKey, "Text", "a \"b\" \\c\\"));
   const Registry reopened(dir_);
   EXPECT_EQ(reopened.readDword(kUser, kKey, "Number"), 0x80000001u);
   EXPECT_EQ(reopened.readString(kUser, kKey, "Text"), "a \"b\" \\c\\");
@@ -57,14 +62,14 @@ TEST_F(RegistryTest, ReadingAValueOfAnotherTypeIsAMiss) {
 
 TEST_F(RegistryTest, WritingIntoAMissingKeyFailsAndWritesNothing) {
   Registry registry(dir_);
-  EXPECT_NE(registry.writeDword(kUser, kKey, "Number", 1), std::nullopt);
+  EXPECT_FALSE(registry.writeDword(kUser, kKey, "Number", 1));
   EXPECT_FALSE(fs::exists(userFile()));
 }
 
 TEST_F(RegistryTest, AWriteLeavesOnlyTheChangedHivesFileAndNoTemporary) {
   Registry registry(dir_);
-  ASSERT_EQ(registry.createKey(kUser, kKey), std::nullopt);
-  ASSERT_EQ(registry.writeDword(kUser, kKey, "Number", 7), std::nullopt);
+  ASSERT_TRUE(registry.createKey(kUser, kKey));
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "Number", 7));
   EXPECT_EQ(listing(dir_), std::vector<std::string>{"HKEY_CURRENT_USER.reg"});
 }
 
@@ -72,7 +77,7 @@ TEST_F(RegistryTest, ValuesOfUnknownTypesSurviveARewrite) {
   const std::string expand = "\"Expand\"=hex(2):25,00,50,00,\\\n  00,00\n";
   writeFile(userFile(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n" + expand);
   Registry registry(dir_);
-  ASSERT_EQ(registry.writeDword(kUser, kKey, "Number", 1), std::nullopt);
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "Number", 1));
   EXPECT_NE(readFile(userFile()).find(expand), std::string::npos) << readFile(userFile());
 }
 
@@ -83,7 +88,7 @@ TEST_F(RegistryTest, ADamagedFileIsReadAsFarAsValidAndRewrittenWithoutTheDamage)
   Registry registry(dir_);
   EXPECT_EQ(registry.readDword(kUser, kKey, "Kept"), 2u);
   EXPECT_EQ(registry.readString(kUser, kKey, "Broken"), std::nullopt);
-  ASSERT_EQ(registry.writeDword(kUser, kKey, "New", 3), std::nullopt);
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "New", 3));
   EXPECT_EQ(readFile(userFile()),
             "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE]\n"
             "\n[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n\"Kept\"=dword:00000002\n\"New\"=dword:00000003\n");
@@ -91,23 +96,69 @@ TEST_F(RegistryTest, ADamagedFileIsReadAsFarAsValidAndRewrittenWithoutTheDamage)
 
 TEST_F(RegistryTest, AFailedWriteIsReportedAndUndoneInMemory) {
   Registry registry(dir_);
-  ASSERT_EQ(registry.createKey(kClasses, ".jcw"), std::nullopt);
+  ASSERT_TRUE(registry.createKey(kClasses, ".jcw"));
   fs::remove(classesFile());
   fs::create_directories(classesFile());  // the rename cannot replace a directory
 
-  const std::optional<std::string> error = registry.writeString(kClasses, ".jcw", "", "VovivIdiriVezu");
-  ASSERT_NE(error, std::nullopt);
-  EXPECT_NE(error->find("HKEY_CLASSES_ROOT"), std::string::npos) << *error;
+  const Result<void> written = registry.writeString(kClasses, ".jcw", "", "VovivIdiriVezu");
+  ASSERT_FALSE(written);
+  EXPECT_NE(written.error().find("HKEY_CLASSES_ROOT"), std::string::npos) << written.error();
   EXPECT_EQ(registry.readString(kClasses, ".jcw", ""), std::nullopt);
-  EXPECT_NE(registry.createKey(kClasses, "VovivIdiriVezu"), std::nullopt);
+  EXPECT_FALSE(registry.createKey(kClasses, "VovivIdiriVezu"));
   EXPECT_FALSE(registry.keyExists(kClasses, "VovivIdiriVezu"));
   EXPECT_EQ(listing(dir_), std::vector<std::string>{"HKEY_CLASSES_ROOT.reg"}) << "no temporary left";
 }
 
+TEST_F(RegistryTest, AFileThatCannotBeReadIsAnEmptyHiveThatIsNeverWrittenOver) {
+  const std::string notText = "\x7f" "ELF\x02\x01 not registry text\n";
+  const std::string huge = "Windows Registry Editor Version 5.00\n;" + std::string(kLargestHiveFile, 'x');
+  const struct {
+    const char* title;
+    std::function<void(const fs::path&)> make;
+    std::string reason;
+  } cases[] = {
+      {"directory", [](const fs::path& f) { fs::create_directories(f); }, "это каталог"},
+      {"fifo", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }, "это именованный канал"},
+      {"not text", [&](const fs::path& f) { writeFile(f, notText); }, "это не файл реестра"},
+      {"huge", [&](const fs::path& f) { writeFile(f, huge); }, "файл больше"},
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(userFile());
+    fs::create_directories(dir_);
+    c.make(userFile());
+    Registry registry(dir_);
+    ASSERT_FALSE(registry.hiveRead(kUser)) << c.title;
+    EXPECT_NE(registry.hiveRead(kUser).error().find(userFile().string() + ": " + c.reason),
+              std::string::npos)
+        << registry.hiveRead(kUser).error();
+    EXPECT_FALSE(registry.createKey(kUser, kKey)) << c.title;
+    EXPECT_FALSE(registry.keyExists(kUser, kKey)) << c.title;
+    EXPECT_TRUE(registry.hiveRead(kClasses)) << c.title;
+    EXPECT_TRUE(registry.createKey(kClasses, ".jcw")) << "the other hive is not affected";
+    fs::remove(classesFile());
+  }
+  EXPECT_EQ(readFile(userFile()), huge);
+}
+
+TEST_F(RegistryTest, AVeryDeepKeyIsRefusedWithAMessageAndTheFileShrinksToWhatIsValid) {
+  std::string deep = "[HKEY_CURRENT_USER";
+  while (deep.size() < 40000) deep += "\\a";
+  writeFile(userFile(), "Windows Registry Editor Version 5.00\n\n" + deep + "]\n\"Lost\"=dword:1\n\n"
+                        "[HKEY_CURRENT_USER\\SOFTWARE\\Test]\n\"Kept\"=dword:00000002\n");
+  Registry registry(dir_);
+  EXPECT_EQ(registry.readDword(kUser, kKey, "Kept"), 2u);
+  const std::vector<std::string> refused = registry.refusedLines();
+  ASSERT_EQ(refused.size(), 1u);
+  EXPECT_EQ(refused[0], "Файл реестра " + userFile().string() +
+                            ", строка 3: путь ключа длиннее 512 байт, строка пропущена");
+  ASSERT_TRUE(registry.writeDword(kUser, kKey, "New", 3));
+  EXPECT_LT(fs::file_size(userFile()), 200u);
+}
+
 TEST_F(RegistryTest, AKeyNameWithAnEmptyComponentIsRefused) {
   Registry registry(dir_);
-  EXPECT_NE(registry.createKey(kUser, "A\\\\B"), std::nullopt);
-  EXPECT_NE(registry.createKey(kUser, "A\\"), std::nullopt);
+  EXPECT_FALSE(registry.createKey(kUser, "A\\\\B"));
+  EXPECT_FALSE(registry.createKey(kUser, "A\\"));
   EXPECT_FALSE(fs::exists(userFile()));
 }
 

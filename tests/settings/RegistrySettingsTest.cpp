@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "files/CrosswordFile.h"
+#include <fstream>
+
 #include "platform/DesktopAssociation.h"
 #include "settings/Options.h"
 #include "settings/RegistrySettings.h"
 #include "support/ProcessReset.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 namespace jcw {
 namespace {
@@ -63,7 +65,7 @@ const Options kDefaults{true, true, 0, 2, true, true, true, ""};
 TEST_F(SettingsTest, TheFirstStartCreatesTheEmptySettingsKeyAndKeepsTheDefaults) {
   const StartOutcome outcome = start();
   EXPECT_TRUE(outcome.firstStart);
-  EXPECT_EQ(outcome.error, std::nullopt);
+  EXPECT_TRUE(outcome.registered) << outcome.registered.error();
   EXPECT_EQ(currentOptions(), kDefaults);
   EXPECT_EQ(userText(),
             "Windows Registry Editor Version 5.00\n\n"
@@ -102,17 +104,20 @@ TEST_F(SettingsTest, TheFirstStartInstallsTheDesktopAssociation) {
 }
 
 TEST_F(SettingsTest, AFailingClassWriteIsReportedSkipsTheRestAndIsNotRetried) {
-  fs::create_directories(Registry::hiveFile(registryDir(), kClasses));
+  // A link into a directory that does not exist: nothing to read, and nothing can be written.
+  fs::create_directories(registryDir());
+  fs::create_symlink(dir_ / "absent" / "classes.reg", Registry::hiveFile(registryDir(), kClasses));
   const StartOutcome outcome = start();
   EXPECT_TRUE(outcome.firstStart);
-  ASSERT_NE(outcome.error, std::nullopt);
-  EXPECT_NE(outcome.error->find(".jcw"), std::string::npos) << *outcome.error;
+  ASSERT_FALSE(outcome.registered);
+  EXPECT_NE(outcome.registered.error().find("HKEY_CLASSES_ROOT"), std::string::npos)
+      << outcome.registered.error();
   EXPECT_FALSE(fs::exists(desktopEntryFile(dataDir())));
   EXPECT_EQ(currentOptions(), kDefaults);
 
   const StartOutcome later = start();
   EXPECT_FALSE(later.firstStart);
-  EXPECT_EQ(later.error, std::nullopt);
+  EXPECT_TRUE(later.registered);
 }
 
 TEST_F(SettingsTest, ALaterStartLeavesTheAssociationAlone) {
@@ -120,6 +125,92 @@ TEST_F(SettingsTest, ALaterStartLeavesTheAssociationAlone) {
   EXPECT_FALSE(start().firstStart);
   EXPECT_FALSE(fs::exists(Registry::hiveFile(registryDir(), kClasses)));
   EXPECT_FALSE(fs::exists(desktopEntryFile(dataDir())));
+}
+
+// A settings file that exists but cannot be read: made, and the check that it is as it was.
+struct UnreadableCase {
+  const char* title;
+  void (*make)(const fs::path& file);
+  bool (*unchanged)(const fs::path& file);
+};
+
+const std::string kForeignText = "[settings]\nIndErr=0\n";
+
+class UnreadableSettings : public SettingsTest, public testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableSettings, AreNoFirstStartKeepTheDefaultsSaySoAndAreNeverWrittenOver) {
+  const fs::path file = Registry::hiveFile(registryDir(), kUser);
+  fs::create_directories(registryDir());
+  GetParam().make(file);
+  IndErr = false;  // as a menu would have left it by the close
+
+  const StartOutcome outcome = start();
+  EXPECT_FALSE(outcome.firstStart);
+  EXPECT_FALSE(outcome.optionsWritable);
+  ASSERT_EQ(outcome.notices.size(), 1u);
+  EXPECT_TRUE(outcome.notices[0].starts_with("Не удалось "));
+  EXPECT_NE(outcome.notices[0].find(file.string() + ": "), std::string::npos) << outcome.notices[0];
+  EXPECT_NE(outcome.notices[0].find("настройки по умолчанию"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Registry::hiveFile(registryDir(), kClasses))) << "no association";
+  EXPECT_FALSE(fs::exists(desktopEntryFile(dataDir())));
+
+  Registry registry(registryDir());
+  EXPECT_FALSE(writeOptions(registry, "/home/ann/cat.jcw"));
+  EXPECT_TRUE(GetParam().unchanged(file));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, UnreadableSettings,
+    testing::Values(
+        UnreadableCase{"Directory", [](const fs::path& f) { fs::create_directory(f); },
+                       [](const fs::path& f) { return fs::is_directory(f) && fs::is_empty(f); }},
+        UnreadableCase{"ForeignText", [](const fs::path& f) { std::ofstream(f) << kForeignText; },
+                       [](const fs::path& f) {
+                         std::ifstream in(f);
+                         return std::string(std::istreambuf_iterator<char>(in), {}) == kForeignText;
+                       }}),
+    [](const auto& info) { return std::string(info.param.title); });
+
+TEST_F(SettingsTest, SettingsTheUserMayNotReadAreNeverWrittenOver) {
+  const auto user = test::unprivilegedAccount();
+  if (!user) GTEST_SKIP() << "running as root with no user nobody to drop to";
+  storeSettingsLines("\"IndErr\"=dword:00000000\n");
+  const std::string before = userText();
+  ASSERT_TRUE(test::handOver(registryDir(), *user));
+  fs::permissions(Registry::hiveFile(registryDir(), kUser), fs::perms::none);
+
+  const int verdict = test::runAs(*user, [&] {
+    const StartOutcome outcome = start();
+    if (outcome.firstStart || outcome.optionsWritable || !IndErr) return 1;
+    Registry registry(registryDir());
+    return writeOptions(registry, "") ? 2 : 0;
+  });
+  EXPECT_EQ(verdict, 0);
+  EXPECT_EQ(userText(), before);
+}
+
+TEST_F(SettingsTest, AClassRegistryThatCannotBeReadIsLeftAloneAtTheFirstStart) {
+  fs::create_directories(Registry::hiveFile(registryDir(), kClasses));
+  const StartOutcome outcome = start();
+  EXPECT_TRUE(outcome.firstStart);
+  EXPECT_TRUE(outcome.registered) << outcome.registered.error();
+  ASSERT_EQ(outcome.notices.size(), 1u);
+  EXPECT_NE(outcome.notices[0].find("HKEY_CLASSES_ROOT.reg: это каталог"), std::string::npos)
+      << outcome.notices[0];
+  EXPECT_TRUE(fs::is_directory(Registry::hiveFile(registryDir(), kClasses)));
+  EXPECT_EQ(readFile(desktopEntryFile(dataDir())), desktopEntry(kExe));
+  Registry registry(registryDir());
+  EXPECT_TRUE(writeOptions(registry, "")) << "the options have a file of their own";
+}
+
+TEST_F(SettingsTest, LinesBeyondTheLimitsAreToldAndTheValidOptionsRead) {
+  storeSettingsLines("\"" + std::string(20000, 'n') + "\"=dword:00000000\n\"DigCr\"=dword:00000000\n");
+  const StartOutcome outcome = start();
+  EXPECT_TRUE(outcome.optionsWritable);
+  EXPECT_EQ(outcome.notices,
+            std::vector<std::string>{"Файл реестра " + Registry::hiveFile(registryDir(), kUser).string() +
+                                     ", строка 4: имя параметра длиннее 16383 байт, строка пропущена"});
+  EXPECT_FALSE(DigCr);
 }
 
 struct ReadCase {
@@ -163,7 +254,7 @@ TEST_F(SettingsTest, StoringWritesTheSevenOptionsInOrderAndNoCatalogWithoutAFile
   Go2Dig = 1;
   ShowToolPanel = false;
   Registry registry(registryDir());
-  ASSERT_EQ(writeOptions(registry), std::nullopt);
+  ASSERT_TRUE(writeOptions(registry, ""));
   EXPECT_EQ(userText(),
             "Windows Registry Editor Version 5.00\n\n"
             "[HKEY_CURRENT_USER\\SOFTWARE]\n\n"
@@ -177,15 +268,14 @@ TEST_F(SettingsTest, StoringWritesTheSevenOptionsInOrderAndNoCatalogWithoutAFile
 TEST_F(SettingsTest, StoringWithoutACurrentFileKeepsTheEarlierCatalog) {
   storeSettingsLines("\"LastCatalog\"=\"/home/ann/old\"\n");
   Registry registry(registryDir());
-  ASSERT_EQ(writeOptions(registry), std::nullopt);
+  ASSERT_TRUE(writeOptions(registry, ""));
   EXPECT_EQ(Registry(registryDir()).readString(kUser, kSettingsKey, "LastCatalog"), "/home/ann/old");
 }
 
 TEST_F(SettingsTest, StoringWithACurrentFileWritesItsDirectoryLast) {
   storeSettingsLines("");
-  CurFileName = "/home/ann/Puzzles/cat.jcw";
   Registry registry(registryDir());
-  ASSERT_EQ(writeOptions(registry), std::nullopt);
+  ASSERT_TRUE(writeOptions(registry, "/home/ann/Puzzles/cat.jcw"));
   EXPECT_TRUE(userText().ends_with("\"PaintOn\"=dword:00000001\n\"LastCatalog\"=\"/home/ann/Puzzles\"\n"))
       << userText();
 }
@@ -194,14 +284,14 @@ TEST_F(SettingsTest, StoringRecreatesASettingsKeyRemovedMeanwhile) {
   Registry registry(registryDir());
   fs::remove_all(registryDir());
   IndErr = false;
-  ASSERT_EQ(writeOptions(registry), std::nullopt);
+  ASSERT_TRUE(writeOptions(registry, ""));
   EXPECT_EQ(Registry(registryDir()).readDword(kUser, kSettingsKey, "IndErr"), 0u);
 }
 
 TEST_F(SettingsTest, StoringReportsAnUnwritableRegistry) {
   writeFile(dir_ / "config", "a file where the directory should be");
   Registry registry(registryDir());
-  EXPECT_NE(writeOptions(registry), std::nullopt);
+  EXPECT_FALSE(writeOptions(registry, ""));
 }
 
 TEST_F(SettingsTest, OptionsSurviveARestart) {
@@ -212,10 +302,9 @@ TEST_F(SettingsTest, OptionsSurviveARestart) {
   Go2Dig = 1;
   Maximize = false;
   PaintOn = false;
-  CurFileName = "/srv/games/dog.jcw";
   {
     Registry registry(registryDir());
-    ASSERT_EQ(writeOptions(registry), std::nullopt);
+    ASSERT_TRUE(writeOptions(registry, "/srv/games/dog.jcw"));
   }
   resetProcessState();
   EXPECT_FALSE(start().firstStart);

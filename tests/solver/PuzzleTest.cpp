@@ -28,9 +28,9 @@ class PublicPuzzle : public testing::TestWithParam<Puzzle> {
     const std::filesystem::path path =
         std::filesystem::path(JCW_PUZZLES_DIR) / "jcw" / (std::string(GetParam().name) + ".jcw");
     if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there";
-    ReadResult read = readCrosswordFile(path.string());
-    ASSERT_TRUE(read.crossword) << read.error;
-    crossword = std::move(*read.crossword);
+    Result<Crossword> read = readCrosswordFile(path.string());
+    ASSERT_TRUE(read) << read.error();
+    crossword = std::move(*read);
   }
 
   Crossword crossword;

@@ -28,7 +28,7 @@ void DriverHarness::save() {
     CurFileName = name.toStdString();
     CurShortName = ShortName(CurFileName);
   }
-  if (!SaveProcess(grid->model())) grid->SetModified(false);
+  if (SaveProcess(grid->model())) grid->SetModified(false);
 }
 
 void DriverHarness::clearField() {
@@ -39,9 +39,9 @@ void DriverHarness::clearField() {
 void DriverHarness::load(const Crossword& crossword) { grid->setModel(crossword); }
 
 Crossword puzzle(const std::string& name) {
-  ReadResult result = readCrosswordFile(std::string(JCW_PUZZLES_DIR) + "/jcw/" + name);
-  if (!result.crossword) qFatal("cannot read puzzle %s", name.c_str());
-  return *result.crossword;
+  Result<Crossword> read = readCrosswordFile(std::string(JCW_PUZZLES_DIR) + "/jcw/" + name);
+  if (!read) qFatal("cannot read puzzle %s", name.c_str());
+  return std::move(*read);
 }
 
 std::vector<std::string> lineSolved(const Crossword& crossword, bool useMarks) {

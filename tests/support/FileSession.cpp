@@ -22,7 +22,8 @@ FileSession::FileSession() {
   qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toUtf8());
   qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("data")).toUtf8());
   // Not a first start: that would install the desktop association and start its tools.
-  Registry(settingsDirectory()).createKey(Hive::CurrentUser, kSettingsKey);
+  if (!Registry(settingsDirectory()).createKey(Hive::CurrentUser, kSettingsKey))
+    qFatal("cannot create the settings key in the test's home");
   resetProcessState();
 }
 

@@ -70,9 +70,100 @@ for command in solve test; do
   check "$command refuses a short file with status 1" 1 "$status"
   check "$command says one line for a short file" 1 "$(printf '%s\n' "$err" | wc -l)"
 done
+# Converting. The ten-byte crossword without marks, as .non (Windows line ends) and as XML.
+printf 'title "Ten"\r\nwidth 2\r\nheight 1\r\nrows\r\n2\r\ncolumns\r\n1\r\n1\r\n' > "$dir/ten.NON"
+printf '<puzzleset><puzzle><clues type="rows"><line><count>2</count></line></clues><clues type="columns"><line><count>1</count></line><line><count>1</count></line></clues></puzzle></puzzleset>' > "$dir/ten.xml"
+blank=$(printf '\x02\x01\x01\x01\xc8\x02\x01\xc8\x01\xc8' | od -An -tx1)
+for source in ten.NON ten.xml; do
+  "$tool" convert "$dir/$source" "$dir/$source.jcw"
+  check "convert $source gives the minimal .jcw" "$blank" "$(od -An -tx1 < "$dir/$source.jcw")"
+  check "info of $source equals info of its .jcw" "$("$tool" info "$dir/$source.jcw")" "$("$tool" info "$dir/$source")"
+done
+check "test reads .non" "Кроссворд имеет единственное решение" "$("$tool" test "$dir/ten.NON")"
+"$tool" convert "$dir/ten.NON.jcw" "$dir/round.xml" && "$tool" convert "$dir/round.xml" "$dir/round.non" &&
+  "$tool" convert "$dir/round.non" "$dir/round.jcw"
+check ".jcw to XML to .non to .jcw keeps every byte" "$blank" "$(od -An -tx1 < "$dir/round.jcw")"
+"$tool" convert "$dir/ten" "$dir/ten.svg"
+check "convert to .svg draws an svg with the marks" "1 2" \
+  "$(grep -c '<svg' "$dir/ten.svg") $(grep -c 'fill="#000000" stroke' "$dir/ten.svg")"
+printf '<puzzleset><puzzle><color name="red">f00</color><color name="blue">00f</color><clues type="rows"><line/></clues><clues type="columns"><line/></clues></puzzle></puzzleset>' > "$dir/colour.xml"
+printf 'width 2\nheight 1\nrows\n2\ncolumns\n1\n' > "$dir/short.non"
+while IFS='|' read -r source target reason; do
+  err=$("$tool" convert "$dir/$source" "$dir/$target" 2>&1 >/dev/null); status=$?
+  check "convert refuses $source -> $target with status 1" 1 "$status"
+  check "convert says why in one line for $source -> $target" "1 1" \
+    "$(printf '%s\n' "$err" | wc -l) $(printf '%s\n' "$err" | grep -c "$reason")"
+done <<'CASES'
+colour.xml|refused-colour.jcw|цветные кроссворды не поддерживаются
+short.non|refused-short.jcw|не хватает строк
+absent.non|refused-absent.jcw|Не удалось открыть файл
+ten|refused-ten.png|неизвестное расширение
+CASES
+check "a refused convert writes nothing" "" "$(ls "$dir" | grep -e '^refused')"
 "$tool" test "$dir/diagonals" --steps 2>/dev/null; check "test takes no --steps" 2 $?
 "$tool" solve 2>/dev/null; check "solve needs a file" 2 $?
 "$tool" info "$dir/missing" 2>/dev/null; check "a missing file gives status 1" 1 $?
+check "errors are Russian with the system's reason" \
+  "jcwtool: Не удалось открыть файл $dir/missing: No such file or directory" \
+  "$(LC_ALL=C "$tool" info "$dir/missing" 2>&1)"
+
+# Only regular files are read: a FIFO without a writer is refused at once, not waited on.
+mkfifo "$dir/pipe.jcw"
+err=$(timeout 10 "$tool" info "$dir/pipe.jcw" 2>&1 >/dev/null); status=$?
+check "a FIFO is refused at once with status 1" 1 "$status"
+check "a FIFO is refused saying what it is" \
+  "jcwtool: Не удалось открыть файл $dir/pipe.jcw: это именованный канал, а не обычный файл" "$err"
+
+# Saves respect the file system, checked as a user whom permissions bind (nobody when root).
+as_user() { "$@"; }
+give() { :; }
+protection=yes
+protected=$(mktemp -d)
+trap 'rm -rf "$dir" "$protected"' EXIT
+chmod 755 "$protected"
+if [ "$(id -u)" -eq 0 ]; then
+  if command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
+    as_user() { setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups "$@"; }
+    give() { chown nobody:"$(id -g nobody)" "$@"; }
+  else
+    echo "skip protection checks: running as root without setpriv or the user nobody"
+    protection=no
+  fi
+fi
+if [ "$protection" = yes ]; then
+  # A copy of the tool that the user may run wherever the build tree lies.
+  cp "$tool" "$protected/jcwtool"
+  tool="$protected/jcwtool"
+  cp "$dir/ten" "$dir/gap.dat" "$protected/"
+  mkdir "$protected/open" "$protected/open/real" "$protected/locked"
+  give "$protected/open" "$protected/open/real"
+
+  cp "$protected/ten" "$protected/open/ro.jcw"; give "$protected/open/ro.jcw"; chmod 444 "$protected/open/ro.jcw"
+  err=$(as_user "$tool" resave "$protected/gap.dat" "$protected/open/ro.jcw" 2>&1); status=$?
+  check "a mode-444 file is refused with status 1" 1 "$status"
+  check "a mode-444 file is refused saying so" "jcwtool: Не удалось сохранить файл $protected/open/ro.jcw:" \
+    "$(printf '%s' "$err" | cut -d: -f1-2):"
+  check "a mode-444 file keeps its bytes" "$(od -An -tx1 < "$protected/ten")" "$(od -An -tx1 < "$protected/open/ro.jcw")"
+  check "a mode-444 file keeps its mode" 444 "$(stat -c %a "$protected/open/ro.jcw")"
+
+  cp "$protected/ten" "$protected/open/real/target.jcw"; give "$protected/open/real/target.jcw"
+  ln -s real/target.jcw "$protected/open/link.jcw"
+  as_user "$tool" resave "$protected/gap.dat" "$protected/open/link.jcw"
+  check "a symbolic link stays a link" yes "$([ -L "$protected/open/link.jcw" ] && echo yes || echo no)"
+  check "the link's target gets the bytes" "$(head -c 20 "$protected/gap.dat" | od -An -tx1)" \
+    "$(od -An -tx1 < "$protected/open/real/target.jcw")"
+  check "no temporary file is left beside the files" "link.jcw real ro.jcw" "$(ls -A "$protected/open" | tr '\n' ' ' | sed 's/ $//')"
+  check "no temporary file is left beside the target" "target.jcw" "$(ls -A "$protected/open/real")"
+
+  cp "$protected/ten" "$protected/locked/mine.jcw"; give "$protected/locked/mine.jcw"; chmod 640 "$protected/locked/mine.jcw"
+  chmod 555 "$protected/locked"
+  as_user "$tool" resave "$protected/gap.dat" "$protected/locked/mine.jcw"
+  check "a writable file in a locked directory is saved" "$(head -c 20 "$protected/gap.dat" | od -An -tx1)" \
+    "$(od -An -tx1 < "$protected/locked/mine.jcw")"
+  check "a file saved in a locked directory keeps its mode" 640 "$(stat -c %a "$protected/locked/mine.jcw")"
+  check "nothing is left in the locked directory" "mine.jcw" "$(ls -A "$protected/locked")"
+  chmod 755 "$protected/locked"
+fi
 "$tool" bogus 2>/dev/null; check "a wrong command gives status 2" 2 $?
 
 echo "$((failures == 0 ? 1 : 0)) passed, $failures failed" >/dev/null

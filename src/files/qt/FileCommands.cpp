@@ -48,9 +48,9 @@ bool mayDiscardChanges(FileHost& host) {
 // previous name stays.
 void writeCrosswordTo(std::string name, FileHost& host) {
   std::string previous = std::exchange(CurFileName, std::move(name));  // SaveProcess writes it
-  if (const auto error = SaveProcess(host.field()->model())) {
+  if (const Result<void> saved = SaveProcess(host.field()->model()); !saved) {
     CurFileName = std::move(previous);
-    platform().errorBox(QString::fromStdString(*error));
+    platform().errorBox(QString::fromStdString(saved.error()));
     return;
   }
   CurShortName = ShortName(CurFileName);

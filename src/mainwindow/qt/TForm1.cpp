@@ -379,7 +379,7 @@ void TForm1::showEvent(QShowEvent* event) {
 
 bool TForm1::FormCloseQuery() {
   const bool allowed = maybeSave(*field_, SaveCaption::WithFileName, [this] { NSave0Click(); });
-  StoreOptions();  // in every case, a refused close too
+  StoreOptions(CurFileName);  // in every case, a refused close too
   return allowed;
 }
 

@@ -3,19 +3,23 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+#include <iostream>
 
 #include "platform/qt/Platform.h"
 #include "platform/Registry.h"
 #include "platform/UserDirs.h"
+#include "settings/Options.h"
 #include "settings/RegistrySettings.h"
 
 namespace jcw {
 
 namespace {
 
-void reportError(const std::optional<std::string>& error) {
-  if (error) platform().errorBox(QString::fromStdString(*error));
+void reportError(const Result<void>& result) {
+  if (!result) platform().errorBox(QString::fromStdString(result.error()));
 }
+
+void tell(const std::string& notice) { std::cerr << "jcw: " << notice << '\n'; }
 
 // Starts `program` detached and silenced when it is installed; a missing tool is no error.
 void startIfInstalled(const QString& program, const std::filesystem::path& argument) {
@@ -35,15 +39,23 @@ void RegisterFile(const QString& exePath) {
   Registry registry(settingsDirectory());
   const std::filesystem::path data = dataHome();
   const StartOutcome outcome = readOrRegister(registry, exePath.toStdString(), data);
-  reportError(outcome.error);
-  if (!outcome.firstStart || outcome.error) return;
+  for (const std::string& notice : outcome.notices) tell(notice);
+  OptionsLocked = !outcome.optionsWritable;
+  reportError(outcome.registered);
+  if (!outcome.firstStart || !outcome.registered) return;
   startIfInstalled(QStringLiteral("update-mime-database"), data / "mime");
   startIfInstalled(QStringLiteral("update-desktop-database"), data / "applications");
 }
 
-void StoreOptions() {
+void StoreOptions(const std::string& currentFileName) {
+  if (OptionsLocked) return;
   Registry registry(settingsDirectory());
-  reportError(writeOptions(registry));
+  if (const Result<void>& read = registry.hiveRead(Hive::CurrentUser); !read) {
+    OptionsLocked = true;
+    tell(unreadableSettingsNotice(read.error()));
+    return;
+  }
+  reportError(writeOptions(registry, currentFileName));
 }
 
 }  // namespace jcw

@@ -1,9 +1,11 @@
 #pragma once
 // The options' registry at the program's start and close: the two calls the windows make.
 // Both open the registry in settingsDirectory() afresh and report a failed write through the
-// platform's error box; neither ever stops the start or the close. UI thread only.
+// platform's error box; neither ever stops the start or the close. A settings file that could not
+// be read is said once on stderr, and the options are then never written over it. UI thread only.
 
 #include <QString>
+#include <string>
 
 namespace jcw {
 
@@ -14,7 +16,8 @@ namespace jcw {
 void RegisterFile(const QString& exePath);
 
 // Called by the main window's close query every time it runs (a cancelled close too) and by the
-// start-up window when it closes. Writes the options back.
-void StoreOptions();
+// start-up window when it closes. Writes the options back, and the directory of
+// `currentFileName` (CurFileName) as LastCatalog when it is not empty.
+void StoreOptions(const std::string& currentFileName);
 
 }  // namespace jcw

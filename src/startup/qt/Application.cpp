@@ -9,6 +9,8 @@
 #include "files/qt/FileCommands.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/ProcessState.h"
+#include "platform/AbsolutePath.h"
+#include "platform/AtomicFile.h"
 #include "startup/qt/TParametersForm.h"
 
 namespace jcw {
@@ -18,6 +20,7 @@ int runApplication(int argc, char** argv) {
     std::cout << "jcw 1.0\n";
     return 0;
   }
+  ignoreFileSizeSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Японский кроссворд"));
   // Every text of the program is Russian; the file dialogs speak it too when the translation is
@@ -39,7 +42,8 @@ int runApplication(int argc, char** argv) {
   QObject::connect(&form1, &TForm1::terminateRequested, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
   // The main window makes its solver tool window and About box, both hidden.
-  ParamFile = argc > 1 ? argv[1] : "";
+  // Absolute before it is loaded or remembered as the last directory.
+  ParamFile = argc > 1 ? absoluteFileName(argv[1]) : "";
 
   parameters.show();
   return QApplication::exec();

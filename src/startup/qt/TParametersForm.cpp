@@ -189,7 +189,7 @@ void TParametersForm::loadParamFile() {
 }
 
 void TParametersForm::closeEvent(QCloseEvent* event) {
-  StoreOptions();
+  StoreOptions(CurFileName);
   event->accept();
   emit terminateRequested();
 }

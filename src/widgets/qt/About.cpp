@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QUrl>
 
 #include "platform/qt/Platform.h"
 
@@ -12,9 +11,8 @@ namespace jcw {
 
 namespace {
 
-const QString kContactAddress = QStringLiteral("jcw@example.org");
-const QString kMailSubject = QStringLiteral("Японский кроссворд");
-const QString kHomePage = QStringLiteral("https://jcw.example.org");
+const QString kLicenceName = QStringLiteral("MIT");
+const QString kLicenceText = QStringLiteral("https://opensource.org/license/mit");
 
 constexpr int kBorderWidth = 10;
 constexpr QPoint kFirstPosition{192, 119};
@@ -41,8 +39,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-  Label4 = addLink("Label4", kContactAddress, QStringLiteral("Пишите сюда"));
-  Label6 = addLink("Label6", kHomePage, QStringLiteral("Заходите сюда"));
+  LicenceLink = addLink("LicenceLink", kLicenceName, QStringLiteral("Текст лицензии"));
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth);
@@ -52,11 +49,9 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   grid->addWidget(addLabel("Label5", QStringLiteral("Версия 1.0")), 1, 0, 1, 3, Qt::AlignHCenter);
   grid->setRowMinimumHeight(2, kBorderWidth);
   grid->addWidget(addLabel("Label2", QStringLiteral("Программа: команда jcw, 2026")), 3, 0, 1, 3);
-  grid->addWidget(addLabel("Label3", QStringLiteral("Mail to:")), 4, 0);
-  grid->addWidget(Label4, 4, 1);
+  grid->addWidget(addLabel("LicenceLabel", QStringLiteral("Лицензия:")), 4, 0);
+  grid->addWidget(LicenceLink, 4, 1);
   grid->addWidget(Button1, 4, 2, Qt::AlignRight);
-  grid->addWidget(addLabel("Label7", QStringLiteral("Home page:")), 5, 0);
-  grid->addWidget(Label6, 5, 1, 1, 2);
 
   move(kFirstPosition);
 }
@@ -82,21 +77,12 @@ QLabel* TForm3::addLink(const char* name, const QString& text, const QString& hi
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Label4 && isClick(Label4, event)) {
-    Label4Click();
-  } else if (watched == Label6 && isClick(Label6, event)) {
-    Label6Click();
-  }
+  if (watched == LicenceLink && isClick(LicenceLink, event)) LicenceClick();
   return QDialog::eventFilter(watched, event);
 }
 
 void TForm3::Button1Click() { accept(); }
 
-void TForm3::Label4Click() {
-  platform().openUrl(QStringLiteral("mailto:") + kContactAddress + QStringLiteral("?subject=") +
-                     QString::fromLatin1(QUrl::toPercentEncoding(kMailSubject)));
-}
-
-void TForm3::Label6Click() { platform().openUrl(kHomePage); }
+void TForm3::LicenceClick() { platform().openUrl(kLicenceText); }
 
 }  // namespace jcw

@@ -1,7 +1,9 @@
 #pragma once
 // TForm3: the About box. Created hidden at start-up and shown modally (exec()) by the main
-// window's About command; OK, Enter and Escape close it. The mail and home-page lines open the
-// user's mail program and browser through the platform layer. UI thread only.
+// window's About command; OK, Enter and Escape close it. It shows the program's name, version,
+// credits and licence; the licence's name opens its text in the user's browser through the
+// platform layer. The program has no mail address or home page of its own, so it shows none.
+// UI thread only.
 
 #include <QDialog>
 
@@ -17,20 +19,18 @@ class TForm3 : public QDialog {
   explicit TForm3(QWidget* parent = nullptr);
 
   void Button1Click();
-  // A new message to the contact address with the fixed subject.
-  void Label4Click();
-  void Label6Click();
+  // Opens the licence's text.
+  void LicenceClick();
 
  protected:
-  // Clicks on the two link labels.
+  // Clicks on the licence link.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QLabel* addLabel(const char* name, const QString& text);
   QLabel* addLink(const char* name, const QString& text, const QString& hint);
 
-  QLabel* Label4 = nullptr;
-  QLabel* Label6 = nullptr;
+  QLabel* LicenceLink = nullptr;
   QPushButton* Button1 = nullptr;
 };
 

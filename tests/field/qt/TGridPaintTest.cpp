@@ -452,9 +452,9 @@ class TGridPaintTest : public QObject {
     CurrentMode = kSolvingMode;
     HeaderColor = toRgb(buttonFace());
     CellSize = 7;
-    ReadResult read = readCrosswordFile(JCW_PUZZLES_DIR "/jcw/gen-rand-100x100-d50-s3.jcw");
-    QVERIFY2(read.crossword, read.error.c_str());
-    Crossword& crossword = *read.crossword;
+    Result<Crossword> read = readCrosswordFile(JCW_PUZZLES_DIR "/jcw/gen-rand-100x100-d50-s3.jcw");
+    QVERIFY2(read.ok(), read.ok() ? "" : read.error().c_str());
+    Crossword& crossword = *read;
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);
     for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x)

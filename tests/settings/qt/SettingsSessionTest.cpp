@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <iostream>
+#include <sstream>
 
 #include "platform/Registry.h"
 #include "settings/Options.h"
@@ -27,7 +30,10 @@ class SettingsSessionTest : public QObject {
 
   void aFailingFirstStartIsReportedOnceAndTheStartGoesOn() {
     test::ScopedScriptedPlatform scripted;
-    QVERIFY(QDir().mkpath(registryFile(Hive::ClassesRoot)));  // a directory: cannot be replaced
+    // A link into a directory that does not exist: no file to read, and none can be written.
+    QVERIFY(QDir().mkpath(home_->filePath(QStringLiteral("config/jcw"))));
+    QVERIFY(QFile::link(home_->filePath(QStringLiteral("absent/classes.reg")),
+                        registryFile(Hive::ClassesRoot)));
 
     RegisterFile(QStringLiteral("/opt/jcw/jcw"));
 
@@ -52,7 +58,7 @@ class SettingsSessionTest : public QObject {
     test::ScopedScriptedPlatform scripted;
     DigCr = false;
 
-    StoreOptions();
+    StoreOptions("");
 
     QVERIFY(scripted->errors.isEmpty());
     QCOMPARE(Registry(home_->filePath(QStringLiteral("config/jcw")).toStdString())
@@ -65,9 +71,30 @@ class SettingsSessionTest : public QObject {
     QFile blocker(home_->filePath(QStringLiteral("config")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));  // a file where the directory should be
 
-    StoreOptions();
+    StoreOptions("");
 
     QCOMPARE(scripted->errors.size(), 1);
+  }
+
+  void unreadableSettingsAreToldOnceAndNeverWrittenOver() {
+    test::ScopedScriptedPlatform scripted;
+    QVERIFY(QDir().mkpath(registryFile(Hive::CurrentUser)));  // a directory where the file should be
+    std::ostringstream told;
+    std::streambuf* const stderrBuffer = std::cerr.rdbuf(told.rdbuf());
+
+    RegisterFile(QStringLiteral("/opt/jcw/jcw"));
+    IndErr = false;
+    StoreOptions("/home/ann/cat.jcw");
+    StoreOptions("/home/ann/cat.jcw");
+    std::cerr.rdbuf(stderrBuffer);
+
+    QVERIFY(scripted->errors.isEmpty());
+    const QStringList lines = QString::fromStdString(told.str()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].startsWith(QStringLiteral("jcw: Не удалось открыть файл ")), qPrintable(lines[0]));
+    QVERIFY(QFileInfo(registryFile(Hive::CurrentUser)).isDir());
+    QVERIFY(QDir(registryFile(Hive::CurrentUser)).isEmpty());
+    QVERIFY(!QFile::exists(registryFile(Hive::ClassesRoot)));
   }
 
  private:

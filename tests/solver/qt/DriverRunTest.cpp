@@ -181,7 +181,7 @@ void DriverRunTest::theSaveQuestionComesOnlyForChangesAndItsAnswerDecides() {
   }
   const std::string written = fileNameSet ? CurFileName : savePath;
   QCOMPARE(std::filesystem::exists(written), saved);
-  if (saved) QCOMPARE(pictureRows(*readCrosswordFile(written).crossword), before);
+  if (saved) QCOMPARE(pictureRows(*readCrosswordFile(written)), before);
   QVERIFY(!h.form->isVisible());
   QVERIFY(!h.sbAuto->isChecked());
 }

@@ -1,0 +1,93 @@
+#include "files/ClueLists.h"
+
+#include <algorithm>
+#include <string>
+
+#include "files/FileFormat.h"
+
+namespace jcw {
+
+namespace {
+
+std::size_t longestLine(const std::vector<ClueLine>& lines) {
+  std::size_t longest = 1;
+  for (const ClueLine& line : lines) longest = std::max(longest, line.size());
+  return longest;
+}
+
+void dropZeros(std::vector<ClueLine>& lines) {
+  for (ClueLine& line : lines) std::erase(line, 0);
+}
+
+// How a message names the lines of one direction: "число строк", "строка 3".
+struct LineWords {
+  const char* many;
+  const char* one;
+};
+constexpr LineWords kRows{"строк", "строка"};
+constexpr LineWords kColumns{"столбцов", "столбец"};
+
+// The first fault of one direction's lines, or empty.
+std::string faultOf(const std::vector<ClueLine>& lines, LineWords words) {
+  if (lines.empty() || lines.size() > kMaxDimension)
+    return std::string("число ") + words.many + " должно быть от 1 до 100, а не " +
+           std::to_string(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string where = std::string(words.one) + " " + std::to_string(i + 1);
+    if (lines[i].size() > kMaxDimension) return where + ": больше 100 чисел";
+    for (int clue : lines[i])
+      if (clue < 0 || clue > fileformat::kClueMax)
+        return where + ": число " + std::to_string(clue) + " вне пределов 0..199";
+  }
+  return {};
+}
+
+}  // namespace
+
+ClueLists cluesOf(const Crossword& crossword) {
+  ClueLists clues;
+  for (int y = crossword.firstPictureY(); y < crossword.H1(); ++y)
+    clues.rows.push_back(crossword.rowClues(y));
+  for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x)
+    clues.columns.push_back(crossword.columnClues(x));
+  return clues;
+}
+
+Dimensions minimalDimensions(const ClueLists& clues) {
+  return {static_cast<std::uint8_t>(clues.columns.size()),
+          static_cast<std::uint8_t>(clues.rows.size()),
+          static_cast<std::uint8_t>(longestLine(clues.rows)),
+          static_cast<std::uint8_t>(longestLine(clues.columns))};
+}
+
+void placeClues(Crossword& crossword, const ClueLists& clues) {
+  const Dimensions& d = crossword.dims();
+  for (std::size_t r = 0; r < clues.rows.size(); ++r) {
+    const ClueLine& line = clues.rows[r];
+    const int y = crossword.firstPictureY() + static_cast<int>(r);
+    const int firstX = d.CapColCount - static_cast<int>(line.size()) + 1;
+    for (std::size_t i = 0; i < line.size(); ++i)
+      crossword.cell(firstX + static_cast<int>(i), y).Text = std::to_string(line[i]);
+  }
+  for (std::size_t c = 0; c < clues.columns.size(); ++c) {
+    const ClueLine& line = clues.columns[c];
+    const int x = crossword.firstPictureX() + static_cast<int>(c);
+    const int firstY = d.CapRowCount - static_cast<int>(line.size()) + 1;
+    for (std::size_t i = 0; i < line.size(); ++i)
+      crossword.cell(x, firstY + static_cast<int>(i)).Text = std::to_string(line[i]);
+  }
+}
+
+Result<Crossword> crosswordFromClues(ClueLists clues) {
+  for (const std::string& fault : {faultOf(clues.rows, kRows), faultOf(clues.columns, kColumns)})
+    if (!fault.empty()) return Error{fault};
+  dropZeros(clues.rows);
+  dropZeros(clues.columns);
+  Crossword crossword;
+  crossword.allocate(minimalDimensions(clues));
+  placeClues(crossword, clues);
+  crossword.updateAllLineStatus();
+  return crossword;
+}
+
+}  // namespace jcw

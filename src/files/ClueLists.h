@@ -1,0 +1,36 @@
+#pragma once
+// A crossword as the other puzzle formats carry it: the clue numbers of every row and column and
+// nothing else. Building a model from them gives the smallest headers the clues allow.
+
+#include <vector>
+
+#include "model/Crossword.h"
+#include "platform/Result.h"
+
+namespace jcw {
+
+using ClueLine = std::vector<int>;
+
+struct ClueLists {
+  std::vector<ClueLine> rows;     // top to bottom, each left to right
+  std::vector<ClueLine> columns;  // left to right, each top to bottom
+  bool operator==(const ClueLists&) const = default;
+};
+
+// The clue numbers of every picture row and column, empty clue cells skipped.
+ClueLists cluesOf(const Crossword& crossword);
+
+// Header columns = the longest row clue list, header rows = the longest column clue list (at
+// least 1 each); the picture is columns x rows.
+Dimensions minimalDimensions(const ClueLists& clues);
+
+// Writes the clues into an allocated crossword whose headers hold them: row clues right-aligned,
+// column clues bottom-aligned. Every clue lies in 1..199.
+void placeClues(Crossword& crossword, const ClueLists& clues);
+
+// A fresh crossword of minimal headers holding the clues, no marks, its lines evaluated. A clue 0
+// stands for no block and is dropped. Refused (in Russian) when a clue lies outside 0..199, the
+// picture has no rows or columns or more than 100, or a line has more than 100 clues.
+Result<Crossword> crosswordFromClues(ClueLists clues);
+
+}  // namespace jcw

@@ -1,0 +1,144 @@
+#include "files/NonFormat.h"
+
+#include <optional>
+#include <vector>
+
+#include "files/ClueLists.h"
+#include "files/FileFormat.h"
+#include "files/TextParsing.h"
+
+namespace jcw {
+
+namespace {
+
+// One key line and the lines after it up to the next key, comment lines left out.
+struct Section {
+  std::string key;  // lower case
+  std::string_view value;
+  int line = 0;
+  std::vector<TextLine> body;
+};
+
+std::string at(int line) { return "строка файла " + std::to_string(line) + ": "; }
+
+bool startsKey(std::string_view text) { return !text.empty() && isAsciiLetter(text.front()); }
+
+Result<std::vector<Section>> sectionsOf(const std::vector<TextLine>& lines) {
+  std::vector<Section> sections;
+  for (const TextLine& line : lines) {
+    if (line.text.starts_with('#')) continue;
+    if (startsKey(line.text)) {
+      const auto [key, value] = splitFirstWord(line.text);
+      sections.push_back({asciiLower(key), value, line.number, {}});
+    } else if (!sections.empty()) {
+      sections.back().body.push_back(line);
+    } else if (!line.text.empty()) {
+      return Error{at(line.number) + "ожидалось ключевое слово (width, height, rows, columns)"};
+    }
+  }
+  return sections;
+}
+
+// The one section of a required key.
+Result<const Section*> requiredSection(const std::vector<Section>& sections, std::string_view key) {
+  const Section* found = nullptr;
+  for (const Section& section : sections) {
+    if (section.key != key) continue;
+    if (found) return Error{at(section.line) + "ключ " + std::string(key) + " повторяется"};
+    found = &section;
+  }
+  if (!found) return Error{"нет ключа " + std::string(key)};
+  return found;
+}
+
+Result<int> sizeOf(const Section& section) {
+  const std::optional<int> size = decimalNumber(unquoted(section.value));
+  if (!size || *size < 1 || *size > kMaxDimension)
+    return Error{at(section.line) + section.key + " должно быть числом от 1 до 100"};
+  for (const TextLine& line : section.body)
+    if (!line.text.empty()) return Error{at(line.number) + "лишняя строка после " + section.key};
+  return *size;
+}
+
+Result<ClueLine> clueLineOf(const TextLine& line) {
+  ClueLine clues;
+  for (std::string_view token : clueTokens(line.text)) {
+    const std::optional<int> clue = decimalNumber(token);
+    if (!clue) return Error{at(line.number) + shown(token) + " не число"};
+    if (*clue > fileformat::kClueMax)
+      return Error{at(line.number) + "число " + shown(token) + " больше 199"};
+    clues.push_back(*clue);
+  }
+  return clues;
+}
+
+// Blank lines beyond `expected` are separators: dropped from the end, then from the start.
+std::vector<TextLine> withoutSeparators(std::vector<TextLine> body, std::size_t expected) {
+  while (body.size() > expected && body.back().text.empty()) body.pop_back();
+  std::size_t leading = 0;
+  while (body.size() - leading > expected && body[leading].text.empty()) ++leading;
+  body.erase(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(leading));
+  return body;
+}
+
+Result<std::vector<ClueLine>> clueLinesOf(const Section& section, int expected) {
+  const std::vector<TextLine> body = withoutSeparators(section.body, expected);
+  const std::string count = std::to_string(expected);
+  if (static_cast<int>(body.size()) < expected)
+    return Error{"в разделе " + section.key + " не хватает строк: " +
+                 std::to_string(body.size()) + " из " + count};
+  if (static_cast<int>(body.size()) > expected)
+    return Error{at(body[expected].number) + "лишняя строка в разделе " + section.key +
+                 " (их должно быть " + count + ")"};
+  std::vector<ClueLine> lines;
+  for (const TextLine& line : body) {
+    Result<ClueLine> clues = clueLineOf(line);
+    if (!clues) return Error{clues.error()};
+    lines.push_back(std::move(*clues));
+  }
+  return lines;
+}
+
+std::string clueLineText(const ClueLine& line) {
+  if (line.empty()) return "0";
+  std::string text;
+  for (int clue : line) text += (text.empty() ? "" : ",") + std::to_string(clue);
+  return text;
+}
+
+}  // namespace
+
+Result<Crossword> decodeNon(std::string_view text) {
+  const Result<std::vector<Section>> sections = sectionsOf(textLines(text));
+  if (!sections) return Error{sections.error()};
+  Result<const Section*> width = requiredSection(*sections, "width");
+  Result<const Section*> height = requiredSection(*sections, "height");
+  Result<const Section*> rows = requiredSection(*sections, "rows");
+  Result<const Section*> columns = requiredSection(*sections, "columns");
+  for (const auto* found : {&width, &height, &rows, &columns})
+    if (!*found) return Error{found->error()};
+  const Result<int> colCount = sizeOf(**width);
+  if (!colCount) return Error{colCount.error()};
+  const Result<int> rowCount = sizeOf(**height);
+  if (!rowCount) return Error{rowCount.error()};
+  Result<std::vector<ClueLine>> rowClues = clueLinesOf(**rows, *rowCount);
+  if (!rowClues) return Error{rowClues.error()};
+  Result<std::vector<ClueLine>> columnClues = clueLinesOf(**columns, *colCount);
+  if (!columnClues) return Error{columnClues.error()};
+  return crosswordFromClues({std::move(*rowClues), std::move(*columnClues)});
+}
+
+std::string encodeNon(const Crossword& crossword, std::string_view title) {
+  const ClueLists clues = cluesOf(crossword);
+  std::string text;
+  const std::string cleanTitle = printableTitle(title);
+  if (!cleanTitle.empty()) text += "title \"" + cleanTitle + "\"\n";
+  text += "width " + std::to_string(clues.columns.size()) + "\n";
+  text += "height " + std::to_string(clues.rows.size()) + "\n\nrows\n";
+  for (const ClueLine& line : clues.rows) text += clueLineText(line) + "\n";
+  text += "\ncolumns\n";
+  for (const ClueLine& line : clues.columns) text += clueLineText(line) + "\n";
+  return text;
+}
+
+}  // namespace jcw

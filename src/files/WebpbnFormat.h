@@ -1,0 +1,26 @@
+#pragma once
+// The webpbn XML puzzle format: <puzzleset><puzzle> with <clues type="rows"> and
+// <clues type="columns">, each a <line> per picture row (column) holding a <count> per block.
+// Only black-and-white grid puzzles are read; of a set, the first puzzle.
+
+#include <string>
+#include <string_view>
+
+#include "model/Crossword.h"
+#include "platform/Result.h"
+
+namespace jcw {
+
+// The message a puzzle of more than one colour is refused with.
+inline constexpr std::string_view kColourPuzzleRefusal = "цветные кроссворды не поддерживаются";
+
+// A fresh crossword with minimal headers and no marks; refused (in Russian) when the text is not
+// well-formed XML, has no puzzle or one of its clue lists, holds a count that is not a number,
+// uses more than one colour, or a size or clue is out of range.
+Result<Crossword> decodeWebpbn(std::string_view text);
+
+// The crossword's clues as a webpbn puzzle set of one black-and-white puzzle, titled `title`
+// when it is not empty. Marks are not written.
+std::string encodeWebpbn(const Crossword& crossword, std::string_view title);
+
+}  // namespace jcw
