@@ -126,6 +126,17 @@ class ModesAndCommandsTest : public MainWindowFixture {
     QCOMPARE(CurrentMode, kViewMode);
   }
 
+  // The editor cursor stands on the only column's clue cell through the clear.
+  void aOneColumnCrosswordClearedInTheEditorCompletes() {
+    TForm1& form = open(test::makeCrossword({Clues{{1}, {}}, Clues{{1}}, {}}), kEditorMode);
+    scripted().answers = {Answer::Yes};
+    QTest::keyClick(form.field(), Qt::Key_Delete, Qt::ControlModifier);
+    button("SBStart")->click();
+    form.field()->MarkCell(model().firstPictureX(), model().firstPictureY(), true);
+    form.field()->MarkCell(model().firstPictureX(), model().firstPictureY() + 1, false);
+    QCOMPARE(CurrentMode, kViewMode);
+  }
+
   void clearAsksFirst_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("answer");
