@@ -297,7 +297,8 @@ bool Search::applyAgreement() {
     emptyTryStamp_[r] = tryStamp_;
   }
   bool learnt = false;
-  for (const auto& [r, cells] : filledTry_.rows) {
+  for (const auto& [row, cells] : filledTry_.rows) {
+    const int r = row;  // a copy: clang 14 cannot capture a structured binding
     if (emptyTryStamp_[r] != tryStamp_) continue;
     const LineCells& other = emptyTryRow_[r];
     const Bits filled = cells.filled & other.filled & ~cells_[r].filled;
