@@ -17,6 +17,7 @@
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "solver/SolverBusy.h"
+#include "solver/SolverRuns.h"
 #include "support/NamedChild.h"
 #include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
@@ -30,7 +31,6 @@ using test::kFramedDiagonalByLines;
 using test::kStairs;
 using test::pictureCrossword;
 using test::ScopedScriptedPlatform;
-using Rows = std::vector<std::string>;
 
 class MainWindowDriverTest : public QObject {
   Q_OBJECT
