@@ -82,14 +82,6 @@ void frameBox(QPainter& painter, const QRect& box, const QColor& color) {
 
 int TGrid::cellSize() const { return heldCellSize(CellSize); }
 
-const QFont& TGrid::textFont() {
-  if (fontCellSize_ != cellSize()) {
-    fontCellSize_ = cellSize();
-    font_ = cellFont(fontCellSize_);
-  }
-  return font_;
-}
-
 void TGrid::BuildCellRegions() {
   jcw::BuildCellRegions(model_, CellSize);
   fitImage();
@@ -114,15 +106,8 @@ void TGrid::fitImage() {
 
 QRect TGrid::drawText(QPainter& painter, const Rect& box, const QString& text,
                       const QColor& color) {
-  if (text.isEmpty()) return {};
-  painter.setFont(textFont());
-  painter.setPen(color);
-  // Centred on (left + S div 2), top edge on the box's top; a long number spills over the
-  // border, so the caller learns where the text went.
-  const QRectF anchor(box.left + cellSize() / 2, box.top, 0, 0);
-  QRectF drawn;
-  painter.drawText(anchor, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text, &drawn);
-  return drawn.toAlignedRect();
+  if (cellFont_.cellSize() != cellSize()) cellFont_ = CellFont(cellSize());
+  return cellFont_.draw(painter, toQRect(box), text, color);
 }
 
 const TCell* TGrid::cellWithRegion(int x, int y) const {
@@ -142,8 +127,7 @@ QRect TGrid::drawCell(QPainter& painter, int x, int y) {
   if (cell.Kind == ckClue) {
     if (cell.State == csSelected)
       qDrawWinPanel(&painter, box, QGuiApplication::palette(), /*sunken=*/true);
-    return box | drawText(painter, cell.region.box, QString::fromStdString(cell.Text),
-                          windowTextColor());
+    drawText(painter, cell.region.box, QString::fromStdString(cell.Text), windowTextColor());
   }
   return box;
 }
@@ -261,12 +245,10 @@ QRect TGrid::drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos 
     const TCell& cell = model_.cell(at.x, at.y);
     run = cell.State == model_.cell(at.x - dx, at.y - dy).State ? run + 1 : 1;
     if (at == skip || !cell.region.exists()) continue;
-    // Kept inside the cell: wiping the cross repaints only the cross's own cells.
-    painter.setClipRect(toQRect(cell.region.box));
+    // Inside the cell: wiping the cross repaints only the cross's own cells.
     touched |= drawText(painter, cell.region.box, QString::number(run),
                         crossDigitColor(cell.State));
   }
-  painter.setClipping(false);
   return touched;
 }
 
