@@ -1,6 +1,8 @@
 #include "support/ScriptedPlatform.h"
 
+#include <QBuffer>
 #include <QCursor>
+#include <QPdfWriter>
 #include <QTest>
 
 namespace jcw::test {
@@ -58,6 +60,21 @@ QString ScriptedPlatform::saveFileName(const FileDialogRequest& request) {
   QString name = saveNames.front();
   saveNames.pop_front();
   return name;
+}
+
+void ScriptedPlatform::printPreview(const PrintRequest& request) {
+  prints.push_back(request);
+  if (printOptions.empty()) {
+    unscripted(QStringLiteral("print dialog"));
+    return;
+  }
+  const bool option = printOptions.front();
+  printOptions.pop_front();
+  printed.clear();
+  QBuffer file(&printed);
+  file.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&file);
+  request.paint(writer, option);
 }
 
 ScopedScriptedPlatform::ScopedScriptedPlatform() {

@@ -2,7 +2,9 @@
 // A platform for widget tests: message boxes answer from a queue and record what they were
 // asked; a prompt nobody scripted fails the running QtTest case (and answers Cancel/No) instead
 // of hanging. Dialogs return scripted names, beeps are counted, the work area is set by the test.
+// A print dialog prints at once, with the check box as scripted, into a PDF held in memory.
 
+#include <QByteArray>
 #include <QStringList>
 #include <deque>
 #include <vector>
@@ -22,6 +24,7 @@ class ScriptedPlatform : public Platform {
   bool openUrl(const QString& url) override;
   QString openFileName(const FileDialogRequest& request) override;
   QString saveFileName(const FileDialogRequest& request) override;
+  void printPreview(const PrintRequest& request) override;
 
   std::deque<Answer> answers;              // next message box answers, in order
   std::vector<MessageRequest> messages;    // every box shown
@@ -33,6 +36,9 @@ class ScriptedPlatform : public Platform {
   std::deque<QString> openNames;           // next open dialog results ("" = cancelled)
   std::deque<QString> saveNames;           // next save dialog results
   std::vector<FileDialogRequest> dialogs;  // every dialog shown
+  std::deque<bool> printOptions;           // next print dialogs: the check box, then Print
+  std::vector<PrintRequest> prints;        // every print dialog shown
+  QByteArray printed;                      // the PDF the last scripted print wrote
 };
 
 // Installs a fresh ScriptedPlatform for the lifetime of this object and restores the previous one.

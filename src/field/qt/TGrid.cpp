@@ -1,10 +1,9 @@
 #include "field/qt/TGrid.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPaintEvent>
-#include <qdrawutil.h>
 
+#include "field/qt/CellDrawing.h"
 #include "field/qt/CellFont.h"
 #include "field/qt/FieldColors.h"
 #include "field/Geometry.h"
@@ -64,14 +63,12 @@ bool TGrid::SelectClueCell(int x, int y) {
 
 namespace {
 
-QRect toQRect(const Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
-
-// A one-pixel frame on the region's own border pixels, as a region frame is drawn.
-void frameBox(QPainter& painter, const QRect& box, const QColor& color) {
-  painter.fillRect(box.left(), box.top(), box.width(), 1, color);
-  painter.fillRect(box.left(), box.bottom(), box.width(), 1, color);
-  painter.fillRect(box.left(), box.top(), 1, box.height(), color);
-  painter.fillRect(box.right(), box.top(), 1, box.height(), color);
+// The screen's colours; the solved picture stands without frames.
+CellLook screenLook(const TCell& cell) {
+  CellLook look{cellFillColor(cell), std::nullopt, false, windowTextColor()};
+  if (CurrentMode != kViewMode) look.frame = cellFrameColor(cell);
+  look.sunken = cell.Kind == ckClue && cell.State == csSelected;
+  return look;
 }
 
 }  // namespace
@@ -108,19 +105,6 @@ void TGrid::fitImage() {
   image_.fill(buttonFaceColor());
 }
 
-QRect TGrid::drawText(QPainter& painter, const Rect& box, const QString& text,
-                      const QColor& color) {
-  if (text.isEmpty()) return {};
-  painter.setFont(textFont());
-  painter.setPen(color);
-  // Centred on (left + S div 2), top edge on the box's top; a long number spills over the
-  // border, so the caller learns where the text went.
-  const QRectF anchor(box.left + cellSize() / 2, box.top, 0, 0);
-  QRectF drawn;
-  painter.drawText(anchor, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text, &drawn);
-  return drawn.toAlignedRect();
-}
-
 const TCell* TGrid::cellWithRegion(int x, int y) const {
   if (!model_.allocated() || !model_.inTable(x, y)) return nullptr;
   const TCell& cell = model_.cell(x, y);
@@ -128,19 +112,9 @@ const TCell* TGrid::cellWithRegion(int x, int y) const {
 }
 
 QRect TGrid::drawCell(QPainter& painter, int x, int y) {
-  const TCell* found = cellWithRegion(x, y);
-  if (!found || found->Kind == ckNone) return {};
-  const TCell& cell = *found;
-  const QRect box = toQRect(cell.region.box);
-  painter.fillRect(box, cellFillColor(cell));
-  if (CurrentMode != kViewMode) frameBox(painter, box, cellFrameColor(cell));
-  if (cell.Kind == ckClue) {
-    if (cell.State == csSelected)
-      qDrawWinPanel(&painter, box, QGuiApplication::palette(), /*sunken=*/true);
-    return box | drawText(painter, cell.region.box, QString::fromStdString(cell.Text),
-                          windowTextColor());
-  }
-  return box;
+  const TCell* cell = cellWithRegion(x, y);
+  if (!cell || cell->Kind == ckNone) return {};
+  return jcw::drawCell(painter, *cell, cellSize(), textFont(), screenLook(*cell));
 }
 
 QRect TGrid::drawIndicator(QPainter& painter, int x, int y, const QColor& color) {
@@ -222,8 +196,8 @@ QRect TGrid::drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos 
     if (at == skip || !cell.region.exists()) continue;
     // Kept inside the cell: wiping the cross repaints only the cross's own cells.
     painter.setClipRect(toQRect(cell.region.box));
-    touched |= drawText(painter, cell.region.box, QString::number(run),
-                        crossDigitColor(cell.State));
+    touched |= drawCellText(painter, cell.region.box, cellSize(), textFont(),
+                            QString::number(run), crossDigitColor(cell.State));
   }
   painter.setClipping(false);
   return touched;

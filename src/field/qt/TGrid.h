@@ -160,7 +160,6 @@ class TGrid : public QWidget {
   // Digital cross digits from cell `first` in steps of (dx, dy) to the table's edge, each run
   // compared with the cell one step before; the cell at `skip` gets none.
   QRect drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip);
-  QRect drawText(QPainter& painter, const Rect& box, const QString& text, const QColor& color);
   void drawField(QPainter& painter);
   // True iff there is an image to draw into and a table to draw from.
   bool canPaint() const;
