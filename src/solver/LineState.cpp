@@ -2,7 +2,7 @@
 
 namespace jcw {
 
-int clueDemand(std::span<const int> clues) {
+int cellsNeeded(std::span<const int> clues) {
   long long demand = -1;
   for (int clue : clues) {
     if (clue < 0) return kMaxLineLength + 1;  // no block has a negative size
@@ -36,10 +36,14 @@ void setLineClues(LineState& line, int index, int length, std::span<const int> c
   line.Index = index;
   line.Length = length;
   line.Blocks.clear();
+  line.Sizes.clear();
   line.Stale = true;
-  line.Fits = length <= kMaxLineLength && clueDemand(clues) <= length;
+  line.Fits = length <= kMaxLineLength && cellsNeeded(clues) <= length;
   if (line.Fits)
-    for (int clue : clues) AddBlock(line, static_cast<std::uint8_t>(clue));
+    for (int clue : clues) {
+      AddBlock(line, static_cast<std::uint8_t>(clue));
+      line.Sizes.push_back(static_cast<std::uint8_t>(clue));
+    }
   RenderPattern(line);
   line.Blocks.push_back(BlockSlot{});
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One row or column as the solver sees it: its blocks in reading order with their current
 // placement, and that placement rendered as text. The placement fields serve the enumerating
-// reference solver; the fast solver reads only the sizes.
+// reference solver; the fast solver reads only Sizes.
 
 #include <cstdint>
 #include <span>
@@ -23,6 +23,7 @@ struct BlockSlot {
 
 struct LineState {
   std::vector<BlockSlot> Blocks;  // the clues, then one terminating entry of zeros
+  std::vector<std::uint8_t> Sizes;  // the clues alone, in order (empty when they do not fit)
   std::int32_t Index = 0;         // row or column number, from 1
   std::int32_t Length = 0;        // cells of the line
   std::string Pattern;            // current placement: '1' covered by a block, '0' not
@@ -38,7 +39,7 @@ struct LineState {
 // Cells that `clues` need at least: every block plus one gap between neighbours, size-0 blocks
 // included (each takes a gap of its own). More than kMaxLineLength when a clue is negative or
 // the demand is larger than any line.
-int clueDemand(std::span<const int> clues);
+int cellsNeeded(std::span<const int> clues);
 
 // Appends a block of `size` packed after the last one and narrows the earlier blocks' room.
 // Only for clues that fit (byte arithmetic).

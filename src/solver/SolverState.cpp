@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <span>
 
-#include "model/ProcessState.h"
-
 namespace jcw {
 
 namespace {
@@ -59,7 +57,7 @@ void sweep(SolverState& state, std::vector<LineState>& lines, std::vector<LineSt
     const LineView cells = viewOf(line.Index - 1);
     const bool fits = state.Solver.solve(line, cells, state.FilledInAll, state.FilledInAny);
     if (state.ProcessEvents) state.ProcessEvents();
-    if (CancelRequested) return;
+    if (cancelled(state.Cancel)) return;
     line.Stale = false;
     if (!fits) state.Contradiction = true;
     if (applyLine(cells, state.FilledInAll, state.FilledInAny, crossing)) state.Changed = true;

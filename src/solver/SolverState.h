@@ -2,14 +2,15 @@
 // The line solver over a whole crossword. PrepareSolver copies the clues (and, with UseMarks,
 // the marks) of a Crossword into the state; the sweeps then deduce cells line by line on the
 // state's own WorkGrid; WriteBack copies the result into a Crossword. Nothing of a previous run
-// is reused. Single-threaded: everything runs on the caller's thread, and the only outside
-// change a sweep expects meanwhile is CancelRequested (set from ProcessEvents).
+// is reused. Single-threaded: everything runs on the caller's thread; a sweep asks Cancel after
+// every line whether to stop.
 
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "model/Crossword.h"
+#include "solver/CancelCheck.h"
 #include "solver/LineSolver.h"
 #include "solver/LineState.h"
 #include "solver/WorkGrid.h"
@@ -30,8 +31,10 @@ struct SolverState {
   // them, or they need more cells than it has); such a line is emptied. Cleared by PrepareSolver.
   bool Contradiction = false;
   // Called after each line of a sweep is solved and before it is written; the program processes
-  // pending events here. CancelRequested is checked right after it.
+  // pending events here. Cancel is asked right after it.
   std::function<void()> ProcessEvents;
+  // Stops the sweeps (and the runs built on them) when it answers true.
+  CancelCheck Cancel;
 
   WorkGrid Work;
   std::vector<std::uint8_t> FilledInAll;

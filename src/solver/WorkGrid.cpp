@@ -24,4 +24,12 @@ int WorkGrid::unknownCount() const {
   return static_cast<int>(std::count(cells_.begin(), cells_.end(), wcUnknown));
 }
 
+std::vector<std::string> rowsText(const WorkGrid& grid) {
+  std::vector<std::string> rows(grid.rowCount(), std::string(grid.colCount(), '?'));
+  for (int r = 0; r < grid.rowCount(); ++r)
+    for (int c = 0; c < grid.colCount(); ++c)
+      if (grid.at(c, r) != wcUnknown) rows[r][c] = grid.at(c, r) == wcFilled ? '#' : '.';
+  return rows;
+}
+
 }  // namespace jcw

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace jcw {
@@ -53,5 +54,9 @@ class WorkGrid {
   int rowCount_ = 0;
   std::vector<std::uint8_t> cells_;
 };
+
+// The grid as text, one string per row, top to bottom: '#' surely filled, '.' surely empty,
+// '?' unknown.
+std::vector<std::string> rowsText(const WorkGrid& grid);
 
 }  // namespace jcw

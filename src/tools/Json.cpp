@@ -61,6 +61,12 @@ void JsonObject::add(std::string_view key, const std::vector<std::string>& strin
   addRaw(key, array(strings, [](const std::string& s) { return jsonString(s); }));
 }
 
+void JsonObject::add(std::string_view key, const std::vector<std::vector<std::string>>& lists) {
+  addRaw(key, array(lists, [](const std::vector<std::string>& list) {
+           return array(list, [](const std::string& s) { return jsonString(s); });
+         }));
+}
+
 std::string JsonObject::str() const { return "{" + body_ + "}"; }
 
 }  // namespace jcw

@@ -1,11 +1,12 @@
 #include "tools/Report.h"
 
 #include "model/PictureText.h"
-#include "tools/Json.h"
 
 namespace jcw {
 
-std::string crosswordReport(const Crossword& crossword) {
+std::string crosswordReport(const Crossword& crossword) { return crosswordJson(crossword).str(); }
+
+JsonObject crosswordJson(const Crossword& crossword) {
   const Dimensions& d = crossword.dims();
   std::vector<std::vector<int>> rowClues, colClues;
   std::vector<int> rowStatus, colStatus;
@@ -30,7 +31,7 @@ std::string crosswordReport(const Crossword& crossword) {
   json.add("colStatus", colStatus);
   json.add("clueSumsEqual", crossword.clueSumDifference() == 0);
   json.add("solved", crossword.solved());
-  return json.str();
+  return json;
 }
 
 }  // namespace jcw

@@ -1,13 +1,19 @@
 // jcwtool: the crossword core on the command line.
 //   jcwtool info FILE                      describe a crossword as one JSON object
 //   jcwtool resave IN OUT                  load IN and write it to OUT with the program's own writer
-//   jcwtool solve FILE [--marks] [--steps] line-solve, then describe the result like info
-//   jcwtool test FILE [--marks]            print whether line solving decides one picture
+//   jcwtool solve FILE [--marks] [--steps] [--complete]
+//                                          line-solve (and with --complete finish by search),
+//                                          then describe the result like info
+//   jcwtool test FILE [--marks]            print the test's verdict as the program shows it
+//   jcwtool count FILE [--marks] [--timeout SECONDS]
+//                                          count the pictures that fit (0, 1, 2 = two or more)
 //   jcwtool convert IN OUT                 write IN in the format OUT's extension names
 // FILE and IN may be .jcw, .non or webpbn .xml; OUT may also be .svg.
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -19,6 +25,7 @@
 #include "platform/AtomicFile.h"
 #include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
+#include "tools/Json.h"
 #include "tools/Report.h"
 
 namespace {
@@ -31,8 +38,9 @@ using Args = std::vector<std::string>;
 int usage() {
   std::cerr << "usage: jcwtool info FILE\n"
                "       jcwtool resave IN OUT\n"
-               "       jcwtool solve FILE [--marks] [--steps]\n"
+               "       jcwtool solve FILE [--marks] [--steps] [--complete]\n"
                "       jcwtool test FILE [--marks]\n"
+               "       jcwtool count FILE [--marks] [--timeout SECONDS]\n"
                "       jcwtool convert IN OUT\n";
   return kUsage;
 }
@@ -75,19 +83,35 @@ void printPicture(const jcw::Crossword& crossword) {
   std::cout << "\n";
 }
 
-int solve(const std::string& path, bool useMarks, bool steps) {
-  auto crossword = load(path);
-  if (!crossword) return kFailure;
+jcw::SolverState preparedState(const jcw::Crossword& crossword, bool useMarks) {
   jcw::SolverState state;
   state.UseMarks = useMarks;
-  jcw::PrepareSolver(state, *crossword);
+  jcw::PrepareSolver(state, crossword);
+  return state;
+}
+
+int solve(const std::string& path, bool useMarks, bool steps, bool complete) {
+  auto crossword = load(path);
+  if (!crossword) return kFailure;
+  jcw::SolverState state = preparedState(*crossword, useMarks);
   jcw::solveByLines(state, [&] {
     if (!steps) return;
     jcw::WriteBack(state, *crossword);
     printPicture(*crossword);
   });
+  if (!complete) {
+    jcw::WriteBack(state, *crossword);
+    std::cout << jcw::crosswordReport(*crossword) << "\n";
+    return 0;
+  }
+  // The sweeps may have stopped early on a contradiction: the search starts from the marks.
+  const jcw::SearchResult search =
+      state.Contradiction ? jcw::SearchResult{} : jcw::searchFrom(state);
+  if (!search.pictures.empty()) state.Work = search.pictures.front();
   jcw::WriteBack(state, *crossword);
-  std::cout << jcw::crosswordReport(*crossword) << "\n";
+  jcw::JsonObject json = jcw::crosswordJson(*crossword);
+  json.add("solutions", static_cast<long long>(search.solutions));
+  std::cout << json.str() << "\n";
   return 0;
 }
 
@@ -100,17 +124,56 @@ std::string asPrinted(std::string message) {
 int test(const std::string& path, bool useMarks) {
   const auto crossword = load(path);
   if (!crossword) return kFailure;
-  jcw::SolverState state;
-  state.UseMarks = useMarks;
-  jcw::PrepareSolver(state, *crossword);
+  jcw::SolverState state = preparedState(*crossword, useMarks);
   std::cout << asPrinted(jcw::testMessage(jcw::runTest(state), useMarks)) << "\n";
   return 0;
 }
 
-// Splits the words after the command into the file name and the flags; false on anything else.
-bool parseSolveArgs(const Args& words, const Args& allowed, std::string& file, Args& flags) {
-  for (const std::string& word : words) {
-    if (word.starts_with("--")) {
+// Row and column sweeps from an empty picture decide every cell.
+bool lineSolvable(const jcw::Crossword& crossword) {
+  jcw::SolverState state = preparedState(crossword, false);
+  jcw::solveByLines(state);
+  return jcw::AllCellsKnown(state) && !state.Contradiction;
+}
+
+int count(const std::string& path, bool useMarks, double timeoutSeconds) {
+  const auto crossword = load(path);
+  if (!crossword) return kFailure;
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  const auto deadline = start + std::chrono::duration_cast<Clock::duration>(
+                                    std::chrono::duration<double>(timeoutSeconds));
+  jcw::SolverState state = preparedState(*crossword, useMarks);
+  if (timeoutSeconds > 0) state.Cancel = [deadline] { return Clock::now() >= deadline; };
+  const jcw::TestVerdict verdict = jcw::runTest(state);
+  const long long ms =
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+  long long solutions = static_cast<long long>(verdict.pictures.size());
+  if (verdict.outcome == jcw::TestOutcome::NoSolution) solutions = 0;
+  if (verdict.outcome == jcw::TestOutcome::SeveralSolutions) solutions = 2;
+  std::vector<std::vector<std::string>> pictures;
+  for (const jcw::WorkGrid& picture : verdict.pictures) pictures.push_back(jcw::rowsText(picture));
+  jcw::JsonObject json;
+  json.add("solutions", solutions);
+  json.add("lineSolvable", useMarks ? lineSolvable(*crossword) : verdict.solvedByLines);
+  json.add("pictures", pictures);
+  json.add("complete", verdict.outcome != jcw::TestOutcome::Cancelled);
+  json.add("nodes", verdict.nodes);
+  json.add("ms", ms);
+  std::cout << json.str() << "\n";
+  return 0;
+}
+
+// Splits the words after the command into the file name, the flags and the value after
+// `valued` (when allowed); false on anything else.
+bool parseArgs(const Args& words, const Args& allowed, std::string& file, Args& flags,
+               const std::string& valued = {}, std::string* value = nullptr) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (!valued.empty() && word == valued) {
+      if (i + 1 == words.size() || !value->empty()) return false;
+      *value = words[++i];
+    } else if (word.starts_with("--")) {
       if (std::find(allowed.begin(), allowed.end(), word) == allowed.end()) return false;
       flags.push_back(word);
     } else {
@@ -125,6 +188,14 @@ bool has(const Args& flags, std::string_view flag) {
   return std::find(flags.begin(), flags.end(), flag) != flags.end();
 }
 
+// A number of seconds, 0 for none given; negative when the text is not a positive number.
+double secondsOf(const std::string& text) {
+  if (text.empty()) return 0;
+  char* end = nullptr;
+  const double seconds = std::strtod(text.c_str(), &end);
+  return end != text.c_str() && *end == '\0' && seconds > 0 ? seconds : -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,9 +208,13 @@ int main(int argc, char** argv) {
   const Args rest(args.begin() + 1, args.end());
   std::string file;
   Args flags;
-  if (args[0] == "solve" && parseSolveArgs(rest, {"--marks", "--steps"}, file, flags))
-    return solve(file, has(flags, "--marks"), has(flags, "--steps"));
-  if (args[0] == "test" && parseSolveArgs(rest, {"--marks"}, file, flags))
+  if (args[0] == "solve" && parseArgs(rest, {"--marks", "--steps", "--complete"}, file, flags))
+    return solve(file, has(flags, "--marks"), has(flags, "--steps"), has(flags, "--complete"));
+  if (args[0] == "test" && parseArgs(rest, {"--marks"}, file, flags))
     return test(file, has(flags, "--marks"));
+  std::string timeout;
+  if (args[0] == "count" && parseArgs(rest, {"--marks"}, file, flags, "--timeout", &timeout) &&
+      secondsOf(timeout) >= 0)
+    return count(file, has(flags, "--marks"), secondsOf(timeout));
   return usage();
 }

@@ -5,15 +5,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
-#include <iostream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "support/LineEnumeration.h"
 #include "solver/LineSolver.h"
+#include "solver/RandomSeed.h"
 #include "solver/SolverText.h"
 #include "solver/LineState.h"
 
@@ -114,7 +113,7 @@ TEST(LineSolverAgainstEnumeration, AgreesOnEveryShortLineClueListAndMarking) {
 
 // C(free + blocks, blocks), the number of placements, capped.
 double placementCount(int length, const std::vector<int>& clues) {
-  const int free = length - clueDemand(clues);
+  const int free = length - cellsNeeded(clues);
   double count = 1;
   for (int i = 1; i <= static_cast<int>(clues.size()); ++i) count = count * (free + i) / i;
   return count;
@@ -136,12 +135,12 @@ std::vector<std::uint8_t> randomMarking(std::mt19937& random, int length,
   std::vector<std::uint8_t> cells(length, wcEmpty);
   std::bernoulli_distribution coin(0.5);
   std::uniform_int_distribution<int> third(0, 2);
-  if (clueDemand(clues) > length || coin(random)) {
+  if (cellsNeeded(clues) > length || coin(random)) {
     for (auto& cell : cells) cell = static_cast<std::uint8_t>(third(random));
     for (auto& cell : cells) cell = coin(random) ? std::uint8_t{wcUnknown} : cell;
     return cells;
   }
-  int slack = length - clueDemand(clues);
+  int slack = length - cellsNeeded(clues);
   int at = 0;
   for (int clue : clues) {
     const int shift = std::uniform_int_distribution<int>(0, slack)(random);
@@ -159,10 +158,7 @@ std::vector<std::uint8_t> randomMarking(std::mt19937& random, int length,
 TEST(LineSolverAgainstEnumeration, AgreesOnRandomLongerLines) {
   constexpr int kLongest = 100;
   constexpr double kMostPlacements = 20000;
-  const char* fixed = std::getenv("JCW_SOLVER_SEED");
-  const unsigned seed = fixed ? static_cast<unsigned>(std::strtoul(fixed, nullptr, 10))
-                              : std::random_device{}();
-  std::cout << "random seed " << seed << " (set JCW_SOLVER_SEED to repeat)\n";
+  const unsigned seed = test::solverSeed();
   SCOPED_TRACE("JCW_SOLVER_SEED=" + std::to_string(seed));
   std::mt19937 random(seed);
   Comparison comparison(kLongest);
@@ -170,7 +166,7 @@ TEST(LineSolverAgainstEnumeration, AgreesOnRandomLongerLines) {
   while (compared < 3000 && !HasFailure()) {
     const int length = std::uniform_int_distribution<int>(kExhaustiveLength + 1, kLongest)(random);
     const std::vector<int> clues = randomClues(random, length);
-    if (clueDemand(clues) <= length && placementCount(length, clues) > kMostPlacements) continue;
+    if (cellsNeeded(clues) <= length && placementCount(length, clues) > kMostPlacements) continue;
     std::vector<std::uint8_t> cells = randomMarking(random, length, clues);
     comparison.setClues(clues, length);
     comparison.compare(cells);

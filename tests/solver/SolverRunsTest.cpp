@@ -62,10 +62,16 @@ TEST_F(RunTest, SolveStopsAfterAPassThatLearnsNothing) {
 
 TEST_F(RunTest, SolveStopsWhenCancelled) {
   int sweeps = 0;
-  prepared(decidedByColumns()).ProcessEvents = [] { CancelRequested = true; };
+  // Escape pressed once the run has begun: the first line solved is not written.
+  prepared(decidedByColumns()).Cancel = [asked = 0]() mutable { return ++asked > 1; };
   solveByLines(state, [&] { ++sweeps; });
   EXPECT_EQ(sweeps, 1);
   EXPECT_EQ(workRows(state), (std::vector<std::string>{"???", "???"}));
+}
+
+// #.#. / .#.. / .#.# / #.#. is the only picture, but line deduction leaves cells open.
+Crossword uniqueButNotByLines() {
+  return makeCrossword({{{1, 1}, {1}, {1, 1}, {1, 1}}, {{1, 1}, {2}, {1, 1}, {1}}, {}});
 }
 
 struct TestCase {
@@ -73,50 +79,74 @@ struct TestCase {
   Crossword (*crossword)();
   std::vector<std::string> marks;
   TestOutcome outcome;
+  bool solvedByLines;
+  std::vector<std::vector<std::string>> pictures;
 };
 
-class TestVerdict : public RunTest, public testing::WithParamInterface<TestCase> {};
+class Verdict : public RunTest, public testing::WithParamInterface<TestCase> {};
 
-TEST_P(TestVerdict, FollowsWhatTheSweepsDecided) {
+TEST_P(Verdict, CountsThePicturesThatFit) {
   const TestCase& c = GetParam();
   Crossword crossword = c.crossword();
   setPictureRows(crossword, c.marks);
-  EXPECT_EQ(runTest(prepared(crossword, !c.marks.empty())), c.outcome);
+  const TestVerdict verdict = runTest(prepared(crossword, !c.marks.empty()));
+  EXPECT_EQ(verdict.outcome, c.outcome);
+  EXPECT_EQ(verdict.solvedByLines, c.solvedByLines);
+  std::vector<std::vector<std::string>> pictures;
+  for (const WorkGrid& picture : verdict.pictures) pictures.push_back(rowsText(picture));
+  EXPECT_EQ(pictures, c.pictures);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Crosswords, TestVerdict,
+    Crosswords, Verdict,
     testing::Values(
-        TestCase{"DecidedByColumnsIsSingle", decidedByColumns, {}, TestOutcome::SingleSolution},
-        TestCase{"TwoDiagonalsAreSeveral", twoDiagonals, {}, TestOutcome::SeveralSolutions},
-        TestCase{"AMarkPicksOneDiagonal", twoDiagonals, {"#?"}, TestOutcome::SingleSolution},
-        TestCase{"NoPictureIsNotASingleSolution", noPicture, {}, TestOutcome::NoSolution},
-        TestCase{"WrongMarksAreNoSolution", decidedByRows, {"#."}, TestOutcome::NoSolution}),
+        TestCase{"DecidedByColumnsIsSingle", decidedByColumns, {}, TestOutcome::SingleSolution,
+                 true, {{"###", "#.."}}},
+        TestCase{"UniqueButNotByLinesIsSingle", uniqueButNotByLines, {},
+                 TestOutcome::SingleSolution, false, {{"#.#.", ".#..", ".#.#", "#.#."}}},
+        TestCase{"TwoDiagonalsAreSeveral", twoDiagonals, {}, TestOutcome::SeveralSolutions, false,
+                 {{"#.", ".#"}, {".#", "#."}}},
+        TestCase{"AMarkPicksOneDiagonal", twoDiagonals, {"#?"}, TestOutcome::SingleSolution,
+                 true, {{"#.", ".#"}}},
+        TestCase{"NoPictureIsNotASingleSolution", noPicture, {}, TestOutcome::NoSolution, false,
+                 {}},
+        TestCase{"WrongMarksAreNoSolution", decidedByRows, {"#."}, TestOutcome::NoSolution, false,
+                 {}},
+        TestCase{"MarksAgainstTheOnlyPictureAreNoSolution", uniqueButNotByLines, {".???"},
+                 TestOutcome::NoSolution, false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RunTest, TestReportsCancellationFirst) {
-  prepared(decidedByColumns()).ProcessEvents = [] { CancelRequested = true; };
-  EXPECT_EQ(runTest(state), TestOutcome::Cancelled);
+  prepared(decidedByColumns()).Cancel = [] { return true; };
+  EXPECT_EQ(runTest(state).outcome, TestOutcome::Cancelled);
 }
 
 struct MessageCase {
   TestOutcome outcome;
+  bool solvedByLines;
   bool useMarks;
   std::string text;
 };
 
 TEST(TestMessage, IsTheTextTheProgramShows) {
   const MessageCase cases[] = {
-      {TestOutcome::Cancelled, false, "Тест прерван пользователем"},
-      {TestOutcome::SingleSolution, true, "Кроссворд имеет единственное решение"},
-      {TestOutcome::SeveralSolutions, false,
+      {TestOutcome::Cancelled, false, false, "Тест прерван пользователем"},
+      {TestOutcome::SingleSolution, true, true, "Кроссворд имеет единственное решение"},
+      {TestOutcome::SingleSolution, false, false,
+       "Кроссворд имеет единственное решение\n\rРешить его одной логикой строк и столбцов "
+       "нельзя: нужно пробовать варианты клеток"},
+      {TestOutcome::SeveralSolutions, false, false,
        "Решение не найдено.\n\rКроссворд имеет несколько вариантов решений"},
-      {TestOutcome::NoSolution, false, "Решение не найдено.\n\rКроссворд не имеет решений"},
-      {TestOutcome::NoSolution, true,
+      {TestOutcome::NoSolution, false, false, "Решение не найдено.\n\rКроссворд не имеет решений"},
+      {TestOutcome::NoSolution, false, true,
        "Решение не найдено.\n\rОтмеченные клетки противоречат числам"},
   };
-  for (const MessageCase& c : cases)
-    EXPECT_EQ(testMessage(c.outcome, c.useMarks), c.text) << static_cast<int>(c.outcome);
+  for (const MessageCase& c : cases) {
+    TestVerdict verdict;
+    verdict.outcome = c.outcome;
+    verdict.solvedByLines = c.solvedByLines;
+    EXPECT_EQ(testMessage(verdict, c.useMarks), c.text) << static_cast<int>(c.outcome);
+  }
 }
 
 TEST_F(RunTest, OneHintUsesTheRowsItDecidedInItsColumnSweep) {

@@ -128,9 +128,7 @@ Crossword threeExactRows() {
 TEST_F(SolverTest, CancellingMidSweepKeepsTheRowsAlreadySolvedAndNoMore) {
   prepare(threeExactRows(), false);
   int linesSolved = 0;
-  state.ProcessEvents = [&] {
-    if (++linesSolved == 2) CancelRequested = true;
-  };
+  state.Cancel = [&] { return ++linesSolved == 2; };
   SweepRows(state);
   EXPECT_EQ(linesSolved, 2);  // row 3 was never visited
   EXPECT_EQ(workRows(state), (std::vector<std::string>{"##", "??", "??"}));
@@ -139,7 +137,7 @@ TEST_F(SolverTest, CancellingMidSweepKeepsTheRowsAlreadySolvedAndNoMore) {
 
 TEST_F(SolverTest, ASweepStartedAfterCancellationWritesNothing) {
   prepare(threeExactRows(), false);
-  CancelRequested = true;
+  state.Cancel = [] { return true; };
   SweepRows(state);
   SweepColumns(state);
   EXPECT_EQ(workRows(state), (std::vector<std::string>{"??", "??", "??"}));

@@ -19,13 +19,7 @@ inline std::string lineText(std::span<const std::uint8_t> cells) {
 
 // The work grid, one string per picture row, top to bottom.
 inline std::vector<std::string> workRows(const SolverState& state) {
-  std::vector<std::string> rows;
-  for (int r = 0; r < state.Work.rowCount(); ++r) {
-    std::vector<std::uint8_t> row;
-    for (int c = 0; c < state.Work.colCount(); ++c) row.push_back(state.Work.at(c, r));
-    rows.push_back(lineText(row));
-  }
-  return rows;
+  return rowsText(state.Work);
 }
 
 }  // namespace jcw::test

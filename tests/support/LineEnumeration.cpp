@@ -1,7 +1,5 @@
 #include "support/LineEnumeration.h"
 
-#include "model/ProcessState.h"
-
 namespace jcw {
 
 void PlaceBlock(LineState& line, int i, std::uint8_t p) {
@@ -47,7 +45,6 @@ bool FirstFittingPlacement(LineState& line, LineView cells) {
 }
 
 bool NextFittingPlacement(LineState& line, LineView cells) {
-  if (CancelRequested) return false;
   while (NextPlacement(line))
     if (PatternFits(line, cells)) return true;
   return false;

@@ -23,7 +23,7 @@ bool NextPlacement(LineState& line);
 bool PatternFits(const LineState& line, LineView cells);
 // Packs all blocks left, then steps to the first placement that fits; false if none does.
 bool FirstFittingPlacement(LineState& line, LineView cells);
-// Steps to the next placement that fits; false when they run out or CancelRequested is set.
+// Steps to the next placement that fits; false when they run out.
 bool NextFittingPlacement(LineState& line, LineView cells);
 
 // Sets the first line.Length entries of the buffers: filledInAll[k] is 1 when every fitting

@@ -65,6 +65,40 @@ for command in solve test; do
   check "$command refuses a short file with status 1" 1 "$status"
   check "$command says one line for a short file" 1 "$(printf '%s\n' "$err" | wc -l)"
 done
+# 4 x 4 with one picture that line deduction cannot finish: #.#. / .#.. / .#.# / #.#.
+printf '\x04\x04\x02\x02''\xc8\xc8\x01\x00\x01\x01''\xc8\xc8\x01\x01\x01\x01''\x01\x01\xc8\xc8\xc8\xc8''\x00\x02\xc8\xc8\xc8\xc8''\x01\x01\xc8\xc8\xc8\xc8''\x00\x01\xc8\xc8\xc8\xc8' > "$dir/unique"
+check "test of a crossword that needs trying cells" \
+  "$(printf 'Кроссворд имеет единственное решение\nРешить его одной логикой строк и столбцов нельзя: нужно пробовать варианты клеток')" \
+  "$("$tool" test "$dir/unique")"
+check "test --marks of a mark against the only picture" \
+  "$(printf 'Решение не найдено.\nОтмеченные клетки противоречат числам')" \
+  "$(printf '\x04\x04\x02\x02''\xc8\xc8\x01\x00\x01\x01''\xc8\xc8\x01\x01\x01\x01''\x01\x01\xca\xc8\xc8\xc8''\x00\x02\xc8\xc8\xc8\xc8''\x01\x01\xc8\xc8\xc8\xc8''\x00\x01\xc8\xc8\xc8\xc8' > "$dir/refuted"; "$tool" test --marks "$dir/refuted")"
+# count: the fields but the time, which varies.
+counted() { "$tool" count "$@" | sed 's/,"ms":[0-9]*}$/}/; s/,"nodes":[0-9]*//'; }
+check "count of the crossword that needs trying cells" \
+  '{"solutions":1,"lineSolvable":false,"pictures":[["#.#.",".#..",".#.#","#.#."]],"complete":true}' \
+  "$(counted "$dir/unique")"
+check "count of two diagonals" \
+  '{"solutions":2,"lineSolvable":false,"pictures":[["#.",".#"],[".#","#."]],"complete":true}' \
+  "$(counted "$dir/diagonals" --timeout 30)"
+check "count --marks fixes the marks" \
+  '{"solutions":1,"lineSolvable":false,"pictures":[["#.",".#"]],"complete":true}' \
+  "$(counted --marks "$dir/diagonals")"
+check "count of a line-solvable crossword" \
+  '{"solutions":1,"lineSolvable":true,"pictures":[["##"]],"complete":true}' "$(counted "$dir/ten")"
+check "count of clues without a picture" \
+  '{"solutions":0,"lineSolvable":false,"pictures":[],"complete":true}' "$(counted "$dir/none")"
+check "count gives nodes and ms" 2 "$("$tool" count "$dir/unique" | grep -Eo '"(nodes|ms)":[0-9]+' | wc -l)"
+check "solve --complete writes the only picture" '"picture":["#.#.",".#..",".#.#","#.#."]' \
+  "$("$tool" solve --complete "$dir/unique" | grep -o '"picture":[^]]*]')"
+check "solve --complete says how many pictures fit" '"solved":true,"solutions":2}' \
+  "$("$tool" solve "$dir/diagonals" --complete | grep -o '"solved".*')"
+check "solve alone keeps to line deduction" '"picture":["????","????","????","????"]' \
+  "$("$tool" solve "$dir/unique" | grep -o '"picture":[^]]*]')"
+"$tool" count "$dir/short" 2>/dev/null; check "count of an unreadable file gives status 1" 1 $?
+for bad in "--timeout" "--timeout 0" "--timeout x" "--steps"; do
+  "$tool" count "$dir/unique" $bad >/dev/null 2>&1; check "count refuses $bad with status 2" 2 $?
+done
 # Converting. The ten-byte crossword without marks, as .non (Windows line ends) and as XML.
 printf 'title "Ten"\r\nwidth 2\r\nheight 1\r\nrows\r\n2\r\ncolumns\r\n1\r\n1\r\n' > "$dir/ten.NON"
 printf '<puzzleset><puzzle><clues type="rows"><line><count>2</count></line></clues><clues type="columns"><line><count>1</count></line><line><count>1</count></line></clues></puzzle></puzzleset>' > "$dir/ten.xml"

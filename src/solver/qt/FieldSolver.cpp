@@ -1,14 +1,31 @@
 #include "solver/qt/FieldSolver.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <memory>
 
 #include "field/qt/TGrid.h"
+#include "model/ProcessState.h"
 
 namespace jcw {
 
 void prepareFromField(SolverState& state, const TGrid& field, bool useMarks) {
   state.UseMarks = useMarks;
-  state.ProcessEvents = [] { QCoreApplication::processEvents(); };
+  // The sweeps let events through after every line; the complete solver processes none of its
+  // own, so its cancellation check lets them through when 50 ms have passed without.
+  auto sinceEvents = std::make_shared<QElapsedTimer>();
+  sinceEvents->start();
+  state.ProcessEvents = [sinceEvents] {
+    QCoreApplication::processEvents();
+    sinceEvents->start();
+  };
+  state.Cancel = [sinceEvents] {
+    if (sinceEvents->elapsed() >= 50) {
+      QCoreApplication::processEvents();
+      sinceEvents->start();
+    }
+    return CancelRequested;
+  };
   PrepareSolver(state, field.model());
 }
 

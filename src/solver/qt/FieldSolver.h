@@ -10,7 +10,8 @@ namespace jcw {
 class TGrid;
 
 // UseMarks := useMarks, then PrepareSolver on the field's crossword. Between lines the sweeps
-// process pending events, which is where Escape reaches CancelRequested.
+// process pending events, which is where Escape reaches CancelRequested, and stop once it is set;
+// the complete solver lets events through every 50 ms as it asks.
 void prepareFromField(SolverState& state, const TGrid& field, bool useMarks);
 
 // WriteBack onto the field: every picture cell and the indicators of its lines repainted; the

@@ -198,7 +198,8 @@ void TFormAuto::TestProcess(bool useMarks) {
   if (!field) return;
   SolverState state;
   prepareFromField(state, *field, useMarks);
-  showResult(QString::fromStdString(testMessage(runTest(state), useMarks)));
+  const TestVerdict verdict = runTest(state);
+  showResult(QString::fromStdString(testMessage(verdict, useMarks)));
 }
 
 void TFormAuto::paintEvent(QPaintEvent*) {

@@ -196,6 +196,12 @@ void DriverRunTest::theTestNamesTheVerdictAndLeavesTheFieldAlone_data() {
                                  << kSeveral;
   QTest::newRow("line solving leaves cells open") << puzzle("jwilk-001.jcw") << "AFFull"
                                                   << kSeveral;
+  // #.#. / .#.. / .#.# / #.#. alone fits, but only trying cells shows it.
+  QTest::newRow("one picture beyond line solving")
+      << makeCrossword({{{1, 1}, {1}, {1, 1}, {1, 1}}, {{1, 1}, {2}, {1, 1}, {1}}, {}})
+      << "AFFull"
+      << QStringLiteral("Кроссворд имеет единственное решение\n\rРешить его одной логикой "
+                        "строк и столбцов нельзя: нужно пробовать варианты клеток");
   Crossword marked = puzzle("gen-tiny-two-solutions-2x2.jcw");
   setPictureRows(marked, {"#?"});
   QTest::newRow("marks taken when continuing") << marked << "AFMask" << kSingle;

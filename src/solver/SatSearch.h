@@ -1,0 +1,32 @@
+#pragma once
+// The hardest part of the complete solver's search handed to a SAT solver (CaDiCaL): each line
+// becomes a deterministic automaton over its cells (a run of empties, each block's filled cells
+// and its gap, ...), one variable per cell and per automaton state and position. Clause learning
+// finds the contradictions that probing and depth-first search would meet again and again.
+// Single-threaded; the cancellation check is asked while the SAT solver runs.
+
+#include <cstdint>
+#include <vector>
+
+#include "solver/CancelCheck.h"
+#include "solver/LineSolver.h"
+#include "solver/WorkGrid.h"
+
+namespace jcw {
+
+struct SatProblem {
+  std::vector<std::vector<std::uint8_t>> rowSizes;     // every line must fit its clues
+  std::vector<std::vector<std::uint8_t>> columnSizes;
+  std::vector<LineCells> knownRows;                    // cells known beforehand, row by row
+};
+
+struct SatAnswer {
+  bool complete = true;            // false when the check stopped it
+  std::vector<WorkGrid> pictures;  // the new pictures found
+};
+
+// Finds up to `wanted` pictures of `problem` other than those in `excluded`.
+SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
+                      int wanted, const CancelCheck& cancel);
+
+}  // namespace jcw
