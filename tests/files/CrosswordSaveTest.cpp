@@ -73,6 +73,16 @@ TEST_F(CrosswordSaveTest, TheNameChoosesTheFormatAndTheCrosswordIsSavedWhenTheFi
   }
 }
 
+// Save passes the current name itself, which the save replaces on its way.
+TEST_F(CrosswordSaveTest, SavingUnderTheCurrentNameWritesThereAndKeepsIt) {
+  CurFileName = path("cat.jcw");
+  Crossword field = changed(true);
+  ASSERT_TRUE(saveCrosswordAs(CurFileName, field));
+  EXPECT_EQ(CurFileName, path("cat.jcw"));
+  EXPECT_EQ(CurShortName, " (cat)");
+  EXPECT_TRUE(fs::exists(dir_ / "cat.jcw"));
+}
+
 TEST_F(CrosswordSaveTest, AFailedSaveChangesNothing) {
   for (const char* name : {"missing/cat.jcw", "missing/cat.non"}) {
     CurFileName = "/old/dog.jcw";

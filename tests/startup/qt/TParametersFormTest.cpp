@@ -14,6 +14,7 @@
 
 #include "support/FileSession.h"
 #include "files/CrosswordFile.h"
+#include "files/PuzzleFile.h"
 #include "files/qt/FileCommands.h"
 #include "field/ViewState.h"
 #include "mainwindow/qt/TForm1.h"
@@ -184,12 +185,14 @@ class TParametersFormTest : public QObject {
     QTest::addColumn<QString>("dropped");
     QTest::addColumn<bool>("opened");
     QTest::newRow("a crossword file") << "other.jcw" << true;
+    QTest::newRow("a .non file") << "other.non" << true;
     QTest::newRow("a text file") << "notes.txt" << false;
   }
   void aDropOpensOnlyACrosswordFile() {
     QFETCH(QString, dropped);
     QFETCH(bool, opened);
     session_->write("other.jcw", test::otherCrossword());
+    QVERIFY(writePuzzleFile(session_->path("other.non"), test::otherCrossword()));
     std::ofstream(session_->path("notes.txt")) << "x";
     showActive();
     std::unique_ptr<QMimeData> data(test::fileDrag({session_->path(dropped.toStdString())}));
@@ -203,6 +206,7 @@ class TParametersFormTest : public QObject {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<bool>("opened");
     QTest::newRow("an existing crossword file") << "other.jcw" << true;
+    QTest::newRow("a webpbn XML file") << "other.xml" << true;
     QTest::newRow("a name that does not exist") << "absent.jcw" << false;
     QTest::newRow("a directory") << "." << false;
   }
@@ -210,13 +214,14 @@ class TParametersFormTest : public QObject {
     QFETCH(QString, argument);
     QFETCH(bool, opened);
     session_->write("other.jcw", test::otherCrossword());
+    QVERIFY(writePuzzleFile(session_->path("other.xml"), test::otherCrossword()));
     ParamFile = session_->path(argument.toStdString());
     form_->show();
     QTRY_VERIFY(ParamFile.empty());
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE(form_->isVisible(), !opened);
     QVERIFY(!SkipNextMark);
-    if (opened) QCOMPARE(CurFileName, session_->path("other.jcw"));
+    if (opened) QCOMPARE(CurFileName, session_->path(argument.toStdString()));
   }
 
   void cyrillicHotKeysActBeforeTheFocusedField_data() {
