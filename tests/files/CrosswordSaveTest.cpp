@@ -5,7 +5,6 @@
 #include "files/CrosswordFile.h"
 #include "files/CrosswordSave.h"
 #include "support/Fixtures.h"
-#include "support/ProcessReset.h"
 #include "support/TempDir.h"
 
 namespace jcw {
@@ -31,16 +30,8 @@ TEST(SaveFormat, OnlyNonAndXmlNamesLeaveTheMarksOut) {
   }
 }
 
-class CrosswordSaveTest : public test::TempDirTest {
+class CrosswordSaveTest : public test::FreshStateTempDirTest {
  protected:
-  void SetUp() override {
-    TempDirTest::SetUp();
-    resetProcessState();
-  }
-  void TearDown() override {
-    resetProcessState();
-    TempDirTest::TearDown();
-  }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
   // A crossword with a typed change and, when asked, one mark made since its last save.
   static Crossword changed(bool marked) {

@@ -7,6 +7,8 @@
 #include "field/qt/CellDrawing.h"
 #include "field/qt/CellFont.h"
 #include "field/qt/FieldColors.h"
+#include "files/CrosswordFile.h"
+#include "files/PuzzleFile.h"
 #include "platform/qt/Platform.h"
 
 namespace jcw {
@@ -28,6 +30,12 @@ void paintDot(QPainter& painter, const Rect& box) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(Qt::black);
   painter.drawEllipse(QRect(centre.x() - size / 2, centre.y() - size / 2, size, size));
+}
+
+// The job's name: the current file's title, or the program's for a crossword of no file.
+QString documentName() {
+  return CurFileName.empty() ? QStringLiteral("Японский кроссворд")
+                             : QString::fromStdString(titleFromFileName(CurFileName));
 }
 
 }  // namespace
@@ -73,7 +81,7 @@ bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool 
 }
 
 void printCommand(const Crossword& crossword) {
-  platform().printPreview({QStringLiteral("С моими отметками"), true,
+  platform().printPreview({documentName(), QStringLiteral("С моими отметками"), true,
                            [&crossword](QPagedPaintDevice& device, bool withMarks) {
                              if (!printCrossword(device, crossword, withMarks))
                                platform().errorBox(QStringLiteral(

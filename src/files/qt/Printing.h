@@ -37,8 +37,8 @@ class CrosswordPrint {
 // page to a sheet. False when the device cannot be painted on.
 bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool withMarks);
 
-// The print command: the preview with a check box "С моими отметками"; an error box when the
-// printer or the file cannot be written.
+// The print command: the preview with a check box "С моими отметками", the job named after the
+// current file; an error box when the printer or the file cannot be written.
 void printCommand(const Crossword& crossword);
 
 }  // namespace jcw

@@ -36,6 +36,7 @@ struct FileDialogRequest {
 };
 
 struct PrintRequest {
+  QString documentName;  // the print job's name, and the proposed PDF file's
   QString optionText;  // a check box shown with the preview; empty: none
   bool optionChecked = false;
   // Paints every page on the device (the preview's or the printer's); `option` is the check

@@ -118,6 +118,7 @@ QString QtPlatform::saveFileName(const FileDialogRequest& request) {
 
 void QtPlatform::printPreview(const PrintRequest& request) {
   QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(request.documentName);
   QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
   QCheckBox* option = nullptr;
   if (!request.optionText.isEmpty()) {

@@ -322,6 +322,7 @@ class FileCommandsTest : public QObject {
     QTest::keyClick(window_->field(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE((*platform_)->prints.size(), std::size_t(1));
     const PrintRequest& request = (*platform_)->prints.front();
+    QCOMPARE(request.documentName, QStringLiteral("small"));
     QCOMPARE(request.optionText, QStringLiteral("С моими отметками"));
     QVERIFY(request.optionChecked);
     QVERIFY((*platform_)->printed.startsWith("%PDF"));
