@@ -89,6 +89,23 @@ jcw_wait_box() {
   fail "no message box appeared"
 }
 
+# A window of the program's that is not titled as the application: a file dialog. An empty
+# search is normal while the dialog is still opening, so no step here may fail the script.
+jcw_wait_dialog() {
+  local w
+  for _ in $(seq 1 50); do
+    for w in $(xdotool search --onlyvisible --name "." || true); do
+      [[ $w == "$JCW_WID" ]] && continue
+      if [[ $(xdotool getwindowname "$w" 2>/dev/null || true) != Японский* ]]; then
+        DIALOG_WID=$w
+        return 0
+      fi
+    done
+    sleep 0.2
+  done
+  fail "$1 showed no dialog"
+}
+
 jcw_wait_window() {
   local title=${1:-"^Японский кроссворд.* - "}
   JCW_WID=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -1) ||

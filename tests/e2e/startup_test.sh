@@ -28,16 +28,8 @@ title=$(xdotool getwindowname "$JCW_WID")
 # A clue typed into the cursor's cell makes a change for Save; F2 then asks for a name.
 xdotool windowfocus --sync "$JCW_WID"
 xdotool key 3 F2
-dialog=""
-for _ in $(seq 1 50); do
-  dialog=$(xdotool search --onlyvisible --name "." | grep -vx "$JCW_WID" | while read -r w; do
-    [[ $(xdotool getwindowname "$w") == Японский* ]] || echo "$w"
-  done | head -1)
-  [[ -n $dialog ]] && break
-  sleep 0.2
-done
-[[ -n $dialog ]] || fail "F2 showed no save dialog"
-xdotool windowfocus --sync "$dialog"
+jcw_wait_dialog F2
+xdotool windowfocus --sync "$DIALOG_WID"
 sleep 0.5
 # The dialog's name box has the focus; a name without extension gets ".jcw".
 xdotool type --delay 20 "$E2E_TMP/new"

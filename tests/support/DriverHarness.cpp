@@ -2,8 +2,6 @@
 
 #include "files/CrosswordFile.h"
 #include "platform/qt/Platform.h"
-#include "model/ProcessState.h"
-#include "solver/SolverRuns.h"
 
 namespace jcw::test {
 
@@ -37,21 +35,5 @@ void DriverHarness::clearField() {
 }
 
 void DriverHarness::load(const Crossword& crossword) { grid->setModel(crossword); }
-
-Crossword puzzle(const std::string& name) {
-  Result<Crossword> read = readCrosswordFile(std::string(JCW_PUZZLES_DIR) + "/jcw/" + name);
-  if (!read) qFatal("cannot read puzzle %s", name.c_str());
-  return std::move(*read);
-}
-
-std::vector<std::string> lineSolved(const Crossword& crossword, bool useMarks) {
-  Crossword copy = crossword;
-  SolverState state;
-  state.UseMarks = useMarks;
-  PrepareSolver(state, copy);
-  solveByLines(state);
-  WriteBack(state, copy);
-  return pictureRows(copy);
-}
 
 }  // namespace jcw::test

@@ -1,7 +1,7 @@
 #pragma once
 // A stand-in for the main window around the solver's tool window: a real field, a menu button,
 // a wait panel and a toggle for SBAuto, with Save and Clear doing what the main window's do to
-// the field. Also the crosswords the driver tests share.
+// the field.
 
 #include <QPushButton>
 #include <QWidget>
@@ -40,13 +40,6 @@ class DriverHarness : public AutoHost {
   TGrid* grid;
   TFormAuto* form;
 };
-
-// The crossword of a file in the shared puzzle directory.
-Crossword puzzle(const std::string& name);
-
-// Picture rows after line solving `crossword` the way a solve does: from its marks when
-// useMarks, else from nothing.
-std::vector<std::string> lineSolved(const Crossword& crossword, bool useMarks);
 
 // Calls `probe` at every pass of event processing (the solver's yields included) while it lives.
 class EveryPass : public QObject {

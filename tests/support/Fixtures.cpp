@@ -1,6 +1,7 @@
 #include "support/Fixtures.h"
 
 #include <algorithm>
+#include <random>
 #include <stdexcept>
 
 namespace jcw::test {
@@ -11,7 +12,29 @@ int longest(const Clues& clues) {
   for (const auto& line : clues) n = std::max(n, line.size());
   return static_cast<int>(n);
 }
+
+// The run lengths of the '#' cells in `line`.
+std::vector<int> runsOf(const std::string& line) {
+  std::vector<int> runs;
+  int run = 0;
+  for (const char ch : line + '.') {
+    if (ch == '#') {
+      ++run;
+    } else if (run > 0) {
+      runs.push_back(run);
+      run = 0;
+    }
+  }
+  return runs;
+}
 }  // namespace
+
+const std::vector<std::string> kStairs{"#....", "##.#.", ".###.", "..###", "...#."};
+const std::vector<std::string> kFramedDiagonal{"#######", "#.....#", "#.#...#", "#..#..#",
+                                               "#.....#", "#.....#", "#######"};
+const std::vector<std::string> kFramedDiagonalByLines{"#######", "#.....#", "#.??..#", "#.??..#",
+                                                      "#.....#", "#.....#", "#######"};
+const std::vector<std::string> kDiagonal{"#.", ".#"};
 
 Crossword makeCrossword(const CrosswordSpec& spec) {
   const int capCols = spec.capColCount ? spec.capColCount : longest(spec.rowClues);
@@ -38,6 +61,25 @@ Crossword makeCrossword(const CrosswordSpec& spec) {
   crossword.MarkedCount = crossword.countMarked();
   crossword.updateAllLineStatus();
   return crossword;
+}
+
+Crossword pictureCrossword(const std::vector<std::string>& solution) {
+  CrosswordSpec spec;
+  for (const std::string& row : solution) spec.rowClues.push_back(runsOf(row));
+  for (std::size_t x = 0; x < solution.front().size(); ++x) {
+    std::string column;
+    for (const std::string& row : solution) column += row.at(x);
+    spec.colClues.push_back(runsOf(column));
+  }
+  return makeCrossword(spec);
+}
+
+Crossword randomCrossword(int cols, int rows, unsigned seed) {
+  std::mt19937 random(seed);  // its output, unlike a distribution's, is fixed by the standard
+  std::vector<std::string> picture(static_cast<std::size_t>(rows));
+  for (std::string& row : picture)
+    for (int x = 0; x < cols; ++x) row += random() % 2 ? '#' : '.';
+  return pictureCrossword(picture);
 }
 
 }  // namespace jcw::test

@@ -24,4 +24,20 @@ struct CrosswordSpec {
 // MarkedCount are evaluated as a loader would.
 Crossword makeCrossword(const CrosswordSpec& spec);
 
+// The crossword whose clues describe `solution` (rows of '#' and '.'), its picture undecided.
+Crossword pictureCrossword(const std::vector<std::string>& solution);
+
+// pictureCrossword of a random picture, each cell filled with even odds; the same seed gives the
+// same crossword with every standard library.
+Crossword randomCrossword(int cols, int rows, unsigned seed);
+
+// Line logic finds this picture in five sweeps, rows first.
+extern const std::vector<std::string> kStairs;
+// A filled frame around two diagonal cells. Line logic decides all but the 2 x 2 square they
+// span (kFramedDiagonalByLines); one of the two marked decides the rest.
+extern const std::vector<std::string> kFramedDiagonal;
+extern const std::vector<std::string> kFramedDiagonalByLines;
+// Two diagonal cells: the other diagonal fits the same clues.
+extern const std::vector<std::string> kDiagonal;
+
 }  // namespace jcw::test

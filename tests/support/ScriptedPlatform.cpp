@@ -8,8 +8,12 @@
 namespace jcw::test {
 
 namespace {
-void unscripted(const QString& what) {
-  QTest::qFail(qPrintable(QStringLiteral("unscripted ") + what), __FILE__, __LINE__);
+void fail(const QString& what) { QTest::qFail(qPrintable(what), __FILE__, __LINE__); }
+
+void unscripted(const QString& what) { fail(QStringLiteral("unscripted ") + what); }
+
+void verifyUsed(std::size_t left, const char* what) {
+  if (left != 0) fail(QStringLiteral("%1 scripted %2 left unused").arg(left).arg(what));
 }
 }  // namespace
 
@@ -26,7 +30,10 @@ Answer ScriptedPlatform::messageBox(const MessageRequest& request) {
   return answer;
 }
 
-void ScriptedPlatform::errorBox(const QString& text) { errors << text; }
+void ScriptedPlatform::errorBox(const QString& text) {
+  errors << text;
+  if (errors.size() > expectedErrors) fail(QStringLiteral("unexpected error box: ") + text);
+}
 
 QPoint ScriptedPlatform::pointerPos() { return QCursor::pos(); }
 
@@ -77,12 +84,25 @@ void ScriptedPlatform::printPreview(const PrintRequest& request) {
   request.paint(writer, option);
 }
 
+void ScriptedPlatform::verifyScriptUsed() const {
+  if (QTest::currentTestFailed()) return;
+  verifyUsed(answers.size(), "message box answers");
+  verifyUsed(openNames.size(), "open dialog names");
+  verifyUsed(saveNames.size(), "save dialog names");
+  verifyUsed(printOptions.size(), "print dialog choices");
+  if (errors.size() < expectedErrors)
+    fail(QStringLiteral("%1 error boxes expected, %2 shown").arg(expectedErrors).arg(errors.size()));
+}
+
 ScopedScriptedPlatform::ScopedScriptedPlatform() {
   auto scripted = std::make_unique<ScriptedPlatform>();
   platform_ = scripted.get();
   previous_ = installPlatform(std::move(scripted));
 }
 
-ScopedScriptedPlatform::~ScopedScriptedPlatform() { installPlatform(std::move(previous_)); }
+ScopedScriptedPlatform::~ScopedScriptedPlatform() {
+  platform_->verifyScriptUsed();
+  installPlatform(std::move(previous_));
+}
 
 }  // namespace jcw::test

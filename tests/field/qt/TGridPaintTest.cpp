@@ -8,7 +8,6 @@
 #include "field/qt/CellFont.h"
 #include "field/qt/FieldColors.h"
 #include "field/qt/TGrid.h"
-#include "files/CrosswordFile.h"
 #include "model/Dimensions.h"
 #include "settings/Options.h"
 #include "support/Fixtures.h"
@@ -377,9 +376,7 @@ class TGridPaintTest : public QObject {
     CurrentMode = kSolvingMode;
     HeaderColor = toRgb(buttonFace());
     CellSize = 7;
-    Result<Crossword> read = readCrosswordFile(JCW_PUZZLES_DIR "/jcw/gen-rand-100x100-d50-s3.jcw");
-    QVERIFY2(read.ok(), read.ok() ? "" : read.error().c_str());
-    Crossword& crossword = *read;
+    Crossword crossword = test::randomCrossword(100, 100, 3);
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);
     for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x)

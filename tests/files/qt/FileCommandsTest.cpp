@@ -94,6 +94,7 @@ class FileCommandsTest : public QObject {
     window_->field()->model().cell(2, 2).State = csFilled;
     const TGrid* field = window_->field();
     (*platform_)->answers = {Answer::Yes};
+    (*platform_)->expectedErrors = failed ? 1 : 0;
     run(command, session_->write("other.jcw", test::otherCrossword()));
     QCOMPARE((*platform_)->errors.size(), failed ? 1 : 0);
     QCOMPARE(window_->field(), field);
@@ -393,6 +394,7 @@ class FileCommandsTest : public QObject {
 
   void aFailedSaveShowsTheErrorBoxAndKeepsTheModifiedFlag() {
     CurFileName = session_->path("no-such-directory/small.jcw");
+    (*platform_)->expectedErrors = 1;
     window_->NSave0Click();
     QCOMPARE((*platform_)->errors.size(), 1);
     QVERIFY((*platform_)->errors.front().contains(QStringLiteral("no-such-directory")));
@@ -402,6 +404,7 @@ class FileCommandsTest : public QObject {
 
   void aFailedSaveAsKeepsTheOldNameForTheTitleAndTheNextSave() {
     (*platform_)->saveNames = {QString::fromStdString(session_->path("no-such-directory/cat.jcw"))};
+    (*platform_)->expectedErrors = 1;
     button("SBSaveAs")->click();
     QCOMPARE((*platform_)->errors.size(), 1);
     QCOMPARE(CurFileName, current_);

@@ -15,7 +15,6 @@
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "solver/SolverBusy.h"
-#include "solver/SolverRuns.h"
 #include "support/NamedChild.h"
 #include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
@@ -24,9 +23,12 @@
 namespace jcw {
 
 using test::EveryPass;
-using test::lineSolved;
-using test::puzzle;
+using test::kFramedDiagonal;
+using test::kFramedDiagonalByLines;
+using test::kStairs;
+using test::pictureCrossword;
 using test::ScopedScriptedPlatform;
+using Rows = std::vector<std::string>;
 
 class MainWindowDriverTest : public QObject {
   Q_OBJECT
@@ -91,7 +93,7 @@ class MainWindowDriverTest : public QObject {
 };
 
 void MainWindowDriverTest::sbAutoAndNAutoOpenAndCloseTheToolWindowAndSbAutoFollows() {
-  open(puzzle("jwilk-001.jcw"));
+  open(pictureCrossword(kStairs));
   QAction* nAuto = child<QAction>("NAuto");
 
   sbAuto()->click();
@@ -108,13 +110,12 @@ void MainWindowDriverTest::sbAutoAndNAutoOpenAndCloseTheToolWindowAndSbAutoFollo
 }
 
 void MainWindowDriverTest::fullFromTheToolWindowSolvesTheMainWindowsField() {
-  const Crossword crossword = puzzle("webpbn-00001-dancer.jcw");
-  open(crossword);
+  open(pictureCrossword(kStairs));
   sbAuto()->click();
 
   child<QPushButton>("AFFull")->click();
 
-  QCOMPARE(pictureRows(model()), lineSolved(crossword, false));
+  QCOMPARE(pictureRows(model()), kStairs);
   QVERIFY(scripted().messages.empty());
   QVERIFY(child<QWidget>("MainBtn")->isEnabled());
   QVERIFY(child<QWidget>("WaitPanel")->isHidden());
@@ -133,7 +134,7 @@ void MainWindowDriverTest::escapeInTheMainWindowStopsARun_data() {
 void MainWindowDriverTest::escapeInTheMainWindowStopsARun() {
   QFETCH(QString, mode);
   QFETCH(QString, message);
-  open(puzzle("jwilk-022.jcw"));
+  open(test::randomCrossword(30, 30, 22));
   scripted().answers = {Answer::Ok};
   sbAuto()->click();
   child<QAbstractButton>(qPrintable(mode))->click();
@@ -150,20 +151,18 @@ void MainWindowDriverTest::escapeInTheMainWindowStopsARun() {
 }
 
 void MainWindowDriverTest::duringARunSbAutoStaysUpAndTheToolWindowHidden() {
-  const Crossword crossword = puzzle("jwilk-001.jcw");
-  solveFullyProbingOnce(crossword, [&] {
+  solveFullyProbingOnce(pictureCrossword(kFramedDiagonal), [&] {
     sbAuto()->click();
     sbAuto()->click();
     QVERIFY(!toolWindow()->isVisible());
     QVERIFY(!sbAuto()->isChecked());
   });
-  QCOMPARE(pictureRows(model()), lineSolved(crossword, false));
+  QCOMPARE(pictureRows(model()), kFramedDiagonalByLines);
   QVERIFY(scripted().messages.empty());
 }
 
 void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
-  const Crossword crossword = puzzle("jwilk-001.jcw");
-  solveFullyProbingOnce(crossword, [&] {
+  solveFullyProbingOnce(pictureCrossword(kFramedDiagonal), [&] {
     // Each of these would ask something (an unscripted box or dialog fails the test) or mark.
     for (const char* name : {"SBClear", "SBOpen", "SBNew", "SBStart", "SBUndo", "SBTip"})
       child<QToolButton>(name)->click();
@@ -174,30 +173,24 @@ void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
     QTest::mouseClick(form_->field(), Qt::LeftButton, {}, QPoint(box.left + 2, box.top + 2));
   });
   QCOMPARE(CurrentMode, std::uint8_t{kSolvingMode});
-  QCOMPARE(pictureRows(model()), lineSolved(crossword, false));
+  QCOMPARE(pictureRows(model()), kFramedDiagonalByLines);
   QVERIFY(scripted().messages.empty());
   QVERIFY(model().UndoList.empty());
 }
 
 void MainWindowDriverTest::sbTipDecidesWhatOnePassCan() {
-  const Crossword crossword = puzzle("webpbn-00001-dancer.jcw");
-  open(crossword);
-  SolverState state;
-  state.UseMarks = true;
-  Crossword expected = crossword;
-  PrepareSolver(state, expected);
-  QVERIFY(hintPass(state));
-  WriteBack(state, expected);
+  open(pictureCrossword(kStairs));
 
   child<QToolButton>("SBTip")->click();
 
-  QCOMPARE(pictureRows(model()), pictureRows(expected));
+  // A row sweep, then a column sweep.
+  QCOMPARE(pictureRows(model()), (Rows{"??.??", "?#.#?", "??##?", "?.##?", "?..??"}));
   QVERIFY(scripted().messages.empty());
   QVERIFY(model().UndoList.empty());
 }
 
 void MainWindowDriverTest::theAboutCommandShowsTheAboutBoxModally() {
-  open(puzzle("jwilk-001.jcw"));
+  open(pictureCrossword(kStairs));
   QWidget* shown = nullptr;
   QTimer::singleShot(0, [&] {
     shown = QApplication::activeModalWidget();

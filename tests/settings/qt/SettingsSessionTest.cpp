@@ -30,6 +30,7 @@ class SettingsSessionTest : public QObject {
 
   void aFailingFirstStartIsReportedOnceAndTheStartGoesOn() {
     test::ScopedScriptedPlatform scripted;
+    scripted->expectedErrors = 1;
     // A link into a directory that does not exist: no file to read, and none can be written.
     QVERIFY(QDir().mkpath(home_->filePath(QStringLiteral("config/jcw"))));
     QVERIFY(QFile::link(home_->filePath(QStringLiteral("absent/classes.reg")),
@@ -68,6 +69,7 @@ class SettingsSessionTest : public QObject {
 
   void storingIntoAnUnwritableRegistryIsReportedAndReturns() {
     test::ScopedScriptedPlatform scripted;
+    scripted->expectedErrors = 1;
     QFile blocker(home_->filePath(QStringLiteral("config")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));  // a file where the directory should be
 

@@ -11,7 +11,6 @@
 #include "model/ProcessState.h"
 #include "solver/qt/Hint.h"
 #include "solver/SolverBusy.h"
-#include "solver/SolverRuns.h"
 #include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
 
@@ -23,9 +22,12 @@ namespace jcw {
 
 using test::DriverHarness;
 using test::EveryPass;
-using test::lineSolved;
+using test::kDiagonal;
+using test::kFramedDiagonal;
+using test::kFramedDiagonalByLines;
+using test::kStairs;
 using test::makeCrossword;
-using test::puzzle;
+using test::pictureCrossword;
 using test::ScopedScriptedPlatform;
 using Rows = std::vector<std::string>;
 
@@ -42,17 +44,11 @@ Crossword tee() { return makeCrossword({{{3}, {1}, {1}}, {{1}, {3}, {1}}, {}}); 
 // Every row fills exactly, so each row sweep decides its rows one by one.
 Crossword fullSquare() { return makeCrossword({{{3}, {3}, {3}}, {{3}, {3}, {3}}, {}}); }
 
-// The pictures a solve from nothing passes through, one per sweep, starting from the empty one.
-std::vector<Rows> sweepByLines(Crossword crossword) {
-  SolverState state;
-  PrepareSolver(state, crossword);
-  crossword.clearPicture();
-  std::vector<Rows> pictures{pictureRows(crossword)};
-  solveByLines(state, [&] {
-    WriteBack(state, crossword);
-    if (pictures.back() != pictureRows(crossword)) pictures.push_back(pictureRows(crossword));
-  });
-  return pictures;
+// kFramedDiagonal with its upper diagonal cell marked.
+Crossword framedDiagonalMarked() {
+  Crossword crossword = pictureCrossword(kFramedDiagonal);
+  setPictureRows(crossword, {"???????", "???????", "??#????"});
+  return crossword;
 }
 
 // A run from the tool window's button, as a click on it makes.
@@ -95,20 +91,23 @@ class DriverRunTest : public QObject {
 void DriverRunTest::aSolveLeavesTheLineSolvingResultOnTheField_data() {
   QTest::addColumn<Crossword>("crossword");
   QTest::addColumn<QString>("button");
-  QTest::newRow("a crossword line solving completes") << puzzle("webpbn-00001-dancer.jcw")
-                                                      << "AFFull";
-  QTest::newRow("a crossword line solving leaves open") << puzzle("jwilk-001.jcw") << "AFFull";
-  QTest::newRow("two solutions: nothing decided") << puzzle("gen-tiny-two-solutions-2x2.jcw")
-                                                  << "AFFull";
-  Crossword marked = puzzle("jwilk-001.jcw");
-  setPictureRows(marked, {"##########"});  // not its first row: the full run must drop it
-  QTest::newRow("marks ignored from nothing") << marked << "AFFull";
-  QTest::newRow("marks taken when continuing") << marked << "AFMask";
+  QTest::addColumn<Rows>("picture");
+  QTest::newRow("a crossword line solving completes")
+      << pictureCrossword(kStairs) << "AFFull" << kStairs;
+  QTest::newRow("a crossword line solving leaves open")
+      << pictureCrossword(kFramedDiagonal) << "AFFull" << kFramedDiagonalByLines;
+  QTest::newRow("two solutions: nothing decided")
+      << pictureCrossword(kDiagonal) << "AFFull" << Rows{"??", "??"};
+  QTest::newRow("marks ignored from nothing")
+      << framedDiagonalMarked() << "AFFull" << kFramedDiagonalByLines;
+  QTest::newRow("marks taken when continuing")
+      << framedDiagonalMarked() << "AFMask" << kFramedDiagonal;
 }
 
 void DriverRunTest::aSolveLeavesTheLineSolvingResultOnTheField() {
   QFETCH(Crossword, crossword);
   QFETCH(QString, button);
+  QFETCH(Rows, picture);
   ScopedScriptedPlatform p;
   DriverHarness h;
   h.load(crossword);
@@ -116,7 +115,7 @@ void DriverRunTest::aSolveLeavesTheLineSolvingResultOnTheField() {
 
   run(h, qPrintable(button));
 
-  QCOMPARE(pictureRows(h.model()), lineSolved(crossword, button == "AFMask"));
+  QCOMPARE(pictureRows(h.model()), picture);
   QVERIFY(p->messages.empty());
   QVERIFY(h.model().Modified);
   QCOMPARE(h.model().MarkedCount, h.model().countMarked());
@@ -169,7 +168,7 @@ void DriverRunTest::theSaveQuestionComesOnlyForChangesAndItsAnswerDecides() {
   run(h, "AFFull");
 
   const Rows before{"#..", "???", "???"};
-  QCOMPARE(pictureRows(h.model()), solved ? lineSolved(crossword, false) : before);
+  QCOMPARE(pictureRows(h.model()), solved ? (Rows{"###", ".#.", ".#."}) : before);
   QCOMPARE(p->messages.size(), answers.size());
   if (modified) {
     const MessageRequest& question = p->messages.front();
@@ -191,18 +190,17 @@ void DriverRunTest::theTestNamesTheVerdictAndLeavesTheFieldAlone_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QString>("message");
   QTest::newRow("line solving decides every cell")
-      << puzzle("webpbn-00001-dancer.jcw") << "AFFull" << kSingle;
-  QTest::newRow("two diagonals") << puzzle("gen-tiny-two-solutions-2x2.jcw") << "AFFull"
-                                 << kSeveral;
-  QTest::newRow("line solving leaves cells open") << puzzle("jwilk-001.jcw") << "AFFull"
-                                                  << kSeveral;
+      << pictureCrossword(kStairs) << "AFFull" << kSingle;
+  QTest::newRow("two diagonals") << pictureCrossword(kDiagonal) << "AFFull" << kSeveral;
+  QTest::newRow("line solving leaves cells open")
+      << pictureCrossword(kFramedDiagonal) << "AFFull" << kSeveral;
   // #.#. / .#.. / .#.# / #.#. alone fits, but only trying cells shows it.
   QTest::newRow("one picture beyond line solving")
       << makeCrossword({{{1, 1}, {1}, {1, 1}, {1, 1}}, {{1, 1}, {2}, {1, 1}, {1}}, {}})
       << "AFFull"
       << QStringLiteral("Кроссворд имеет единственное решение\n\rРешить его одной логикой "
                         "строк и столбцов нельзя: нужно пробовать варианты клеток");
-  Crossword marked = puzzle("gen-tiny-two-solutions-2x2.jcw");
+  Crossword marked = pictureCrossword(kDiagonal);
   setPictureRows(marked, {"#?"});
   QTest::newRow("marks taken when continuing") << marked << "AFMask" << kSingle;
   QTest::newRow("marks ignored from nothing") << marked << "AFFull" << kSeveral;
@@ -232,7 +230,7 @@ void DriverRunTest::theTestNamesTheVerdictAndLeavesTheFieldAlone() {
 void DriverRunTest::continuationTakesTheUsersMarksAsKnownCells() {
   ScopedScriptedPlatform p;
   DriverHarness h;
-  Crossword crossword = puzzle("gen-tiny-two-solutions-2x2.jcw");
+  Crossword crossword = pictureCrossword(kDiagonal);
   setPictureRows(crossword, {"?#"});
   h.load(crossword);
 
@@ -328,8 +326,7 @@ void DriverRunTest::duringARunTheMainWindowWaitsAndOtherRunsDoNothing() {
 void DriverRunTest::withShiftTheFieldShowsEverySweepAndNoWaitPanel() {
   ScopedScriptedPlatform p;
   DriverHarness h;
-  const Crossword crossword = puzzle("webpbn-00001-dancer.jcw");
-  h.load(crossword);
+  h.load(pictureCrossword(kStairs));
   std::vector<Rows> seen;
   const auto look = [&] {
     if (seen.empty() || seen.back() != pictureRows(h.model())) seen.push_back(pictureRows(h.model()));
@@ -344,8 +341,14 @@ void DriverRunTest::withShiftTheFieldShowsEverySweepAndNoWaitPanel() {
   look();  // the last sweep's picture, which no later pass shows
 
   QVERIFY(!panelShown);
-  QVERIFY(seen.size() > 3);
-  QCOMPARE(seen, sweepByLines(crossword));
+  const std::vector<Rows> sweeps{
+      {"?????", "?????", "?????", "?????", "?????"},  // rows, then columns, from here on
+      {"?????", "?#???", "??#??", "??#??", "?????"},
+      {"??.??", "?#.#?", "??##?", "?.##?", "?..??"},
+      {"??.??", "##.#.", ".?##?", "..###", "?..??"},
+      {"#?.?.", "##.#.", ".?##.", "..###", "...?."},
+      kStairs};
+  QCOMPARE(seen, sweeps);
 }
 
 void DriverRunTest::theHintWritesWhatOnePassDecides_data() {
@@ -378,7 +381,7 @@ void DriverRunTest::theHintWritesWhatOnePassDecides() {
 
 void DriverRunTest::theHintSaysSoWhenNothingCanBeDecided_data() {
   QTest::addColumn<Crossword>("crossword");
-  QTest::newRow("two diagonals") << puzzle("gen-tiny-two-solutions-2x2.jcw");
+  QTest::newRow("two diagonals") << pictureCrossword(kDiagonal);
   Crossword done = tee();
   setPictureRows(done, {"###", ".#.", ".#."});
   QTest::newRow("marks that already decide everything") << done;

@@ -120,6 +120,7 @@ class TParametersFormTest : public QObject {
 
   void aFieldThatIsNoNumberStopsOkThereWithTheConversionError() {
     showActive();
+    (*platform_)->expectedErrors = 1;
     number("EditCol")->editBox()->setText(QStringLiteral("+"));
     const Dimensions before = currentDimensions();
     form_->ButtonOKClick();
@@ -247,7 +248,7 @@ class TParametersFormTest : public QObject {
     QFETCH(QString, result);
     showActive();
     QSignalSpy closed(form_.get(), &TParametersForm::terminateRequested);
-    (*platform_)->openNames = {QString()};
+    if (result == "dialog") (*platform_)->openNames = {QString()};
     number("EditRow")->setFocus();
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
     QCoreApplication::sendEvent(QApplication::focusWidget(), &press);

@@ -204,6 +204,7 @@ class EditNumKtTest : public QObject {
 
   void aTextThatIsNoNumberFailsWithTheConversionError() {
     test::ScopedScriptedPlatform scripted;
+    scripted->expectedErrors = 1;
     QSignalSpy clicks(edit_, &TEditNumKt::OnClick);
     box()->selectAll();
     QTest::keyClick(box(), Qt::Key_Plus);
