@@ -11,6 +11,8 @@
 
 #include "support/FileSession.h"
 #include "files/CrosswordFile.h"
+#include "files/CrosswordSave.h"
+#include "files/ClueLists.h"
 #include "files/PuzzleFile.h"
 #include "files/qt/FileCommands.h"
 #include "field/ViewState.h"
@@ -27,6 +29,8 @@ using test::ScopedScriptedPlatform;
 
 // The command under test, given the main window and a file it should load.
 enum class Command { Load, Drop, New };
+
+const std::string kExamples = QT_TESTCASE_SOURCEDIR "/../../examples/";
 
 class FileCommandsTest : public QObject {
   Q_OBJECT
@@ -233,6 +237,24 @@ class FileCommandsTest : public QObject {
     QCOMPARE(CurFileName, file);
     QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (dog) - 2x3"));
+  }
+
+  // The repository's examples hold the same crossword in .jcw and in the other formats.
+  void anExampleOpensWithTheCluesOfItsJcwTwin_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow(".non") << "duck.non";
+    QTest::newRow("XML") << "teapot.xml";
+  }
+  void anExampleOpensWithTheCluesOfItsJcwTwin() {
+    QFETCH(QString, name);
+    window_->field()->SetModified(false);
+    const std::string example = kExamples + name.toStdString();
+    run(Command::Load, example);
+    const Result<Crossword> twin = readCrosswordFile(jcwNameFor(example));
+    QVERIFY(twin);
+    QCOMPARE(cluesOf(window_->field()->model()), cluesOf(*twin));
+    QCOMPARE(CurFileName, example);
+    QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
   }
 
   void anUnreadableImportKeepsTheCrosswordOnScreen() {
