@@ -7,7 +7,12 @@ namespace jcw::vk {
 inline constexpr int kNone = 0;  // a key the field has no code for
 inline constexpr int kBack = 8;
 inline constexpr int kReturn = 13;
+inline constexpr int kEscape = 27;
 inline constexpr int kSpace = 32;
+inline constexpr int kLeft = 37;  // Left, Up, Right, Down are 37 .. 40
+inline constexpr int kUp = 38;
+inline constexpr int kRight = 39;
+inline constexpr int kDown = 40;
 inline constexpr int kDelete = 46;
 inline constexpr int k0 = 48;       // '0' .. '9' are 48 .. 57
 inline constexpr int kA = 65;       // 'A' .. 'Z' are 65 .. 90

@@ -18,6 +18,17 @@ int extra(int pictures, int headers, int frames) {
   return std::max(windowFormula, pictureExtent);
 }
 
+// The field and client sizes that wrap cells of `cellSize`.
+CellLayout wrapCells(int cellSize, int fieldLeft, int fieldTop, const Dimensions& d) {
+  CellLayout layout;
+  layout.cellSize = cellSize;
+  layout.fieldWidth = fieldWidthExtra(d) + d.W1() * cellSize;
+  layout.fieldHeight = fieldHeightExtra(d) + d.H1() * cellSize;
+  layout.clientWidth = layout.fieldWidth + fieldLeft;
+  layout.clientHeight = layout.fieldHeight + fieldTop;
+  return layout;
+}
+
 }  // namespace
 
 int fieldWidthExtra(const Dimensions& d) { return extra(d.ColCount, d.CapColCount, 3); }
@@ -29,13 +40,16 @@ CellLayout GetCellSize(int clientWidth, int clientHeight, int fieldLeft, int fie
   // Integer division truncates toward zero like the real division it stands for.
   const int w = (clientWidth - fieldLeft) / d.W1();
   const int h = (clientHeight - fieldTop) / d.H1();
-  CellLayout layout;
-  layout.cellSize = std::max(std::min(w, h), kMinCellSize);
-  layout.fieldWidth = fieldWidthExtra(d) + d.W1() * layout.cellSize;
-  layout.fieldHeight = fieldHeightExtra(d) + d.H1() * layout.cellSize;
-  layout.clientWidth = layout.fieldWidth + fieldLeft;
-  layout.clientHeight = layout.fieldHeight + fieldTop;
-  return layout;
+  return wrapCells(std::max(std::min(w, h), kMinCellSize), fieldLeft, fieldTop, d);
+}
+
+CellLayout fitCellLayout(int roomWidth, int roomHeight, int fieldLeft, int fieldTop,
+                         const Dimensions& d) {
+  // GetCellSize divides before adding the extra pixels, which can take the field up to that
+  // many pixels past the room; here they are set aside first.
+  const int w = (roomWidth - fieldLeft - fieldWidthExtra(d)) / d.W1();
+  const int h = (roomHeight - fieldTop - fieldHeightExtra(d)) / d.H1();
+  return wrapCells(std::max(std::min(w, h), kMinCellSize), fieldLeft, fieldTop, d);
 }
 
 ToolSide toolSide(int spareWidth, int spareHeight) {

@@ -22,6 +22,13 @@ struct CellLayout {
 CellLayout GetCellSize(int clientWidth, int clientHeight, int fieldLeft, int fieldTop,
                        const Dimensions& d);
 
+// The maximum size option: the largest cell size (held at 1) for which the whole field, its
+// extra pixels included, and the panel's fieldLeft and fieldTop fit in roomWidth x roomHeight
+// (the work area less the window frame); and the client area that wraps it. GetCellSize of that
+// client area gives the same cell size, so laying the window out again keeps it inside.
+CellLayout fitCellLayout(int roomWidth, int roomHeight, int fieldLeft, int fieldTop,
+                         const Dimensions& d);
+
 // Pixels the field needs right of (below) S * W1 (S * H1) for its doubled lines and frames.
 int fieldWidthExtra(const Dimensions& d);
 int fieldHeightExtra(const Dimensions& d);

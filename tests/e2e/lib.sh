@@ -10,6 +10,7 @@
 #                                 matches the regular expression ($JCW_WID, $WIN_X/Y/W/H)
 #   jcw_wait_title TITLE          wait until the main window's title is exactly TITLE
 #   type_number N                 replace the whole text of the focused numeric field by N
+#   type_dimensions KR K R C      the start-up window's four numbers, from the focused first one
 #   field_layout C R K KR         the cell size and field offset the window must be using
 #                                 ($CELL, $FIELD_LEFT, $FIELD_TOP, $TOOLS_SIDE)
 #   cell_centre C R               screen point of picture cell (C, R), 1-based ($PX, $PY)
@@ -137,6 +138,16 @@ jcw_wait_title() {
 type_number() {
   xdotool key Home shift+End
   xdotool type --delay 20 "$1"
+}
+
+# The header rows' field has the focus; Tab goes on to header columns, rows, columns.
+type_dimensions() {
+  type_number "$1"
+  local n
+  for n in "${@:2}"; do
+    xdotool key Tab
+    type_number "$n"
+  done
 }
 
 max() { echo $(($1 > $2 ? $1 : $2)); }

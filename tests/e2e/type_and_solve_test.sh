@@ -11,14 +11,7 @@ solution=("##." ".##" "..#")
 
 jcw_start
 jcw_wait_startup
-# The header rows' field has the focus; Tab goes on to header columns, rows, columns.
-type_number 1
-xdotool key Tab
-type_number 1
-xdotool key Tab
-type_number 3
-xdotool key Tab
-type_number 3
+type_dimensions 1 1 3 3
 xdotool key Return
 jcw_wait_window
 title=$(xdotool getwindowname "$JCW_WID")

@@ -13,16 +13,29 @@ struct LayoutCase {
   CellLayout expected;
 };
 
+void expectLayout(const CellLayout& got, const CellLayout& expected) {
+  EXPECT_EQ(got.cellSize, expected.cellSize);
+  EXPECT_EQ(got.fieldWidth, expected.fieldWidth);
+  EXPECT_EQ(got.fieldHeight, expected.fieldHeight);
+  EXPECT_EQ(got.clientWidth, expected.clientWidth);
+  EXPECT_EQ(got.clientHeight, expected.clientHeight);
+}
+
 class GetCellSizeCases : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(GetCellSizeCases, GivesTheCellSizeAndWrapsTheField) {
   const LayoutCase& c = GetParam();
-  const CellLayout got = GetCellSize(c.clientWidth, c.clientHeight, c.fieldLeft, c.fieldTop, c.dims);
-  EXPECT_EQ(got.cellSize, c.expected.cellSize);
-  EXPECT_EQ(got.fieldWidth, c.expected.fieldWidth);
-  EXPECT_EQ(got.fieldHeight, c.expected.fieldHeight);
-  EXPECT_EQ(got.clientWidth, c.expected.clientWidth);
-  EXPECT_EQ(got.clientHeight, c.expected.clientHeight);
+  expectLayout(GetCellSize(c.clientWidth, c.clientHeight, c.fieldLeft, c.fieldTop, c.dims),
+               c.expected);
+}
+
+// Here the client sizes of a case are the room the work area leaves.
+class FitCellLayoutCases : public testing::TestWithParam<LayoutCase> {};
+
+TEST_P(FitCellLayoutCases, GivesTheLargestCellsWhoseWholeFieldFitsTheRoom) {
+  const LayoutCase& c = GetParam();
+  expectLayout(fitCellLayout(c.clientWidth, c.clientHeight, c.fieldLeft, c.fieldTop, c.dims),
+               c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,6 +73,50 @@ TEST(GetCellSize, ItsResultIsAFixedPointOfItself) {
       EXPECT_EQ(second.cellSize, first.cellSize) << int(d.ColCount) << " top " << top;
       EXPECT_EQ(second.clientWidth, first.clientWidth);
       EXPECT_EQ(second.clientHeight, first.clientHeight);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MaximumSize, FitCellLayoutCases,
+    testing::Values(
+        // Left panel, 1600 x 900: GetCellSize takes 900 / 20 = 45 and a field 904 high; with
+        // its 4 extra pixels set aside first, (900 - 4) / 20 = 44.
+        LayoutCase{"TheExtraPixelsAreSetAsideBeforeDividing", 1600, 900, 44, 0, {20, 15, 5, 4},
+                   {44, 1150, 884, 1194, 884}},
+        // 100 x 100 under one header line, panel on top: (1000 - 37 - 21) / 102 = 9.
+        LayoutCase{"TheLargestCrosswordFitsBelowTheToolPanel", 1280, 1000, 0, 37,
+                   {100, 100, 1, 1}, {9, 940, 939, 940, 976}},
+        LayoutCase{"ARoomTooSmallForOnePixelPerCellHoldsTheCellSizeAtOne", 20, 20, 0, 37,
+                   {20, 15, 5, 4}, {1, 32, 24, 32, 61}}),
+    [](const testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
+
+TEST(FitCellLayout, FitsTheRoomWithTheLargestCellsAndSurvivesALayoutPass) {
+  const Dimensions shapes[] = {{20, 15, 5, 4},       {1, 1, 1, 1},   {3, 10, 9, 2},
+                               {100, 100, 100, 100}, {31, 24, 4, 4}, {100, 1, 1, 100},
+                               {7, 93, 12, 3}};
+  for (const Dimensions& d : shapes) {
+    for (int width = 300; width <= 2000; width += 37) {
+      for (int height = 300; height <= 1200; height += 29) {
+        for (const auto& [left, top] : {std::pair{0, 37}, std::pair{44, 0}}) {
+          const CellLayout fit = fitCellLayout(width, height, left, top, d);
+          const CellLayout larger = GetCellSize(fit.clientWidth + d.W1(), fit.clientHeight + d.H1(),
+                                                left, top, d);  // one pixel more per cell
+          SCOPED_TRACE(testing::Message() << int(d.ColCount) << "x" << int(d.RowCount) << " in "
+                                          << width << "x" << height << " left " << left);
+          ASSERT_EQ(larger.cellSize, fit.cellSize + 1);
+          if (fit.cellSize > 1) {
+            EXPECT_LE(fit.clientWidth, width);
+            EXPECT_LE(fit.clientHeight, height);
+          }
+          EXPECT_TRUE(larger.clientWidth > width || larger.clientHeight > height);
+          const CellLayout again =
+              GetCellSize(fit.clientWidth, fit.clientHeight, left, top, d);
+          EXPECT_EQ(again.cellSize, fit.cellSize);
+          EXPECT_EQ(again.clientWidth, fit.clientWidth);
+          EXPECT_EQ(again.clientHeight, fit.clientHeight);
+        }
+      }
     }
   }
 }

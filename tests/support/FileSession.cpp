@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 #include <QWidget>
 #include <fstream>
@@ -54,6 +55,19 @@ Crossword smallCrossword() { return makeCrossword({{{2}}, {{1}, {1}}, {}, 1, 1})
 
 Crossword otherCrossword() {
   return makeCrossword({{{2}, {1}, {2}}, {{3}, {1, 1}}, {"##", "#.", "##"}, 1, 2});
+}
+
+void verifyLoadErrorBox(const MessageRequest& box, const std::string& path, const QString& reason,
+                        const QString& verb) {
+  const QString prefix = QStringLiteral("Не удалось %1 файл %2: ")
+                             .arg(verb, QString::fromStdString(path));
+  if (reason == QStringLiteral("*"))
+    QVERIFY2(box.text.startsWith(prefix) && box.text.size() > prefix.size(), qPrintable(box.text));
+  else
+    QCOMPARE(box.text, prefix + reason);
+  QCOMPARE(box.caption, QStringLiteral("Японский кроссворд"));
+  QCOMPARE(box.buttons, Buttons::Ok);
+  QCOMPARE(box.icon, Icon::Error);
 }
 
 QMimeData* fileDrag(const std::vector<std::string>& paths) {

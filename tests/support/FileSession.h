@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/Crossword.h"
+#include "platform/qt/Platform.h"
 
 class QMimeData;
 class QWidget;
@@ -35,6 +36,11 @@ class FileSession {
 Crossword smallCrossword();
 // A second one, 2 x 3, so that a load shows in the dimensions.
 Crossword otherCrossword();
+
+// A QtTest check, for a test function: `box` is a failed load's error box, "Не удалось VERB файл
+// PATH: REASON" ("*" for whatever reason the system gives) with the program's caption and OK.
+void verifyLoadErrorBox(const MessageRequest& box, const std::string& path, const QString& reason,
+                        const QString& verb = QStringLiteral("открыть"));
 
 // The drag data of a drop of `paths`, in order.
 QMimeData* fileDrag(const std::vector<std::string>& paths);

@@ -1,6 +1,9 @@
 #include "field/qt/FieldInput.h"
 
+#include <QGuiApplication>
+
 #include "field/VirtualKeys.h"
+#include "field/XkbKeys.h"
 
 namespace jcw {
 
@@ -34,13 +37,32 @@ int virtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_Enter: return vk::kReturn;
     case Qt::Key_Space: return vk::kSpace;
     case Qt::Key_Delete: return vk::kDelete;
+    case Qt::Key_Escape: return vk::kEscape;
+    case Qt::Key_Left: return vk::kLeft;
+    case Qt::Key_Up: return vk::kUp;
+    case Qt::Key_Right: return vk::kRight;
+    case Qt::Key_Down: return vk::kDown;
     default: return vk::kNone;
   }
 }
 
+namespace {
+
+int physicalKeyOf(const QKeyEvent& event) {
+  // Qt's key is the character the layout types (Ь for M under the Russian layout, ! for Shift+1);
+  // X11 and Wayland also report the key itself. Events made by a program carry no keycode.
+  static const QString platform = QGuiApplication::platformName();
+  static const bool xkbPlatform =
+      platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+  if (xkbPlatform && event.nativeScanCode() != 0)
+    return virtualKeyOf(XkbKey{event.nativeScanCode(), event.nativeVirtualKey()});
+  return virtualKeyOf(event.key(), event.modifiers());
+}
+
+}  // namespace
+
 KeyInput keyInputOf(const QKeyEvent& event) {
-  return {virtualKeyOf(event.key(), event.modifiers()),
-          event.modifiers().testFlag(Qt::ControlModifier),
+  return {physicalKeyOf(event), event.modifiers().testFlag(Qt::ControlModifier),
           event.modifiers().testFlag(Qt::AltModifier), event.isAutoRepeat()};
 }
 

@@ -11,6 +11,7 @@
 #include "files/CrosswordSave.h"
 #include "files/FileLoad.h"
 #include "files/qt/DroppedFiles.h"
+#include "files/qt/LoadError.h"
 #include "files/qt/SaveQuestion.h"
 #include "field/ViewState.h"
 #include "model/ProcessState.h"
@@ -29,10 +30,13 @@ void acceptLoadedCrossword(FileHost& host) {
 
 // Load from its field step on: a new field takes the crossword only when the file was read (a text
 // file reads nothing and leaves it empty, in the current dimensions); the window then lays it out
-// in OpenMode.
+// in OpenMode. A file that cannot be read says why and leaves the crossword that was open.
 void loadIntoNewField(const std::string& name, FileHost& host) {
   Crossword crossword;
-  if (!loadByExtension(name, crossword)) return;
+  if (const Result<void> loaded = loadByExtension(name, crossword); !loaded) {
+    showLoadError(loaded.error());
+    return;
+  }
   host.replaceField()->setModel(std::move(crossword));
   acceptLoadedCrossword(host);
   host.FormShow();
@@ -140,10 +144,10 @@ FileDialogRequest saveDialogRequest() {
           QStringLiteral("jcw"), QString()};
 }
 
-bool LoadProcess(const std::string& name, FileHost& host) {
-  if (!loadByExtension(name, host.field()->model())) return false;
+Result<void> LoadProcess(const std::string& name, FileHost& host) {
+  if (Result<void> loaded = loadByExtension(name, host.field()->model()); !loaded) return loaded;
   acceptLoadedCrossword(host);
-  return true;
+  return {};
 }
 
 void loadCommand(FileHost& host) {

@@ -3,13 +3,14 @@
 // procedure every way of loading goes through. They work on their host's field and show their
 // dialogs and boxes through the platform layer. UI thread only.
 //
-// A load that fails keeps the crossword that was there: the field is replaced only once the file
-// has been read. A command that would discard unsaved changes asks first (maybeSave) and stops
-// when the user cancels or the save does not happen.
+// A load that fails keeps the crossword that was there (the field is replaced only once the file
+// has been read) and shows why in a box. A command that would discard unsaved changes asks first
+// (maybeSave) and stops when the user cancels or the save does not happen.
 
 #include <string>
 
 #include "files/qt/FileHost.h"
+#include "platform/Result.h"
 #include "platform/qt/Platform.h"
 
 class QWidget;
@@ -28,8 +29,9 @@ FileDialogRequest saveDialogRequest();
 
 // Loads `name` into the host's field by its extension. On success: Start enabled, the
 // crossword unmodified, and OpenMode 1 when the clue sums agree, else 0 after the clue-sum
-// warning. Shows no window. True iff the file was loaded; on failure nothing changes.
-bool LoadProcess(const std::string& name, FileHost& host);
+// warning. Shows no window; on failure nothing changes, and the error, for the caller to show
+// (files/qt/LoadError.h), says why.
+Result<void> LoadProcess(const std::string& name, FileHost& host);
 
 void loadCommand(FileHost& host);  // NLoadClick
 // NSave0Click: nothing without unsaved changes; Save As without a file name, and Save As with the

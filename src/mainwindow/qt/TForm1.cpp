@@ -6,7 +6,9 @@
 #include <map>
 
 #include "field/ViewState.h"
+#include "field/VirtualKeys.h"
 #include "field/qt/FieldColors.h"
+#include "field/qt/FieldInput.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "files/CrosswordFile.h"
 #include "files/qt/FileCommands.h"
@@ -433,12 +435,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TForm1::previewKey(const QKeyEvent& key) {
-  if (key.key() == Qt::Key_Escape) CancelRequested = true;
-  static const std::map<int, int> kArrowMoves{{Qt::Key_Left, kMoveLeft},
-                                              {Qt::Key_Up, kMoveUp},
-                                              {Qt::Key_Right, kMoveRight},
-                                              {Qt::Key_Down, kMoveDown}};
-  if (const auto arrow = kArrowMoves.find(key.key()); arrow != kArrowMoves.end()) {
+  const int virtualKey = keyInputOf(key).virtualKey;
+  if (virtualKey == vk::kEscape) CancelRequested = true;
+  static const std::map<int, int> kArrowMoves{{vk::kLeft, kMoveLeft},
+                                              {vk::kUp, kMoveUp},
+                                              {vk::kRight, kMoveRight},
+                                              {vk::kDown, kMoveDown}};
+  if (const auto arrow = kArrowMoves.find(virtualKey); arrow != kArrowMoves.end()) {
     MoveCursorEvent move(arrow->second, 0);
     QCoreApplication::sendEvent(field_, &move);
   }

@@ -31,8 +31,11 @@ void WindowLayout::useDefaultClient() { setClientSize(kDefaultClient); }
 
 void WindowLayout::fitToWorkArea() {
   const QRect work = platform().workArea();
+  const QSize room = work.size() - frameExtra();
+  const CellLayout fit =
+      fitCellLayout(room.width(), room.height(), FieldLeft, FieldTop, currentDimensions());
   LayoutReady = false;
-  setClientSize(work.size() - frameExtra());
+  setClientSize({fit.clientWidth, fit.clientHeight});
   LayoutReady = true;
   FrmResizeEnd();
   const QSize outer = client_ + frameExtra();

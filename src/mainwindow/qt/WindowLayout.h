@@ -36,7 +36,8 @@ class WindowLayout {
 
   // The client area of kDefaultClient, as a window shown without the maximum size option.
   void useDefaultClient();
-  // As large as the work area allows, the field laid out in it, the window centred there.
+  // The largest cells for which the whole window, frame and panel included, fits the work area;
+  // the window wraps them and is centred there.
   void fitToWorkArea();
   // The show step's layout, once the field has its table: the client area by the maximum size
   // option, the cell size and regions for it, the field shown and the tool panel placed.

@@ -135,7 +135,9 @@ void QtPlatform::printPreview(const PrintRequest& request) {
       QObject::connect(option, &QCheckBox::toggled, preview, &QPrintPreviewWidget::updatePreview);
   }
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                   [&](QPrinter* device) { request.paint(*device, option && option->isChecked()); });
+                   [&](QPrinter* device) {
+                     request.paint(*device, option && option->isChecked());
+                   });
   dialog.exec();
 }
 

@@ -13,14 +13,17 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <array>
+#include <iostream>
 #include <optional>
 #include <utility>
 
 #include "files/CrosswordFile.h"
 #include "files/qt/DroppedFiles.h"
 #include "files/qt/FileCommands.h"
+#include "files/qt/LoadError.h"
 #include "files/FileLoad.h"
 #include "field/ViewState.h"
+#include "field/qt/FieldInput.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
@@ -164,8 +167,15 @@ void TParametersForm::ButtonLoadClick() {
 
 void TParametersForm::ButtonExitClick() { close(); }
 
-void TParametersForm::openCrossword(const std::string& name) {
-  if (LoadProcess(name, *mainWindow_)) showMainWindow();
+void TParametersForm::openCrossword(const std::string& name, LoadSource source) {
+  const Result<void> loaded = LoadProcess(name, *mainWindow_);
+  if (loaded) {
+    showMainWindow();
+    return;
+  }
+  // A program started from a shell or a script says it where it was started, too.
+  if (source == LoadSource::CommandLine) std::cerr << loaded.error() << std::endl;
+  showLoadError(loaded.error());
 }
 
 void TParametersForm::showMainWindow() {
@@ -185,7 +195,7 @@ void TParametersForm::paintEvent(QPaintEvent* event) {
 
 void TParametersForm::loadParamFile() {
   const std::string name = std::exchange(ParamFile, {});
-  if (!name.empty()) openCrossword(name);
+  if (!name.empty()) openCrossword(name, LoadSource::CommandLine);
 }
 
 void TParametersForm::closeEvent(QCloseEvent* event) {
@@ -225,7 +235,7 @@ bool TParametersForm::FormKeyPress(QObject* receiver, const QKeyEvent& key) {
   // A key that the focused control ignores travels up to its parents: act on its first arrival.
   QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
   if (receiver != first || key.text().isEmpty()) return false;
-  switch (hotKeyFor(key.text().toUcs4().value(0))) {
+  switch (hotKeyFor(key.text().toUcs4().value(0), keyInputOf(key))) {
     case HotKey::Exit: ButtonExitClick(); break;
     case HotKey::Load: ButtonLoadClick(); break;
     case HotKey::Ok: ButtonOKClick(); break;

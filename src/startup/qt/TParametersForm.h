@@ -4,7 +4,7 @@
 // main window and hides. It is the application's main window: closing it ends the program.
 //
 // Its creation reads the options (RegisterFile). The numbers keep their values while it is
-// hidden, so New starts from the last ones. The Cyrillic hot keys and the wheel rule are an
+// hidden, so New starts from the last ones. The hot keys and the wheel rule are an
 // application event filter, so they are seen before the focused control. UI thread only.
 
 #include <QWidget>
@@ -52,8 +52,10 @@ class TParametersForm : public QWidget {
   QPushButton* addButton(const QString& objectName, const QString& caption);
   // Loads ParamFile once, after the first paint.
   void loadParamFile();
-  // LoadProcess; on success the main window takes over.
-  void openCrossword(const std::string& name);
+  enum class LoadSource { Window, CommandLine };
+  // LoadProcess; on success the main window takes over, on failure a box says why (a
+  // command-line file's also on stderr) and this window stays.
+  void openCrossword(const std::string& name, LoadSource source = LoadSource::Window);
   void showMainWindow();
   // FormKeyPress and FormMouseWheel; true when the event is consumed.
   bool FormKeyPress(QObject* receiver, const QKeyEvent& key);

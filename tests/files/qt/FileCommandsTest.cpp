@@ -5,6 +5,8 @@
 #include <QMimeData>
 #include <QTest>
 #include <QToolButton>
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -171,29 +173,67 @@ class FileCommandsTest : public QObject {
     QCOMPARE(CurrentMode, std::uint8_t(kEditorMode));
   }
 
-  void aLoadThatFailsKeepsThePreviousCrossword_data() {
+  // The box names the file and the reason; "*" stands for the system's own text.
+  void aLoadThatFailsSaysWhyAndKeepsThePreviousCrossword_data() {
+    QTest::addColumn<Command>("command");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");  // empty: no such file
+    QTest::addColumn<QByteArray>("bytes");  // empty: made by `name`'s kind below
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<QString>("reason");
     const QByteArray small = bytesOf(test::smallCrossword());
-    QTest::newRow("a missing file") << "absent.jcw" << QByteArray();
-    QTest::newRow("a file that ends inside the cells") << "short.jcw" << small.left(7);
-    QTest::newRow("dimensions above 100") << "huge.jcw" << QByteArray("\x65\x01\x01\x01", 4);
-    QTest::newRow("another extension") << "small.dat" << small;
+    const QByteArray made;
+    QTest::newRow("a missing file") << Command::Load << "absent.jcw" << made << "открыть" << "*";
+    QTest::newRow("a file that ends inside the cells")
+        << Command::Load << "short.jcw" << small.left(7) << "прочитать"
+        << "файл кончается посреди клеток (7 из 10 байт)";
+    QTest::newRow("dimensions above 100")
+        << Command::Load << "huge.jcw" << QByteArray("\x65\x01\x01\x01", 4) << "прочитать"
+        << "размеры кроссворда вне пределов 1..100";
+    QTest::newRow("another extension")
+        << Command::Load << "small.dat" << small << "открыть"
+        << "кроссворды читаются только из файлов .jcw, .non, .xml и .txt";
+    QTest::newRow("a .non file without columns")
+        << Command::Load << "broken.non" << QByteArray("width 2\nheight 3\nrows\n2\n")
+        << "прочитать"
+        << "нет ключа columns";
+    QTest::newRow("a drop of truncated XML")
+        << Command::Drop << "broken.xml"
+        << QByteArray("<puzzleset><puzzle><clues type=\"rows\"><line>")
+        << "прочитать"
+        << "повреждённый XML (байт 43)";
+    QTest::newRow("a directory") << Command::Load << "folder.jcw" << made << "открыть"
+                                 << "это каталог, а не файл";
+    QTest::newRow("a FIFO") << Command::Load << "pipe.jcw" << made << "открыть"
+                            << "это именованный канал, а не обычный файл";
+    QTest::newRow("a drop of a damaged file")
+        << Command::Drop << "short.jcw" << small.left(7) << "прочитать"
+        << "файл кончается посреди клеток (7 из 10 байт)";
   }
-  void aLoadThatFailsKeepsThePreviousCrossword() {
+  void aLoadThatFailsSaysWhyAndKeepsThePreviousCrossword() {
+    QFETCH(Command, command);
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
-    const std::string file =
-        bytes.isEmpty() ? session_->path(name.toStdString())
-                        : session_->writeBytes(name.toStdString(), {bytes.begin(), bytes.end()});
+    QFETCH(QString, verb);
+    QFETCH(QString, reason);
+    const std::string file = session_->path(name.toStdString());
+    if (!bytes.isEmpty())
+      session_->writeBytes(name.toStdString(), {bytes.begin(), bytes.end()});
+    else if (name == "folder.jcw")
+      QVERIFY(QDir().mkdir(QString::fromStdString(file)));
+    else if (name == "pipe.jcw")
+      QCOMPARE(::mkfifo(file.c_str(), 0600), 0);
     window_->field()->model().cell(2, 2).State = csFilled;
     const TGrid* field = window_->field();
-    (*platform_)->answers = {Answer::No};
-    run(Command::Load, file);
+    (*platform_)->answers = {Answer::No, Answer::Ok};
+    run(command, file);
+    QCOMPARE((*platform_)->messages.size(), std::size_t(2));
+    test::verifyLoadErrorBox((*platform_)->messages.back(), file, reason, verb);
+    if (QTest::currentTestFailed()) return;
     QCOMPARE(window_->field(), field);
     QCOMPARE(window_->field()->model().cell(2, 2).State, csFilled);
     QVERIFY(window_->field()->IsModified());
     QCOMPARE(CurFileName, current_);
+    QVERIFY(window_->isVisible());
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (small) - 2x1"));
   }
 
@@ -255,17 +295,6 @@ class FileCommandsTest : public QObject {
     QCOMPARE(cluesOf(window_->field()->model()), cluesOf(*twin));
     QCOMPARE(CurFileName, example);
     QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
-  }
-
-  void anUnreadableImportKeepsTheCrosswordOnScreen() {
-    const std::string file = session_->path("broken.non");
-    std::ofstream(file) << "width 2\nheight 3\nrows\n2\n";
-    const TGrid* field = window_->field();
-    (*platform_)->answers = {Answer::No};
-    run(Command::Load, file);
-    QCOMPARE(window_->field(), field);
-    QVERIFY(window_->field()->IsModified());
-    QCOMPARE(CurFileName, current_);
   }
 
   // F2 never writes .jcw bytes into the imported file: it asks for a .jcw name beside it.

@@ -14,6 +14,15 @@ namespace jcw::test {
 class WindowLayoutTest : public MainWindowFixture {
   Q_OBJECT
 
+  // The field, its extra pixels included, fits `room`, and one pixel more per cell would not.
+  bool wholeFieldIsLargestFor(QSize room) {
+    const QSize field = form().field()->size();
+    const bool fits = field.width() <= room.width() && field.height() <= room.height();
+    const bool largerFits = field.width() + model().W1() <= room.width() &&
+                            field.height() + model().H1() <= room.height();
+    return fits && !largerFits;
+  }
+
  private slots:
   void hidingTheToolPanelMovesTheFieldToTheCorner() {
     open(emptyTwentyByFifteen(), kEditorMode);
@@ -70,7 +79,27 @@ class WindowLayoutTest : public MainWindowFixture {
     QVERIFY(std::abs((frame.left() - work.left()) - (work.right() - frame.right())) <= 1);
     QVERIFY(std::abs((frame.top() - work.top()) - (work.bottom() - frame.bottom())) <= 1);
     QVERIFY(windowIsFieldAndPanel());
-    QVERIFY(cellsAreLargestFor(besidePanel(work.size() - (frame.size() - form.size()))));
+    QVERIFY(wholeFieldIsLargestFor(besidePanel(work.size() - (frame.size() - form.size()))));
+  }
+
+  // Dividing the room by the cells alone leaves no room for the field's extra pixels: these
+  // screens got windows up to 4 pixels wider or taller than themselves.
+  void theMaximisedWindowStaysInsideTheWorkArea_data() {
+    QTest::addColumn<QRect>("workArea");
+    QTest::newRow("wide: the panel left") << QRect(0, 0, 1600, 906);
+    QTest::newRow("too wide and too tall: the panel on top") << QRect(0, 0, 890, 722);
+    QTest::newRow("away from the screen's corner") << QRect(60, 30, 1600, 906);
+  }
+  void theMaximisedWindowStaysInsideTheWorkArea() {
+    QFETCH(QRect, workArea);
+    scripted().area = workArea;
+    TForm1& form = open(emptyTwentyByFifteen(), kEditorMode);
+    form.fitToWorkArea();
+    QVERIFY2(workArea.contains(form.frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2").arg(form.width()).arg(form.height())));
+    QVERIFY(windowIsFieldAndPanel());
+    const QSize frame = form.frameGeometry().size() - form.size();
+    QVERIFY(wholeFieldIsLargestFor(besidePanel(workArea.size() - frame)));
   }
 
   void withoutMaximumSizeTheWindowWrapsTheLargestFieldOfTheDefaultClientArea() {

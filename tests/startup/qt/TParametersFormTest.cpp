@@ -1,5 +1,6 @@
 // The start-up window with the real main window and scripted dialogs, on the offscreen platform.
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +11,9 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <fstream>
+#include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "support/FileSession.h"
 #include "files/CrosswordFile.h"
@@ -143,30 +146,36 @@ class TParametersFormTest : public QObject {
     QCOMPARE(RowCount, std::uint8_t(10));
   }
 
-  void theLoadButtonOpensACrosswordOrStays_data() {
+  void theLoadButtonOpensACrosswordOrSaysWhyItStays_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("a crossword file") << "other.jcw" << true;
-    QTest::newRow("a file that cannot be read") << "absent.jcw" << false;
-    QTest::newRow("a cancelled dialog") << "" << false;
+    QTest::addColumn<QString>("reason");  // of the box after the file's name; "*": the system's
+    QTest::newRow("a crossword file") << "other.jcw" << true << "";
+    QTest::newRow("a file that cannot be read") << "absent.jcw" << false << "*";
+    QTest::newRow("a cancelled dialog") << "" << false << "";
     // A text file keeps the field's size, and at the start there is none to keep.
-    QTest::newRow("a text file at the start") << "notes.txt" << false;
+    QTest::newRow("a text file at the start")
+        << "notes.txt" << false << "в текстовом файле нет кроссворда, а размеров поля ещё нет";
   }
-  void theLoadButtonOpensACrosswordOrStays() {
+  void theLoadButtonOpensACrosswordOrSaysWhyItStays() {
     QFETCH(QString, chosen);
     QFETCH(bool, opened);
+    QFETCH(QString, reason);
     session_->write("other.jcw", test::otherCrossword());
     std::ofstream(session_->path("notes.txt")) << "x";
     LastCatalog = "/puzzles";
     showActive();
-    (*platform_)->openNames = {
-        chosen.isEmpty() ? chosen : QString::fromStdString(session_->path(chosen.toStdString()))};
+    const std::string path = session_->path(chosen.toStdString());
+    (*platform_)->openNames = {chosen.isEmpty() ? chosen : QString::fromStdString(path)};
+    if (!reason.isEmpty()) (*platform_)->answers = {Answer::Ok};
     button("ButtonLoad")->click();
     QCOMPARE((*platform_)->dialogs.front().initialDirectory, QStringLiteral("/puzzles"));
     QCOMPARE(SkipNextMark, !chosen.isEmpty());
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE(form_->isVisible(), !opened);
     if (opened) QCOMPARE(main_->windowTitle(), QStringLiteral("Японский кроссворд (other) - 2x3"));
+    QCOMPARE((*platform_)->messages.size(), std::size_t(!reason.isEmpty()));
+    if (!reason.isEmpty()) test::verifyLoadErrorBox((*platform_)->messages.front(), path, reason);
   }
 
   void aTextFileAfterNewOpensAnEmptyFieldOfTheLastSize() {
@@ -185,72 +194,97 @@ class TParametersFormTest : public QObject {
   void aDropOpensOnlyACrosswordFile_data() {
     QTest::addColumn<QString>("dropped");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("a crossword file") << "other.jcw" << true;
-    QTest::newRow("a .non file") << "other.non" << true;
-    QTest::newRow("a text file") << "notes.txt" << false;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a crossword file") << "other.jcw" << true << "";
+    QTest::newRow("a .non file") << "other.non" << true << "";
+    QTest::newRow("a text file is not taken") << "notes.txt" << false << "";
+    QTest::newRow("a crossword file that ends early")
+        << "short.jcw" << false << "файл кончается посреди клеток (5 из 8 байт)";
   }
   void aDropOpensOnlyACrosswordFile() {
     QFETCH(QString, dropped);
     QFETCH(bool, opened);
+    QFETCH(QString, reason);
     session_->write("other.jcw", test::otherCrossword());
     QVERIFY(writePuzzleFile(session_->path("other.non"), test::otherCrossword()));
+    session_->writeBytes("short.jcw", {1, 1, 1, 1, 0});
     std::ofstream(session_->path("notes.txt")) << "x";
     showActive();
-    std::unique_ptr<QMimeData> data(test::fileDrag({session_->path(dropped.toStdString())}));
+    if (!reason.isEmpty()) (*platform_)->answers = {Answer::Ok};
+    const std::string path = session_->path(dropped.toStdString());
+    std::unique_ptr<QMimeData> data(test::fileDrag({path}));
     test::dragAndDrop(form_.get(), data.get());
-    QCOMPARE(SkipNextMark, opened);
+    QCOMPARE(SkipNextMark, !dropped.endsWith(QStringLiteral(".txt")));
     QCOMPARE(main_->isVisible(), opened);
-    QVERIFY((*platform_)->messages.empty());
+    QCOMPARE((*platform_)->messages.size(), std::size_t(!reason.isEmpty()));
+    if (!reason.isEmpty())
+      test::verifyLoadErrorBox((*platform_)->messages.front(), path, reason,
+                               QStringLiteral("прочитать"));
   }
 
-  void theCommandLineFileOpensAtTheFirstPaint_data() {
+  // The box of a failed command-line load, and the same line on stderr.
+  void theCommandLineFileOpensAtTheFirstPaintOrSaysWhy_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("an existing crossword file") << "other.jcw" << true;
-    QTest::newRow("a webpbn XML file") << "other.xml" << true;
-    QTest::newRow("a name that does not exist") << "absent.jcw" << false;
-    QTest::newRow("a directory") << "." << false;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("an existing crossword file") << "other.jcw" << true << "";
+    QTest::newRow("a webpbn XML file") << "other.xml" << true << "";
+    QTest::newRow("a name that does not exist") << "absent.jcw" << false << "*";
+    QTest::newRow("a directory named like a crossword")
+        << "folder.jcw" << false << "это каталог, а не файл";
   }
-  void theCommandLineFileOpensAtTheFirstPaint() {
+  void theCommandLineFileOpensAtTheFirstPaintOrSaysWhy() {
     QFETCH(QString, argument);
     QFETCH(bool, opened);
+    QFETCH(QString, reason);
     session_->write("other.jcw", test::otherCrossword());
     QVERIFY(writePuzzleFile(session_->path("other.xml"), test::otherCrossword()));
-    ParamFile = session_->path(argument.toStdString());
+    QVERIFY(QDir().mkdir(QString::fromStdString(session_->path("folder.jcw"))));
+    const std::string path = session_->path(argument.toStdString());
+    ParamFile = path;
+    if (!reason.isEmpty()) (*platform_)->answers = {Answer::Ok};
+    std::ostringstream stderrText;
+    std::streambuf* const stderrBuffer = std::cerr.rdbuf(stderrText.rdbuf());
     form_->show();
     QTRY_VERIFY(ParamFile.empty());
+    std::cerr.rdbuf(stderrBuffer);
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE(form_->isVisible(), !opened);
     QVERIFY(!SkipNextMark);
-    if (opened) QCOMPARE(CurFileName, session_->path(argument.toStdString()));
+    if (opened) QCOMPARE(CurFileName, path);
+    QCOMPARE((*platform_)->messages.size(), std::size_t(!reason.isEmpty()));
+    if (reason.isEmpty()) {
+      QCOMPARE(stderrText.str(), std::string());
+      return;
+    }
+    const MessageRequest& box = (*platform_)->messages.front();
+    test::verifyLoadErrorBox(box, path, reason);
+    QCOMPARE(QString::fromStdString(stderrText.str()), box.text + QLatin1Char('\n'));
   }
 
-  void cyrillicHotKeysActBeforeTheFocusedField_data() {
-    QTest::addColumn<QString>("key");
+  // The Cyrillic letters as typed; under a Latin layout the keys that carry them.
+  void hotKeysActBeforeTheFocusedField_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
     QTest::addColumn<QString>("result");
-    QTest::newRow("О opens the crossword") << "О"
-                                           << "opened";
-    QTest::newRow("о opens the crossword") << "о"
-                                           << "opened";
-    QTest::newRow("З shows the open dialog") << "З"
-                                             << "dialog";
-    QTest::newRow("з shows the open dialog") << "з"
-                                             << "dialog";
-    QTest::newRow("В closes the window") << "В"
-                                         << "closed";
-    QTest::newRow("в closes the window") << "в"
-                                         << "closed";
-    QTest::newRow("a Latin O does nothing") << "O"
-                                            << "";
+    QTest::newRow("О opens the crossword") << "О" << 0 << "opened";
+    QTest::newRow("о opens the crossword") << "о" << 0 << "opened";
+    QTest::newRow("З shows the open dialog") << "З" << 0 << "dialog";
+    QTest::newRow("з shows the open dialog") << "з" << 0 << "dialog";
+    QTest::newRow("В closes the window") << "В" << 0 << "closed";
+    QTest::newRow("в closes the window") << "в" << 0 << "closed";
+    QTest::newRow("D, the key of В, closes the window") << "D" << int(Qt::Key_D) << "closed";
+    QTest::newRow("a Latin O does nothing") << "O" << int(Qt::Key_O) << "";
   }
-  void cyrillicHotKeysActBeforeTheFocusedField() {
-    QFETCH(QString, key);
+  void hotKeysActBeforeTheFocusedField() {
+    QFETCH(QString, text);
+    QFETCH(int, key);
     QFETCH(QString, result);
     showActive();
     QSignalSpy closed(form_.get(), &TParametersForm::terminateRequested);
     if (result == "dialog") (*platform_)->openNames = {QString()};
     number("EditRow")->setFocus();
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QCoreApplication::sendEvent(QApplication::focusWidget(), &press);
     QCOMPARE(main_->isVisible(), result == "opened");
     QCOMPARE((*platform_)->dialogs.size(), std::size_t(result == "dialog"));
