@@ -54,6 +54,8 @@ void CrosswordPrint::paintCell(QPainter& painter, const TCell& cell) const {
 void CrosswordPrint::paintPage(QPainter& painter, const PrintLayout& layout,
                                const PrintPage& page, double dotsPerMm) const {
   painter.save();
+  // A line of a grid unit is thinner than a pixel of a zoomed-out preview: blended, not dropped.
+  painter.setRenderHint(QPainter::Antialiasing);
   painter.translate(page.left * dotsPerMm, page.top * dotsPerMm);
   const double scale = layout.mmPerUnit * dotsPerMm;
   painter.scale(scale, scale);
