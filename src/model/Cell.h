@@ -1,5 +1,5 @@
 #pragma once
-// One entry of the crossword's cell table, and the undo record of a mark.
+// One entry of the crossword's cell table, and the undo record of a cell.
 
 #include <cstdint>
 #include <string>
@@ -24,10 +24,13 @@ struct TCell {
   std::int32_t Row = 0;     // own y
 };
 
+// One cell of an undo step. A mark or an erase is a step of one record; a hint that decides many
+// cells is one step of many records, each after the first joining the one before it.
 struct TUndoRec {
   std::uint8_t State = 0;  // the cell's state before the change
   std::int32_t Col = 0;
   std::int32_t Row = 0;
+  bool JoinsPrevious = false;  // undone together with the record before it
   bool operator==(const TUndoRec&) const = default;
 };
 

@@ -64,11 +64,15 @@ int Crossword::lineStatus(int firstX, int firstY, int dx, int dy, int length,
   return rest.find('1') == std::string_view::npos ? lsRight : lsWrong;
 }
 
+// Only picture lines are ever complete: the cells of a header line are clues, whatever states a
+// file or the editor cursor gave them, so they never mark a line right or wrong.
 int Crossword::CheckRow(int y) const {
+  if (y < firstPictureY() || y >= H1()) return lsIncomplete;
   return lineStatus(firstPictureX(), y, 1, 0, dims_.ColCount, rowClues(y));
 }
 
 int Crossword::CheckColumn(int x) const {
+  if (x < firstPictureX() || x >= W1()) return lsIncomplete;
   return lineStatus(x, firstPictureY(), 0, 1, dims_.RowCount, columnClues(x));
 }
 
@@ -153,15 +157,39 @@ bool Crossword::eraseCell(int x, int y) {
   return true;
 }
 
-std::optional<TUndoRec> Crossword::undoLast() {
-  if (UndoList.empty()) return std::nullopt;
-  const TUndoRec rec = UndoList.back();
-  UndoList.pop_back();
-  // Counted from the cell as it is now: a solver run since the record may have marked it.
-  TCell& cell = this->cell(rec.Col, rec.Row);
-  MarkedCount += (rec.State != csBlank) - (cell.State != csBlank);
-  cell.State = rec.State;
-  return rec;
+std::vector<std::uint8_t> Crossword::pictureStates() const {
+  std::vector<std::uint8_t> states;
+  states.reserve(static_cast<std::size_t>(dims_.ColCount) * dims_.RowCount);
+  for (int y = firstPictureY(); y < H1(); ++y)
+    for (int x = firstPictureX(); x < W1(); ++x) states.push_back(cell(x, y).State);
+  return states;
+}
+
+bool Crossword::pushUndoStep(const std::vector<std::uint8_t>& before) {
+  const std::size_t stepStart = UndoList.size();
+  auto earlier = before.begin();
+  for (int y = firstPictureY(); y < H1(); ++y) {
+    for (int x = firstPictureX(); x < W1() && earlier != before.end(); ++x, ++earlier) {
+      if (*earlier == cell(x, y).State) continue;
+      UndoList.push_back({*earlier, x, y, UndoList.size() > stepStart});
+    }
+  }
+  return UndoList.size() > stepStart;
+}
+
+std::vector<TUndoRec> Crossword::undoLast() {
+  std::vector<TUndoRec> step;
+  while (!UndoList.empty()) {
+    const TUndoRec rec = UndoList.back();
+    UndoList.pop_back();
+    // Counted from the cell as it is now: a solver run since the record may have marked it.
+    TCell& cell = this->cell(rec.Col, rec.Row);
+    MarkedCount += (rec.State != csBlank) - (cell.State != csBlank);
+    cell.State = rec.State;
+    step.push_back(rec);
+    if (!rec.JoinsPrevious) break;
+  }
+  return {step.rbegin(), step.rend()};
 }
 
 void Crossword::clearPicture() {

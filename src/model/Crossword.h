@@ -8,7 +8,6 @@
 // CapRowCount + r). A row or column is named by its table index (y or x).
 
 #include <bitset>
-#include <optional>
 #include <vector>
 
 #include "model/Cell.h"
@@ -48,7 +47,8 @@ class Crossword {
   std::vector<int> rowClues(int y) const;
   std::vector<int> columnClues(int x) const;
 
-  // Status of row y / column x: lsIncomplete while a cell is undecided, else right or wrong.
+  // Status of row y / column x: lsIncomplete while a cell is undecided, else right or wrong. A
+  // header line (an index outside the picture) is always lsIncomplete.
   int CheckRow(int y) const;
   int CheckColumn(int x) const;
   // Re-evaluates row y and column x and updates the four status sets.
@@ -76,8 +76,17 @@ class Crossword {
   bool markCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y); false when it is undecided.
   bool eraseCell(int x, int y);
-  // Restores the last undo record's state, steps MarkedCount and drops the record.
-  std::optional<TUndoRec> undoLast();
+  // Picture states in reading order (rows top to bottom, each left to right): what a change of
+  // many cells at once compares with afterwards.
+  std::vector<std::uint8_t> pictureStates() const;
+  // Records a change of many picture cells as one undo step: the earlier state of every picture
+  // cell that differs from `before` (pictureStates() taken before the change), in reading order.
+  // Returns whether any cell differed; nothing is recorded when none did.
+  bool pushUndoStep(const std::vector<std::uint8_t>& before);
+  // Undoes the last step: restores the states of its records, newest first, keeps MarkedCount
+  // and drops them. Returns the step's records in the order they were pushed (the step's first
+  // cell first); empty when the history is.
+  std::vector<TUndoRec> undoLast();
   // Every picture cell undecided, history emptied, lines re-evaluated, Modified set.
   void clearPicture();
 

@@ -70,6 +70,15 @@ TEST(CrosswordEncoding, TheTenByteExampleDecodesToItsCrossword) {
   EXPECT_TRUE(cw.RowsRight[2]);
 }
 
+TEST(CrosswordEncoding, StateBytesInHeaderCellsLeaveARightPictureSolved) {
+  // 1 x 1 picture under two header rows; the lower column clue cell holds 201 instead of a number.
+  const Result<Crossword> result =
+      decodeCrossword(Bytes{0x01, 0x01, 0x01, 0x02, 0xC8, 0xC8, 0x01, 0x01, 0xC9, 0xC9});
+  ASSERT_TRUE(result) << result.error();
+  EXPECT_EQ(result->MarkedCount, 1);
+  EXPECT_TRUE(result->solved());
+}
+
 TEST(CrosswordEncoding, SizesFollowTheDimensions) {
   Crossword defaults;
   defaults.allocate({31, 24, 4, 4});

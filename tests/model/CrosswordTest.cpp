@@ -123,6 +123,53 @@ TEST(Completion, NeedsEveryCellMarkedAndNoWrongLine) {
   EXPECT_FALSE(open.solved());
 }
 
+// Header cells may carry states: a file can put 201 or 202 anywhere, and the editor cursor's
+// clue cell is selected (state 1) through a clear. Neither may mark a line: a right picture is
+// solved.
+struct HeaderStateCase {
+  const char* name;
+  test::CrosswordSpec spec;
+};
+
+void PrintTo(const HeaderStateCase& c, std::ostream* os) { *os << c.name; }
+
+class HeaderStates : public testing::TestWithParam<HeaderStateCase> {};
+
+TEST_P(HeaderStates, NeverKeepARightPictureFromBeingSolved) {
+  for (std::uint8_t state : {csFilled, csEmpty}) {
+    Crossword cw = makeCrossword(GetParam().spec);
+    for (int x = 1; x < cw.W1(); ++x)
+      for (int y = 1; y < cw.H1(); ++y)
+        if (!cw.isPicture(x, y)) cw.cell(x, y).State = state;
+    cw.updateAllLineStatus();  // as the loader and Start do
+    EXPECT_TRUE(cw.solved()) << "header state " << int{state};
+    // Marking re-evaluates only the lines through the cell; nothing else may stay wrong.
+    cw.clearPicture();
+    ASSERT_TRUE(setPictureRows(cw, GetParam().spec.picture));
+    for (int x = cw.firstPictureX(); x < cw.W1(); ++x)
+      for (int y = cw.firstPictureY(); y < cw.H1(); ++y) cw.UpdateLineStatus(x, y);
+    cw.MarkedCount = cw.countMarked();
+    EXPECT_TRUE(cw.solved()) << "after a clear, header state " << int{state};
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, HeaderStates,
+    testing::Values(HeaderStateCase{"OneCell", {{{1}}, {{1}}, {"#"}}},
+                    HeaderStateCase{"OneColumn", {{{1}, {}, {1}}, {{1, 1}}, {"#", ".", "#"}}},
+                    HeaderStateCase{"OneRow", {{{2}}, {{1}, {1}, {}}, {"##."}}},
+                    HeaderStateCase{"TwoHeaderRowsAboveOneCell", {{{1}}, {{1}}, {"#"}, 1, 2}},
+                    HeaderStateCase{"ThreeByTwo", {{{3}, {1}}, {{2}, {1}, {1}}, {"###", "#.."}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LineStatus, AHeaderLineIsNeverComplete) {
+  Crossword cw = makeCrossword({{{1}}, {{1}}, {"#"}, 1, 2});
+  cw.cell(2, 2).State = csFilled;  // the clue cell right above the picture
+  cw.cell(1, 3).State = csFilled;  // the clue cell left of it
+  EXPECT_EQ(cw.CheckRow(2), lsIncomplete);
+  EXPECT_EQ(cw.CheckColumn(1), lsIncomplete);
+}
+
 TEST(ClueChecks, SumDifferenceComparesColumnsWithRows) {
   Crossword cw = makeCrossword({{{3}, {2}, {1}, {2}, {1}}, {{5}, {1}, {1}, {1}, {1, 1}}, {}});
   EXPECT_EQ(cw.clueSumDifference(), 10 - 9);
@@ -145,19 +192,64 @@ TEST(ClueChecks, LineFitsComparesTheShortestLengthWithTheLine) {
   EXPECT_EQ(empty.cellsNeeded(empty.firstPictureX(), 1), -1);
 }
 
-TEST(MarkedCount, FollowsMarksErasesAndUndoesInAnyOrder) {
+// Marks, erases and steps of many cells (as a hint makes them) in random order; every undo must
+// give back exactly the picture from before its step.
+TEST(MarkedCount, FollowsMarksErasesStepsAndUndoesInAnyOrder) {
   Crossword cw = makeCrossword({test::Clues(6), test::Clues(7), {}});
+  std::vector<std::vector<std::string>> pictures;  // before each step still in the history
   std::mt19937 random(20261207);
-  for (int step = 0; step < 2000; ++step) {
+  for (int step = 0; step < 3000; ++step) {
     const int x = cw.firstPictureX() + static_cast<int>(random() % 7);
     const int y = cw.firstPictureY() + static_cast<int>(random() % 6);
-    switch (random() % 3) {
-      case 0: cw.markCell(x, y, random() % 2); break;
-      case 1: cw.eraseCell(x, y); break;
-      case 2: cw.undoLast(); break;
+    const std::vector<std::string> before = pictureRows(cw);
+    switch (random() % 4) {
+      case 0:
+        if (cw.markCell(x, y, random() % 2)) pictures.push_back(before);
+        break;
+      case 1:
+        if (cw.eraseCell(x, y)) pictures.push_back(before);
+        break;
+      case 2: {
+        const std::vector<std::uint8_t> states = cw.pictureStates();
+        for (int k = static_cast<int>(random() % 5); k > 0; --k)
+          cw.cell(cw.firstPictureX() + static_cast<int>(random() % 7),
+                  cw.firstPictureY() + static_cast<int>(random() % 6))
+              .State = static_cast<std::uint8_t>(random() % 3);
+        cw.MarkedCount = cw.countMarked();
+        if (cw.pushUndoStep(states)) pictures.push_back(before);
+        break;
+      }
+      case 3:
+        if (!cw.undoLast().empty()) {
+          ASSERT_EQ(pictureRows(cw), pictures.back()) << "step " << step;
+          pictures.pop_back();
+        }
+        break;
     }
     ASSERT_EQ(cw.MarkedCount, cw.countMarked()) << "step " << step;
   }
+}
+
+TEST(Marking, ACellsStepIsUndoneWholeAndFirstCellFirst) {
+  Crossword cw = makeCrossword({test::Clues(2), test::Clues(3), {"#??", "???"}});
+  const int x = cw.firstPictureX(), y = cw.firstPictureY();
+  cw.markCell(x + 2, y + 1, false);
+  const std::vector<std::uint8_t> before = cw.pictureStates();
+  ASSERT_TRUE(setPictureRows(cw, {".##", "#?."}));  // the first cell emptied, three decided
+  cw.MarkedCount = cw.countMarked();
+  EXPECT_TRUE(cw.pushUndoStep(before));
+  EXPECT_FALSE(cw.pushUndoStep(cw.pictureStates()));  // nothing changed: no empty step
+  cw.markCell(x + 1, y + 1, true);
+
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csBlank, x + 1, y + 1}}));
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csFilled, x, y},
+                                                   {csBlank, x + 1, y, true},
+                                                   {csBlank, x + 2, y, true},
+                                                   {csBlank, x, y + 1, true}}));
+  EXPECT_EQ(pictureRows(cw), (std::vector<std::string>{"#??", "??."}));
+  EXPECT_EQ(cw.MarkedCount, 2);
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csBlank, x + 2, y + 1}}));
+  EXPECT_TRUE(cw.undoLast().empty());
 }
 
 TEST(Marking, MarkingAMarkedCellChangesNothing) {
@@ -177,14 +269,14 @@ TEST(Marking, UndoRestoresStatesNewestFirst) {
   cw.eraseCell(x, y);        // record: filled
   cw.markCell(x, y, false);  // record: blank
   EXPECT_EQ(cw.MarkedCount, 1);
-  EXPECT_EQ(cw.undoLast(), (TUndoRec{csBlank, x, y}));
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csBlank, x, y}}));
   EXPECT_EQ(cw.cell(x, y).State, csBlank);
   EXPECT_EQ(cw.MarkedCount, 0);
-  EXPECT_EQ(cw.undoLast(), (TUndoRec{csFilled, x, y}));
+  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csFilled, x, y}}));
   EXPECT_EQ(cw.cell(x, y).State, csFilled);
   EXPECT_EQ(cw.MarkedCount, 1);
   cw.undoLast();
-  EXPECT_FALSE(cw.undoLast().has_value());
+  EXPECT_TRUE(cw.undoLast().empty());
   EXPECT_EQ(cw.MarkedCount, 0);
 }
 

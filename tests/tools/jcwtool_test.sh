@@ -19,6 +19,11 @@ check "info of the ten-byte crossword" \
   '{"colCount":2,"rowCount":1,"capColCount":1,"capRowCount":1,"rowClues":[[2]],"colClues":[[1],[1]],"picture":["##"],"markedCount":2,"rowStatus":[2],"colStatus":[2,2],"clueSumsEqual":true,"solved":true}' \
   "$("$tool" info "$dir/ten")"
 
+# A state byte (201) in a header cell marks no line: the one filled cell is a solved picture.
+printf '\x01\x01\x01\x02\xc8\xc8\x01\x01\xc9\xc9' > "$dir/header-state"
+check "a state byte in a header cell leaves the picture solved" '"solved":true' \
+  "$("$tool" info "$dir/header-state" | grep -o '"solved":[a-z]*')"
+
 # 3 x 2 with two header rows, a gap between clues, a wrong row and trailing bytes.
 # Columns (x=1 row clues, then 3 picture columns); each column holds 2 header + 2 picture bytes.
 printf '\x03\x02\x01\x02\xc8\xc8\x03\x00''\x01\x00\xc9\xca''\x00\x00\xc9\xc8''\x00\x05\xc9\xc9''\x07' > "$dir/gap.dat"

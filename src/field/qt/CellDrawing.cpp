@@ -21,28 +21,15 @@ void frameBox(QPainter& painter, const QRect& box, const QColor& color) {
 
 }  // namespace
 
-QRect drawCellText(QPainter& painter, const Rect& box, int cellSize, const QFont& font,
-                   const QString& text, const QColor& color) {
-  if (text.isEmpty()) return {};
-  painter.setFont(font);
-  painter.setPen(color);
-  // A long number spills over the border, so the caller learns where the text went.
-  const QRectF anchor(box.left + cellSize / 2, box.top, 0, 0);
-  QRectF drawn;
-  painter.drawText(anchor, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text, &drawn);
-  return drawn.toAlignedRect();
-}
-
-QRect drawCell(QPainter& painter, const TCell& cell, int cellSize, const QFont& font,
-               const CellLook& look) {
+QRect drawCell(QPainter& painter, const TCell& cell, const CellFont& font, const CellLook& look) {
   if (!cell.region.exists()) return {};
   const QRect box = toQRect(cell.region.box);
   painter.fillRect(box, look.fill);
   if (look.frame) frameBox(painter, box, *look.frame);
   if (look.sunken) qDrawWinPanel(&painter, box, QGuiApplication::palette(), /*sunken=*/true);
   if (cell.Kind != ckClue) return box;
-  return box | drawCellText(painter, cell.region.box, cellSize, font,
-                            QString::fromStdString(cell.Text), look.text);
+  font.draw(painter, box, QString::fromStdString(cell.Text), look.text);
+  return box;
 }
 
 }  // namespace jcw

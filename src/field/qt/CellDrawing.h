@@ -1,15 +1,15 @@
 #pragma once
 // Drawing one clue or picture cell onto any painter, as the field draws it: its box filled, a
-// one-pixel frame on the box's own border pixels, and a clue's number centred on (left + S div 2)
-// with its top on the box's top. The field's image and a printed page share it; each chooses
-// the colours. UI thread only (fonts).
+// one-pixel frame on the box's own border pixels, and a clue's number inside the cell as
+// CellFont fits it. The field's image and a printed page share it; each chooses the colours.
+// UI thread only (fonts).
 
 #include <QColor>
-#include <QFont>
 #include <QRect>
 #include <QString>
 #include <optional>
 
+#include "field/qt/CellFont.h"
 #include "model/Cell.h"
 #include "model/Region.h"
 
@@ -27,13 +27,8 @@ struct CellLook {
 // A region's box as Qt's rectangle (right and bottom inclusive there).
 QRect toQRect(const Rect& r);
 
-// Draws `cell` in its region's box; a cell without a region draws nothing. Returns the pixels
-// touched, including a number that spills over the border.
-QRect drawCell(QPainter& painter, const TCell& cell, int cellSize, const QFont& font,
-               const CellLook& look);
-
-// `text` placed as a clue number in `box`; returns where it went (empty for no text).
-QRect drawCellText(QPainter& painter, const Rect& box, int cellSize, const QFont& font,
-                   const QString& text, const QColor& color);
+// Draws `cell` in its region's box with `font` made for the cells' size; a cell without a
+// region draws nothing. Returns the pixels touched.
+QRect drawCell(QPainter& painter, const TCell& cell, const CellFont& font, const CellLook& look);
 
 }  // namespace jcw

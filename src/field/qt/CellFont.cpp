@@ -1,6 +1,8 @@
 #include "field/qt/CellFont.h"
 
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
 
 namespace jcw {
@@ -17,6 +19,27 @@ QFont sansAt(int pixelSize) {
 
 int heightAt(int pixelSize) { return QFontMetrics(sansAt(pixelSize)).height(); }
 
+// Bounding box of the pixels that are not transparent; empty when there are none.
+QRect inkedPixels(const QImage& image) {
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) != 0) ink |= QRect(x, y, 1, 1);
+  return ink;
+}
+
+void drawPixels(QPainter& painter, QPoint at, const PixelText& text, const QColor& color) {
+  for (int row = 0; row < static_cast<int>(text.rows.size()); ++row) {
+    const std::string& line = text.rows[static_cast<std::size_t>(row)];
+    for (std::size_t start = line.find('#'); start != std::string::npos;) {
+      const std::size_t end = std::min(line.find('.', start), line.size());
+      painter.fillRect(at.x() + static_cast<int>(start), at.y() + row,
+                       static_cast<int>(end - start), 1, color);
+      start = line.find('#', end);
+    }
+  }
+}
+
 }  // namespace
 
 QFont cellFont(int cellSize) {
@@ -28,6 +51,76 @@ QFont cellFont(int cellSize) {
   while (size > 1 && heightAt(size) > cellSize) --size;
   while (size < limit && heightAt(size + 1) <= cellSize) ++size;
   return sansAt(size);
+}
+
+CellFont::CellFont(int cellSize)
+    : cellSize_(cellSize), fullSize_(cellFont(cellSize).pixelSize()) {}
+
+const QFont& CellFont::outlineAt(int pixelSize) const {
+  if (outlines_.size() <= static_cast<std::size_t>(pixelSize)) outlines_.resize(pixelSize + 1);
+  QFont& font = outlines_[static_cast<std::size_t>(pixelSize)];
+  if (font.pixelSize() != pixelSize) font = sansAt(pixelSize);
+  return font;
+}
+
+// Measured by drawing: the pixels a hinted, unsmoothed face inks are what must fit, not its
+// metrics.
+QRect CellFont::outlineInk(const QString& text, int pixelSize) const {
+  const QFont& font = outlineAt(pixelSize);
+  const QFontMetrics metrics(font);
+  const QPoint origin(pixelSize, pixelSize + metrics.ascent());
+  QImage scratch(metrics.horizontalAdvance(text) + 2 * pixelSize,
+                 metrics.height() + 2 * pixelSize, QImage::Format_ARGB32_Premultiplied);
+  scratch.fill(Qt::transparent);
+  QPainter painter(&scratch);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(origin, text);
+  painter.end();
+  return inkedPixels(scratch).translated(-origin);
+}
+
+const CellFont::Placement& CellFont::placement(const QString& text) const {
+  if (const auto found = placements_.constFind(text); found != placements_.cend())
+    return *found;
+  const std::string digits = text.toStdString();
+  Placement placement;
+  int lastMeasured = 0;
+  placement.rendering = fitText(digits, fullSize_, cellSize_, [&](int pixelSize) {
+    lastMeasured = pixelSize;
+    placement.ink = outlineInk(text, pixelSize);
+    return placement.ink.width();
+  });
+  if (placement.rendering.face == TextRendering::Face::Pixel) {
+    placement.pixels = pixelText(digits, placement.rendering.size);
+    placement.ink = QRect(0, 0, placement.pixels.width(), kPixelDigitHeight);
+  } else if (placement.rendering.size != lastMeasured) {
+    placement.ink = outlineInk(text, placement.rendering.size);
+  }
+  return *placements_.insert(text, std::move(placement));
+}
+
+QRect CellFont::draw(QPainter& painter, const QRect& box, const QString& text,
+                     const QColor& color) const {
+  const QRect inside = box.adjusted(1, 1, -1, -1);
+  if (text.isEmpty() || inside.isEmpty()) return {};
+  const Placement& placed = placement(text);
+  if (placed.ink.isEmpty()) return {};
+  const QPoint inkAt(inside.left() + (inside.width() - placed.ink.width()) / 2,
+                     inside.top() + (inside.height() - placed.ink.height()) / 2);
+  const QPoint origin = inkAt - placed.ink.topLeft();
+  painter.save();
+  // A number wider than the cell even at the smallest size is cut rather than spilt.
+  painter.setClipRect(inside);
+  if (placed.rendering.face == TextRendering::Face::Pixel) {
+    drawPixels(painter, origin, placed.pixels, color);
+  } else {
+    painter.setFont(outlineAt(placed.rendering.size));
+    painter.setPen(color);
+    painter.drawText(origin, text);
+  }
+  painter.restore();
+  return inside & QRect(inkAt, placed.ink.size());
 }
 
 }  // namespace jcw

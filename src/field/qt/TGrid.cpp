@@ -75,14 +75,6 @@ CellLook screenLook(const TCell& cell) {
 
 int TGrid::cellSize() const { return heldCellSize(CellSize); }
 
-const QFont& TGrid::textFont() {
-  if (fontCellSize_ != cellSize()) {
-    fontCellSize_ = cellSize();
-    font_ = cellFont(fontCellSize_);
-  }
-  return font_;
-}
-
 void TGrid::BuildCellRegions() {
   jcw::BuildCellRegions(model_, CellSize);
   fitImage();
@@ -105,6 +97,11 @@ void TGrid::fitImage() {
   image_.fill(buttonFaceColor());
 }
 
+const CellFont& TGrid::currentFont() {
+  if (cellFont_.cellSize() != cellSize()) cellFont_ = CellFont(cellSize());
+  return cellFont_;
+}
+
 const TCell* TGrid::cellWithRegion(int x, int y) const {
   if (!model_.allocated() || !model_.inTable(x, y)) return nullptr;
   const TCell& cell = model_.cell(x, y);
@@ -114,7 +111,7 @@ const TCell* TGrid::cellWithRegion(int x, int y) const {
 QRect TGrid::drawCell(QPainter& painter, int x, int y) {
   const TCell* cell = cellWithRegion(x, y);
   if (!cell || cell->Kind == ckNone) return {};
-  return jcw::drawCell(painter, *cell, cellSize(), textFont(), screenLook(*cell));
+  return jcw::drawCell(painter, *cell, currentFont(), screenLook(*cell));
 }
 
 QRect TGrid::drawIndicator(QPainter& painter, int x, int y, const QColor& color) {
@@ -194,12 +191,10 @@ QRect TGrid::drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos 
     const TCell& cell = model_.cell(at.x, at.y);
     run = cell.State == model_.cell(at.x - dx, at.y - dy).State ? run + 1 : 1;
     if (at == skip || !cell.region.exists()) continue;
-    // Kept inside the cell: wiping the cross repaints only the cross's own cells.
-    painter.setClipRect(toQRect(cell.region.box));
-    touched |= drawCellText(painter, cell.region.box, cellSize(), textFont(),
-                            QString::number(run), crossDigitColor(cell.State));
+    // Inside the cell: wiping the cross repaints only the cross's own cells.
+    touched |= currentFont().draw(painter, toQRect(cell.region.box), QString::number(run),
+                                  crossDigitColor(cell.State));
   }
-  painter.setClipping(false);
   return touched;
 }
 

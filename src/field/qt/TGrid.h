@@ -4,11 +4,11 @@
 // what touches the screen (painting, the beep and message boxes through the platform layer, the
 // commands of its host window). UI thread only.
 
-#include <QFont>
 #include <QImage>
 #include <QWidget>
 
 #include "field/FieldHost.h"
+#include "field/qt/CellFont.h"
 #include "field/KeyInput.h"
 #include "field/MouseInput.h"
 #include "model/Crossword.h"
@@ -103,9 +103,13 @@ class TGrid : public QWidget {
   void MarkCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y) with an undo record; anything else is left alone.
   void EraseCell(int x, int y);
-  // Solving mode: restores the cell of the last undo record, moves the pointer to its middle and
-  // updates Save and Undo. The cell's lines are not re-evaluated.
+  // Solving mode: restores the cells of the last undo step, moves the pointer to the middle of
+  // the step's first cell and updates Save and Undo. The cells' lines are not re-evaluated.
   void Undo();
+  // Records a change of many picture cells (a hint) as one undo step, `before` being the
+  // model's pictureStates() from before the change; Save and Undo become available if any
+  // cell changed.
+  void recordUndoStep(const std::vector<std::uint8_t>& before);
   // Moves the editor cursor right or down, as NextDirect and the cursor's kind of clue cell say.
   void AdvanceCursor();
 
@@ -160,6 +164,8 @@ class TGrid : public QWidget {
   // Digital cross digits from cell `first` in steps of (dx, dy) to the table's edge, each run
   // compared with the cell one step before; the cell at `skip` gets none.
   QRect drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip);
+  // The clue and cross font for the present cell size, remade when that changes.
+  const CellFont& currentFont();
   void drawField(QPainter& painter);
   // True iff there is an image to draw into and a table to draw from.
   bool canPaint() const;
@@ -168,13 +174,11 @@ class TGrid : public QWidget {
   void fullPaint();
   void fitImage();
   int cellSize() const;
-  const QFont& textFont();  // the cell font for the current cell size
 
   FieldHost* host_ = nullptr;
   Crossword model_;
   QImage image_;
-  QFont font_;
-  int fontCellSize_ = 0;  // the cell size font_ was made for; 0 before the first
+  CellFont cellFont_;  // for the cell size it was made for; remade when that changes
   bool fullPaintPending_ = true;
   bool crossShown_ = false;
 };

@@ -54,15 +54,20 @@ void TGrid::enableSaveAndUndo() {
 
 void TGrid::Undo() {
   if (SolverBusy || model_.UndoList.empty() || CurrentMode != kSolvingMode) return;
-  const TUndoRec record = *model_.undoLast();
-  const Rect& box = model_.cell(record.Col, record.Row).region.box;
+  const std::vector<TUndoRec> step = model_.undoLast();
+  // A step of many cells (a hint) sends the pointer to its first cell in reading order.
+  const Rect& box = model_.cell(step.front().Col, step.front().Row).region.box;
   const int half = halfCell(CellSize);
   platform().setPointerPos(mapToGlobal(QPoint(box.left + half, box.top + half)));
-  PaintCell(record.Col, record.Row);
+  for (const TUndoRec& record : step) PaintCell(record.Col, record.Row);
   if (!host_) return;
   // Typed clues, a clear or a solver result still need saving when the last mark is undone.
   if (model_.UndoList.empty()) host_->setSaveButtonEnabled(model_.Modified);
   host_->setUndoButtonEnabled(!model_.UndoList.empty());
+}
+
+void TGrid::recordUndoStep(const std::vector<std::uint8_t>& before) {
+  if (model_.pushUndoStep(before)) enableSaveAndUndo();
 }
 
 void TGrid::handleMouse(MouseEvent kind, const QMouseEvent& event) {

@@ -5,7 +5,6 @@
 
 #include "field/Geometry.h"
 #include "field/qt/CellDrawing.h"
-#include "field/qt/CellFont.h"
 #include "field/qt/FieldColors.h"
 #include "files/CrosswordFile.h"
 #include "files/PuzzleFile.h"
@@ -41,12 +40,12 @@ QString documentName() {
 }  // namespace
 
 CrosswordPrint::CrosswordPrint(const Crossword& crossword, bool withMarks)
-    : crossword_(crossword), withMarks_(withMarks), font_(cellFont(kPrintCellSize)) {
+    : crossword_(crossword), withMarks_(withMarks), font_(kPrintCellSize) {
   BuildCellRegions(crossword_, kPrintCellSize);
 }
 
 void CrosswordPrint::paintCell(QPainter& painter, const TCell& cell) const {
-  drawCell(painter, cell, kPrintCellSize, font_, paperLook(cell, withMarks_));
+  drawCell(painter, cell, font_, paperLook(cell, withMarks_));
   if (withMarks_ && cell.Kind == ckPicture && cell.State == csEmpty)
     paintDot(painter, cell.region.box);
 }

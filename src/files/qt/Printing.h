@@ -4,7 +4,7 @@
 // cells are the paper, a cell marked empty gets a dot). PrintLayout decides the scale and the
 // pages; the field's own cell drawing draws the cells. UI thread only.
 
-#include <QFont>
+#include "field/qt/CellFont.h"
 
 #include "files/PrintLayout.h"
 #include "model/Crossword.h"
@@ -30,7 +30,7 @@ class CrosswordPrint {
 
   Crossword crossword_;
   bool withMarks_;
-  QFont font_;
+  CellFont font_;
 };
 
 // Every page of the crossword onto `device` (a printer, its preview or a PDF writer), one layout

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <map>
 
+#include "field/ClueEntry.h"
 #include "field/ViewState.h"
 #include "field/VirtualKeys.h"
 #include "field/qt/FieldColors.h"
@@ -201,7 +202,8 @@ void TForm1::SetMode(int mode) {
     field_->SelectClueCell(cursor.x, cursor.y);
     HeaderColor = kEditorHeaderColor;
   } else if (mode == kSolvingMode) {
-    if (model().inTable(cursor.x, cursor.y)) model().cell(cursor.x, cursor.y).State = csBlank;
+    // The cursor leaves its cell as a move would: a typed "0" is no clue, "07" is 7.
+    if (model().inTable(cursor.x, cursor.y)) leaveClueCell(model());
     HeaderColor = toRgb(buttonFaceColor());
   }
   if (mode == kEditorMode || mode == kSolvingMode) field_->move(FieldLeft, field_->y());

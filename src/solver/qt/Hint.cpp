@@ -21,7 +21,9 @@ void HintProcess(TGrid& field) {
   const bool changed = hintPass(state);
   if (!alive) return;
   if (changed) {
+    const std::vector<std::uint8_t> before = field.model().pictureStates();
     writeBackToField(state, field);
+    field.recordUndoStep(before);  // one Undo takes the whole hint back
     return;
   }
   platform().messageBox({QStringLiteral("Подсказка невозможна\n\rДальнейшее решение не определено"),

@@ -1,7 +1,7 @@
 #pragma once
 // The hint: one row sweep and one column sweep of the line solver over the user's marks, and
-// every cell they decide put onto the field. No wait panel, no save question, no undo record.
-// UI thread only.
+// every cell they decide put onto the field as one step of the undo history. No wait panel, no
+// save question. UI thread only.
 
 namespace jcw {
 

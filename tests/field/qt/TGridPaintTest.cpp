@@ -1,6 +1,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QtTest>
+#include <cstring>
+#include <map>
 #include <random>
 #include <set>
 
@@ -32,6 +34,22 @@ test::CrosswordSpec twoByTwo() { return {{{2}, {1}}, {{2}, {1}}, {}}; }
 QColor buttonFace() { return QColor(QGuiApplication::palette().color(QPalette::Button).rgb()); }
 QColor paletteColor(QPalette::ColorRole role) {
   return QColor(QGuiApplication::palette().color(role).rgb());
+}
+
+// Pixels where two images of one size differ.
+std::vector<QPoint> differences(const QImage& a, const QImage& b) {
+  std::vector<QPoint> found;
+  for (int y = 0; y < a.height(); ++y) {
+    if (std::memcmp(a.constScanLine(y), b.constScanLine(y), a.bytesPerLine()) == 0) continue;
+    for (int x = 0; x < a.width(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y)) found.push_back({x, y});
+  }
+  return found;
+}
+
+// True iff pixel p lies between the frame lines of the cell whose box is `b`.
+bool insideFrame(const Rect& b, QPoint p) {
+  return p.x() > b.left && p.x() < b.right - 1 && p.y() > b.top && p.y() < b.bottom - 1;
 }
 
 // A field on the offscreen screen, its model from `spec`, regions built at kCell.
@@ -326,6 +344,63 @@ class TGridPaintTest : public QObject {
     for (int cx = field.grid.model().firstPictureX(); cx < field.grid.model().W1(); ++cx)
       field.grid.PaintCell(cx, field.grid.model().H1() - 1);
     QCOMPARE(field.grid.image(), before);
+  }
+
+  // Clues 1 .. 99 above a 99 x 2 picture and 100 and 199 beside it, each drawn alone; then,
+  // while solving, the digital cross's runs 1 .. 98 along the top row. Nothing of a number may
+  // reach past its cell's frame, and every number must be told from every other.
+  void everyNumberIsDistinctAndInsideItsCell_data() {
+    QTest::addColumn<int>("cellSize");
+    for (int size : {7, 8, 9, 11, 14, 20, 30}) QTest::addRow("%d pixels", size) << size;
+  }
+  void everyNumberIsDistinctAndInsideItsCell() {
+    QFETCH(int, cellSize);
+    CellSize = cellSize;
+    test::Clues columns;
+    for (int n = 1; n <= 99; ++n) columns.push_back({n});
+    Field field({{{100}, {199}}, columns, {}});
+    Crossword& model = field.grid.model();
+    std::vector<std::pair<CellPos, std::string>> numbers;
+    for (int x = 1; x < model.W1(); ++x) {
+      for (int y = 1; y < model.H1(); ++y) {
+        if (model.cell(x, y).Text.empty()) continue;
+        numbers.push_back({{x, y}, model.cell(x, y).Text});
+        model.cell(x, y).Text.clear();
+      }
+    }
+    field.paintAll();
+    const QImage bare = field.grid.image();
+    std::map<std::string, std::set<std::pair<int, int>>> shapeOf;
+    for (const auto& [cell, text] : numbers) {
+      model.cell(cell.x, cell.y).Text = text;
+      field.grid.PaintCell(cell.x, cell.y);
+      for (QPoint p : differences(bare, field.grid.image()))
+        QVERIFY2(insideFrame(field.box(cell.x, cell.y), p), qPrintable(QString::fromStdString(text)));
+      shapeOf[text] = field.inkOf(cell.x, cell.y, toQColor(HeaderColor));
+      model.cell(cell.x, cell.y).Text.clear();
+      field.grid.PaintCell(cell.x, cell.y);
+    }
+    std::set<std::set<std::pair<int, int>>> shapes;
+    for (const auto& [text, shape] : shapeOf) shapes.insert(shape);
+    QCOMPARE(shapes.size(), numbers.size());
+    QVERIFY(!shapes.count({}));
+
+    // The cross draws in the same way: each cell shows its run's shape and nothing more.
+    CurrentMode = kSolvingMode;
+    HeaderColor = toRgb(buttonFace());
+    field.paintAll();
+    const QImage solving = field.grid.image();
+    const int top = model.firstPictureY();
+    model.HoverCell = {model.W1() - 1, top};
+    field.grid.PaintDigitalCross();
+    for (QPoint p : differences(solving, field.grid.image())) {
+      const CellPos at = field.grid.CellAtPoint(p.x(), p.y());
+      QVERIFY(model.isPicture(at.x, at.y) && insideFrame(field.box(at.x, at.y), p));
+    }
+    for (int x = model.firstPictureX(); x < model.W1() - 1; ++x) {
+      const std::string run = std::to_string(x - model.firstPictureX() + 1);
+      QVERIFY2(field.inkOf(x, top, buttonFace()) == shapeOf.at(run), run.c_str());
+    }
   }
 
   void highlightPaintsTheLinesCluesYellowAndLeavesTheirStates() {

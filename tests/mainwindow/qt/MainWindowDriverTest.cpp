@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -15,6 +17,7 @@
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "solver/SolverBusy.h"
+#include "solver/SolverRuns.h"
 #include "support/NamedChild.h"
 #include "support/ProcessReset.h"
 #include "support/ScriptedPlatform.h"
@@ -28,7 +31,6 @@ using test::kFramedDiagonalByLines;
 using test::kStairs;
 using test::pictureCrossword;
 using test::ScopedScriptedPlatform;
-using Rows = std::vector<std::string>;
 
 class MainWindowDriverTest : public QObject {
   Q_OBJECT
@@ -88,7 +90,7 @@ class MainWindowDriverTest : public QObject {
   void escapeInTheMainWindowStopsARun();
   void duringARunSbAutoStaysUpAndTheToolWindowHidden();
   void duringARunCommandsMarksAndKeysDoNothing();
-  void sbTipDecidesWhatOnePassCan();
+  void sbTipDecidesWhatOnePassCanAndAltBackspaceTakesItAllBack();
   void theAboutCommandShowsTheAboutBoxModally();
 };
 
@@ -178,15 +180,39 @@ void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
   QVERIFY(model().UndoList.empty());
 }
 
-void MainWindowDriverTest::sbTipDecidesWhatOnePassCan() {
+void MainWindowDriverTest::sbTipDecidesWhatOnePassCanAndAltBackspaceTakesItAllBack() {
   open(pictureCrossword(kStairs));
+  const int x = model().firstPictureX(), y = model().firstPictureY();
+  form_->field()->MarkCell(x, y, true);  // right: the picture starts filled
+  const Crossword marked = model();
+  SolverState state;
+  state.UseMarks = true;
+  Crossword expected = marked;
+  PrepareSolver(state, expected);
+  QVERIFY(hintPass(state));
+  WriteBack(state, expected);
+  QVERIFY(pictureRows(expected) != pictureRows(marked));
 
   child<QToolButton>("SBTip")->click();
 
-  // A row sweep, then a column sweep.
-  QCOMPARE(pictureRows(model()), (Rows{"??.??", "?#.#?", "??##?", "?.##?", "?..??"}));
+  QCOMPARE(pictureRows(model()), pictureRows(expected));
   QVERIFY(scripted().messages.empty());
-  QVERIFY(model().UndoList.empty());
+  QTest::keyClick(form_->field(), Qt::Key_Backspace, Qt::AltModifier);
+  QCOMPARE(pictureRows(model()), pictureRows(marked));
+  QCOMPARE(model().MarkedCount, 1);
+  // The pointer goes to the middle of the hint's first cell in reading order.
+  const std::vector<std::uint8_t> hinted = expected.pictureStates();
+  const std::vector<std::uint8_t> before = marked.pictureStates();
+  const auto first = std::mismatch(before.begin(), before.end(), hinted.begin()).first - before.begin();
+  const int cols = model().dims().ColCount;
+  const Rect& box = model().cell(x + int(first % cols), y + int(first / cols)).region.box;
+  const int half = static_cast<int>(std::lrint(CellSize / 2.0));
+  QCOMPARE(scripted().pointerMoves.back(),
+           form_->field()->mapToGlobal(QPoint(box.left + half, box.top + half)));
+  QVERIFY(child<QToolButton>("SBUndo")->isEnabled());  // the mark before the hint is left
+  QTest::keyClick(form_->field(), Qt::Key_Backspace, Qt::AltModifier);
+  QCOMPARE(model().MarkedCount, 0);
+  QVERIFY(!child<QToolButton>("SBUndo")->isEnabled());
 }
 
 void MainWindowDriverTest::theAboutCommandShowsTheAboutBoxModally() {

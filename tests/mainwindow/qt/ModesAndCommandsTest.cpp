@@ -3,6 +3,8 @@
 
 #include <QPointer>
 
+#include "field/qt/MoveCursorEvent.h"
+
 #include "mainwindow/qt/MainWindowFixture.h"
 
 namespace jcw::test {
@@ -97,6 +99,42 @@ class ModesAndCommandsTest : public MainWindowFixture {
     QCOMPARE(CurrentMode, kSolvingMode);
     QVERIFY(model().RowsRight.test(topRow));
     QVERIFY(scripted().messages.empty());
+  }
+
+  void aTypedZeroIsNoClueOnceSolvingStarts_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("F9") << true;
+    QTest::newRow("the start button") << false;
+  }
+  void aTypedZeroIsNoClueOnceSolvingStarts() {
+    QFETCH(bool, byKey);
+    // One row of two cells: row clue 1, column clues 1 and a "0" typed at the second column.
+    TForm1& form = open(test::makeCrossword({Clues{{1}}, Clues{{1}, {}}, {}}), kEditorMode);
+    const int x = model().firstPictureX() + 1;
+    MoveCursorEvent move(x, 1);
+    QCoreApplication::sendEvent(form.field(), &move);
+    QTest::keyClick(form.field(), Qt::Key_0);
+    QCOMPARE(model().cell(x, 1).Text, std::string("0"));
+    if (byKey)
+      QTest::keyClick(form.field(), Qt::Key_F9);
+    else
+      button("SBStart")->click();
+    QCOMPARE(CurrentMode, kSolvingMode);
+    QCOMPARE(model().cell(x, 1).Text, std::string());
+    form.field()->MarkCell(x - 1, model().firstPictureY(), true);
+    form.field()->MarkCell(x, model().firstPictureY(), false);
+    QCOMPARE(CurrentMode, kViewMode);
+  }
+
+  // The editor cursor stands on the only column's clue cell through the clear.
+  void aOneColumnCrosswordClearedInTheEditorCompletes() {
+    TForm1& form = open(test::makeCrossword({Clues{{1}, {}}, Clues{{1}}, {}}), kEditorMode);
+    scripted().answers = {Answer::Yes};
+    QTest::keyClick(form.field(), Qt::Key_Delete, Qt::ControlModifier);
+    button("SBStart")->click();
+    form.field()->MarkCell(model().firstPictureX(), model().firstPictureY(), true);
+    form.field()->MarkCell(model().firstPictureX(), model().firstPictureY() + 1, false);
+    QCOMPARE(CurrentMode, kViewMode);
   }
 
   void clearAsksFirst_data() {
