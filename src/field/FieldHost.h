@@ -25,6 +25,7 @@ class FieldHost {
   virtual void NNewClick() = 0;
   virtual void NSave0Click() = 0;
   virtual void NLoadClick() = 0;
+  virtual void NPrintClick() = 0;
   virtual void MainBtnMouseDown() = 0;
 };
 

@@ -32,6 +32,7 @@ KeyDecision interpretKeyPress(const KeyInput& key, const KeyContext& context) {
     case vk::letter('M'): return {KeyCommand::OpenMenu};
     case vk::letter('N'):
       return key.ctrl ? KeyDecision{KeyCommand::NewCrossword, false, true} : KeyDecision{};
+    case vk::letter('P'): return {key.ctrl ? KeyCommand::Print : KeyCommand::None};
     case vk::functionKey(2): return {context.modified ? KeyCommand::Save : KeyCommand::None};
     case vk::functionKey(3): return {KeyCommand::Load};
     case vk::functionKey(4): return {KeyCommand::ToggleAdvance};

@@ -32,6 +32,7 @@ enum class KeyCommand : std::uint8_t {
   NewCrossword,   // the host's NNewClick
   Save,           // the host's NSave0Click
   Load,           // the host's NLoadClick
+  Print,          // the host's NPrintClick
   ToggleAdvance,  // Go2Dig between one and two digits
   Start,          // the host's NStartClick
   Edit,           // the host's NEditClick

@@ -88,11 +88,15 @@ Result<void> writeCrosswordFile(const std::string& path, const Crossword& crossw
 Result<void> LoadSelfFormat(const std::string& path, Crossword& field) {
   Result<Crossword> read = readCrosswordFile(path);
   if (!read) return Error{read.error()};
-  field = std::move(*read);
+  adoptCrossword(std::move(*read), path, field);
+  return {};
+}
+
+void adoptCrossword(Crossword crossword, const std::string& path, Crossword& field) {
+  field = std::move(crossword);
   setCurrentDimensions(field.dims());
   CurFileName = path;
   CurShortName = ShortName(path);
-  return {};
 }
 
 Result<void> SaveProcess(Crossword& field) {

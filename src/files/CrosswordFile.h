@@ -38,6 +38,9 @@ Result<void> writeCrosswordFile(const std::string& path, const Crossword& crossw
 // Reads the file into `field` and makes it current: the process-wide dimensions, CurFileName and
 // CurShortName follow. On failure nothing changes and the error says why.
 Result<void> LoadSelfFormat(const std::string& path, Crossword& field);
+// The load's last step for a crossword read from `path` in any format: it becomes the field, its
+// dimensions the process-wide ones, and `path` the current file.
+void adoptCrossword(Crossword crossword, const std::string& path, Crossword& field);
 
 // Writes `field` to CurFileName; on success empties the undo history and clears Modified. On
 // failure nothing else changes.

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/CrosswordFile.h"
+#include "files/TextParsing.h"
 #include "model/Dimensions.h"
 #include "platform/RegularFile.h"
 #include "platform/SystemError.h"
@@ -35,16 +36,30 @@ Result<void> LoadTxtFormat(const std::string& name) {
   return {};
 }
 
+std::optional<PuzzleFormat> openedFormatOf(std::string_view extension) {
+  if (extension == ".jcw") return PuzzleFormat::Jcw;
+  const std::string lower = asciiLower(extension);
+  if (lower == ".non") return PuzzleFormat::Non;
+  if (lower == ".xml") return PuzzleFormat::Webpbn;
+  return std::nullopt;
+}
+
 Result<void> loadByExtension(const std::string& name, Crossword& field) {
   const std::string extension = loadExtension(name);
-  if (extension == ".jcw") return LoadSelfFormat(name, field);
   if (extension == ".txt") {
     // A text file keeps the field's size; before the first crossword there is none to keep.
     if (!currentDimensions().valid())
       return openError(name, "в текстовом файле нет кроссворда, а размеров поля ещё нет");
     return LoadTxtFormat(name);
   }
-  return openError(name, "кроссворды читаются только из файлов .jcw и .txt");
+  const std::optional<PuzzleFormat> format = openedFormatOf(extension);
+  if (!format)
+    return openError(name, "кроссворды читаются только из файлов .jcw, .non, .xml и .txt");
+  if (format == PuzzleFormat::Jcw) return LoadSelfFormat(name, field);
+  Result<Crossword> read = readPuzzleFile(name);
+  if (!read) return Error{read.error()};
+  adoptCrossword(std::move(*read), name, field);
+  return {};
 }
 
 std::optional<std::string> droppedCrossword(const std::vector<std::string>& names) {
@@ -52,7 +67,7 @@ std::optional<std::string> droppedCrossword(const std::vector<std::string>& name
   const fs::path path(names.front());
   std::error_code ec;
   if (!fs::exists(path, ec) || fs::is_directory(path, ec)) return std::nullopt;
-  if (ownExtension(path) != ".jcw") return std::nullopt;
+  if (!openedFormatOf(ownExtension(path))) return std::nullopt;
   return names.front();
 }
 

@@ -16,7 +16,8 @@ constexpr KeyContext kBusy{kEditorMode, true, true, true};
 
 constexpr KeyInput ctrl(int virtualKey) { return {virtualKey, true}; }
 constexpr KeyInput alt(int virtualKey) { return {virtualKey, false, true}; }
-constexpr int kM = vk::letter('M'), kN = vk::letter('N'), kF9 = vk::functionKey(9);
+constexpr int kM = vk::letter('M'), kN = vk::letter('N'), kP = vk::letter('P');
+constexpr int kF9 = vk::functionKey(9);
 
 using enum KeyCommand;
 
@@ -38,6 +39,8 @@ const KeyCase<KeyDecision> kKeysOfEveryMode[] = {
     {"Alt+M is not the field's", alt(kM), kSolving, {}},
     {"Ctrl+N makes a new crossword and ends", ctrl(kN), kEditor, {NewCrossword, false, true}},
     {"N alone does nothing", {kN}, kEditor, {}},
+    {"Ctrl+P prints in any mode", ctrl(kP), kView, {Print}},
+    {"P alone does nothing", {kP}, kSolving, {}},
     {"F2 with changes saves", {vk::functionKey(2)}, kModified, {Save}},
     {"F2 without changes does nothing", {vk::functionKey(2)}, kSolving, {}},
     {"F3 loads", {vk::functionKey(3)}, kView, {Load}},

@@ -69,6 +69,29 @@ TEST_F(FileLoadTest, ACrosswordFileReplacesTheFieldAndBecomesCurrent) {
   EXPECT_EQ(CurShortName, " (cat)");
 }
 
+TEST_F(FileLoadTest, NonAndXmlFilesOpenInAnyCaseWithTheirOwnNameCurrent) {
+  const std::string non = "width 2\nheight 1\nrows\n2\ncolumns\n1\n1\n";
+  const std::string xml =
+      "<puzzleset><puzzle><clues type=\"columns\"><line><count>1</count></line><line><count>1"
+      "</count></line></clues><clues type=\"rows\"><line><count>2</count></line></clues>"
+      "</puzzle></puzzleset>";
+  const struct {
+    const char* name;
+    const std::string& text;
+  } cases[] = {{"cat.non", non}, {"Cat.NON", non}, {"cat.xml", xml}, {"cat.XmL", xml}};
+  for (const auto& c : cases) {
+    const std::string file = writeText(c.name, c.text);
+    Crossword field = previousField();
+    ASSERT_TRUE(loadByExtension(file, field)) << c.name;
+    EXPECT_EQ(field.dims(), (Dimensions{2, 1, 1, 1})) << c.name;
+    EXPECT_EQ(field.rowClues(2), std::vector<int>{2}) << c.name;
+    EXPECT_EQ(field.MarkedCount, 0) << c.name;
+    EXPECT_EQ(currentDimensions(), field.dims()) << c.name;
+    EXPECT_EQ(CurFileName, file) << c.name;
+    EXPECT_EQ(CurShortName, std::string(" (") + std::string(c.name).substr(0, 3) + ")");
+  }
+}
+
 TEST_F(FileLoadTest, ATextFileEmptiesTheFileNamesAndKeepsTheField) {
   const std::string file = writeText("notes.txt", "whatever is written here is not read");
   CurFileName = "/old/cat.jcw";
@@ -97,12 +120,18 @@ TEST_F(FileLoadTest, RefusedNamesChangeNeitherTheFieldNorTheFileNames) {
   fs::copy_file(crossword, path("cat.jcw.bak"));
   writeText("short.jcw", "ab");
   writeText("NOTES.TXT", "x");
+  writeText("truncated.xml", "<puzzleset><puzzle><clues type=\"rows\"><line>");
+  writeText("truncated.non", "width 2\nheight 1\nrows\n2\ncolumns\n1\n");
+  writeText("picture.svg", "<svg/>");
   fs::create_directory(path("folder.jcw"));
   fs::create_directory(path("folder.txt"));
+  fs::create_directory(path("folder.non"));
   ASSERT_EQ(::mkfifo(path("pipe.jcw").c_str(), 0600), 0);
   ASSERT_EQ(::mkfifo(path("pipe.txt").c_str(), 0600), 0);
-  const char* refused[] = {"CAPS.JCW",   "cat.jcw.bak", "short.jcw",  "NOTES.TXT",  "folder.jcw",
-                           "folder.txt", "absent.jcw",  "absent.txt", "pipe.jcw",   "pipe.txt"};
+  const char* refused[] = {"CAPS.JCW",   "cat.jcw.bak",   "short.jcw",   "NOTES.TXT",
+                           "folder.jcw", "folder.txt",    "folder.non",  "absent.jcw",
+                           "absent.txt", "absent.xml",    "pipe.jcw",    "pipe.txt",
+                           "truncated.xml", "truncated.non", "picture.svg"};
   for (const char* name : refused) {
     CurFileName = "/old/cat.jcw";
     CurShortName = " (cat)";
@@ -118,8 +147,11 @@ TEST_F(FileLoadTest, RefusedNamesChangeNeitherTheFieldNorTheFileNames) {
   }
 }
 
-TEST_F(FileLoadTest, ADropOpensOnlyAnExistingFileWhoseOwnExtensionIsJcw) {
+TEST_F(FileLoadTest, ADropOpensOnlyAnExistingFileOfACrosswordExtension) {
   const std::string crossword = writeCrossword("cat.jcw");
+  writeText("dog.non", "not read by the choice");
+  writeText("DOG.XML", "not read by the choice");
+  writeText("dog.svg", "<svg/>");
   fs::copy_file(crossword, path("CAPS.JCW"));
   fs::copy_file(crossword, path("noext"));
   writeText("notes.txt", "x");
@@ -137,6 +169,9 @@ TEST_F(FileLoadTest, ADropOpensOnlyAnExistingFileWhoseOwnExtensionIsJcw) {
     std::optional<std::string> opened;
   } cases[] = {
       {{crossword}, crossword},
+      {{path("dog.non")}, path("dog.non")},
+      {{path("DOG.XML"), crossword}, path("DOG.XML")},
+      {{path("dog.svg")}, std::nullopt},
       {{crossword, path("notes.txt")}, crossword},
       {{longName}, longName},
       {{path("notes.txt"), crossword}, std::nullopt},

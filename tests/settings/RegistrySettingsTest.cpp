@@ -17,16 +17,8 @@ constexpr Hive kUser = Hive::CurrentUser;
 constexpr Hive kClasses = Hive::ClassesRoot;
 constexpr char kExe[] = "/opt/jcw/jcw";
 
-class SettingsTest : public test::TempDirTest {
+class SettingsTest : public test::FreshStateTempDirTest {
  protected:
-  void SetUp() override {
-    TempDirTest::SetUp();
-    resetProcessState();
-  }
-  void TearDown() override {
-    resetProcessState();
-    TempDirTest::TearDown();
-  }
   fs::path registryDir() const { return dir_ / "config"; }
   fs::path dataDir() const { return dir_ / "data"; }
   StartOutcome start() {

@@ -1,6 +1,8 @@
 #include "support/ScriptedPlatform.h"
 
+#include <QBuffer>
 #include <QCursor>
+#include <QPdfWriter>
 #include <QTest>
 
 namespace jcw::test {
@@ -67,11 +69,27 @@ QString ScriptedPlatform::saveFileName(const FileDialogRequest& request) {
   return name;
 }
 
+void ScriptedPlatform::printPreview(const PrintRequest& request) {
+  prints.push_back(request);
+  if (printOptions.empty()) {
+    unscripted(QStringLiteral("print dialog"));
+    return;
+  }
+  const bool option = printOptions.front();
+  printOptions.pop_front();
+  printed.clear();
+  QBuffer file(&printed);
+  file.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&file);
+  request.paint(writer, option);
+}
+
 void ScriptedPlatform::verifyScriptUsed() const {
   if (QTest::currentTestFailed()) return;
   verifyUsed(answers.size(), "message box answers");
   verifyUsed(openNames.size(), "open dialog names");
   verifyUsed(saveNames.size(), "save dialog names");
+  verifyUsed(printOptions.size(), "print dialog choices");
   if (errors.size() < expectedErrors)
     fail(QStringLiteral("%1 error boxes expected, %2 shown").arg(expectedErrors).arg(errors.size()));
 }

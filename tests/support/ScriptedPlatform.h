@@ -4,7 +4,9 @@
 // of hanging. Dialogs return scripted names, beeps are counted, the work area is set by the test.
 // An error box fails the test unless the test declared it in expectedErrors, and a script the
 // test leaves unused (answers, names, declared errors that never came) fails it at the end.
+// A print dialog prints at once, with the check box as scripted, into a PDF held in memory.
 
+#include <QByteArray>
 #include <QStringList>
 #include <deque>
 #include <vector>
@@ -24,6 +26,7 @@ class ScriptedPlatform : public Platform {
   bool openUrl(const QString& url) override;
   QString openFileName(const FileDialogRequest& request) override;
   QString saveFileName(const FileDialogRequest& request) override;
+  void printPreview(const PrintRequest& request) override;
 
   std::deque<Answer> answers;              // next message box answers, in order
   std::vector<MessageRequest> messages;    // every box shown
@@ -36,6 +39,9 @@ class ScriptedPlatform : public Platform {
   std::deque<QString> openNames;           // next open dialog results ("" = cancelled)
   std::deque<QString> saveNames;           // next save dialog results
   std::vector<FileDialogRequest> dialogs;  // every dialog shown
+  std::deque<bool> printOptions;           // next print dialogs: the check box, then Print
+  std::vector<PrintRequest> prints;        // every print dialog shown
+  QByteArray printed;                      // the PDF the last scripted print wrote
 
   // Fails the running test for every part of the script it did not use; quiet when the test
   // has failed already, since it may have stopped half-way.

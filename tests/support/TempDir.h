@@ -10,6 +10,8 @@
 #include <iterator>
 #include <string>
 
+#include "support/ProcessReset.h"
+
 namespace jcw::test {
 
 class TempDirTest : public testing::Test {
@@ -43,6 +45,19 @@ class TempDirTest : public testing::Test {
   }
 
   std::filesystem::path dir_;
+};
+
+// A fresh directory and the process-wide state at its start values, both for each case.
+class FreshStateTempDirTest : public TempDirTest {
+ protected:
+  void SetUp() override {
+    TempDirTest::SetUp();
+    resetProcessState();
+  }
+  void TearDown() override {
+    resetProcessState();
+    TempDirTest::TearDown();
+  }
 };
 
 }  // namespace jcw::test

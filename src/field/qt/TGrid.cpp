@@ -1,10 +1,9 @@
 #include "field/qt/TGrid.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPaintEvent>
-#include <qdrawutil.h>
 
+#include "field/qt/CellDrawing.h"
 #include "field/qt/CellFont.h"
 #include "field/qt/FieldColors.h"
 #include "field/Geometry.h"
@@ -68,14 +67,12 @@ bool TGrid::SelectClueCell(int x, int y) {
 
 namespace {
 
-QRect toQRect(const Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
-
-// A one-pixel frame on the region's own border pixels, as a region frame is drawn.
-void frameBox(QPainter& painter, const QRect& box, const QColor& color) {
-  painter.fillRect(box.left(), box.top(), box.width(), 1, color);
-  painter.fillRect(box.left(), box.bottom(), box.width(), 1, color);
-  painter.fillRect(box.left(), box.top(), 1, box.height(), color);
-  painter.fillRect(box.right(), box.top(), 1, box.height(), color);
+// The screen's colours; the solved picture stands without frames.
+CellLook screenLook(const TCell& cell) {
+  CellLook look{cellFillColor(cell), std::nullopt, false, windowTextColor()};
+  if (CurrentMode != kViewMode) look.frame = cellFrameColor(cell);
+  look.sunken = cell.Kind == ckClue && cell.State == csSelected;
+  return look;
 }
 
 }  // namespace
@@ -104,10 +101,9 @@ void TGrid::fitImage() {
   image_.fill(buttonFaceColor());
 }
 
-QRect TGrid::drawText(QPainter& painter, const Rect& box, const QString& text,
-                      const QColor& color) {
+const CellFont& TGrid::currentFont() {
   if (cellFont_.cellSize() != cellSize()) cellFont_ = CellFont(cellSize());
-  return cellFont_.draw(painter, toQRect(box), text, color);
+  return cellFont_;
 }
 
 const TCell* TGrid::cellWithRegion(int x, int y) const {
@@ -117,19 +113,11 @@ const TCell* TGrid::cellWithRegion(int x, int y) const {
 }
 
 QRect TGrid::drawCell(QPainter& painter, int x, int y) {
-  const TCell* found = cellWithRegion(x, y);
-  if (!found || found->Kind == ckNone) return {};
-  const TCell& cell = *found;
-  const QRect box = toQRect(cell.region.box);
-  painter.fillRect(box, cellFillColor(cell));
-  if (CurrentMode != kViewMode) frameBox(painter, box, cellFrameColor(cell));
-  if (isDiffering(x, y)) drawDiffering(painter, box);
-  if (cell.Kind == ckClue) {
-    if (cell.State == csSelected)
-      qDrawWinPanel(&painter, box, QGuiApplication::palette(), /*sunken=*/true);
-    drawText(painter, cell.region.box, QString::fromStdString(cell.Text), windowTextColor());
-  }
-  return box;
+  const TCell* cell = cellWithRegion(x, y);
+  if (!cell || cell->Kind == ckNone) return {};
+  const QRect drawn = jcw::drawCell(painter, *cell, currentFont(), screenLook(*cell));
+  if (isDiffering(x, y)) drawDiffering(painter, toQRect(cell->region.box));
+  return drawn;
 }
 
 void TGrid::drawDiffering(QPainter& painter, const QRect& box) {
@@ -137,7 +125,11 @@ void TGrid::drawDiffering(QPainter& painter, const QRect& box) {
   const QRect inner = box.adjusted(1, 1, -1, -1);
   if (inner.isEmpty()) return;
   painter.fillRect(inner, QBrush(differingCellColor(), Qt::BDiagPattern));
-  frameBox(painter, inner, differingCellColor());
+  painter.save();
+  painter.setPen(differingCellColor());
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(inner.adjusted(0, 0, -1, -1));  // a pen rectangle covers one pixel more
+  painter.restore();
 }
 
 std::size_t TGrid::differingIndex(int x, int y) const {
@@ -246,8 +238,8 @@ QRect TGrid::drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos 
     run = cell.State == model_.cell(at.x - dx, at.y - dy).State ? run + 1 : 1;
     if (at == skip || !cell.region.exists()) continue;
     // Inside the cell: wiping the cross repaints only the cross's own cells.
-    touched |= drawText(painter, cell.region.box, QString::number(run),
-                        crossDigitColor(cell.State));
+    touched |= currentFont().draw(painter, toQRect(cell.region.box), QString::number(run),
+                                  crossDigitColor(cell.State));
   }
   return touched;
 }

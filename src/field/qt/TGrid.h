@@ -176,8 +176,8 @@ class TGrid : public QWidget {
   // Digital cross digits from cell `first` in steps of (dx, dy) to the table's edge, each run
   // compared with the cell one step before; the cell at `skip` gets none.
   QRect drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip);
-  // A clue or a run length inside the cell of `box`, as CellFont draws it.
-  QRect drawText(QPainter& painter, const Rect& box, const QString& text, const QColor& color);
+  // The clue and cross font for the present cell size, remade when that changes.
+  const CellFont& currentFont();
   void drawField(QPainter& painter);
   // True iff there is an image to draw into and a table to draw from.
   bool canPaint() const;

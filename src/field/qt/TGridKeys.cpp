@@ -69,6 +69,7 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::NewCrossword: return runHostCommand(&FieldHost::NNewClick);
     case KeyCommand::Save: return runHostCommand(&FieldHost::NSave0Click);
     case KeyCommand::Load: return runHostCommand(&FieldHost::NLoadClick);
+    case KeyCommand::Print: return runHostCommand(&FieldHost::NPrintClick);
     case KeyCommand::ToggleAdvance: Go2Dig = toggledAdvance(Go2Dig); return true;
     case KeyCommand::Start: return runHostCommand(&FieldHost::NStartClick);
     case KeyCommand::Edit: return runHostCommand(&FieldHost::NEditClick);

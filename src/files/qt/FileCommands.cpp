@@ -2,11 +2,13 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
-#include <utility>
+#include <QStringList>
 
 #include "field/qt/TGrid.h"
 #include "files/CrosswordFile.h"
+#include "files/CrosswordSave.h"
 #include "files/FileLoad.h"
 #include "files/qt/DroppedFiles.h"
 #include "files/qt/LoadError.h"
@@ -47,19 +49,36 @@ bool mayDiscardChanges(FileHost& host) {
   return maybeSave(*host.field(), SaveCaption::Plain, [&host] { saveCommand(host); });
 }
 
-// SaveProcess to `name` with its screen side. On success the name is the current file's, the
-// buttons follow the saved state and the title shows it; on failure the error box, and the
-// previous name stays.
-void writeCrosswordTo(std::string name, FileHost& host) {
-  std::string previous = std::exchange(CurFileName, std::move(name));  // SaveProcess writes it
-  if (const Result<void> saved = SaveProcess(host.field()->model()); !saved) {
-    CurFileName = std::move(previous);
+// The save with its screen side. On success the name is the current file's, the buttons follow
+// what is still unsaved and the title shows the name; on failure the error box, and the previous
+// name stays.
+void writeCrosswordTo(const std::string& name, FileHost& host) {
+  TGrid& field = *host.field();
+  if (const Result<void> saved = saveCrosswordAs(name, field.model()); !saved) {
     platform().errorBox(QString::fromStdString(saved.error()));
     return;
   }
-  CurShortName = ShortName(CurFileName);
-  host.field()->SetModified(false);
+  field.SetModified(field.model().Modified);
   host.refreshTitle();
+}
+
+// A format of clues only would drop the marks: the user says whether to save all the same.
+bool mayLeaveMarksOut(const QString& name, const Crossword& crossword) {
+  if (keepsMarks(name.toStdString()) || crossword.countMarked() == 0) return true;
+  const QString text = QStringLiteral("В файл .%1 записываются только числа кроссворда, ваши "
+                                      "отметки в него не попадут.\n\rСохранить без отметок?")
+                           .arg(QFileInfo(name).suffix());
+  return platform().messageBox({text, QStringLiteral("Японский кроссворд"), Buttons::YesNo,
+                                Icon::Exclamation, Answer::Yes}) == Answer::Yes;
+}
+
+// Save As, the dialog starting on `proposed` (empty: on nothing).
+void saveAsProposing(const std::string& proposed, FileHost& host) {
+  FileDialogRequest request = saveDialogRequest();
+  request.proposedName = QString::fromStdString(proposed);
+  const QString name = platform().saveFileName(request);
+  if (name.isEmpty() || !mayLeaveMarksOut(name, host.field()->model())) return;
+  writeCrosswordTo(name.toStdString(), host);
 }
 
 // WMDropFiles of the main window, as an event filter on it.
@@ -90,14 +109,39 @@ class MainWindowDrops : public QObject {
 
 }  // namespace
 
+namespace {
+
+struct FormatFilter {
+  const char* description;
+  const char* pattern;
+};
+// The formats the program opens and saves, its own first.
+constexpr FormatFilter kCrosswordFormats[] = {{"Файлы японского кроссворда", "*.jcw"},
+                                              {"Кроссворды .non", "*.non"},
+                                              {"Кроссворды webpbn XML", "*.xml"}};
+
+// One filter entry per format, then, when asked, one for them all in front.
+QString crosswordFilters(bool withAllFirst) {
+  QStringList entries, patterns;
+  for (const FormatFilter& format : kCrosswordFormats) {
+    entries << QString::fromUtf8(format.description) << QString::fromLatin1(format.pattern);
+    patterns << QString::fromLatin1(format.pattern);
+  }
+  if (withAllFirst)
+    entries = QStringList{QStringLiteral("Все кроссворды"), patterns.join(';')} + entries;
+  return entries.join('|');
+}
+
+}  // namespace
+
 FileDialogRequest openDialogRequest() {
-  return {QStringLiteral("Файлы японского кроссворда|*.jcw|Текстовые файлы|*.txt|Все файлы|*.*"),
-          QString::fromStdString(LastCatalog), QString()};
+  return {crosswordFilters(true) + QStringLiteral("|Текстовые файлы|*.txt|Все файлы|*.*"),
+          QString::fromStdString(LastCatalog), QString(), QString()};
 }
 
 FileDialogRequest saveDialogRequest() {
-  return {QStringLiteral("Файлы японского кроссворда|*.jcw|Все файлы|*.*"), QString(),
-          QStringLiteral("jcw")};
+  return {crosswordFilters(false) + QStringLiteral("|Все файлы|*.*"), QString(),
+          QStringLiteral("jcw"), QString()};
 }
 
 Result<void> LoadProcess(const std::string& name, FileHost& host) {
@@ -117,14 +161,13 @@ void saveCommand(FileHost& host) {
   if (!host.field()->IsModified()) return;
   if (CurFileName.empty())
     saveAsCommand(host);
+  else if (!keepsMarks(CurFileName))
+    saveAsProposing(jcwNameFor(CurFileName), host);  // never the .jcw bytes into .non or XML
   else
     writeCrosswordTo(CurFileName, host);
 }
 
-void saveAsCommand(FileHost& host) {
-  const QString name = platform().saveFileName(saveDialogRequest());
-  if (!name.isEmpty()) writeCrosswordTo(name.toStdString(), host);
-}
+void saveAsCommand(FileHost& host) { saveAsProposing({}, host); }
 
 void newCommand(FileHost& host) {
   if (!mayDiscardChanges(host)) return;

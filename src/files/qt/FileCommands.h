@@ -20,9 +20,11 @@ namespace jcw {
 // The start-up window, which New shows again; set by the program's start.
 inline QWidget* ParametersForm = nullptr;
 
-// OpenDialog: crossword, text or any file; starts in the last directory of the settings.
+// OpenDialog: all crossword formats at once, then each (.jcw, .non, webpbn XML), text files and
+// any file; starts in the last directory of the settings.
 FileDialogRequest openDialogRequest();
-// SaveDialog: crossword or any file; a name typed without an extension gets ".jcw".
+// SaveDialog: each crossword format, then any file; a name typed without an extension gets the
+// chosen format's, ".jcw" under any file.
 FileDialogRequest saveDialogRequest();
 
 // Loads `name` into the host's field by its extension. On success: Start enabled, the
@@ -32,10 +34,12 @@ FileDialogRequest saveDialogRequest();
 Result<void> LoadProcess(const std::string& name, FileHost& host);
 
 void loadCommand(FileHost& host);  // NLoadClick
-// NSave0Click: nothing without unsaved changes; Save As without a file name.
+// NSave0Click: nothing without unsaved changes; Save As without a file name, and Save As with the
+// .jcw name beside it proposed for a file of .non or XML, which cannot hold the marks.
 void saveCommand(FileHost& host);
-// NSaveAsClick: the crossword written under a chosen name, which becomes the current file's
-// only when the write succeeds.
+// NSaveAsClick: the crossword written under a chosen name in the format its extension names
+// (CrosswordSave.h), after a question when that format would leave marks out; the name becomes
+// the current file's only when the write succeeds.
 void saveAsCommand(FileHost& host);
 void newCommand(FileHost& host);  // NNewClick
 

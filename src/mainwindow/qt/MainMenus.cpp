@@ -109,6 +109,7 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.NLoad = addItem(down, "NLoad", "&Загрузить", "F3");
   m.NSave0 = addItem(down, "NSave0", "Со&хранить", "F2");
   m.NSaveAs = addItem(down, "NSaveAs", "Сохранить &как...");
+  m.NPrint = addItem(down, "NPrint", "Печать...", "Ctrl+P");
   m.NNew = addItem(down, "NNew", "&Новый кроссворд...", "Ctrl+N");
   addSeparator(down, "N6");
   m.NUndo = addItem(down, "NUndo", "Отменить последний ход", "Alt+Backspace");

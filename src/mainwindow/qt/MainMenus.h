@@ -29,6 +29,7 @@ struct MainMenus {
   QAction* NLoad = nullptr;
   QAction* NSave0 = nullptr;
   QAction* NSaveAs = nullptr;
+  QAction* NPrint = nullptr;
   QAction* NNew = nullptr;
   QAction* NUndo = nullptr;
   QAction* NClear = nullptr;

@@ -13,6 +13,7 @@
 #include "field/qt/MoveCursorEvent.h"
 #include "files/CrosswordFile.h"
 #include "files/qt/FileCommands.h"
+#include "files/qt/Printing.h"
 #include "files/qt/SaveQuestion.h"
 #include "mainwindow/MainState.h"
 #include "mainwindow/qt/MainWindowAutoHost.h"
@@ -128,6 +129,7 @@ void TForm1::connectCommands() {
   onTrigger(m.NLoad, &TForm1::NLoadClick);
   onTrigger(m.NSave0, &TForm1::NSave0Click);
   onTrigger(m.NSaveAs, &TForm1::NSaveAsClick);
+  onTrigger(m.NPrint, &TForm1::NPrintClick);
   onTrigger(m.NNew, &TForm1::NNewClick);
   onTrigger(m.NUndo, &TForm1::NUndoClick);
   onTrigger(m.NClear, &TForm1::NClearClick);
@@ -270,6 +272,7 @@ void TForm1::NUndoClick() { field_->Undo(); }
 void TForm1::NLoadClick() { loadCommand(*this); }
 void TForm1::NSave0Click() { saveCommand(*this); }
 void TForm1::NSaveAsClick() { saveAsCommand(*this); }
+void TForm1::NPrintClick() { printCommand(model()); }
 void TForm1::refreshTitle() { SetMode(CurrentMode); }
 void TForm1::NNewClick() { newCommand(*this); }
 void TForm1::NAutoClick() { FormAuto->toggleShown(); }

@@ -47,6 +47,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NNewClick() override;
   void NSave0Click() override;
   void NLoadClick() override;
+  void NPrintClick() override;
   void MainBtnMouseDown() override;
 
   // FileHost

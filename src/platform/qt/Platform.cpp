@@ -1,5 +1,6 @@
 #include "platform/qt/Platform.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "platform/qt/QtPlatform.h"
@@ -26,6 +27,12 @@ QString qtFilter(const QString& windowsFilter) {
   for (int i = 0; i + 1 < parts.size(); i += 2)
     filters << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(';', ' '));
   return filters.join(QStringLiteral(";;"));
+}
+
+QString filterSuffix(const QString& qtFilterEntry) {
+  static const QRegularExpression kFirstPattern(QStringLiteral(R"(\(\*\.([^ *?.()]+)[ )])"));
+  const QRegularExpressionMatch match = kFirstPattern.match(qtFilterEntry);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 }  // namespace jcw

@@ -1,12 +1,16 @@
 #pragma once
 // The desktop services the program needs, behind one small interface: message boxes, the error
-// box, the beep, the pointer and the work area, the shell, and the open and save dialogs.
+// box, the beep, the pointer and the work area, the shell, the open and save dialogs, and the
+// print dialog.
 // The program installs QtPlatform; tests install a scripted one (tests/support). UI thread only.
 
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <memory>
+
+class QPagedPaintDevice;
 
 namespace jcw {
 
@@ -25,7 +29,19 @@ struct MessageRequest {
 struct FileDialogRequest {
   QString filter;            // Windows form: "Description|*.ext|Description|*.a;*.b"
   QString initialDirectory;  // empty: the dialog's own choice
-  QString defaultSuffix;     // save: added to a name typed without one
+  // Save: added to a name typed without one while the chosen filter names no extension of its
+  // own ("*.*"); a filter such as "*.non" adds its extension instead.
+  QString defaultSuffix;
+  QString proposedName;  // save: the file the dialog starts on, with its directory; empty: none
+};
+
+struct PrintRequest {
+  QString documentName;  // the print job's name, and the proposed PDF file's
+  QString optionText;  // a check box shown with the preview; empty: none
+  bool optionChecked = false;
+  // Paints every page on the device (the preview's or the printer's); `option` is the check
+  // box's state. Called again whenever the preview must be redrawn.
+  std::function<void(QPagedPaintDevice& device, bool option)> paint;
 };
 
 class Platform {
@@ -47,6 +63,9 @@ class Platform {
   virtual QString openFileName(const FileDialogRequest& request) = 0;
   // One file name chosen (replacing asked for), or empty when cancelled.
   virtual QString saveFileName(const FileDialogRequest& request) = 0;
+  // The print preview with the printer dialog behind its print button (a PDF file is one of the
+  // printers); returns when the user closes it.
+  virtual void printPreview(const PrintRequest& request) = 0;
 };
 
 // The installed platform; QtPlatform until another is installed.
@@ -56,5 +75,8 @@ std::unique_ptr<Platform> installPlatform(std::unique_ptr<Platform> p);
 
 // "Description|*.jcw|All|*.*" -> "Description (*.jcw);;All (*.*)".
 QString qtFilter(const QString& windowsFilter);
+// The extension one entry of a Qt filter names by its first pattern: "Description (*.non)" ->
+// "non"; empty when that pattern names no single extension ("*.*").
+QString filterSuffix(const QString& qtFilterEntry);
 
 }  // namespace jcw

@@ -1,13 +1,19 @@
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolBar>
 #include <QUrl>
 
 namespace jcw {
@@ -98,9 +104,41 @@ QString QtPlatform::saveFileName(const FileDialogRequest& request) {
                      qtFilter(request.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(request.defaultSuffix);
+  const auto suffixFor = [&request](const QString& filter) {
+    const QString own = filterSuffix(filter);
+    return own.isEmpty() ? request.defaultSuffix : own;
+  };
+  dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&](const QString& filter) { dialog.setDefaultSuffix(suffixFor(filter)); });
+  if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return {};
   return dialog.selectedFiles().front();
+}
+
+void QtPlatform::printPreview(const PrintRequest& request) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(request.documentName);
+  QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+  QCheckBox* option = nullptr;
+  if (!request.optionText.isEmpty()) {
+    option = new QCheckBox(request.optionText, &dialog);
+    option->setChecked(request.optionChecked);
+    // Beside the preview's own controls; the preview follows the box at once.
+    if (auto* tools = dialog.findChild<QToolBar*>()) {
+      tools->addSeparator();
+      tools->addWidget(option);
+    } else {
+      dialog.layout()->addWidget(option);
+    }
+    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+      QObject::connect(option, &QCheckBox::toggled, preview, &QPrintPreviewWidget::updatePreview);
+  }
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&](QPrinter* device) {
+                     request.paint(*device, option && option->isChecked());
+                   });
+  dialog.exec();
 }
 
 }  // namespace jcw

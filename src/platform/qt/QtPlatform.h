@@ -1,6 +1,6 @@
 #pragma once
 // The program's platform: Qt message boxes with Russian buttons, QFileDialog, QCursor, QScreen,
-// QDesktopServices.
+// QDesktopServices, QPrintPreviewDialog.
 
 #include "platform/qt/Platform.h"
 
@@ -17,6 +17,7 @@ class QtPlatform : public Platform {
   bool openUrl(const QString& url) override;
   QString openFileName(const FileDialogRequest& request) override;
   QString saveFileName(const FileDialogRequest& request) override;
+  void printPreview(const PrintRequest& request) override;
 };
 
 }  // namespace jcw

@@ -288,6 +288,7 @@ class FieldInputTest : public QObject {
     QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << editor << QStringList{"NNewClick"};
     QTest::newRow("F2") << int(Qt::Key_F2) << none << solving << QStringList{"NSave0Click"};
     QTest::newRow("F3") << int(Qt::Key_F3) << none << solving << QStringList{"NLoadClick"};
+    QTest::newRow("Ctrl+P") << int(Qt::Key_P) << ctrl << editor << QStringList{"NPrintClick"};
     QTest::newRow("F9 editor") << int(Qt::Key_F9) << none << editor << QStringList{"NStartClick"};
     QTest::newRow("F9 solving") << int(Qt::Key_F9) << none << solving << QStringList{"NEditClick"};
     QTest::newRow("Ctrl+Del") << del << ctrl << editor << QStringList{"NClearClick"};

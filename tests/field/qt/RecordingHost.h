@@ -28,6 +28,7 @@ class RecordingHost : public FieldHost {
   void NNewClick() override { command(QStringLiteral("NNewClick")); }
   void NSave0Click() override { command(QStringLiteral("NSave0Click")); }
   void NLoadClick() override { command(QStringLiteral("NLoadClick")); }
+  void NPrintClick() override { command(QStringLiteral("NPrintClick")); }
   void MainBtnMouseDown() override { command(QStringLiteral("MainBtnMouseDown")); }
 
   QStringList calls;

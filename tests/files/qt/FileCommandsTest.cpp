@@ -1,6 +1,7 @@
 // The main window's file commands with scripted dialogs and answers, on the offscreen platform.
 
 #include <QDir>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 #include <QToolButton>
@@ -12,8 +13,12 @@
 
 #include "support/FileSession.h"
 #include "files/CrosswordFile.h"
+#include "files/CrosswordSave.h"
+#include "files/ClueLists.h"
+#include "files/PuzzleFile.h"
 #include "files/qt/FileCommands.h"
 #include "field/ViewState.h"
+#include "mainwindow/qt/MainMenus.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/ProcessState.h"
 #include "support/Fixtures.h"
@@ -26,6 +31,8 @@ using test::ScopedScriptedPlatform;
 
 // The command under test, given the main window and a file it should load.
 enum class Command { Load, Drop, New };
+
+const std::string kExamples = QT_TESTCASE_SOURCEDIR "/../../examples/";
 
 class FileCommandsTest : public QObject {
   Q_OBJECT
@@ -119,8 +126,11 @@ class FileCommandsTest : public QObject {
     (*platform_)->openNames = {QString()};
     window_->NLoadClick();
     const FileDialogRequest& dialog = (*platform_)->dialogs.front();
-    QCOMPARE(dialog.filter, QStringLiteral("Файлы японского кроссворда|*.jcw|Текстовые "
-                                           "файлы|*.txt|Все файлы|*.*"));
+    QCOMPARE(qtFilter(dialog.filter).split(QStringLiteral(";;")),
+             QStringList({"Все кроссворды (*.jcw *.non *.xml)",
+                          "Файлы японского кроссворда (*.jcw)", "Кроссворды .non (*.non)",
+                          "Кроссворды webpbn XML (*.xml)", "Текстовые файлы (*.txt)",
+                          "Все файлы (*.*)"}));
     QVERIFY(!SkipNextMark);
     QCOMPARE(window_->field(), field);
     QVERIFY((*platform_)->messages.empty());
@@ -181,7 +191,16 @@ class FileCommandsTest : public QObject {
         << "размеры кроссворда вне пределов 1..100";
     QTest::newRow("another extension")
         << Command::Load << "small.dat" << small << "открыть"
-        << "кроссворды читаются только из файлов .jcw и .txt";
+        << "кроссворды читаются только из файлов .jcw, .non, .xml и .txt";
+    QTest::newRow("a .non file without columns")
+        << Command::Load << "broken.non" << QByteArray("width 2\nheight 3\nrows\n2\n")
+        << "прочитать"
+        << "нет ключа columns";
+    QTest::newRow("a drop of truncated XML")
+        << Command::Drop << "broken.xml"
+        << QByteArray("<puzzleset><puzzle><clues type=\"rows\"><line>")
+        << "прочитать"
+        << "повреждённый XML (байт 43)";
     QTest::newRow("a directory") << Command::Load << "folder.jcw" << made << "открыть"
                                  << "это каталог, а не файл";
     QTest::newRow("a FIFO") << Command::Load << "pipe.jcw" << made << "открыть"
@@ -235,10 +254,142 @@ class FileCommandsTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд - 2x1"));
   }
 
+  void anImportedCrosswordOpensForSolvingWithItsName_data() {
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Load of .non") << Command::Load << "dog.non";
+    QTest::newRow("Load of XML") << Command::Load << "dog.xml";
+    QTest::newRow("a drop of .non") << Command::Drop << "dog.non";
+  }
+  void anImportedCrosswordOpensForSolvingWithItsName() {
+    QFETCH(Command, command);
+    QFETCH(QString, name);
+    window_->field()->SetModified(false);
+    const std::string file = session_->path(name.toStdString());
+    QVERIFY(writePuzzleFile(file, test::otherCrossword()));
+    run(command, file);
+    const Crossword& model = window_->field()->model();
+    QCOMPARE(model.dims(), test::otherCrossword().dims());
+    QCOMPARE(model.columnClues(model.firstPictureX()), std::vector<int>{3});
+    QCOMPARE(model.MarkedCount, 0);
+    QVERIFY(!model.IsModified());
+    QVERIFY(SkipNextMark);
+    QCOMPARE(CurFileName, file);
+    QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (dog) - 2x3"));
+  }
+
+  // The repository's examples hold the same crossword in .jcw and in the other formats.
+  void anExampleOpensWithTheCluesOfItsJcwTwin_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow(".non") << "duck.non";
+    QTest::newRow("XML") << "teapot.xml";
+  }
+  void anExampleOpensWithTheCluesOfItsJcwTwin() {
+    QFETCH(QString, name);
+    window_->field()->SetModified(false);
+    const std::string example = kExamples + name.toStdString();
+    run(Command::Load, example);
+    const Result<Crossword> twin = readCrosswordFile(jcwNameFor(example));
+    QVERIFY(twin);
+    QCOMPARE(cluesOf(window_->field()->model()), cluesOf(*twin));
+    QCOMPARE(CurFileName, example);
+    QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
+  }
+
+  // F2 never writes .jcw bytes into the imported file: it asks for a .jcw name beside it.
+  void f2OnAnImportedCrosswordProposesTheJcwNameAndKeepsTheImport_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow(".non") << "dog.non";
+    QTest::newRow("XML") << "dog.XML";
+  }
+  void f2OnAnImportedCrosswordProposesTheJcwNameAndKeepsTheImport() {
+    QFETCH(QString, name);
+    window_->field()->SetModified(false);
+    const std::string file = session_->path(name.toStdString());
+    QVERIFY(writePuzzleFile(file, test::otherCrossword()));
+    const std::vector<std::uint8_t> imported = session_->read(name.toStdString());
+    run(Command::Load, file);
+    TGrid* field = window_->field();
+    field->model().markCell(2, 3, true);
+    field->SetModified(true);
+    const QString proposed = QString::fromStdString(session_->path("dog.jcw"));
+    (*platform_)->saveNames = {QString(), proposed};
+    for (int press = 0; press < 2; ++press) {
+      QTest::keyClick(field, Qt::Key_F2);
+      const FileDialogRequest& dialog = (*platform_)->dialogs.back();
+      QCOMPARE(dialog.proposedName, proposed);
+      QCOMPARE(dialog.filter, saveDialogRequest().filter);
+      QCOMPARE(session_->read(name.toStdString()), imported);
+    }
+    QVERIFY(!field->IsModified());
+    QCOMPARE(CurFileName, proposed.toStdString());
+    const Crossword saved =
+        test::makeCrossword({{{2}, {1}, {2}}, {{3}, {1, 1}}, {"#?", "??", "??"}, 1, 2});
+    QCOMPARE(session_->read("dog.jcw"), encodeCrossword(saved));
+  }
+
+  void saveAsInAFormatOfCluesOnlyAsksBeforeLeavingMarksOut() {
+    TGrid* field = window_->field();
+    field->model().markCell(2, 2, true);
+    const QString cat = QString::fromStdString(session_->path("cat.non"));
+    (*platform_)->saveNames = {cat, cat};
+    (*platform_)->answers = {Answer::No, Answer::Yes};
+    button("SBSaveAs")->click();
+    QVERIFY(!std::filesystem::exists(cat.toStdString()));
+    QCOMPARE(CurFileName, current_);
+    button("SBSaveAs")->click();
+    QCOMPARE((*platform_)->messages.size(), std::size_t(2));
+    const MessageRequest& asked = (*platform_)->messages.back();
+    QCOMPARE(asked.text, QStringLiteral("В файл .non записываются только числа кроссворда, ваши "
+                                        "отметки в него не попадут.\n\rСохранить без отметок?"));
+    QCOMPARE(asked.buttons, Buttons::YesNo);
+    QVERIFY(std::filesystem::exists(cat.toStdString()));
+    QCOMPARE(CurFileName, cat.toStdString());
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (cat) - 2x1"));
+    // The marks are still unsaved, and Save offers the .jcw file for them.
+    QVERIFY(field->IsModified());
+    (*platform_)->saveNames = {QString()};
+    window_->NSave0Click();
+    QCOMPARE((*platform_)->dialogs.back().proposedName,
+             QString::fromStdString(session_->path("cat.jcw")));
+  }
+
+  void theSaveFiltersGiveTheNameTheirOwnExtension() {
+    QStringList suffixes;
+    for (const QString& entry : qtFilter(saveDialogRequest().filter).split(QStringLiteral(";;")))
+      suffixes << filterSuffix(entry);
+    QCOMPARE(suffixes, QStringList({"jcw", "non", "xml", ""}));
+    QCOMPARE(saveDialogRequest().defaultSuffix, QStringLiteral("jcw"));
+  }
+
+  void ctrlPAndThePrintItemOfferThePreviewWithMarksChosen() {
+    auto* menu = test::namedChild<QMenu>(*window_, "DownMenu");
+    auto* item = test::namedChild<QAction>(*menu, "NPrint");
+    const QList<QAction*> items = menu->actions();
+    QCOMPARE(items.indexOf(item), items.indexOf(test::namedChild<QAction>(*menu, "NSaveAs")) + 1);
+    QCOMPARE(itemCaption(item), QStringLiteral("Печать..."));
+    QCOMPARE(itemShortcut(item), QStringLiteral("Ctrl+P"));
+    (*platform_)->printOptions = {true, false};
+    QTest::keyClick(window_->field(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE((*platform_)->prints.size(), std::size_t(1));
+    const PrintRequest& request = (*platform_)->prints.front();
+    QCOMPARE(request.documentName, QStringLiteral("small"));
+    QCOMPARE(request.optionText, QStringLiteral("С моими отметками"));
+    QVERIFY(request.optionChecked);
+    QVERIFY((*platform_)->printed.startsWith("%PDF"));
+    QCOMPARE(int((*platform_)->printed.count("/Type /Page\n")), 1);
+    item->trigger();
+    QCOMPARE((*platform_)->prints.size(), std::size_t(2));
+    QVERIFY((*platform_)->errors.isEmpty());
+  }
+
   void aDropOpensOnlyTheFirstFileAndOnlyAJcwFile_data() {
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<bool>("opened");
     QTest::newRow("a crossword file") << QStringList{"other.jcw"} << true;
+    QTest::newRow("a .non file") << QStringList{"other.non"} << true;
+    QTest::newRow("an XML file in capitals") << QStringList{"other.XML"} << true;
     QTest::newRow("several files, the crossword second")
         << QStringList{"notes.txt", "other.jcw"} << false;
     QTest::newRow("an extension in capitals") << QStringList{"OTHER.JCW"} << false;
@@ -250,6 +401,8 @@ class FileCommandsTest : public QObject {
     window_->field()->SetModified(false);
     session_->write("other.jcw", test::otherCrossword());
     session_->write("OTHER.JCW", test::otherCrossword());
+    QVERIFY(writePuzzleFile(session_->path("other.non"), test::otherCrossword()));
+    QVERIFY(writePuzzleFile(session_->path("other.XML"), test::otherCrossword()));
     std::ofstream(session_->path("notes.txt")) << "x";
     QDir().mkdir(QString::fromStdString(session_->path("folder.jcw")));
     std::vector<std::string> paths;
@@ -280,8 +433,10 @@ class FileCommandsTest : public QObject {
     window_->field()->SetModified(false);
     (*platform_)->saveNames = {QString::fromStdString(session_->path("cat.jcw"))};
     button("SBSaveAs")->click();
-    QCOMPARE((*platform_)->dialogs.front().filter,
-             QStringLiteral("Файлы японского кроссворда|*.jcw|Все файлы|*.*"));
+    QCOMPARE(qtFilter((*platform_)->dialogs.front().filter).split(QStringLiteral(";;")),
+             QStringList({"Файлы японского кроссворда (*.jcw)", "Кроссворды .non (*.non)",
+                          "Кроссворды webpbn XML (*.xml)", "Все файлы (*.*)"}));
+    QVERIFY((*platform_)->dialogs.front().proposedName.isEmpty());
     QCOMPARE((*platform_)->dialogs.front().defaultSuffix, QStringLiteral("jcw"));
     QCOMPARE(session_->read("cat.jcw"), encodeCrossword(test::smallCrossword()));
     QCOMPARE(CurFileName, session_->path("cat.jcw"));

@@ -17,6 +17,7 @@
 
 #include "support/FileSession.h"
 #include "files/CrosswordFile.h"
+#include "files/PuzzleFile.h"
 #include "files/qt/FileCommands.h"
 #include "field/ViewState.h"
 #include "mainwindow/qt/TForm1.h"
@@ -195,6 +196,7 @@ class TParametersFormTest : public QObject {
     QTest::addColumn<bool>("opened");
     QTest::addColumn<QString>("reason");
     QTest::newRow("a crossword file") << "other.jcw" << true << "";
+    QTest::newRow("a .non file") << "other.non" << true << "";
     QTest::newRow("a text file is not taken") << "notes.txt" << false << "";
     QTest::newRow("a crossword file that ends early")
         << "short.jcw" << false << "файл кончается посреди клеток (5 из 8 байт)";
@@ -204,6 +206,7 @@ class TParametersFormTest : public QObject {
     QFETCH(bool, opened);
     QFETCH(QString, reason);
     session_->write("other.jcw", test::otherCrossword());
+    QVERIFY(writePuzzleFile(session_->path("other.non"), test::otherCrossword()));
     session_->writeBytes("short.jcw", {1, 1, 1, 1, 0});
     std::ofstream(session_->path("notes.txt")) << "x";
     showActive();
@@ -211,7 +214,7 @@ class TParametersFormTest : public QObject {
     const std::string path = session_->path(dropped.toStdString());
     std::unique_ptr<QMimeData> data(test::fileDrag({path}));
     test::dragAndDrop(form_.get(), data.get());
-    QCOMPARE(SkipNextMark, dropped.endsWith(QStringLiteral(".jcw")));
+    QCOMPARE(SkipNextMark, !dropped.endsWith(QStringLiteral(".txt")));
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE((*platform_)->messages.size(), std::size_t(!reason.isEmpty()));
     if (!reason.isEmpty())
@@ -225,6 +228,7 @@ class TParametersFormTest : public QObject {
     QTest::addColumn<bool>("opened");
     QTest::addColumn<QString>("reason");
     QTest::newRow("an existing crossword file") << "other.jcw" << true << "";
+    QTest::newRow("a webpbn XML file") << "other.xml" << true << "";
     QTest::newRow("a name that does not exist") << "absent.jcw" << false << "*";
     QTest::newRow("a directory named like a crossword")
         << "folder.jcw" << false << "это каталог, а не файл";
@@ -234,6 +238,7 @@ class TParametersFormTest : public QObject {
     QFETCH(bool, opened);
     QFETCH(QString, reason);
     session_->write("other.jcw", test::otherCrossword());
+    QVERIFY(writePuzzleFile(session_->path("other.xml"), test::otherCrossword()));
     QVERIFY(QDir().mkdir(QString::fromStdString(session_->path("folder.jcw"))));
     const std::string path = session_->path(argument.toStdString());
     ParamFile = path;
@@ -246,7 +251,7 @@ class TParametersFormTest : public QObject {
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE(form_->isVisible(), !opened);
     QVERIFY(!SkipNextMark);
-    if (opened) QCOMPARE(CurFileName, session_->path("other.jcw"));
+    if (opened) QCOMPARE(CurFileName, path);
     QCOMPARE((*platform_)->messages.size(), std::size_t(!reason.isEmpty()));
     if (reason.isEmpty()) {
       QCOMPARE(stderrText.str(), std::string());

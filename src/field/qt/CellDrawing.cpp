@@ -1,0 +1,35 @@
+#include "field/qt/CellDrawing.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+#include <qdrawutil.h>
+
+namespace jcw {
+
+QRect toQRect(const Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
+
+namespace {
+
+// A one-pixel frame on the region's own border pixels, as a region frame is drawn.
+void frameBox(QPainter& painter, const QRect& box, const QColor& color) {
+  painter.fillRect(box.left(), box.top(), box.width(), 1, color);
+  painter.fillRect(box.left(), box.bottom(), box.width(), 1, color);
+  painter.fillRect(box.left(), box.top(), 1, box.height(), color);
+  painter.fillRect(box.right(), box.top(), 1, box.height(), color);
+}
+
+}  // namespace
+
+QRect drawCell(QPainter& painter, const TCell& cell, const CellFont& font, const CellLook& look) {
+  if (!cell.region.exists()) return {};
+  const QRect box = toQRect(cell.region.box);
+  painter.fillRect(box, look.fill);
+  if (look.frame) frameBox(painter, box, *look.frame);
+  if (look.sunken) qDrawWinPanel(&painter, box, QGuiApplication::palette(), /*sunken=*/true);
+  if (cell.Kind != ckClue) return box;
+  font.draw(painter, box, QString::fromStdString(cell.Text), look.text);
+  return box;
+}
+
+}  // namespace jcw

@@ -1,0 +1,34 @@
+#pragma once
+// Drawing one clue or picture cell onto any painter, as the field draws it: its box filled, a
+// one-pixel frame on the box's own border pixels, and a clue's number inside the cell as
+// CellFont fits it. The field's image and a printed page share it; each chooses the colours.
+// UI thread only (fonts).
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+#include "field/qt/CellFont.h"
+#include "model/Cell.h"
+#include "model/Region.h"
+
+class QPainter;
+
+namespace jcw {
+
+struct CellLook {
+  QColor fill;
+  std::optional<QColor> frame;  // none: no frame (the solved picture)
+  bool sunken = false;          // a sunken edge inside the box (the editor cursor's cell)
+  QColor text;                  // a clue's number
+};
+
+// A region's box as Qt's rectangle (right and bottom inclusive there).
+QRect toQRect(const Rect& r);
+
+// Draws `cell` in its region's box with `font` made for the cells' size; a cell without a
+// region draws nothing. Returns the pixels touched.
+QRect drawCell(QPainter& painter, const TCell& cell, const CellFont& font, const CellLook& look);
+
+}  // namespace jcw

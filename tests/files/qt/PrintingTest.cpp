@@ -1,0 +1,125 @@
+// The printed pages, painted on images and written as PDF: no printer is needed.
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTest>
+
+#include "field/Geometry.h"
+#include "files/qt/Printing.h"
+#include "support/Fixtures.h"
+
+namespace jcw {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr PaperSize kA4{190, 277};
+
+bool isDark(QRgb pixel) { return qGray(pixel) < 128; }
+
+// The pixels of cell (x, y) of `page` in an image painted at `dpi`.
+QRect dotsOf(const PrintLayout& layout, const PrintPage& page, const Dimensions& d, int x, int y,
+             double dpi) {
+  const Rect box = cellBox(d, kPrintCellSize, x, y);
+  const double dotsPerMm = dpi / kMmPerInch;
+  const auto toDots = [&](int units, int from, double offsetMm) {
+    return int((offsetMm + (units - from) * layout.mmPerUnit) * dotsPerMm);
+  };
+  const QPoint topLeft(toDots(box.left, page.columns.from, page.left),
+                       toDots(box.top, page.rows.from, page.top));
+  const QPoint bottomRight(toDots(box.right, page.columns.from, page.left),
+                           toDots(box.bottom, page.rows.from, page.top));
+  return QRect(topLeft, bottomRight - QPoint(1, 1));
+}
+
+// Dark pixels inside `rect`, a border of `inset` pixels (the cell's frame) left out.
+int darkPixelsIn(const QImage& image, const QRect& rect, int inset) {
+  int dark = 0;
+  const QRect inside = rect.adjusted(inset, inset, -inset, -inset);
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x) dark += isDark(image.pixel(x, y));
+  return dark;
+}
+
+QImage paintedPage(const CrosswordPrint& print, const PrintLayout& layout, const PrintPage& page,
+                   double dpi, QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  print.paintPage(painter, layout, page, dpi / kMmPerInch);
+  return image;
+}
+
+// The pages of a PDF as Qt writes them: one page object each.
+int pdfPageCount(const QByteArray& pdf) { return int(pdf.count("/Type /Page\n")); }
+
+}  // namespace
+
+class PrintingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void marksArePrintedOnlyWhenChosenAndCluesAlways() {
+    // One row: filled, marked empty, undecided; its clue 1 left of it.
+    const Crossword crossword = test::makeCrossword({{{1}}, {{1}, {}, {}}, {"#.?"}, 1, 1});
+    constexpr double kDpi = 100;
+    for (const bool withMarks : {true, false}) {
+      const CrosswordPrint print(crossword, withMarks);
+      const PrintLayout layout = print.layout(kA4);
+      QCOMPARE(layout.pages().size(), std::size_t(1));
+      const PrintPage page = layout.pages().front();
+      const QImage image = paintedPage(print, layout, page, kDpi, {800, 400});
+      const auto cell = [&](int x, int y) {
+        return dotsOf(layout, page, crossword.dims(), x, y, kDpi);
+      };
+      const auto darkAt = [&](int x, int y) { return isDark(image.pixel(cell(x, y).center())); };
+      QCOMPARE(darkAt(2, 2), withMarks);  // filled
+      QCOMPARE(darkAt(3, 2), withMarks);  // the dot of a cell marked empty
+      QVERIFY(!darkAt(4, 2));             // undecided
+      // The clue's digit on white paper; a column without clues has a blank clue cell.
+      QVERIFY(darkPixelsIn(image, cell(1, 2), 3) > 20);
+      QCOMPARE(darkPixelsIn(image, cell(3, 1), 3), 0);
+    }
+  }
+
+  void aLargeCrosswordIsCutIntoPagesOfCellsAtLeastFourMillimetres() {
+    Crossword crossword;
+    crossword.allocate({100, 100, 20, 20});
+    QByteArray pdf;
+    QBuffer file(&pdf);
+    file.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&file);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    QVERIFY(printCrossword(writer, crossword, true));
+    file.close();
+    QCOMPARE(pdfPageCount(pdf), 6);
+
+    // Across the middle of the first picture row of the second page of the top row of pages,
+    // every line of the grid stands at least 4 mm after the one before it; the two strokes of a
+    // doubled line, well under a millimetre apart, count as one line.
+    constexpr double kDpi = 300;
+    const double fourMm = 4 * kDpi / kMmPerInch;
+    const CrosswordPrint print(crossword, false);
+    const PrintLayout layout = print.layout(kA4);
+    const PrintPage page = layout.pages().at(1);
+    const QImage image = paintedPage(print, layout, page, kDpi, {2300, 1100});
+    const int y = dotsOf(layout, page, crossword.dims(), 50, 21, kDpi).center().y();
+    std::vector<int> lines;
+    for (int x = 0; x < image.width(); ++x) {
+      const bool starts = isDark(image.pixel(x, y)) && (x == 0 || !isDark(image.pixel(x - 1, y)));
+      if (starts && (lines.empty() || x - lines.back() > fourMm / 4)) lines.push_back(x);
+    }
+    QCOMPARE(int(lines.size()), page.columns.last - page.columns.first + 2);
+    for (std::size_t i = 1; i < lines.size(); ++i)
+      QVERIFY2(lines[i] - lines[i - 1] >= fourMm - 2,
+               qPrintable(QStringLiteral("lines at %1 and %2").arg(lines[i - 1]).arg(lines[i])));
+  }
+};
+
+}  // namespace jcw
+
+QTEST_MAIN(jcw::PrintingTest)
+#include "PrintingTest.moc"
