@@ -165,4 +165,11 @@ void setItemShortcut(QAction* item, const QString& shortcut) {
 
 int itemTag(const QAction* item) { return item->data().toInt(); }
 
+QPushButton* makeMenuButton(QWidget* parent) {
+  auto* button = new QPushButton(QStringLiteral("&Меню"), parent);
+  button->setObjectName(QStringLiteral("MainBtn"));
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
 }  // namespace jcw

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <array>
 
 namespace jcw {
@@ -47,6 +48,9 @@ struct MainMenus {
 
 // Builds both menus as children of `owner`.
 MainMenus buildMainMenus(QWidget* owner);
+
+// The "Меню" button that opens DownMenu; it never takes the focus from the field.
+QPushButton* makeMenuButton(QWidget* parent);
 
 // What a menu shows each time it opens: the option items' marks from the options, and the
 // redraw item named by what it will do ("Отключить перерисовку" while PaintOn) in both menus.

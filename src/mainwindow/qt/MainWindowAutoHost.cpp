@@ -1,10 +1,23 @@
 #include "mainwindow/qt/MainWindowAutoHost.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 
 #include "mainwindow/qt/TForm1.h"
 
 namespace jcw {
+
+QLabel* makeWaitPanel(QWidget* parent) {
+  auto* panel = new QLabel(QStringLiteral("Идет анализ. Ждите..."), parent);
+  panel->setObjectName(QStringLiteral("WaitPanel"));
+  panel->setFixedSize(169, 70);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setAlignment(Qt::AlignCenter);
+  panel->setAutoFillBackground(true);
+  panel->setCursor(Qt::WaitCursor);
+  panel->hide();
+  return panel;
+}
 
 MainWindowAutoHost::MainWindowAutoHost(TForm1& form, QWidget& mainBtn, QWidget& waitPanel,
                                        QAbstractButton& sbAuto)

@@ -8,10 +8,14 @@
 #include "solver/qt/AutoHost.h"
 
 class QAbstractButton;
+class QLabel;
 
 namespace jcw {
 
 class TForm1;
+
+// The panel that covers the menu button while a run works, hidden until then.
+QLabel* makeWaitPanel(QWidget* parent);
 
 class MainWindowAutoHost : public QObject, public AutoHost {
  public:

@@ -33,8 +33,6 @@ namespace {
 
 const QString kAppTitle = QStringLiteral("Японский кроссворд");
 
-QString shortName() { return QString::fromStdString(CurShortName); }
-
 QString sizeText() { return QStringLiteral("%1x%2").arg(ColCount).arg(RowCount); }
 
 }  // namespace
@@ -46,19 +44,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
 
-  MainBtn = new QPushButton(QStringLiteral("&Меню"), this);
-  MainBtn->setObjectName(QStringLiteral("MainBtn"));
-  MainBtn->setFocusPolicy(Qt::NoFocus);
+  MainBtn = makeMenuButton(this);
   MainBtn->installEventFilter(this);
 
-  WaitPanel = new QLabel(QStringLiteral("Идет анализ. Ждите..."), this);
-  WaitPanel->setObjectName(QStringLiteral("WaitPanel"));
-  WaitPanel->setFixedSize(169, 70);
-  WaitPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  WaitPanel->setAlignment(Qt::AlignCenter);
-  WaitPanel->setAutoFillBackground(true);
-  WaitPanel->setCursor(Qt::WaitCursor);
-  WaitPanel->hide();
+  WaitPanel = makeWaitPanel(this);
 
   PanelTools = new ToolPanel(this);
   layout_ = std::make_unique<WindowLayout>(*this, *PanelTools, *MainBtn);
@@ -172,7 +161,7 @@ void TForm1::connectOptionItems(const OptionItems& items) {
 // --- modes ------------------------------------------------------------------------------------
 
 QString TForm1::title() const {
-  const QString base = kAppTitle + shortName();
+  const QString base = kAppTitle + QString::fromStdString(CurShortName);
   switch (CurrentMode) {
     case kEditorMode: return base + QStringLiteral(" - режим редактирования - ") + sizeText();
     case kSolvingMode: return base + QStringLiteral(" - ") + sizeText();
@@ -299,7 +288,7 @@ void TForm1::SBNewClick() {
 
 void TForm1::focusField() { field_->setFocus(Qt::OtherFocusReason); }
 
-// --- menus ------------------------------------------------------------------------------------
+// --- menus and option items -------------------------------------------------------------------
 
 void TForm1::MainBtnMouseDown() {
   menus_.NUndo->setEnabled(!model().UndoList.empty() && CurrentMode == kSolvingMode);
@@ -320,8 +309,6 @@ void TForm1::SBOptionsClick() {
   menus_.MenuSB->popup(origin + QPoint(FieldLeft, FieldTop));
   focusField();
 }
-
-// --- option items -----------------------------------------------------------------------------
 
 void TForm1::NIndClick(QAction* sender) {
   IndErr = sender->isChecked();
