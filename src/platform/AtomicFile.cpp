@@ -33,7 +33,7 @@ Result<fs::path> followLinks(const fs::path& target) {
     if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
     std::error_code ec;
     const fs::path next = fs::read_symlink(path, ec);
-    if (ec) return saveError(target, ec.message());
+    if (ec) return saveError(target, systemReason(ec.value()));
     path = next.is_absolute() ? next : path.parent_path() / next;
   }
   return saveError(target, systemReason(ELOOP));
@@ -150,7 +150,7 @@ Result<void> writeFileAtomically(const fs::path& target, std::string_view conten
   std::error_code ec;
   if (directories == MissingDirectories::Create && target.has_parent_path())
     fs::create_directories(target.parent_path(), ec);
-  if (ec) return saveError(target, ec.message());
+  if (ec) return saveError(target, systemReason(ec.value()));
 
   const Result<fs::path> file = followLinks(target);
   if (!file) return Error{file.error()};

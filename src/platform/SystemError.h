@@ -10,7 +10,7 @@
 
 namespace jcw {
 
-// The system's text for errno `code` (in the language of the process's locale).
+// The system's reason for errno `code`, in Russian for the common ones.
 std::string systemReason(int code);
 
 // "Не удалось открыть файл NAME: REASON".

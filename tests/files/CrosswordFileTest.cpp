@@ -188,7 +188,8 @@ TEST_F(TempDir, AFileThatCannotBeReadIsRefusedAtOnceSayingWhy) {
   const struct {
     std::string file, expected;
   } cases[] = {
-      {path("nothing.jcw"), "Не удалось открыть файл " + path("nothing.jcw") + ": No such file"},
+      {path("nothing.jcw"),
+       "Не удалось открыть файл " + path("nothing.jcw") + ": нет такого файла или каталога"},
       {path("folder.jcw"), "Не удалось открыть файл " + path("folder.jcw") + ": это каталог"},
       {fifo, "Не удалось открыть файл " + fifo + ": это именованный канал"},
       {"/dev/zero", "Не удалось открыть файл /dev/zero: это устройство"},

@@ -140,7 +140,7 @@ check "a refused convert writes nothing" "" "$(ls "$dir" | grep -e '^refused')"
 "$tool" solve 2>/dev/null; check "solve needs a file" 2 $?
 "$tool" info "$dir/missing" 2>/dev/null; check "a missing file gives status 1" 1 $?
 check "errors are Russian with the system's reason" \
-  "jcwtool: Не удалось открыть файл $dir/missing: No such file or directory" \
+  "jcwtool: Не удалось открыть файл $dir/missing: нет такого файла или каталога" \
   "$(LC_ALL=C "$tool" info "$dir/missing" 2>&1)"
 
 # Only regular files are read: a FIFO without a writer is refused at once, not waited on.
