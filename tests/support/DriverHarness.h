@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -45,14 +46,17 @@ class DriverHarness : public AutoHost {
 };
 
 // A complete search that runs until it is cancelled, as a very hard crossword's would; it says
-// which thread ran it and shows half the cells decided.
+// which thread ran it and shows half the cells decided. With `stopsWhen`, it goes on after the
+// cancellation until that is set, as a SAT solver deep in its own work may.
 struct EndlessSearch {
   std::atomic<std::thread::id>* ranOn;
+  std::shared_ptr<std::atomic<bool>> stopsWhen = nullptr;
   SearchResult operator()(const ClueLists& clues, const WorkGrid&, const CancelCheck& cancel,
                           SearchProgress* progress) const {
     *ranOn = std::this_thread::get_id();
     progress->cellsDecided = static_cast<int>(clues.rows.size() * clues.columns.size() / 2);
     while (!cancel()) std::this_thread::yield();
+    while (stopsWhen && !*stopsWhen) std::this_thread::yield();
     SearchResult result;
     result.complete = false;
     return result;

@@ -1,9 +1,9 @@
 #pragma once
 // The complete search off the user-interface thread: a worker thread searches while the calling
-// (UI) thread waits in a local event loop, so the windows stay alive, and hands CancelRequested
-// (set by Escape) on to the worker. Called on the UI thread only; the worker touches nothing but
-// its own arguments, the progress and the result, and is joined before the call returns, so no
-// thread outlives the data it works on.
+// (UI) thread waits in a local event loop, so the windows stay alive. CancelRequested (set by
+// Escape) ends the wait at the next tick and tells the worker to stop. Called on the UI thread
+// only. The worker owns copies of everything it touches; one that has not ended by the time the
+// wait ends is joined later, and always before the process ends.
 
 #include <QtGlobal>
 #include <functional>
@@ -17,14 +17,14 @@ namespace jcw {
 using SearchFunction = std::function<SearchResult(const ClueLists&, const WorkGrid& fixed,
                                                   const CancelCheck&, SearchProgress*)>;
 
-// Every kSearchTickMs the wait passes CancelRequested to the worker and reports progress, so an
-// Escape stops the search well within 0.1 s.
+// Every kSearchTickMs the wait looks at the worker and CancelRequested and reports progress, so
+// an Escape ends the wait well within 0.1 s.
 inline constexpr int kSearchTickMs = 20;
 
 // Runs `search` on a worker thread and returns its result once the worker has ended, processing
 // the UI thread's events meanwhile. onTick(progress, elapsed ms) runs on the UI thread at every
-// tick. When the application quits meanwhile, the search is cancelled and waited for. The result
-// of a cancelled search has complete == false.
+// tick. On Escape, or when the application quits meanwhile, it returns at once a result with
+// complete == false and nothing found, and the worker is told to stop.
 SearchResult searchInBackground(
     const SearchFunction& search, const ClueLists& clues, const WorkGrid& fixed,
     const std::function<void(const SearchProgress&, qint64 elapsedMs)>& onTick = {});

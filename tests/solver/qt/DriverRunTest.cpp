@@ -1,6 +1,7 @@
 // Solve, test and hint runs on a real field inside a stand-in main window: the save question,
 // the results on the field, the messages, cancellation, and what a run disables meanwhile.
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -357,7 +358,10 @@ void DriverRunTest::escapeStopsALongSearchAndNothingOfItIsWritten() {
   DriverHarness h;
   h.load(diagonalsOverAFullRow());
   std::atomic<std::thread::id> searchThread;
-  h.form->setSearch(EndlessSearch{&searchThread});
+  // The search goes on after Escape until the checks below are done: the run must not wait.
+  const auto searchMayEnd = std::make_shared<std::atomic<bool>>(false);
+  const auto release = qScopeGuard([&] { *searchMayEnd = true; });
+  h.form->setSearch(EndlessSearch{&searchThread, searchMayEnd});
   QString progressShown;
   EveryPass escape([&] {
     if (!progressShown.isEmpty() || !h.panel->text().contains(QStringLiteral("Решено"))) return;
