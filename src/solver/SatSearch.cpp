@@ -48,9 +48,17 @@ class Encoder {
 
   int cell(int row, int column) const { return 1 + row * columns_ + column; }
 
+  // Clauses wait until every variable is known: the solver then makes room for all of them
+  // at once instead of growing its tables variable by variable.
   void clause(std::initializer_list<int> literals) {
-    for (int literal : literals) solver_.add(literal);
-    solver_.add(0);
+    pending_.insert(pending_.end(), literals);
+    pending_.push_back(0);
+  }
+
+  void flush() {
+    solver_.reserve(lastVar_);
+    for (int literal : pending_) solver_.add(literal);
+    pending_.clear();
   }
 
   // The line whose cell k has variable cells[k] accepts exactly the placements of `sizes` that
@@ -91,7 +99,7 @@ class Encoder {
         if (onward) state[k][i] = ++lastVar_;
       }
     if (state[0][0] == 0) {  // nothing fits
-      solver_.add(0);
+      pending_.push_back(0);
       return;
     }
     clause({state[0][0]});
@@ -134,6 +142,7 @@ class Encoder {
   int rows_;
   int columns_;
   int lastVar_;
+  std::vector<int> pending_;
 };
 
 constexpr int kSatisfiable = 10;
@@ -173,6 +182,7 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
       if (problem.knownRows[r].filled >> c & 1) encode.clause({encode.cell(r, c)});
       if (problem.knownRows[r].empty >> c & 1) encode.clause({-encode.cell(r, c)});
     }
+  encode.flush();
   for (const WorkGrid& picture : excluded) encode.exclude(picture);
 
   Terminator terminator(cancel);
