@@ -25,8 +25,8 @@ ClueLists cluesOf(const SolverState& state) {
   return {cluesOfLines(state.Rows), cluesOfLines(state.Columns)};
 }
 
-SearchResult searchFrom(const SolverState& state, SearchProgress* progress) {
-  return searchSolutions(cluesOf(state), state.Work, state.Cancel, progress);
+SearchResult searchFrom(const SolverState& state) {
+  return searchSolutions(cluesOf(state), state.Work, state.Cancel);
 }
 
 namespace {
@@ -71,11 +71,11 @@ TestVerdict verdictOfSearch(SearchResult search) {
   return verdict;
 }
 
-TestVerdict runTest(SolverState& state, SearchProgress* progress) {
+TestVerdict runTest(SolverState& state, const OpenCellSearch& search) {
   sweepWhileLearning(state);
   if (cancelled(state.Cancel)) return {};
   if (std::optional<TestVerdict> proved = verdictOfSweeps(state)) return *std::move(proved);
-  return verdictOfSearch(searchFrom(state, progress));
+  return verdictOfSearch(search ? search(state) : searchFrom(state));
 }
 
 std::string testMessage(const TestVerdict& verdict, bool marksTaken) {

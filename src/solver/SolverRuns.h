@@ -23,7 +23,7 @@ void solveByLines(SolverState& state, const std::function<void()>& afterSweep = 
 ClueLists cluesOf(const SolverState& state);
 
 // The complete solver from the cells in state.Work (the marks, or what the sweeps decided).
-SearchResult searchFrom(const SolverState& state, SearchProgress* progress = nullptr);
+SearchResult searchFrom(const SolverState& state);
 
 enum class TestOutcome {
   Cancelled,         // state.Cancel stopped the work
@@ -54,9 +54,12 @@ std::optional<TestVerdict> verdictOfSweeps(const SolverState& state);
 // The complete solver's answer as a verdict: Cancelled when it did not finish.
 TestVerdict verdictOfSearch(SearchResult search);
 
-// sweepWhileLearning; then, with cells still open, the complete solver decides from what the
-// sweeps left. `progress` follows the search.
-TestVerdict runTest(SolverState& state, SearchProgress* progress = nullptr);
+// How the complete solver decides the cells the sweeps left open: searchFrom unless given (the
+// program searches off its user-interface thread).
+using OpenCellSearch = std::function<SearchResult(const SolverState&)>;
+
+// sweepWhileLearning; then, with cells still open, `search` decides from what the sweeps left.
+TestVerdict runTest(SolverState& state, const OpenCellSearch& search = {});
 
 // The message the test shows. `marksTaken`: the run started from marks and there were some; it
 // only words NoSolution (then the marks are what contradicts the clues).

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <optional>
 #include <qdrawutil.h>
 #include <utility>
 
@@ -189,16 +188,14 @@ void TFormAuto::showProgress(const SearchProgress& progress, qint64 elapsedMs, i
 TestVerdict TFormAuto::decideOpenCells(SolverState& state) {
   // After the test's sweeps this learns nothing; after the solve's, which stop as soon as every
   // cell is known, it checks the lines the last sweep left (a picture may still fit no column).
-  sweepWhileLearning(state);
-  if (CancelRequested) return {};
-  if (std::optional<TestVerdict> proved = verdictOfSweeps(state)) return *std::move(proved);
-  showWaitPanel();
-  const int cellCount = state.Work.colCount() * state.Work.rowCount();
-  return verdictOfSearch(searchInBackground(
-      search_, cluesOf(state), state.Work,
-      [this, cellCount](const SearchProgress& progress, qint64 elapsedMs) {
-        showProgress(progress, elapsedMs, cellCount);
-      }));
+  return runTest(state, [this](const SolverState& swept) {
+    showWaitPanel();
+    const int cellCount = swept.Work.colCount() * swept.Work.rowCount();
+    return searchInBackground(search_, cluesOf(swept), swept.Work,
+                              [this, cellCount](const SearchProgress& progress, qint64 elapsedMs) {
+                                showProgress(progress, elapsedMs, cellCount);
+                              });
+  });
 }
 
 void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {

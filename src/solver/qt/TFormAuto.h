@@ -83,9 +83,8 @@ class TFormAuto : public QWidget {
   void showWaitPanel();
   // The wait panel's caption followed by the search's progress.
   void showProgress(const SearchProgress& progress, qint64 elapsedMs, int cellCount);
-  // Sweeps on while they learn (sweepWhileLearning); then what they proved, or the complete
-  // search's verdict from what they left (searched off the UI thread); Cancelled once
-  // CancelRequested is set.
+  // The test's verdict from the run's state (runTest), its search off the UI thread with the
+  // wait panel showing progress.
   TestVerdict decideOpenCells(SolverState& state);
   void followMainWindowState();
   void startRun();
