@@ -43,17 +43,21 @@ fs::path directoryOf(const fs::path& file) {
   return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
-// A hidden name beside `file` that fits the directory's limit on name length.
-fs::path temporaryName(const fs::path& file, std::minstd_rand& random) {
+// The start of a hidden name beside `file`, leaving room within the directory's limit on name
+// length for the random letters.
+std::string temporaryPrefix(const fs::path& file) {
   long nameMax = ::pathconf(directoryOf(file).c_str(), _PC_NAME_MAX);
   if (nameMax <= 0) nameMax = kDefaultNameMax;
   const std::size_t room = static_cast<std::size_t>(nameMax) - kRandomLength - 2;
-  const std::string name = file.filename().string();
-  std::string temp = "." + std::string(prefixWithin(name, room)) + ".";
+  return "." + std::string(prefixWithin(file.filename().string(), room)) + ".";
+}
+
+std::string randomLetters(std::minstd_rand& random) {
   constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
   std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
-  for (std::size_t i = 0; i < kRandomLength; ++i) temp += kLetters[pick(random)];
-  return directoryOf(file) / temp;
+  std::string letters;
+  for (std::size_t i = 0; i < kRandomLength; ++i) letters += kLetters[pick(random)];
+  return letters;
 }
 
 // A new temporary file beside the target; removed again unless kept().
@@ -61,9 +65,11 @@ class TemporaryFile {
  public:
   // Creates it with `mode` (before the umask); errno tells why when !valid().
   TemporaryFile(const fs::path& file, mode_t mode) {
+    const fs::path directory = directoryOf(file);
+    const std::string prefix = temporaryPrefix(file);
     std::minstd_rand random(std::random_device{}());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-      path_ = temporaryName(file, random);
+      path_ = directory / (prefix + randomLetters(random));
       fd_ = FileDescriptor(
           ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, mode));
       if (fd_.valid() || errno != EEXIST) break;
@@ -96,9 +102,12 @@ bool writeAll(int fd, std::string_view contents) {
   return true;
 }
 
-// Writes, flushes to the disk and closes; false with errno set on failure.
+// Writes from the start of the file, cuts it where the contents end, flushes it to the disk and
+// closes it; false with errno set on failure.
 bool writeAndClose(FileDescriptor& fd, std::string_view contents) {
-  return writeAll(fd.get(), contents) && ::fsync(fd.get()) == 0 && fd.close();
+  return writeAll(fd.get(), contents) &&
+         ::ftruncate(fd.get(), static_cast<off_t>(contents.size())) == 0 &&
+         ::fsync(fd.get()) == 0 && fd.close();
 }
 
 // The owner, group and permission bits of the replaced file. The owner and group only where the
@@ -118,10 +127,7 @@ void syncDirectory(const fs::path& directory) {
 Result<void> rewriteInPlace(const fs::path& target, const fs::path& file, std::string_view contents) {
   FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
   if (!fd.valid()) return saveError(target, systemReason(errno));
-  const bool written = writeAll(fd.get(), contents) &&
-                       ::ftruncate(fd.get(), static_cast<off_t>(contents.size())) == 0 &&
-                       ::fsync(fd.get()) == 0 && fd.close();
-  if (!written) return saveError(target, systemReason(errno));
+  if (!writeAndClose(fd, contents)) return saveError(target, systemReason(errno));
   return {};
 }
 

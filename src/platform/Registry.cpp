@@ -22,8 +22,7 @@ Error changeFailed(Hive hive, std::string_view key, std::string_view reason) {
   return Error{"Не удалось изменить реестр " + keyName(hive, key) + ": " + std::string(reason)};
 }
 
-}  // namespace
-
+// Reads a hive's file: a missing file is an empty hive. Error: why the file cannot be read.
 Result<ParsedHive> readHiveFile(const fs::path& file, Hive hive) {
   struct stat status {};
   if (::stat(file.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR))
@@ -36,6 +35,8 @@ Result<ParsedHive> readHiveFile(const fs::path& file, Hive hive) {
   if (!parsed) return readError(file, parsed.error());
   return parsed;
 }
+
+}  // namespace
 
 Registry::Registry(fs::path directory) : directory_(std::move(directory)) {
   for (const Hive hive : {Hive::CurrentUser, Hive::ClassesRoot}) {

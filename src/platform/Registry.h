@@ -27,9 +27,6 @@ namespace jcw {
 // A hive's file larger than this is not one the program wrote: it is not read.
 inline constexpr std::size_t kLargestHiveFile = 1 << 20;
 
-// Reads a hive's file: a missing file is an empty hive. Error: why the file cannot be read.
-Result<ParsedHive> readHiveFile(const std::filesystem::path& file, Hive hive);
-
 class Registry {
  public:
   explicit Registry(std::filesystem::path directory);
