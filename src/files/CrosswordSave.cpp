@@ -1,7 +1,6 @@
 #include "files/CrosswordSave.h"
 
 #include <filesystem>
-#include <utility>
 
 #include "files/CrosswordFile.h"
 #include "files/PuzzleFile.h"
@@ -20,21 +19,16 @@ std::string jcwNameFor(const std::string& name) {
 }
 
 Result<void> saveCrosswordAs(std::string name, Crossword& field) {
-  if (keepsMarks(name)) {
-    std::string previous = std::exchange(CurFileName, name);  // SaveProcess writes CurFileName
-    if (Result<void> saved = SaveProcess(field); !saved) {
-      CurFileName = std::move(previous);
-      return saved;
-    }
-  } else {
-    if (Result<void> written = writePuzzleFile(name, field); !written) return written;
-    CurFileName = name;
-    // Marks the file cannot hold stay unsaved, so that no command drops them unasked.
-    if (field.countMarked() == 0) {
-      field.UndoList.clear();
-      field.Modified = false;
-    }
+  const bool whole = keepsMarks(name);
+  const Result<void> written =
+      whole ? writeCrosswordFile(name, field) : writePuzzleFile(name, field);
+  if (!written) return written;
+  // Marks the file cannot hold stay unsaved, so that no command drops them unasked.
+  if (whole || field.countMarked() == 0) {
+    field.UndoList.clear();
+    field.Modified = false;
   }
+  CurFileName = name;
   CurShortName = ShortName(name);
   return {};
 }

@@ -31,8 +31,7 @@ std::string loadExtension(const std::string& name) {
 
 Result<void> LoadTxtFormat(const std::string& name) {
   if (Result<FileDescriptor> file = openRegularFile(name); !file) return Error{file.error()};
-  CurFileName.clear();
-  CurShortName.clear();
+  resetFileNames();
   return {};
 }
 
@@ -55,7 +54,6 @@ Result<void> loadByExtension(const std::string& name, Crossword& field) {
   const std::optional<PuzzleFormat> format = openedFormatOf(extension);
   if (!format)
     return openError(name, "кроссворды читаются только из файлов .jcw, .non, .xml и .txt");
-  if (format == PuzzleFormat::Jcw) return LoadSelfFormat(name, field);
   Result<Crossword> read = readPuzzleFile(name);
   if (!read) return Error{read.error()};
   adoptCrossword(std::move(*read), name, field);

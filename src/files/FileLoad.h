@@ -27,9 +27,10 @@ Result<void> LoadTxtFormat(const std::string& name);
 std::optional<PuzzleFormat> openedFormatOf(std::string_view extension);
 
 // A crossword extension (openedFormatOf) reads the crossword into `field` and makes the file
-// current (LoadSelfFormat for .jcw; .non and .xml come with the smallest headers and no marks);
-// ".txt" takes the text branch while the process-wide dimensions are valid (not before the first
-// crossword); any other name is refused. On failure nothing changes, and the error says why.
+// current (readPuzzleFile, then adoptCrossword; .non and .xml come with the smallest headers and
+// no marks); ".txt" takes the text branch while the process-wide dimensions are valid (not before
+// the first crossword); any other name is refused. On failure nothing changes, and the error says
+// why.
 Result<void> loadByExtension(const std::string& name, Crossword& field);
 
 // The name a drop opens: the first dropped name if it names an existing file (not a directory)

@@ -69,12 +69,10 @@ void appendEllipse(pugi::xml_node& parent, const Rect& box, const char* fill) {
   ellipse.append_attribute("fill") = fill;
 }
 
-pugi::xml_node appendGroup(pugi::xml_node& parent) { return parent.append_child("g"); }
-
 void appendCells(pugi::xml_node& svg, const Crossword& crossword, const SvgLook& look) {
-  pugi::xml_node cells = appendGroup(svg);
+  pugi::xml_node cells = svg.append_child("g");
   cells.append_attribute("shape-rendering") = "crispEdges";
-  pugi::xml_node texts = appendGroup(svg);
+  pugi::xml_node texts = svg.append_child("g");
   texts.append_attribute("font-family") = "DejaVu Sans, sans-serif";
   setNumber(texts, "font-size", look.cellSize * kFontPerCell);
   texts.append_attribute("text-anchor") = "middle";
@@ -97,7 +95,7 @@ void appendCells(pugi::xml_node& svg, const Crossword& crossword, const SvgLook&
 }
 
 void appendIndicators(pugi::xml_node& svg, const Crossword& crossword, const SvgLook& look) {
-  pugi::xml_node indicators = appendGroup(svg);
+  pugi::xml_node indicators = svg.append_child("g");
   const Dimensions& d = crossword.dims();
   for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x)
     if (const char* fill = indicatorFill(crossword.columnStatus(x)))

@@ -107,10 +107,6 @@ class MainWindowDrops : public QObject {
   FileHost& host_;
 };
 
-}  // namespace
-
-namespace {
-
 struct FormatFilter {
   const char* description;
   const char* pattern;
