@@ -37,6 +37,9 @@ enum class KeyCommand : std::uint8_t {
   Start,          // the host's NStartClick
   Edit,           // the host's NEditClick
   Undo,           // the field's Undo
+  ZoomIn,         // larger cells, about the editor cursor or the view's middle
+  ZoomOut,        // smaller cells
+  ZoomWhole,      // the whole crossword in view
 };
 
 // The keys of every mode, taken first.

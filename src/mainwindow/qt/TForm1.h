@@ -49,6 +49,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NLoadClick() override;
   void NPrintClick() override;
   void MainBtnMouseDown() override;
+  void zoomField(ZoomStep step, int anchorX, int anchorY) override;
 
   // FileHost
   QWidget* mainWindow() override { return this; }
@@ -106,6 +107,9 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NToolsClick(QAction* sender);
   void NMaxClick(QAction* sender);
   void NPaintClick(QAction* sender);
+  void NMinCellClick(QAction* sender);
+  // The zoom items: about the middle of the field's view.
+  void zoomAboutMiddle(ZoomStep step);
 
   // The close query: asks about unsaved changes; stores the options in every case. True iff
   // the window may close.
