@@ -7,33 +7,54 @@ namespace jcw {
 
 namespace {
 
-// Cells of one axis at a time: the field's extent along it, where its frozen part ends, the
-// view's size, its scroll offset and the number of header lines.
+// One axis at a time: the field's extent along it, the view's size and scroll offset, the number
+// of header lines and table lines, where the frozen part of the view ends, and how far the
+// frozen part is shifted. The frozen part shows the whole header area; where the field does not
+// fit and the header area would take more than half the view, it takes half and shows the
+// header area's inner end, beside the picture, where the clue numbers stand.
 struct Axis {
   int extent;
-  int frozen;
   int size;
   int scroll;
   int headers;
   int lines;
   int (*lineAt)(const Dimensions&, int, int);
+  int (*lineStart)(const Dimensions&, int, int);
+  int frozen = 0;
+  int shift = 0;
 };
 
+Axis withFrozenPart(Axis a, int pictureStart) {
+  a.frozen = pictureStart;
+  if (a.extent > a.size && pictureStart > a.size / 2) {
+    a.frozen = a.size / 2;
+    a.shift = pictureStart - a.frozen;
+  }
+  return a;
+}
+
+int columnStart(const Dimensions& d, int cellSize, int x) { return cellBox(d, cellSize, x, 1).left; }
+int rowStart(const Dimensions& d, int cellSize, int y) { return cellBox(d, cellSize, 1, y).top; }
+
 Axis across(const FieldView& v) {
-  return {fieldExtent(v.dims, v.cellSize).width, pictureLeft(v.dims, v.cellSize), v.width,
-          v.scrollX, v.dims.CapColCount, v.dims.W1(), &columnAt};
+  return withFrozenPart({fieldExtent(v.dims, v.cellSize).width, v.width, v.scrollX,
+                         v.dims.CapColCount, v.dims.W1(), &columnAt, &columnStart},
+                        pictureLeft(v.dims, v.cellSize));
 }
 
 Axis down(const FieldView& v) {
-  return {fieldExtent(v.dims, v.cellSize).height, pictureTop(v.dims, v.cellSize), v.height,
-          v.scrollY, v.dims.CapRowCount, v.dims.H1(), &rowAt};
+  return withFrozenPart({fieldExtent(v.dims, v.cellSize).height, v.height, v.scrollY,
+                         v.dims.CapRowCount, v.dims.H1(), &rowAt, &rowStart},
+                        pictureTop(v.dims, v.cellSize));
 }
 
-int maxScroll(const Axis& a) { return std::max(0, a.extent - a.size); }
+int maxScroll(const Axis& a) { return std::max(0, a.extent - a.shift - a.size); }
 
-int fieldAt(const Axis& a, int p) { return p < a.frozen ? p : p + a.scroll; }
+int fieldAt(const Axis& a, int p) { return p + a.shift + (p < a.frozen ? 0 : a.scroll); }
 
-int viewAt(const Axis& a, int line, int f) { return line > a.headers ? f - a.scroll : f; }
+int viewAt(const Axis& a, int line, int f) {
+  return f - a.shift - (line > a.headers ? a.scroll : 0);
+}
 
 // The view pixels of line's pane along this axis: [first, second).
 std::pair<int, int> paneSpan(const Axis& a, int line) {
@@ -49,6 +70,9 @@ LineSpan linesIn(const FieldView& v, const Axis& a, int from, int to) {
   if (to <= from || first >= a.extent) return {};
   LineSpan span{a.lineAt(v.dims, v.cellSize, first), a.lineAt(v.dims, v.cellSize, last)};
   if (span.last < 0) span.last = a.lines - 1;
+  // The last pixel may be the border the next line shares.
+  if (span.last + 1 < a.lines && a.lineStart(v.dims, v.cellSize, span.last + 1) <= last)
+    ++span.last;
   if (scrolled) span.first = std::max(span.first, a.headers + 1);
   else span.last = std::min(span.last, a.headers);
   return span;
@@ -58,9 +82,14 @@ LineSpan linesIn(const FieldView& v, const Axis& a, int from, int to) {
 // little as it takes; the start wins when the two do not fit together.
 int scrollToShow(const Axis& a, int start, int end) {
   int scroll = a.scroll;
-  if (end - scroll > a.size) scroll = end - a.size;
-  if (start - scroll < a.frozen) scroll = start - a.frozen;
+  if (end - a.shift - scroll > a.size) scroll = end - a.shift - a.size;
+  if (start - a.shift - scroll < a.frozen) scroll = start - a.shift - a.frozen;
   return std::clamp(scroll, 0, maxScroll(a));
+}
+
+// The scroll offset that puts field pixel f at view pixel p of the scrolling pane.
+int scrollPlacing(const Axis& a, int f, int p) {
+  return std::clamp(f - a.shift - std::max(p, a.frozen), 0, maxScroll(a));
 }
 
 }  // namespace
@@ -74,8 +103,8 @@ FieldView clampedScroll(FieldView v) {
   return v;
 }
 
-int frozenWidth(const FieldView& v) { return pictureLeft(v.dims, v.cellSize); }
-int frozenHeight(const FieldView& v) { return pictureTop(v.dims, v.cellSize); }
+int frozenWidth(const FieldView& v) { return across(v).frozen; }
+int frozenHeight(const FieldView& v) { return down(v).frozen; }
 
 int fieldXAt(const FieldView& v, int px) { return fieldAt(across(v), px); }
 int fieldYAt(const FieldView& v, int py) { return fieldAt(down(v), py); }
@@ -111,6 +140,18 @@ Rect paneOf(const FieldView& v, int x, int y) {
   return {left, top, right, bottom};
 }
 
+Rect cornerBlockInView(const FieldView& v) {
+  const Axis x = across(v);
+  const Axis y = down(v);
+  const int s = heldCellSize(v.cellSize);
+  const int left = std::max(0, s - x.shift);
+  const int top = std::max(0, s - y.shift);
+  const int right = std::min(s + v.dims.CapColCount * s - x.shift, std::min(x.frozen, v.width));
+  const int bottom = std::min(s + v.dims.CapRowCount * s - y.shift, std::min(y.frozen, v.height));
+  if (right <= left || bottom <= top) return {};
+  return {left, top, right, bottom};
+}
+
 CellPos cellAtViewPoint(const FieldView& v, int px, int py) {
   if (px < 0 || py < 0 || px >= v.width || py >= v.height) return {};
   return cellAtPoint(v.dims, v.cellSize, fieldXAt(v, px), fieldYAt(v, py));
@@ -121,6 +162,12 @@ LineSpan columnsIn(const FieldView& v, int from, int to) {
 }
 
 LineSpan rowsIn(const FieldView& v, int from, int to) { return linesIn(v, down(v), from, to); }
+
+FieldView scrolledToPlace(FieldView v, int fx, int fy, int px, int py) {
+  v.scrollX = scrollPlacing(across(v), fx, px);
+  v.scrollY = scrollPlacing(down(v), fy, py);
+  return v;
+}
 
 FieldView scrolledToShow(FieldView v, int x, int y) {
   const Rect box = cellBox(v.dims, v.cellSize, x, y);

@@ -3,6 +3,8 @@
 // picture's top-left corner: the corner block never moves, the top pane (the column indicators
 // and clues) scrolls only across, the left pane (the row indicators and clues) only down, and the
 // picture both ways, so the clues stay in view beside the part of the picture they belong to.
+// Where the field does not fit and its header area would take more than half the view along an
+// axis, the frozen pane takes half and shows the header area's inner end, beside the picture.
 // Pure value and pure functions: a cell's box in the view, and the cell at a view point in O(1).
 
 #include "field/Geometry.h"
@@ -25,7 +27,7 @@ int maxScrollY(const FieldView& v);
 // The view with its scroll offsets held in 0 .. max.
 FieldView clampedScroll(FieldView v);
 
-// Where the scrolling panes start in the view: the picture's left (top) edge.
+// Where the scrolling panes start in the view: the picture's left (top) edge, or half the view.
 int frozenWidth(const FieldView& v);
 int frozenHeight(const FieldView& v);
 
@@ -45,6 +47,10 @@ Rect rowIndicatorBoxInView(const FieldView& v, int y);
 // The pane of cell (x, y) in view pixels: the part of the view where it may show.
 Rect paneOf(const FieldView& v, int x, int y);
 
+// The corner block (the header rows above the row clues, beside the column clues) as it shows
+// in the corner pane; empty when none of it shows.
+Rect cornerBlockInView(const FieldView& v);
+
 // The clue or picture cell under view pixel (px, py), as cellAtPoint finds it; (0, 0) for none
 // and outside the view.
 CellPos cellAtViewPoint(const FieldView& v, int px, int py);
@@ -62,5 +68,8 @@ LineSpan rowsIn(const FieldView& v, int from, int to);
 // The view scrolled as little as it takes to show cell (x, y) whole in its pane (as much of it
 // as fits); a header cell needs no scrolling along its own axis.
 FieldView scrolledToShow(FieldView v, int x, int y);
+// The view scrolled so that field pixel (fx, fy) shows at view pixel (px, py) of the picture
+// pane (a point over a frozen pane counts as its edge), as near as the scroll range allows.
+FieldView scrolledToPlace(FieldView v, int fx, int fy, int px, int py);
 
 }  // namespace jcw

@@ -41,11 +41,8 @@ ZoomAnchor anchorAt(const FieldView& v, int px, int py) {
 FieldView anchoredView(FieldView v, const ZoomAnchor& anchor, int px, int py) {
   const int s = heldCellSize(v.cellSize);
   const Rect box = cellBox(v.dims, s, anchor.column, anchor.row);
-  v.scrollX = box.left + static_cast<int>(std::lround(anchor.acrossCell * s)) -
-              std::max(px, frozenWidth(v));
-  v.scrollY = box.top + static_cast<int>(std::lround(anchor.downCell * s)) -
-              std::max(py, frozenHeight(v));
-  return clampedScroll(v);
+  return scrolledToPlace(v, box.left + static_cast<int>(std::lround(anchor.acrossCell * s)),
+                         box.top + static_cast<int>(std::lround(anchor.downCell * s)), px, py);
 }
 
 }  // namespace jcw

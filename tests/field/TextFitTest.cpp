@@ -69,8 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TextFit,
     testing::Values(
         FitCase{"OneDigitKeepsTheFullSize", "5", 20, 17, {Face::Outline, 17}},
-        FitCase{"TwoDigitsShrinkUntilABlankPixelIsLeftBesideTheFrames", "10", 20, 17,
-                {Face::Outline, 13}},
+        // An eighth of 20, two pixels, stays blank beside each frame line: 15 of the 19 inside.
+        FitCase{"TwoDigitsShrinkUntilAnEighthOfTheCellIsLeftBesideTheFrames", "10", 20, 17,
+                {Face::Outline, 11}},
+        FitCase{"AtSixteenPixelsTwoStayBlankBesideEachFrame", "10", 16, 14, {Face::Outline, 8}},
         FitCase{"BelowTheLegibleSizeThePixelFontWithAGap", "47", 9, 8, {Face::Pixel, 1}},
         FitCase{"ANarrowOneKeepsTheGapInASevenPixelCell", "10", 7, 6, {Face::Pixel, 1}},
         FitCase{"OtherwiseTheDigitsAreGlued", "47", 7, 6, {Face::Pixel, 0}},
@@ -86,7 +88,7 @@ TEST(TextFitMeasuring, StopsAtTheFirstSizeThatFits) {
     measured.push_back(size);
     return fakeOutlineWidth("12", size);
   });
-  EXPECT_EQ(measured, (std::vector<int>{17, 16, 15, 14, 13}));
+  EXPECT_EQ(measured, (std::vector<int>{17, 16, 15, 14, 13, 12, 11}));
 }
 
 }  // namespace

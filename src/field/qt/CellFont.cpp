@@ -111,7 +111,7 @@ QRect CellFont::draw(QPainter& painter, const QRect& box, const QString& text,
   const QPoint origin = inkAt - placed.ink.topLeft();
   painter.save();
   // A number wider than the cell even at the smallest size is cut rather than spilt.
-  painter.setClipRect(inside);
+  painter.setClipRect(inside, Qt::IntersectClip);
   if (placed.rendering.face == TextRendering::Face::Pixel) {
     drawPixels(painter, origin, placed.pixels, color);
   } else {

@@ -2,9 +2,11 @@
 
 #include <QPainter>
 #include <QPaintEvent>
+#include <QSaveFile>
 #include <QStyle>
 
 #include "field/Geometry.h"
+#include "field/ViewReport.h"
 #include "field/ViewState.h"
 #include "field/qt/CellDrawing.h"
 #include "field/qt/CellFont.h"
@@ -107,6 +109,7 @@ void TGrid::scrollTo(int x, int y) {
   horizontal_->setValue(view_.scrollX);
   vertical_->setValue(view_.scrollY);
   invalidateField();
+  reportView();
 }
 
 void TGrid::ensureVisible(int x, int y) {
@@ -125,6 +128,17 @@ void TGrid::viewChanged() {
   view_.dims = model_.allocated() ? model_.dims() : Dimensions{};
   placeScrollBars();
   invalidateField();
+  reportView();
+}
+
+void TGrid::reportView() const {
+  const QString path = qEnvironmentVariable("JCW_VIEW_FILE");
+  if (path.isEmpty() || !model_.allocated()) return;
+  const QPoint origin = mapTo(window(), QPoint(0, 0));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return;
+  file.write(QByteArray::fromStdString(viewReportLine({origin.x(), origin.y(), view_})));
+  file.commit();
 }
 
 // A bar is needed along an axis when the field is longer than the widget, less the other bar
@@ -407,6 +421,11 @@ void TGrid::paintEvent(QPaintEvent* event) {
 void TGrid::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   viewChanged();
+}
+
+void TGrid::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  reportView();
 }
 
 void TGrid::showEvent(QShowEvent* event) {

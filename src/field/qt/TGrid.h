@@ -150,9 +150,13 @@ class TGrid : public QWidget {
   bool focusNextPrevChild(bool next) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Where JCW_VIEW_FILE names a file: the view written there (field/ViewReport.h), for scripts
+  // that drive the window.
+  void reportView() const;
   // A mark or erase added an undo record: Save and Undo become available.
   void enableSaveAndUndo();
   void handleMouse(MouseEvent kind, const QMouseEvent& event);

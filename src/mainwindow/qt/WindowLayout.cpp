@@ -149,8 +149,9 @@ void WindowLayout::placeField(int width, int height) {
 }
 
 void WindowLayout::placeMainBtn() {
-  const int s = field_->cellSize();
-  mainBtn_.setGeometry(FieldLeft + s, FieldTop + s, CapColCount * s, CapRowCount * s);
+  const Rect corner = cornerBlockInView(field_->view());
+  mainBtn_.setGeometry(FieldLeft + corner.left, FieldTop + corner.top, corner.width(),
+                       corner.height());
   mainBtn_.raise();
 }
 

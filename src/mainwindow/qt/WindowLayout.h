@@ -73,7 +73,7 @@ class WindowLayout {
   void SetToolsTop();
   void SetToolsLeft();
   // MainBtn over the corner block: CapColCount x CapRowCount cells, one cell in from the
-  // field's top-left corner.
+  // field's top-left corner, as much of it as the frozen panes show.
   void placeMainBtn();
 
   // The window's resize and move events.
