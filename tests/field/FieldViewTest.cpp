@@ -123,6 +123,23 @@ TEST_P(Views, LinesInAStretchAreThoseShowingThere) {
   }
 }
 
+// The menu button covers the part of the corner block that shows, and no cell.
+TEST_P(Views, TheCornerBlockCoversNoCellThatShows) {
+  const Rect corner = cornerBlockInView(v());
+  for (CellPos c : cells()) {
+    const Rect r = shown(c.x, c.y);
+    if (r.width() <= 0 || r.height() <= 0) continue;
+    EXPECT_TRUE(r.right <= corner.left || r.left >= corner.right || r.bottom <= corner.top ||
+                r.top >= corner.bottom)
+        << "cell " << c.x << "," << c.y;
+  }
+  const int s = v().cellSize;
+  if (frozenWidth(v()) == pictureLeft(d(), s) && frozenHeight(v()) == pictureTop(d(), s) &&
+      s * (d().CapColCount + 1) <= v().width && s * (d().CapRowCount + 1) <= v().height) {
+    EXPECT_EQ(corner, (Rect{s, s, s + d().CapColCount * s, s + d().CapRowCount * s}));
+  }
+}
+
 // Scrolling to a cell shows it whole where it fits, and a cell in view moves nothing.
 TEST_P(Views, ScrollingToACellShowsItAndMovesNoMoreThanNeeded) {
   for (CellPos c : cells()) {

@@ -27,8 +27,14 @@ struct CellLook {
 // A box as Qt's rectangle (right and bottom inclusive there).
 QRect toQRect(const Rect& r);
 
-// Draws `cell` in `box` with `font` made for the cells' size.
+// Draws `cell` in `box` with `font` made for the cells' size: the fill, the frame, then
+// drawCellContent.
 void drawCell(QPainter& painter, const QRect& box, const TCell& cell, const CellFont& font,
               const CellLook& look);
+// A one-pixel frame on the box's own border pixels.
+void frameBox(QPainter& painter, const QRect& box, const QColor& color);
+// What lies on a cell's fill and frame: the sunken edge and a clue's number.
+void drawCellContent(QPainter& painter, const QRect& box, const TCell& cell, const CellFont& font,
+                     const CellLook& look);
 
 }  // namespace jcw

@@ -292,30 +292,38 @@ void TGrid::clearDifferingCells() {
 
 // --- drawing ---------------------------------------------------------------------------------
 
-namespace {
-
-// The screen's colours; the solved picture stands without frames.
-CellLook screenLook(const TCell& cell) {
-  CellLook look{cellFillColor(cell), std::nullopt, false, windowTextColor()};
-  if (CurrentMode != kViewMode) look.frame = cellFrameColor(cell);
-  look.sunken = cell.Kind == ckClue && cell.State == csSelected;
-  return look;
-}
-
-}  // namespace
 
 const CellFont& TGrid::currentFont() {
   if (cellFont_.cellSize() != view_.cellSize) cellFont_ = CellFont(view_.cellSize);
   return cellFont_;
 }
 
-void TGrid::drawCell(QPainter& painter, int x, int y) {
-  TCell cell = model_.cell(x, y);
-  if (cell.Kind == ckNone) return;
-  if (cell.Kind == ckClue && highlighted(x, y)) cell.State = csHover;
-  const QRect box = toQRect(cellBoxInView(view_, x, y));
-  jcw::drawCell(painter, box, cell, currentFont(), screenLook(cell));
-  if (isDiffering(x, y)) drawDiffering(painter, box);
+// Frames as whole lines along the pane's stretch of the table: the frame of every cell lies on
+// its box's border pixels, which neighbours share, so a line per column edge and per row edge
+// draws them all at once. The indicator row and column have no frames.
+void TGrid::drawFrameLines(QPainter& painter, const LineSpan& columns, const LineSpan& rows) {
+  const int firstX = std::max(columns.first, 1);
+  const int firstY = std::max(rows.first, 1);
+  if (firstX > columns.last || firstY > rows.last) return;
+  const CellKind kind = model_.kindAt(firstX, firstY);
+  if (kind == ckNone) return;
+  TCell sample;
+  sample.Kind = kind;
+  const QColor color = cellFrameColor(sample);
+  const QRect topLeft = cellRect(firstX, firstY);
+  const QRect bottomRight = cellRect(columns.last, rows.last);
+  const int height = bottomRight.bottom() - topLeft.top() + 1;
+  const int width = bottomRight.right() - topLeft.left() + 1;
+  for (int x = firstX; x <= columns.last; ++x) {
+    const QRect box = cellRect(x, firstY);
+    painter.fillRect(box.left(), topLeft.top(), 1, height, color);
+    painter.fillRect(box.right(), topLeft.top(), 1, height, color);
+  }
+  for (int y = firstY; y <= rows.last; ++y) {
+    const QRect box = cellRect(firstX, y);
+    painter.fillRect(topLeft.left(), box.top(), width, 1, color);
+    painter.fillRect(topLeft.left(), box.bottom(), width, 1, color);
+  }
 }
 
 void TGrid::drawDiffering(QPainter& painter, const QRect& box) {
@@ -370,16 +378,45 @@ void TGrid::drawCross(QPainter& painter, const LineSpan& columns, const LineSpan
   }
 }
 
-// One pane, `clip` inside it: its cells x outer and y inner, so that a shared border pixel
-// shows the frame of the cell drawn last, as it always has; then its indicators and the cross.
+// One pane, `clip` inside it, over the background: the fills inside the frames, the frames, what
+// lies on the cells, the indicators and the cross. The solved picture has no frames: each cell
+// fills its whole box, x outer and y inner, so that a shared border pixel shows the cell drawn
+// last, as it always has.
 void TGrid::drawPane(QPainter& painter, const QRect& clip) {
   painter.setClipRect(clip);
   const LineSpan columns = columnsIn(view_, clip.left(), clip.right() + 1);
   const LineSpan rows = rowsIn(view_, clip.top(), clip.bottom() + 1);
+  const CellFills fills = currentCellFills();
+  const QColor& background = fills.picture[csBlank];
   const bool viewMode = CurrentMode == kViewMode;
-  for (int x = columns.first; x <= columns.last; ++x)
-    for (int y = rows.first; y <= rows.last; ++y)
-      if (!viewMode || model_.isPicture(x, y)) drawCell(painter, x, y);
+  for (int x = columns.first; x <= columns.last; ++x) {
+    for (int y = rows.first; y <= rows.last; ++y) {
+      const CellKind kind = model_.kindAt(x, y);
+      if (viewMode ? kind != ckPicture : kind == ckNone) continue;
+      const std::uint8_t state =
+          highlighted(x, y) ? std::uint8_t{csHover} : model_.cell(x, y).State;
+      const QColor& fill = fills.of(kind, state);
+      const QRect box = cellRect(x, y);
+      if (viewMode)
+        painter.fillRect(box, fill);
+      else if (fill != background)
+        painter.fillRect(box.adjusted(1, 1, -1, -1), fill);
+    }
+  }
+  if (!viewMode) drawFrameLines(painter, columns, rows);
+  CellLook look{background, std::nullopt, false, windowTextColor()};
+  for (int x = columns.first; x <= columns.last; ++x) {
+    for (int y = rows.first; y <= rows.last; ++y) {
+      // Only clue cells carry a number or the cursor's edge; any cell may be hatched.
+      const bool differing = isDiffering(x, y);
+      if (!differing && (viewMode || model_.kindAt(x, y) != ckClue)) continue;
+      const TCell& cell = model_.cell(x, y);
+      const QRect box = cellRect(x, y);
+      look.sunken = cell.Kind == ckClue && cell.State == csSelected;
+      drawCellContent(painter, box, cell, currentFont(), look);
+      if (differing) drawDiffering(painter, box);
+    }
+  }
   if (viewMode) return;
   const int firstX = std::max(columns.first, model_.firstPictureX());
   const int firstY = std::max(rows.first, model_.firstPictureY());

@@ -199,7 +199,7 @@ class TGrid : public QWidget {
 
   // Drawing; each takes the painter clipped to the pane being drawn.
   void drawPane(QPainter& painter, const QRect& clip);
-  void drawCell(QPainter& painter, int x, int y);
+  void drawFrameLines(QPainter& painter, const LineSpan& columns, const LineSpan& rows);
   void drawIndicator(QPainter& painter, const Rect& box, int status);
   void drawDiffering(QPainter& painter, const QRect& box);
   // The digital cross's digits over the cells of columns `columns` and rows `rows`.
