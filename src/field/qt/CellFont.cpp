@@ -110,8 +110,9 @@ QRect CellFont::draw(QPainter& painter, const QRect& box, const QString& text,
                      inside.top() + (inside.height() - placed.ink.height()) / 2);
   const QPoint origin = inkAt - placed.ink.topLeft();
   painter.save();
-  // A number wider than the cell even at the smallest size is cut rather than spilt.
-  painter.setClipRect(inside);
+  // A number wider than the cell even at the smallest size is cut rather than spilt; within
+  // whatever the caller clips to (a clue scrolled half under the frozen corner stays cut there).
+  painter.setClipRect(inside, Qt::IntersectClip);
   if (placed.rendering.face == TextRendering::Face::Pixel) {
     drawPixels(painter, origin, placed.pixels, color);
   } else {
