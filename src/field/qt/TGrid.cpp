@@ -367,6 +367,12 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
     for (int y = rows.first; y <= rows.last; ++y)
       if (!viewMode || model_.isPicture(x, y)) drawCell(painter, x, y);
   if (viewMode) return;
+  // The editor cursor's sunken edge lies over the frame lines it shares with its neighbours.
+  const CellPos cursor = model_.EditCursor;
+  if (cursor.x >= columns.first && cursor.x <= columns.last && cursor.y >= rows.first &&
+      cursor.y <= rows.last && model_.isClue(cursor.x, cursor.y) &&
+      model_.cell(cursor.x, cursor.y).State == csSelected)
+    drawCell(painter, cursor.x, cursor.y);
   const int firstX = std::max(columns.first, model_.firstPictureX());
   const int firstY = std::max(rows.first, model_.firstPictureY());
   if (rows.first == 0)
