@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "field/qt/FieldFixture.h"
 #include "field/qt/FieldTests.h"
