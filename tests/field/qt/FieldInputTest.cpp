@@ -183,6 +183,34 @@ class FieldInputTest : public QObject {
              (std::vector<QPoint>{f.grid->mapToGlobal(box.topLeft() + QPoint(half, half))}));
   }
 
+  // In a view a quarter of the field, scrolled back to its top-left corner.
+  void undoAndTheEditorCursorBringTheirCellIntoView() {
+    const auto wholeInView = [](FieldFixture& f, CellPos p) {
+      const FieldView& v = f.grid->view();
+      return QRect(0, 0, v.width, v.height).contains(f.grid->cellRect(p.x, p.y));
+    };
+    {
+      FieldFixture f(kBlankTwenty, kSolvingMode);
+      f.grid->resize(f.grid->fieldSize() / 2);
+      const CellPos last = f.picture(20, 20);
+      f.grid->MarkCell(last.x, last.y, true);
+      QVERIFY(!wholeInView(f, last));
+      QTest::keyClick(f.grid.get(), Qt::Key_Backspace, Qt::AltModifier);
+      QVERIFY(wholeInView(f, last));
+      const QRect box = f.grid->cellRect(last.x, last.y);
+      QCOMPARE(f.platform->pointerMoves.back(),
+               f.grid->mapToGlobal(box.topLeft() + QPoint(10, 10)));
+    }
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    f.grid->resize(f.grid->fieldSize() / 2);
+    const CellPos lastColumnClue{f.picture(20, 1).x, 2};
+    QVERIFY(!wholeInView(f, lastColumnClue));
+    moveCursor(f, lastColumnClue.x, lastColumnClue.y);
+    QCOMPARE(f.model().EditCursor, lastColumnClue);
+    QVERIFY(wholeInView(f, lastColumnClue));
+    QCOMPARE(f.grid->view().scrollY, 0);
+  }
+
   void undoingTheLastMarkKeepsSaveForOtherChanges_data() {
     QTest::addColumn<bool>("modified");
     QTest::newRow("nothing else changed: Save off") << false;

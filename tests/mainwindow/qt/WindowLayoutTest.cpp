@@ -3,6 +3,7 @@
 // covers the corner block, and the user's drags are laid out when they end.
 
 #include <QPushButton>
+#include <algorithm>
 #include <cstdlib>
 
 #include "mainwindow/qt/MainWindowFixture.h"
@@ -112,6 +113,32 @@ class WindowLayoutTest : public MainWindowFixture {
     QVERIFY(windowIsFieldAndPanel());
     QVERIFY(child<QWidget>("FieldScrollX")->isVisible());
     QVERIFY(child<QWidget>("FieldScrollY")->isVisible());
+  }
+
+  // The cell under the view's middle stays under the same screen point through the zoom.
+  void zoomingInHoldsTheAnchoredCellAndTheWholeCrosswordFitsAgain() {
+    Crossword crossword;
+    crossword.allocate({100, 100, 10, 10});
+    TForm1& form = open(std::move(crossword), kSolvingMode);
+    TGrid& field = *form.field();
+    const QPoint middle(field.view().width / 2, field.view().height / 2);
+    const QPoint onScreen = field.mapToGlobal(middle);
+    const CellPos held = field.CellAtPoint(middle.x(), middle.y());
+    QVERIFY(model().isPicture(held.x, held.y));
+    for (int step = 0; step < 3; ++step) {
+      const int before = field.cellSize();
+      const QPoint at = field.mapFromGlobal(onScreen);
+      form.zoomField(ZoomStep::In, at.x(), at.y());
+      QVERIFY(field.cellSize() > before &&
+              field.cellSize() <= std::max(before + 1, before * 115 / 100));
+      const QPoint now = field.mapFromGlobal(onScreen);
+      QCOMPARE(field.CellAtPoint(now.x(), now.y()), held);
+    }
+    item("NZoomWhole")->trigger();
+    QVERIFY(field.cellSize() < int(MinCellSize));
+    QVERIFY(!child<QWidget>("FieldScrollX")->isVisible());
+    QVERIFY(!child<QWidget>("FieldScrollY")->isVisible());
+    QVERIFY(windowIsFieldAndPanel());
   }
 
   void withoutMaximumSizeTheWindowWrapsTheLargestFieldOfTheDefaultClientArea() {
