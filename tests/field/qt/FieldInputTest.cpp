@@ -97,6 +97,27 @@ class FieldInputTest : public QObject {
     QVERIFY(!hasPixel(f.image(), filled, Qt::white));
   }
 
+  // Held at the bottom edge of the view, the drag scrolls down and marks the cells it comes over.
+  void aMarkDragHeldAtTheViewsEdgeScrollsOnAndMarks() {
+    FieldFixture f(kBlankTwenty, kSolvingMode);
+    f.grid->resize(f.grid->fieldSize() / 2);
+    const FieldView& view = f.grid->view();
+    const CellPos start = f.picture(1, 1);
+    press(f, start, Qt::LeftButton);
+    const QPoint edge(f.centre(start).x(), view.height - 2);
+    QMouseEvent move(QEvent::MouseMove, edge, f.grid->mapToGlobal(edge), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.grid.get(), &move);
+    QTRY_VERIFY(view.scrollY >= 3 * view.cellSize);
+    const CellPos under = f.grid->CellAtPoint(edge.x(), edge.y());
+    QCOMPARE(under.x, start.x);
+    QTRY_COMPARE(f.cell(under).State, csFilled);
+    release(f, under, Qt::LeftButton);
+    const int scrolled = view.scrollY;
+    QTest::qWait(200);
+    QCOMPARE(view.scrollY, scrolled);  // the release stops it
+  }
+
   void hoveringHighlightsTheCluesOfTheLinesUntilThePointerLeaves() {
     FieldFixture f(kBlankFiveByFive, kSolvingMode);
     const CellPos p = f.picture(3, 2);
