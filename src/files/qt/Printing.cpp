@@ -31,10 +31,11 @@ void paintDot(QPainter& painter, const Rect& box) {
   painter.drawEllipse(QRect(centre.x() - size / 2, centre.y() - size / 2, size, size));
 }
 
-// The job's name: the current file's title, or the program's for a crossword of no file.
-QString documentName() {
-  return CurFileName.empty() ? QStringLiteral("Японский кроссворд")
-                             : QString::fromStdString(titleFromFileName(CurFileName));
+// The job's name: the crossword's title or its file's, or the program's for a crossword of
+// neither.
+QString documentName(const Crossword& crossword) {
+  const std::string title = crosswordTitle(crossword, CurFileName);
+  return title.empty() ? QStringLiteral("Японский кроссворд") : QString::fromStdString(title);
 }
 
 }  // namespace
@@ -82,7 +83,7 @@ bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool 
 }
 
 void printCommand(const Crossword& crossword) {
-  platform().printPreview({documentName(), QStringLiteral("С моими отметками"), true,
+  platform().printPreview({documentName(crossword), QStringLiteral("С моими отметками"), true,
                            [&crossword](QPagedPaintDevice& device, bool withMarks) {
                              if (!printCrossword(device, crossword, withMarks))
                                platform().errorBox(QStringLiteral(
