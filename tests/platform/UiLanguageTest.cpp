@@ -48,11 +48,5 @@ TEST(UiLanguage, EnglishOnlyWhenTheMessagesLocaleOrLanguageAsksForIt) {
   }
 }
 
-TEST(UiLanguage, APhraseIsShownInTheLanguageAskedFor) {
-  constexpr Phrase phrase{"кроссворд", "crossword"};
-  EXPECT_EQ(phrase.in(UiLanguage::Russian), "кроссворд");
-  EXPECT_EQ(phrase.in(UiLanguage::English), "crossword");
-}
-
 }  // namespace
 }  // namespace jcw

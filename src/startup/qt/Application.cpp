@@ -3,22 +3,27 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <cstring>
 #include <iostream>
+#include <string_view>
+#include <vector>
 
 #include "files/qt/FileCommands.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/ProcessState.h"
 #include "platform/AbsolutePath.h"
 #include "platform/AtomicFile.h"
+#include "platform/UiLanguage.h"
+#include "startup/CommandLine.h"
 #include "startup/qt/TParametersForm.h"
 
 namespace jcw {
 
 int runApplication(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-    std::cout << "jcw 1.0\n";
-    return 0;
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  switch (startRequestOf(arguments)) {
+    case StartRequest::Help: std::cout << helpText(uiLanguage()); return 0;
+    case StartRequest::Version: std::cout << versionText("jcw"); return 0;
+    case StartRequest::Run: break;
   }
   ignoreFileSizeSignal();
   QApplication app(argc, argv);
