@@ -7,10 +7,11 @@
 namespace jcw {
 
 struct PuzzleInfo {
-  std::string title;
-  std::string author;
-  std::string copyright;
-  std::string notes;  // free text; may run over several lines
+  // Each defaults explicitly, so that {title} names a crossword by its title alone.
+  std::string title{};
+  std::string author{};
+  std::string copyright{};
+  std::string notes{};  // free text; may run over several lines
   bool operator==(const PuzzleInfo&) const = default;
 };
 
