@@ -3,6 +3,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+#include <vector>
+
 #include "field/Geometry.h"
 #include "field/qt/CellDrawing.h"
 #include "field/qt/FieldColors.h"
@@ -17,6 +20,9 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 // A dot in a cell marked empty, as solvers mark them on paper: a fifth of the cell across.
 constexpr int kDotDivisor = 5;
+// The heights of the title's and the page number's letters.
+constexpr double kTitleTextMm = 6.0;
+constexpr double kNumberTextMm = 3.5;
 
 CellLook paperLook(const TCell& cell, bool withMarks) {
   const bool filled = withMarks && cell.Kind == ckPicture && cell.State == csFilled;
@@ -56,13 +62,38 @@ void CrosswordPrint::paintPage(QPainter& painter, const PrintLayout& layout,
   painter.save();
   // A line of a grid unit is thinner than a pixel of a zoomed-out preview: blended, not dropped.
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.translate(page.left * dotsPerMm, page.top * dotsPerMm);
   const double scale = layout.mmPerUnit * dotsPerMm;
-  painter.scale(scale, scale);
-  painter.translate(-page.columns.from, -page.rows.from);
-  for (int x = page.columns.first; x <= page.columns.last; ++x)
-    for (int y = page.rows.first; y <= page.rows.last; ++y)
-      paintCell(painter, crossword_.cell(x, y));
+  for (const PrintSpan& columns : page.columns) {
+    for (const PrintSpan& rows : page.rows) {
+      painter.save();
+      painter.translate(*page.xMm(columns.from, layout.mmPerUnit) * dotsPerMm,
+                        *page.yMm(rows.from, layout.mmPerUnit) * dotsPerMm);
+      painter.scale(scale, scale);
+      painter.translate(-columns.from, -rows.from);
+      for (int x = columns.first; x <= columns.last; ++x)
+        for (int y = rows.first; y <= rows.last; ++y) paintCell(painter, crossword_.cell(x, y));
+      painter.restore();
+    }
+  }
+  painter.restore();
+}
+
+void paintPageCaptions(QPainter& painter, const PrintLayout& layout, const PrintPage& page,
+                       const QString& title, int pageCount, double dotsPerMm) {
+  painter.save();
+  const double width = layout.paper.width * dotsPerMm;
+  QFont font = painter.font();
+  font.setPixelSize(std::max(1, int(kTitleTextMm * dotsPerMm)));
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(QRectF(0, 0, width, kTitleBandMm * dotsPerMm), Qt::AlignCenter, title);
+  if (pageCount > 1) {
+    font.setPixelSize(std::max(1, int(kNumberTextMm * dotsPerMm)));
+    painter.setFont(font);
+    const double top = (layout.paper.height - kNumberBandMm) * dotsPerMm;
+    painter.drawText(QRectF(0, top, width, kNumberBandMm * dotsPerMm), Qt::AlignCenter,
+                     QStringLiteral("%1 / %2").arg(page.number).arg(pageCount));
+  }
   painter.restore();
 }
 
@@ -73,11 +104,12 @@ bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool 
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const double dotsPerMm = device.logicalDpiX() / kMmPerInch;
-  bool first = true;
-  for (const PrintPage& page : layout.pages()) {
-    if (!first) device.newPage();
-    first = false;
+  const std::vector<PrintPage> pages = layout.pages();
+  const QString title = documentName(crossword);
+  for (const PrintPage& page : pages) {
+    if (page.number > 1) device.newPage();
     print.paintPage(painter, layout, page, dotsPerMm);
+    paintPageCaptions(painter, layout, page, title, int(pages.size()), dotsPerMm);
   }
   return painter.end();
 }

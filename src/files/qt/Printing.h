@@ -11,6 +11,7 @@
 
 class QPagedPaintDevice;
 class QPainter;
+class QString;
 
 namespace jcw {
 
@@ -33,8 +34,13 @@ class CrosswordPrint {
   CellFont font_;
 };
 
+// The title centred in the band above the crossword and, when there are several pages, the
+// page's number "n / pageCount" in the band below it.
+void paintPageCaptions(QPainter& painter, const PrintLayout& layout, const PrintPage& page,
+                       const QString& title, int pageCount, double dotsPerMm);
+
 // Every page of the crossword onto `device` (a printer, its preview or a PDF writer), one layout
-// page to a sheet. False when the device cannot be painted on.
+// page to a sheet, each with the crossword's title (or its file's) and its number. False when the device cannot be painted on.
 bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool withMarks);
 
 // The print command: the preview with a check box "С моими отметками", the job named after the
