@@ -1,8 +1,6 @@
 #include "startup/qt/Application.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -15,6 +13,7 @@
 #include "platform/UiLanguage.h"
 #include "startup/CommandLine.h"
 #include "startup/qt/TParametersForm.h"
+#include "startup/qt/Translations.h"
 
 namespace jcw {
 
@@ -28,12 +27,8 @@ int runApplication(int argc, char** argv) {
   ignoreFileSizeSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Японский кроссворд"));
-  // Every text of the program is Russian; the file dialogs speak it too when the translation is
-  // installed.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexts);
+  // A translation that cannot be loaded leaves the texts as they are: the program still works.
+  installTranslations(uiLanguage());
   // Only the start-up window or the main window ends the program, never a hidden last window.
   QApplication::setQuitOnLastWindowClosed(false);
 
