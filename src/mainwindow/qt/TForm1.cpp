@@ -161,7 +161,7 @@ void TForm1::connectOptionItems(const OptionItems& items) {
 // --- modes ------------------------------------------------------------------------------------
 
 QString TForm1::title() const {
-  const QString base = kAppTitle + QString::fromStdString(captionName(model()));
+  const QString base = kAppTitle + QString::fromStdString(captionName(field_->model()));
   switch (CurrentMode) {
     case kEditorMode: return base + QStringLiteral(" - режим редактирования - ") + sizeText();
     case kSolvingMode: return base + QStringLiteral(" - ") + sizeText();
