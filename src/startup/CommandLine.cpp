@@ -41,7 +41,7 @@ constexpr KeyLine kKeys[] = {
     {{"Пробел", "Space"}, {"цифровой крест", "digital cross"}},
     {same("Escape"), {"остановить поиск", "stop the search"}},
 };
-constexpr std::size_t kKeyColumn = 16;
+constexpr std::size_t kKeyColumn = 17;
 
 }  // namespace
 

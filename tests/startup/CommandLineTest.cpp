@@ -29,8 +29,8 @@ TEST(CommandLine, TheHelpListsTheFormsAndTheKeysInEitherLanguage) {
     const char* firstLine;
     const char* spaceLine;
   } cases[] = {
-      {UiLanguage::Russian, "Использование: jcw [ФАЙЛ]\n", "\n  Пробел        цифровой крест\n"},
-      {UiLanguage::English, "Usage: jcw [FILE]\n", "\n  Space         digital cross\n"},
+      {UiLanguage::Russian, "Использование: jcw [ФАЙЛ]\n", "\n  Пробел         цифровой крест\n"},
+      {UiLanguage::English, "Usage: jcw [FILE]\n", "\n  Space          digital cross\n"},
   };
   for (const auto& c : cases) {
     const std::string help = helpText(c.language);

@@ -67,7 +67,7 @@ class PrintingTest : public QObject {
       const PrintLayout layout = print.layout(kA4);
       QCOMPARE(layout.pages().size(), std::size_t(1));
       const PrintPage page = layout.pages().front();
-      const QImage image = paintedPage(print, layout, page, kDpi, {800, 400});
+      const QImage image = paintedPage(print, layout, page, kDpi, {800, 1100});
       const auto cell = [&](int x, int y) {
         return dotsOf(layout, page, crossword.dims(), x, y, kDpi);
       };
