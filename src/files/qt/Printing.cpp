@@ -1,5 +1,6 @@
 #include "files/qt/Printing.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -41,7 +42,8 @@ void paintDot(QPainter& painter, const Rect& box) {
 // neither.
 QString documentName(const Crossword& crossword) {
   const std::string title = crosswordTitle(crossword, CurFileName);
-  return title.empty() ? QStringLiteral("Японский кроссворд") : QString::fromStdString(title);
+  return title.empty() ? QCoreApplication::translate("jcw", "Японский кроссворд")
+                       : QString::fromStdString(title);
 }
 
 }  // namespace
@@ -115,12 +117,13 @@ bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool 
 }
 
 void printCommand(const Crossword& crossword) {
-  platform().printPreview({documentName(crossword), QStringLiteral("С моими отметками"), true,
-                           [&crossword](QPagedPaintDevice& device, bool withMarks) {
-                             if (!printCrossword(device, crossword, withMarks))
-                               platform().errorBox(QStringLiteral(
-                                   "Не удалось напечатать кроссворд: принтер или файл недоступен"));
-                           }});
+  platform().printPreview(
+      {documentName(crossword), QCoreApplication::translate("jcw", "С моими отметками"), true,
+       [&crossword](QPagedPaintDevice& device, bool withMarks) {
+         if (!printCrossword(device, crossword, withMarks))
+           platform().errorBox(QCoreApplication::translate(
+               "jcw", "Не удалось напечатать кроссворд: принтер или файл недоступен"));
+       }});
 }
 
 }  // namespace jcw

@@ -31,7 +31,8 @@ namespace jcw {
 
 namespace {
 
-const QString kAppTitle = QStringLiteral("Японский кроссворд");
+// A function, not a constant: the translation is installed after static initialisation.
+QString appTitle() { return QCoreApplication::translate("jcw", "Японский кроссворд"); }
 
 QString sizeText() { return QStringLiteral("%1x%2").arg(ColCount).arg(RowCount); }
 
@@ -39,7 +40,7 @@ QString sizeText() { return QStringLiteral("%1x%2").arg(ColCount).arg(RowCount);
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(kAppTitle);
+  setWindowTitle(appTitle());
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
@@ -161,11 +162,12 @@ void TForm1::connectOptionItems(const OptionItems& items) {
 // --- modes ------------------------------------------------------------------------------------
 
 QString TForm1::title() const {
-  const QString base = kAppTitle + QString::fromStdString(captionName(field_->model()));
+  const QString base = appTitle() + QString::fromStdString(captionName(field_->model()));
   switch (CurrentMode) {
-    case kEditorMode: return base + QStringLiteral(" - режим редактирования - ") + sizeText();
+    case kEditorMode:
+      return base + QCoreApplication::translate("jcw", " - режим редактирования - ") + sizeText();
     case kSolvingMode: return base + QStringLiteral(" - ") + sizeText();
-    default: return base + QStringLiteral(" - просмотр");
+    default: return base + QCoreApplication::translate("jcw", " - просмотр");
   }
 }
 
@@ -178,8 +180,9 @@ void TForm1::setCommandsForMode(int mode) {
   setItemShortcut(menus_.NEdit, editor ? QString() : QStringLiteral("F9"));
   if (mode != kViewMode) {
     PanelTools->setPicture(SBStart, editor ? 1 : 0);
-    PanelTools->button(SBStart)->setToolTip(editor ? QStringLiteral("Старт")
-                                                   : QStringLiteral("Редактор"));
+    PanelTools->button(SBStart)->setToolTip(editor
+                                                ? QCoreApplication::translate("jcw", "Старт")
+                                                : QCoreApplication::translate("jcw", "Редактор"));
   }
   PanelTools->button(SBTip)->setEnabled(solving);
   menus_.NHelp->setEnabled(solving);
@@ -236,9 +239,11 @@ void TForm1::SBStartClick() {
 
 void TForm1::NClearClick() {
   const Answer answer = platform().messageBox(
-      {QStringLiteral("Отменить очистку поля будет невозможно!\n\rВы действительно хотите "
-                      "очистить все поле?"),
-       kAppTitle, Buttons::YesNo, Icon::Exclamation, Answer::No});
+      {QCoreApplication::translate(
+           "jcw",
+           "Отменить очистку поля будет невозможно!\n\rВы действительно хотите "
+           "очистить все поле?"),
+       appTitle(), Buttons::YesNo, Icon::Exclamation, Answer::No});
   if (answer != Answer::Yes) return;
   ClearProcess();
   if (CurrentMode == kViewMode) SetMode(kEditorMode);

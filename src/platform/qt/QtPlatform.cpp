@@ -39,9 +39,9 @@ struct ButtonText {
 
 constexpr ButtonText kButtons[] = {
     {Answer::Ok, "OK", QMessageBox::AcceptRole},
-    {Answer::Yes, "Да", QMessageBox::YesRole},
-    {Answer::No, "Нет", QMessageBox::NoRole},
-    {Answer::Cancel, "Отмена", QMessageBox::RejectRole},
+    {Answer::Yes, QT_TRANSLATE_NOOP("jcw", "Да"), QMessageBox::YesRole},
+    {Answer::No, QT_TRANSLATE_NOOP("jcw", "Нет"), QMessageBox::NoRole},
+    {Answer::Cancel, QT_TRANSLATE_NOOP("jcw", "Отмена"), QMessageBox::RejectRole},
 };
 
 bool offers(Buttons buttons, Answer answer) {
@@ -61,7 +61,8 @@ Answer QtPlatform::messageBox(const MessageRequest& request) {
   QAbstractButton* chosen[std::size(kButtons)] = {};
   for (std::size_t i = 0; i < std::size(kButtons); ++i) {
     if (!offers(request.buttons, kButtons[i].answer)) continue;
-    QPushButton* button = box.addButton(QString::fromUtf8(kButtons[i].text), kButtons[i].role);
+    QPushButton* button =
+        box.addButton(QCoreApplication::translate("jcw", kButtons[i].text), kButtons[i].role);
     chosen[i] = button;
     if (kButtons[i].answer == request.defaultButton) box.setDefaultButton(button);
   }

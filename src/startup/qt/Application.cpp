@@ -1,6 +1,7 @@
 #include "startup/qt/Application.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -26,9 +27,9 @@ int runApplication(int argc, char** argv) {
   }
   ignoreFileSizeSignal();
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Японский кроссворд"));
   // A translation that cannot be loaded leaves the texts as they are: the program still works.
   installTranslations(uiLanguage());
+  QApplication::setApplicationName(QCoreApplication::translate("jcw", "Японский кроссворд"));
   // Only the start-up window or the main window ends the program, never a hidden last window.
   QApplication::setQuitOnLastWindowClosed(false);
 
