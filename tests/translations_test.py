@@ -18,6 +18,18 @@ from pathlib import Path
 CYRILLIC = re.compile("[\u0400-\u04ff]")
 
 
+def full_text(element):
+    """The element's text with the characters lupdate writes as <byte value="xd"/> put back."""
+    if element is None:
+        return ""
+    text = element.text or ""
+    for child in element:
+        if child.tag == "byte":
+            text += chr(int(child.get("value")[1:], 16))
+        text += child.tail or ""
+    return text
+
+
 def messages(ts_file):
     """(context, source) -> (translation text, its type attribute) for every message."""
     found = {}
@@ -25,8 +37,8 @@ def messages(ts_file):
         name = context.findtext("name")
         for message in context.iter("message"):
             translation = message.find("translation")
-            found[(name, message.findtext("source"))] = (translation.text or "",
-                                                         translation.get("type", ""))
+            found[(name, full_text(message.find("source")))] = (full_text(translation),
+                                                                 translation.get("type", ""))
     return found
 
 
