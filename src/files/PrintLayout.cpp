@@ -119,6 +119,15 @@ std::vector<PrintPage> PrintLayout::pages() const {
   return all;
 }
 
+SolutionSheet layOutSolution(int columns, int rows, PaperSize paper) {
+  const double height = paper.height - kTitleBandMm;
+  SolutionSheet sheet;
+  sheet.cellMm = std::max(0.0, std::min({paper.width / columns, height / rows, kMaxPrintCellMm}));
+  sheet.left = (paper.width - columns * sheet.cellMm) / 2;
+  sheet.top = kTitleBandMm + (height - rows * sheet.cellMm) / 2;
+  return sheet;
+}
+
 PrintLayout layOutPrint(const Dimensions& d, PaperSize paper) {
   const double width = paper.width;
   const double height = paper.height - kTitleBandMm - kNumberBandMm;

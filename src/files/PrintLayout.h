@@ -76,6 +76,16 @@ struct PrintLayout {
   std::vector<PrintPage> pages() const;
 };
 
+// The solution page: the picture alone, its cells as large as the room below the title allows
+// (at most kMaxPrintCellMm), centred there; positions in millimetres from the printable area's
+// top-left.
+struct SolutionSheet {
+  double cellMm = 0;
+  double left = 0;
+  double top = 0;
+};
+SolutionSheet layOutSolution(int columns, int rows, PaperSize paper);
+
 // The layout of a crossword of dimensions `d` (each 1..100) on pages of printable size `paper`.
 // No pages when the paper leaves no room below the title and above the page number.
 PrintLayout layOutPrint(const Dimensions& d, PaperSize paper);

@@ -114,6 +114,24 @@ TEST(PrintLayout, OnePageIsCentredBetweenTheTitleAndTheNumber) {
   EXPECT_EQ(page.number, 1);
 }
 
+TEST(PrintLayout, TheSolutionFillsThePageBelowTheTitleCentredWithCellsUpToTheLargest) {
+  const struct {
+    int columns, rows;
+    double cellMm;
+  } cases[] = {
+      {5, 5, kMaxPrintCellMm},
+      {100, 10, kA4.width / 100},
+      {10, 100, (kA4.height - kTitleBandMm) / 100},
+  };
+  for (const auto& c : cases) {
+    const SolutionSheet sheet = layOutSolution(c.columns, c.rows, kA4);
+    EXPECT_NEAR(sheet.cellMm, c.cellMm, 1e-9) << c.columns << " x " << c.rows;
+    EXPECT_NEAR(2 * sheet.left + c.columns * sheet.cellMm, kA4.width, 1e-9);
+    EXPECT_NEAR(2 * (sheet.top - kTitleBandMm) + c.rows * sheet.cellMm,
+                kA4.height - kTitleBandMm, 1e-9);
+  }
+}
+
 TEST(PrintLayout, PaperWithoutRoomGetsNoPages) {
   for (const PaperSize paper : {PaperSize{0, 277}, PaperSize{190, 0}, PaperSize{-5, -5},
                                 PaperSize{190, kTitleBandMm + kNumberBandMm}})

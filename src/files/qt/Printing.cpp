@@ -46,6 +46,18 @@ QString documentName(const Crossword& crossword) {
                        : QString::fromStdString(title);
 }
 
+// `title` centred in the band above the crossword.
+void paintTitle(QPainter& painter, double paperWidth, const QString& title, double dotsPerMm) {
+  painter.save();
+  QFont font = painter.font();
+  font.setPixelSize(std::max(1, int(kTitleTextMm * dotsPerMm)));
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(QRectF(0, 0, paperWidth * dotsPerMm, kTitleBandMm * dotsPerMm),
+                   Qt::AlignCenter, title);
+  painter.restore();
+}
+
 }  // namespace
 
 CrosswordPrint::CrosswordPrint(const Crossword& crossword, bool withMarks)
@@ -82,27 +94,59 @@ void CrosswordPrint::paintPage(QPainter& painter, const PrintLayout& layout,
 
 void paintPageCaptions(QPainter& painter, const PrintLayout& layout, const PrintPage& page,
                        const QString& title, int pageCount, double dotsPerMm) {
+  paintTitle(painter, layout.paper.width, title, dotsPerMm);
+  if (pageCount < 2) return;
   painter.save();
-  const double width = layout.paper.width * dotsPerMm;
   QFont font = painter.font();
-  font.setPixelSize(std::max(1, int(kTitleTextMm * dotsPerMm)));
+  font.setPixelSize(std::max(1, int(kNumberTextMm * dotsPerMm)));
   painter.setFont(font);
   painter.setPen(Qt::black);
-  painter.drawText(QRectF(0, 0, width, kTitleBandMm * dotsPerMm), Qt::AlignCenter, title);
-  if (pageCount > 1) {
-    font.setPixelSize(std::max(1, int(kNumberTextMm * dotsPerMm)));
-    painter.setFont(font);
-    const double top = (layout.paper.height - kNumberBandMm) * dotsPerMm;
-    painter.drawText(QRectF(0, top, width, kNumberBandMm * dotsPerMm), Qt::AlignCenter,
-                     QStringLiteral("%1 / %2").arg(page.number).arg(pageCount));
+  const double top = (layout.paper.height - kNumberBandMm) * dotsPerMm;
+  painter.drawText(
+      QRectF(0, top, layout.paper.width * dotsPerMm, kNumberBandMm * dotsPerMm),
+      Qt::AlignCenter, QStringLiteral("%1 / %2").arg(page.number).arg(pageCount));
+  painter.restore();
+}
+
+void paintSolutionPage(QPainter& painter, PaperSize paper, const SolutionPage& page,
+                       const QString& title, double dotsPerMm) {
+  paintTitle(painter, paper.width,
+             QCoreApplication::translate("jcw", "%1 — решение").arg(title), dotsPerMm);
+  if (!page.solution) {
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(0, kTitleBandMm * dotsPerMm, paper.width * dotsPerMm,
+                            (paper.height - kTitleBandMm) * dotsPerMm),
+                     Qt::AlignCenter | Qt::TextWordWrap,
+                     QCoreApplication::translate(
+                         "jcw", "У кроссворда нет единственного решения: его не напечатать"));
+    painter.restore();
+    return;
+  }
+  const Crossword& solved = *page.solution;
+  const Dimensions& d = solved.dims();
+  const SolutionSheet sheet = layOutSolution(d.ColCount, d.RowCount, paper);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.translate(sheet.left * dotsPerMm, sheet.top * dotsPerMm);
+  const double cell = sheet.cellMm * dotsPerMm;
+  painter.setPen(QPen(Qt::gray, 0));
+  for (int c = 0; c < d.ColCount; ++c) {
+    for (int r = 0; r < d.RowCount; ++r) {
+      const TCell& solvedCell = solved.cell(solved.firstPictureX() + c, solved.firstPictureY() + r);
+      painter.setBrush(solvedCell.State == csFilled ? Qt::black : Qt::white);
+      painter.drawRect(QRectF(c * cell, r * cell, cell, cell));
+    }
   }
   painter.restore();
 }
 
-bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool withMarks) {
+bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool withMarks,
+                    const SolutionPage& last) {
   const CrosswordPrint print(crossword, withMarks);
   const QRectF area = device.pageLayout().paintRect(QPageLayout::Millimeter);
-  const PrintLayout layout = print.layout({area.width(), area.height()});
+  const PaperSize paper{area.width(), area.height()};
+  const PrintLayout layout = print.layout(paper);
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const double dotsPerMm = device.logicalDpiX() / kMmPerInch;
@@ -113,17 +157,29 @@ bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool 
     print.paintPage(painter, layout, page, dotsPerMm);
     paintPageCaptions(painter, layout, page, title, int(pages.size()), dotsPerMm);
   }
+  if (last.wanted) {
+    device.newPage();
+    paintSolutionPage(painter, paper, last, title, dotsPerMm);
+  }
   return painter.end();
 }
 
-void printCommand(const Crossword& crossword) {
+void printCommand(const Crossword& crossword, const SolutionFinder& findSolution) {
+  // The search runs once, when the solution page is first asked for.
+  std::optional<SolutionPage> solutionPage;
+  const auto paint = [&](QPagedPaintDevice& device, const std::vector<bool>& checked) {
+    const bool withMarks = checked.at(0);
+    if (checked.at(1) && !solutionPage) solutionPage = SolutionPage{true, findSolution()};
+    const SolutionPage last = checked.at(1) ? *solutionPage : SolutionPage{};
+    if (!printCrossword(device, crossword, withMarks, last))
+      platform().errorBox(QCoreApplication::translate(
+          "jcw", "Не удалось напечатать кроссворд: принтер или файл недоступен"));
+  };
   platform().printPreview(
-      {documentName(crossword), QCoreApplication::translate("jcw", "С моими отметками"), true,
-       [&crossword](QPagedPaintDevice& device, bool withMarks) {
-         if (!printCrossword(device, crossword, withMarks))
-           platform().errorBox(QCoreApplication::translate(
-               "jcw", "Не удалось напечатать кроссворд: принтер или файл недоступен"));
-       }});
+      {documentName(crossword),
+       {{QCoreApplication::translate("jcw", "С моими отметками"), true},
+        {QCoreApplication::translate("jcw", "Страница с решением"), false}},
+       paint});
 }
 
 }  // namespace jcw

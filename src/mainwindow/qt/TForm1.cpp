@@ -16,6 +16,7 @@
 #include "files/qt/Printing.h"
 #include "files/qt/SaveQuestion.h"
 #include "mainwindow/MainState.h"
+#include "mainwindow/PrintSolution.h"
 #include "mainwindow/qt/MainWindowAutoHost.h"
 #include "mainwindow/qt/WindowLayout.h"
 #include "model/Dimensions.h"
@@ -266,7 +267,9 @@ void TForm1::NUndoClick() { field_->Undo(); }
 void TForm1::NLoadClick() { loadCommand(*this); }
 void TForm1::NSave0Click() { saveCommand(*this); }
 void TForm1::NSaveAsClick() { saveAsCommand(*this); }
-void TForm1::NPrintClick() { printCommand(model()); }
+void TForm1::NPrintClick() {
+  printCommand(model(), [this] { return uniqueSolution(model()); });
+}
 void TForm1::refreshTitle() { SetMode(CurrentMode); }
 void TForm1::NNewClick() { newCommand(*this); }
 void TForm1::NAutoClick() { FormAuto->toggleShown(); }

@@ -153,6 +153,37 @@ class PrintingTest : public QObject {
       QVERIFY(darkPixelsIn(image, number, 0) > 0);
     }
   }
+
+  void theSolutionPageShowsTheSolvedPictureOrANote() {
+    const Crossword solved = test::makeCrossword({{{1}}, {{1}, {}}, {"#."}});
+    constexpr double kDpi = 60;
+    const double dotsPerMm = kDpi / kMmPerInch;
+    const QSize sheet(int(kA4.width * dotsPerMm), int(kA4.height * dotsPerMm));
+    const SolutionSheet place = layOutSolution(2, 1, kA4);
+    const auto centreOf = [&](int column) {
+      return QPoint(int((place.left + (column + 0.5) * place.cellMm) * dotsPerMm),
+                    int((place.top + 0.5 * place.cellMm) * dotsPerMm));
+    };
+    const QRect belowTitle(0, int(kTitleBandMm * dotsPerMm) + 1, sheet.width(),
+                           sheet.height() - int(kTitleBandMm * dotsPerMm) - 1);
+    for (const bool unique : {true, false}) {
+      QImage image(sheet, QImage::Format_RGB32);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      paintSolutionPage(painter, kA4,
+                        {true, unique ? std::optional<Crossword>(solved) : std::nullopt},
+                        QStringLiteral("Чайник"), dotsPerMm);
+      painter.end();
+      QVERIFY(darkPixelsIn(image, QRect(0, 0, sheet.width(), int(kTitleBandMm * dotsPerMm)), 0) >
+              0);
+      if (unique) {
+        QVERIFY(isDark(image.pixel(centreOf(0))));
+        QVERIFY(!isDark(image.pixel(centreOf(1))));
+      } else {
+        QVERIFY(darkPixelsIn(image, belowTitle, 0) > 0);  // the note
+      }
+    }
+  }
 };
 
 }  // namespace jcw
