@@ -327,5 +327,17 @@ The sum of the column clues must equal the sum of the row clues.</translation>
         <source>Лицензия:</source>
         <translation>Licence:</translation>
     </message>
+    <message>
+        <source>%1 — решение</source>
+        <translation>%1 — solution</translation>
+    </message>
+    <message>
+        <source>У кроссворда нет единственного решения: его не напечатать</source>
+        <translation>The crossword has no single solution: there is none to print</translation>
+    </message>
+    <message>
+        <source>Страница с решением</source>
+        <translation>Solution page</translation>
+    </message>
 </context>
 </TS>
