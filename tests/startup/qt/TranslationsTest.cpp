@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <memory>
 
+#include "mainwindow/qt/MainMenus.h"
 #include "mainwindow/qt/TForm1.h"
 #include "startup/qt/TParametersForm.h"
 #include "startup/qt/Translations.h"
@@ -35,7 +36,7 @@ Shown shownTexts() {
   const auto* load = form1.findChild<QAction*>(QStringLiteral("NLoad"));
   return {parameters.windowTitle(),
           parameters.findChild<QPushButton*>(QStringLiteral("ButtonLoad"))->text(),
-          load ? load->text() : QString()};
+          load ? itemCaption(load) : QString()};
 }
 
 void removeTranslations() {
