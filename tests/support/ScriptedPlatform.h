@@ -39,7 +39,7 @@ class ScriptedPlatform : public Platform {
   std::deque<QString> openNames;           // next open dialog results ("" = cancelled)
   std::deque<QString> saveNames;           // next save dialog results
   std::vector<FileDialogRequest> dialogs;  // every dialog shown
-  std::deque<bool> printOptions;           // next print dialogs: the check box, then Print
+  std::deque<std::vector<bool>> printChoices;  // next print dialogs: the check boxes, then Print
   std::vector<PrintRequest> prints;        // every print dialog shown
   QByteArray printed;                      // the PDF the last scripted print wrote
 

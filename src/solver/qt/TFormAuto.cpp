@@ -34,11 +34,11 @@ constexpr int kFontHeight = 14;
 const char* const kTag = "Tag";
 
 // The test's verdicts and a cancelled solve's notice share this caption.
-const QString kTestCaption = QStringLiteral("Японский кроссворд - Тест");
+QString testCaption() { return QCoreApplication::translate("jcw", "Японский кроссворд - Тест"); }
 
 void showResult(const std::string& text) {
   platform().messageBox(
-      {QString::fromStdString(text), kTestCaption, Buttons::Ok, Icon::Information, Answer::Ok});
+      {QString::fromStdString(text), testCaption(), Buttons::Ok, Icon::Information, Answer::Ok});
 }
 
 bool shiftHeld() {
@@ -71,22 +71,26 @@ TFormAuto::TFormAuto(AutoHost& host, QWidget* parent)
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel1->setGeometry(20, 20, 247, 70);
-  Label1 = new QLabel(QStringLiteral("Режим"), this);
+  Label1 = new QLabel(QCoreApplication::translate("jcw", "Режим"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setAutoFillBackground(true);
   Label1->setGeometry(30, 12, 43, 16);
   // A label sizes itself to its caption: the designed width fits only the original face.
   Label1->adjustSize();
 
-  AFSweetchR = addSwitch("AFSweetchR", QStringLiteral("Решение"), {39, 39, 90, 27});
-  AFSweetchT = addSwitch("AFSweetchT", QStringLiteral("Тест"), {158, 39, 89, 27});
+  AFSweetchR =
+      addSwitch("AFSweetchR", QCoreApplication::translate("jcw", "Решение"), {39, 39, 90, 27});
+  AFSweetchT =
+      addSwitch("AFSweetchT", QCoreApplication::translate("jcw", "Тест"), {158, 39, 89, 27});
   AFSweetchR->setChecked(true);
 
-  AFFull = addRunButton("AFFull", QStringLiteral("Полностью"), 0,
-                        QStringLiteral("Без учета закрашенных клеток"), {39, 108, 199, 41});
-  AFMask = addRunButton("AFMask", QStringLiteral("Продолжение"), 1,
-                        QStringLiteral("С учетом уже заполненных клеток"), {39, 168, 199, 41});
-  AFCancel = new QPushButton(QStringLiteral("Отмена"), this);
+  AFFull = addRunButton("AFFull", QCoreApplication::translate("jcw", "Полностью"), 0,
+                        QCoreApplication::translate("jcw", "Без учета закрашенных клеток"),
+                        {39, 108, 199, 41});
+  AFMask = addRunButton("AFMask", QCoreApplication::translate("jcw", "Продолжение"), 1,
+                        QCoreApplication::translate("jcw", "С учетом уже заполненных клеток"),
+                        {39, 168, 199, 41});
+  AFCancel = new QPushButton(QCoreApplication::translate("jcw", "Отмена"), this);
   AFCancel->setObjectName(QStringLiteral("AFCancel"));
   AFCancel->setGeometry(89, 226, 109, 31);
   connect(AFCancel, &QPushButton::clicked, this, &TFormAuto::AFCancelClick);

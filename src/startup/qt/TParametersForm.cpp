@@ -46,7 +46,7 @@ constexpr int kBorderWidth = 10;
 TParametersForm::TParametersForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("ParametersForm"));
-  setWindowTitle(QStringLiteral("Японский кроссворд"));
+  setWindowTitle(QCoreApplication::translate("jcw", "Японский кроссворд"));
   buildControls();
   move(kPosition);
   RegisterFile(QCoreApplication::applicationFilePath());
@@ -61,22 +61,26 @@ void TParametersForm::buildControls() {
   layout->setContentsMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  captionBox = addGroupBox(QStringLiteral("captionBox"), QStringLiteral("Заголовки"));
+  captionBox =
+      addGroupBox(QStringLiteral("captionBox"), QCoreApplication::translate("jcw", "Заголовки"));
   EditCapRow = addNumber(captionBox, 0, QStringLiteral("EditCapRow"),
-                         QStringLiteral("Количество строк-заголовков"), 4);
+                         QCoreApplication::translate("jcw", "Количество строк-заголовков"), 4);
   EditCapCol = addNumber(captionBox, 1, QStringLiteral("EditCapCol"),
-                         QStringLiteral("Количество столбцов-заголовков"), 4);
+                         QCoreApplication::translate("jcw", "Количество столбцов-заголовков"), 4);
 
-  GridBox = addGroupBox(QStringLiteral("GridBox"), QStringLiteral("Сетка кроссворда"));
-  EditRow =
-      addNumber(GridBox, 0, QStringLiteral("EditRow"), QStringLiteral("Количество строк"), 24);
-  EditCol =
-      addNumber(GridBox, 1, QStringLiteral("EditCol"), QStringLiteral("Количество столбцов"), 31);
+  GridBox = addGroupBox(QStringLiteral("GridBox"),
+                        QCoreApplication::translate("jcw", "Сетка кроссворда"));
+  EditRow = addNumber(GridBox, 0, QStringLiteral("EditRow"),
+                      QCoreApplication::translate("jcw", "Количество строк"), 24);
+  EditCol = addNumber(GridBox, 1, QStringLiteral("EditCol"),
+                      QCoreApplication::translate("jcw", "Количество столбцов"), 31);
 
   ButtonOK = addButton(QStringLiteral("ButtonOK"), QStringLiteral("&OK"));
   ButtonOK->setDefault(true);
-  ButtonLoad = addButton(QStringLiteral("ButtonLoad"), QStringLiteral("&Загрузить"));
-  ButtonExit = addButton(QStringLiteral("ButtonExit"), QStringLiteral("&Выход"));
+  ButtonLoad =
+      addButton(QStringLiteral("ButtonLoad"), QCoreApplication::translate("jcw", "&Загрузить"));
+  ButtonExit =
+      addButton(QStringLiteral("ButtonExit"), QCoreApplication::translate("jcw", "&Выход"));
   connect(ButtonOK, &QPushButton::clicked, this, &TParametersForm::ButtonOKClick);
   connect(ButtonLoad, &QPushButton::clicked, this, &TParametersForm::ButtonLoadClick);
   connect(ButtonExit, &QPushButton::clicked, this, &TParametersForm::ButtonExitClick);
