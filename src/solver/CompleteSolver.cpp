@@ -14,9 +14,6 @@ namespace {
 using Bits = LineBits;
 
 constexpr int kPollEvery = 64;  // line solves between two looks at the cancellation check
-// Search nodes before the rest of the search goes to the SAT solver: most crosswords are decided
-// well within them; those that are not need clause learning more than probing.
-constexpr long long kNodesBeforeSat = 64;
 
 template <typename Visit>
 void forEachBit(Bits bits, Visit visit) {
@@ -49,7 +46,8 @@ bool lineSizes(const std::vector<int>& clues, int length, std::vector<std::uint8
 // level.
 class Search {
  public:
-  Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress* progress);
+  Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress* progress,
+         long long nodesBeforeSat);
   SearchResult run(const WorkGrid& fixed);
 
  private:
@@ -98,6 +96,7 @@ class Search {
 
   const CancelCheck& cancel_;
   SearchProgress* progress_;
+  long long nodesBeforeSat_;
   int rowCount_;
   int colCount_;
   bool fits_ = true;
@@ -140,9 +139,11 @@ class Search {
   bool bestFilledFirst_ = true;
 };
 
-Search::Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress* progress)
+Search::Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress* progress,
+               long long nodesBeforeSat)
     : cancel_(cancel),
       progress_(progress),
+      nodesBeforeSat_(nodesBeforeSat),
       rowCount_(static_cast<int>(clues.rows.size())),
       colCount_(static_cast<int>(clues.columns.size())) {
   const int lines = rowCount_ + colCount_;
@@ -370,7 +371,7 @@ void Search::keepPicture() {
 }
 
 void Search::search() {
-  if (++nodes_ > kNodesBeforeSat) overBudget_ = true;
+  if (++nodes_ > nodesBeforeSat_) overBudget_ = true;
   if (enough() || !propagate() || !probe()) return;
   if (decided_ == rowCount_ * colCount_) {
     keepPicture();
@@ -434,8 +435,9 @@ SearchResult Search::run(const WorkGrid& fixed) {
 }  // namespace
 
 SearchResult searchSolutions(const ClueLists& clues, const WorkGrid& fixed,
-                             const CancelCheck& cancel, SearchProgress* progress) {
-  return Search(clues, cancel, progress).run(fixed);
+                             const CancelCheck& cancel, SearchProgress* progress,
+                             long long nodesBeforeSat) {
+  return Search(clues, cancel, progress, nodesBeforeSat).run(fixed);
 }
 
 std::vector<PictureCell> differingCells(const WorkGrid& a, const WorkGrid& b) {

@@ -3,34 +3,20 @@
 #include <cadical.hpp>
 
 #include <algorithm>
+#include <optional>
+#include <cstdio>
+#include <ctime>
+static double cpuNow(){timespec t;clock_gettime(CLOCK_PROCESS_CPUTIME_ID,&t);return t.tv_sec+t.tv_nsec*1e-9;}
+#include <span>
+
+#include "solver/BeliefPropagation.h"
+#include "solver/LineAutomaton.h"
+#include "solver/LineMarginals.h"
+#include "solver/PictureSwap.h"
 
 namespace jcw {
 
 namespace {
-
-// A line's clues as tokens over the line and its extra trailing cell: each block's filled cells
-// and its gap, a size-0 block just its gap. A state is the number of tokens read; a state marked
-// `loop` also reads empties and stays (before each block of filled cells, and at the end), so
-// every state reads each cell value one way at most.
-struct Automaton {
-  std::vector<bool> filled;  // per token
-  std::vector<bool> loop;    // per state, 0..tokens
-};
-
-Automaton automatonOf(const std::vector<std::uint8_t>& sizes) {
-  Automaton a;
-  for (std::uint8_t size : sizes) {
-    if (size > 0) {
-      a.loop.resize(a.filled.size() + 1, false);
-      a.loop.back() = true;
-      a.filled.insert(a.filled.end(), size, true);
-    }
-    a.filled.push_back(false);
-  }
-  a.loop.resize(a.filled.size() + 1, false);
-  a.loop.back() = true;
-  return a;
-}
 
 class Terminator : public CaDiCaL::Terminator {
  public:
@@ -62,23 +48,19 @@ class Encoder {
   }
 
   // The line whose cell k has variable cells[k] accepts exactly the placements of `sizes` that
-  // agree with its `known` cells.
+  // agree with its `known` cells. With a `prior` (per cell, how likely the crossing lines make
+  // it filled), each state is first tried as the line's weighted placements make likelier.
   void line(const std::vector<int>& cells, const std::vector<std::uint8_t>& sizes,
-            LineCells known) {
-    const Automaton a = automatonOf(sizes);
+            LineCells known, std::span<const double> prior) {
+    const LineAutomaton a = automatonOf(sizes);
     const int length = static_cast<int>(cells.size());
-    const int tokens = static_cast<int>(a.filled.size());
+    const int tokens = a.tokens();
     // Cell k: 1 filled, 0 empty, -1 open; the extra cell is empty.
     const auto value = [&](int k) {
       if (k == length || (known.empty >> k & 1)) return 0;
       return (known.filled >> k & 1) ? 1 : -1;
     };
-    // The state after reading cell k with value v from state i; -1 where there is none.
-    const auto next = [&](int i, int v) {
-      if (v == 1) return i < tokens && a.filled[i] ? i + 1 : -1;
-      if (a.loop[i]) return i;
-      return i < tokens && !a.filled[i] ? i + 1 : -1;
-    };
+    const auto next = [&](int i, int v) { return a.next(i, v); };
     // Only states on some run that agrees with the known cells get a variable.
     std::vector<std::vector<char>> live(length + 2, std::vector<char>(tokens + 1, 0));
     live[0][0] = 1;
@@ -98,6 +80,10 @@ class Encoder {
                    ((value(k) < 0 || value(k) == v) && next(i, v) >= 0 && state[k + 1][next(i, v)]);
         if (onward) state[k][i] = ++lastVar_;
       }
+    if (!getenv("NOSTATE") && !prior.empty() && marginals_.compute(a, known, prior))
+      for (int k = 0; k <= length + 1; ++k)
+        for (int i = 0; i <= tokens; ++i)
+          if (state[k][i]) preferred_.push_back(marginals_.state(k, i) > 0.5 ? state[k][i] : -state[k][i]);
     if (state[0][0] == 0) {  // nothing fits
       pending_.push_back(0);
       return;
@@ -137,45 +123,78 @@ class Encoder {
     return grid;
   }
 
+  // Each cell first tried as `beliefs` make likelier; the states as line() found.
+  void preferCells(const CellBeliefs& beliefs) {
+    for (int r = 0; r < rows_; ++r)
+      for (int c = 0; c < columns_; ++c)
+        preferred_.push_back(beliefs.filled(r, c) > 0.5 ? cell(r, c) : -cell(r, c));
+  }
+
+  void tryPreferred() {
+    for (int literal : preferred_) solver_.phase(literal);
+  }
+
+  // Every variable first tried as in the model just found (right after a satisfiable solve).
+  void tryModel() {
+    for (int var = 1; var <= rows_ * columns_; ++var) solver_.phase(solver_.val(var) > 0 ? -var : var);
+  }
+
  private:
   CaDiCaL::Solver& solver_;
   int rows_;
   int columns_;
   int lastVar_;
   std::vector<int> pending_;
+  LineMarginals marginals_;
+  std::vector<int> preferred_;  // the literals to try first, as the beliefs say
 };
 
 constexpr int kSatisfiable = 10;
 constexpr int kUnsatisfiable = 20;
+// Conflicts the search near a picture may take before the whole search goes on.
+constexpr int kNearConflicts = 2000;
 
 }  // namespace
+
+LineCells knownInColumn(const SatProblem& problem, int column) {
+  LineCells known;
+  for (std::size_t r = 0; r < problem.knownRows.size(); ++r) {
+    known.filled |= LineBits{problem.knownRows[r].filled >> column & 1} << r;
+    known.empty |= LineBits{problem.knownRows[r].empty >> column & 1} << r;
+  }
+  return known;
+}
 
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
                       int wanted, const CancelCheck& cancel) {
   const int rows = static_cast<int>(problem.rowSizes.size());
   const int columns = static_cast<int>(problem.columnSizes.size());
+  fprintf(stderr,"handover %.3f\n",cpuNow());
+  const std::optional<CellBeliefs> beliefs = cellBeliefs(problem, cancel);
+  fprintf(stderr,"bp %.3f\n",cpuNow());
+  if (!beliefs) return {false, {}};
   CaDiCaL::Solver solver;
   solver.set("quiet", 1);  // it would report an unsatisfiable clause on stdout
   Encoder encode(solver, rows, columns);
-  SatAnswer answer;
   // A large crossword takes a while to encode: the check is asked after every line.
   std::vector<int> cells;
+  std::vector<double> prior;
   for (int r = 0; r < rows; ++r) {
     if (cancelled(cancel)) return {false, {}};
     cells.clear();
     for (int c = 0; c < columns; ++c) cells.push_back(encode.cell(r, c));
-    encode.line(cells, problem.rowSizes[r], problem.knownRows[r]);
+    encode.line(cells, problem.rowSizes[r], problem.knownRows[r],
+                std::span(beliefs->fromColumns).subspan(static_cast<std::size_t>(r) * columns, columns));
   }
   for (int c = 0; c < columns; ++c) {
     if (cancelled(cancel)) return {false, {}};
     cells.clear();
-    LineCells known;
+    prior.clear();
     for (int r = 0; r < rows; ++r) {
       cells.push_back(encode.cell(r, c));
-      known.filled |= LineBits{problem.knownRows[r].filled >> c & 1} << r;
-      known.empty |= LineBits{problem.knownRows[r].empty >> c & 1} << r;
+      prior.push_back(beliefs->fromRows[static_cast<std::size_t>(r) * columns + c]);
     }
-    encode.line(cells, problem.columnSizes[c], known);
+    encode.line(cells, problem.columnSizes[c], knownInColumn(problem, c), prior);
   }
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c) {
@@ -183,19 +202,51 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
       if (problem.knownRows[r].empty >> c & 1) encode.clause({-encode.cell(r, c)});
     }
   encode.flush();
+  fprintf(stderr,"encoded %.3f\n",cpuNow());
+  encode.preferCells(*beliefs);
+  if (!getenv("NOPHASE")) encode.tryPreferred();
+  std::vector<WorkGrid> known = excluded;
   for (const WorkGrid& picture : excluded) encode.exclude(picture);
 
+  SatAnswer answer;
   Terminator terminator(cancel);
   solver.connect_terminator(&terminator);
+  // One more picture: a picture (the answer), none, or nothing when stopped.
+  const auto solveFor = [&](int conflicts) {
+    if (conflicts > 0) solver.limit("conflicts", conflicts);
+    return solver.solve();
+  };
+  const auto keep = [&](WorkGrid picture) {
+    encode.exclude(picture);
+    known.push_back(picture);
+    answer.pictures.push_back(std::move(picture));
+  };
+  int conflicts = 0;
   while (static_cast<int>(answer.pictures.size()) < wanted) {
-    const int status = solver.solve();
+    const int status = solveFor(conflicts);
+    fprintf(stderr,"solve limit %d status %d at %.3f\n",conflicts,status,cpuNow());
     if (status == kUnsatisfiable) break;
     if (status != kSatisfiable) {
-      answer.complete = false;
-      break;
+      if (conflicts == 0 || cancelled(cancel)) {
+        answer.complete = false;
+        break;
+      }
+      // Nothing near the last picture: the whole search, as the beliefs guide it.
+      encode.tryPreferred();
+      conflicts = 0;
+      continue;
     }
-    answer.pictures.push_back(encode.picture());
-    encode.exclude(answer.pictures.back());
+    WorkGrid found = encode.picture();
+    // Another picture mostly lies near this one: first a swap of four cells, then a short search
+    // that starts from it.
+    encode.tryModel();
+    keep(std::move(found));
+    if (static_cast<int>(answer.pictures.size()) == wanted) break;
+    if (std::optional<WorkGrid> swapped = swappedPicture(known.back(), problem, known)) {
+      keep(std::move(*swapped));
+      continue;
+    }
+    conflicts = kNearConflicts;
   }
   solver.disconnect_terminator();
   return answer;

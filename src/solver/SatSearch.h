@@ -3,7 +3,10 @@
 // becomes a deterministic automaton over its cells (a run of empties, each block's filled cells
 // and its gap, ...), one variable per cell and per automaton state and position. Clause learning
 // finds the contradictions that probing and depth-first search would meet again and again.
-// Single-threaded; the cancellation check is asked while the SAT solver runs.
+// Each cell and state is first tried as belief propagation (BeliefPropagation.h) makes likelier;
+// after a picture, the next is looked for near it (a swap of four cells, a short search from it)
+// before the whole search. Single-threaded; the cancellation check is asked while the SAT solver
+// runs.
 
 #include <cstdint>
 #include <vector>
@@ -24,6 +27,9 @@ struct SatAnswer {
   bool complete = true;            // false when the check stopped it
   std::vector<WorkGrid> pictures;  // the new pictures found
 };
+
+// The known cells of one column of `problem`, bit r for row r.
+LineCells knownInColumn(const SatProblem& problem, int column);
 
 // Finds up to `wanted` pictures of `problem` other than those in `excluded`.
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
