@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "solver/LineMarginals.h"
 
@@ -63,14 +61,12 @@ std::optional<CellBeliefs> cellBeliefs(const SatProblem& problem, const CancelCh
     for (int k = 0; k < length; ++k) {
       double& word = own[index(k)];
       const double fresh = extrinsic(marginals.filled(k), prior[k]);
-      const double damp = getenv("DAMP") ? atof(getenv("DAMP")) : kDamping;
-      const double damped = damp * word + (1 - damp) * fresh;
+      const double damped = kDamping * word + (1 - kDamping) * fresh;
       moved = std::max(moved, std::abs(damped - word));
       word = damped;
     }
     return moved;
   };
-  if (getenv("ROUNDS")) rounds = atoi(getenv("ROUNDS"));
   for (int round = 0; round < rounds; ++round) {
     if (cancelled(cancel)) return std::nullopt;
     double moved = 0;
@@ -82,7 +78,6 @@ std::optional<CellBeliefs> cellBeliefs(const SatProblem& problem, const CancelCh
       moved = std::max(moved, update(columnAutomata[c], knownColumns[c], rows, beliefs.fromRows,
                                      beliefs.fromColumns,
                                      [&](int k) { return static_cast<std::size_t>(k) * columns + c; }));
-    if (getenv("BPLOG")) fprintf(stderr, "round %d moved %.4f\n", round, moved);
     if (moved < kSettled) break;
   }
   return beliefs;

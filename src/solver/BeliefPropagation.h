@@ -26,6 +26,6 @@ struct CellBeliefs {
 // thousandth. Lines that fit nothing leave their words as they were. Nothing when `cancel` stops
 // it (asked every round).
 std::optional<CellBeliefs> cellBeliefs(const SatProblem& problem, const CancelCheck& cancel = {},
-                                       int rounds = 30);
+                                       int rounds = 50);
 
 }  // namespace jcw

@@ -218,7 +218,6 @@ void Search::decide(int row, int column, bool filled) {
 
 void Search::report() {
   if (!progress_) return;
-  progress_->cellsDecided.store(decided_, std::memory_order_relaxed);
   progress_->nodes.store(nodes_, std::memory_order_relaxed);
 }
 
@@ -401,7 +400,7 @@ void Search::searchBySat() {
   problem.knownRows = rootRows_;
   report();
   SatAnswer answer = satPictures(problem, pictures_, 2 - static_cast<int>(pictures_.size()),
-                                 cancel_);
+                                 cancel_, progress_ ? &progress_->conflicts : nullptr);
   stopped_ = stopped_ || !answer.complete;
   for (WorkGrid& found : answer.pictures) pictures_.push_back(std::move(found));
 }

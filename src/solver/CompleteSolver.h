@@ -34,8 +34,8 @@ struct ClueLists {
 // What the solver has done so far, written by the solving thread as it goes and readable from
 // any other.
 struct SearchProgress {
-  std::atomic<int> cellsDecided{0};  // cells known at the node it is working on
-  std::atomic<long long> nodes{0};   // search nodes entered
+  std::atomic<long long> nodes{0};      // search nodes entered
+  std::atomic<long long> conflicts{0};  // conflicts the SAT solver has met
 };
 
 struct SearchResult {

@@ -4,9 +4,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <cstdio>
-#include <ctime>
-static double cpuNow(){timespec t;clock_gettime(CLOCK_PROCESS_CPUTIME_ID,&t);return t.tv_sec+t.tv_nsec*1e-9;}
 #include <span>
 
 #include "solver/BeliefPropagation.h"
@@ -25,6 +22,20 @@ class Terminator : public CaDiCaL::Terminator {
 
  private:
   const CancelCheck& cancel_;
+};
+
+// Every learnt clause is a conflict met; none is wanted.
+class ConflictCounter : public CaDiCaL::Learner {
+ public:
+  explicit ConflictCounter(std::atomic<long long>& count) : count_(count) {}
+  bool learning(int) override {
+    count_.fetch_add(1, std::memory_order_relaxed);
+    return false;
+  }
+  void learn(int) override {}
+
+ private:
+  std::atomic<long long>& count_;
 };
 
 class Encoder {
@@ -80,10 +91,11 @@ class Encoder {
                    ((value(k) < 0 || value(k) == v) && next(i, v) >= 0 && state[k + 1][next(i, v)]);
         if (onward) state[k][i] = ++lastVar_;
       }
-    if (!getenv("NOSTATE") && !prior.empty() && marginals_.compute(a, known, prior))
+    if (!prior.empty() && marginals_.compute(a, known, prior))
       for (int k = 0; k <= length + 1; ++k)
         for (int i = 0; i <= tokens; ++i)
-          if (state[k][i]) preferred_.push_back(marginals_.state(k, i) > 0.5 ? state[k][i] : -state[k][i]);
+          if (const int var = state[k][i])
+            preferred_.push_back(marginals_.state(k, i) > 0.5 ? var : -var);
     if (state[0][0] == 0) {  // nothing fits
       pending_.push_back(0);
       return;
@@ -134,9 +146,11 @@ class Encoder {
     for (int literal : preferred_) solver_.phase(literal);
   }
 
-  // Every variable first tried as in the model just found (right after a satisfiable solve).
-  void tryModel() {
-    for (int var = 1; var <= rows_ * columns_; ++var) solver_.phase(solver_.val(var) > 0 ? -var : var);
+  // Each cell first tried the other way than in the model just found (right after a
+  // satisfiable solve); the states keep their preference.
+  void tryOppositeOfModel() {
+    for (int var = 1; var <= rows_ * columns_; ++var)
+      solver_.phase(solver_.val(var) > 0 ? -var : var);
   }
 
  private:
@@ -166,12 +180,11 @@ LineCells knownInColumn(const SatProblem& problem, int column) {
 }
 
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
-                      int wanted, const CancelCheck& cancel) {
+                      int wanted, const CancelCheck& cancel,
+                      std::atomic<long long>* conflicts) {
   const int rows = static_cast<int>(problem.rowSizes.size());
   const int columns = static_cast<int>(problem.columnSizes.size());
-  fprintf(stderr,"handover %.3f\n",cpuNow());
   const std::optional<CellBeliefs> beliefs = cellBeliefs(problem, cancel);
-  fprintf(stderr,"bp %.3f\n",cpuNow());
   if (!beliefs) return {false, {}};
   CaDiCaL::Solver solver;
   solver.set("quiet", 1);  // it would report an unsatisfiable clause on stdout
@@ -202,18 +215,19 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
       if (problem.knownRows[r].empty >> c & 1) encode.clause({-encode.cell(r, c)});
     }
   encode.flush();
-  fprintf(stderr,"encoded %.3f\n",cpuNow());
   encode.preferCells(*beliefs);
-  if (!getenv("NOPHASE")) encode.tryPreferred();
+  encode.tryPreferred();
   std::vector<WorkGrid> known = excluded;
   for (const WorkGrid& picture : excluded) encode.exclude(picture);
 
   SatAnswer answer;
   Terminator terminator(cancel);
   solver.connect_terminator(&terminator);
+  std::optional<ConflictCounter> counter;
+  if (conflicts) solver.connect_learner(&counter.emplace(*conflicts));
   // One more picture: a picture (the answer), none, or nothing when stopped.
-  const auto solveFor = [&](int conflicts) {
-    if (conflicts > 0) solver.limit("conflicts", conflicts);
+  const auto solveWithin = [&](int budget) {
+    if (budget > 0) solver.limit("conflicts", budget);
     return solver.solve();
   };
   const auto keep = [&](WorkGrid picture) {
@@ -221,34 +235,34 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
     known.push_back(picture);
     answer.pictures.push_back(std::move(picture));
   };
-  int conflicts = 0;
+  int budget = 0;  // conflicts; 0 for no limit
   while (static_cast<int>(answer.pictures.size()) < wanted) {
-    const int status = solveFor(conflicts);
-    fprintf(stderr,"solve limit %d status %d at %.3f\n",conflicts,status,cpuNow());
+    const int status = solveWithin(budget);
     if (status == kUnsatisfiable) break;
     if (status != kSatisfiable) {
-      if (conflicts == 0 || cancelled(cancel)) {
+      if (budget == 0 || cancelled(cancel)) {
         answer.complete = false;
         break;
       }
       // Nothing near the last picture: the whole search, as the beliefs guide it.
       encode.tryPreferred();
-      conflicts = 0;
+      budget = 0;
       continue;
     }
     WorkGrid found = encode.picture();
-    // Another picture mostly lies near this one: first a swap of four cells, then a short search
-    // that starts from it.
-    encode.tryModel();
+    // Another picture mostly differs from this one in few cells: first a swap of four cells,
+    // then a short search that tries each cell's other value first.
+    encode.tryOppositeOfModel();
     keep(std::move(found));
     if (static_cast<int>(answer.pictures.size()) == wanted) break;
     if (std::optional<WorkGrid> swapped = swappedPicture(known.back(), problem, known)) {
       keep(std::move(*swapped));
       continue;
     }
-    conflicts = kNearConflicts;
+    budget = kNearConflicts;
   }
   solver.disconnect_terminator();
+  if (conflicts) solver.disconnect_learner();
   return answer;
 }
 

@@ -8,6 +8,7 @@
 // before the whole search. Single-threaded; the cancellation check is asked while the SAT solver
 // runs.
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -31,8 +32,10 @@ struct SatAnswer {
 // The known cells of one column of `problem`, bit r for row r.
 LineCells knownInColumn(const SatProblem& problem, int column);
 
-// Finds up to `wanted` pictures of `problem` other than those in `excluded`.
+// Finds up to `wanted` pictures of `problem` other than those in `excluded`. `conflicts`, when
+// given, counts the SAT solver's conflicts as it meets them (any thread may read it).
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
-                      int wanted, const CancelCheck& cancel);
+                      int wanted, const CancelCheck& cancel,
+                      std::atomic<long long>* conflicts = nullptr);
 
 }  // namespace jcw
