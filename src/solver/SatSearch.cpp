@@ -3,6 +3,8 @@
 #include <cadical.hpp>
 
 #include <algorithm>
+#include <string>
+#include <cstdlib>
 #include <optional>
 #include <span>
 
@@ -52,10 +54,17 @@ class Encoder {
     pending_.push_back(0);
   }
 
-  void flush() {
+  // False when `cancel` stopped it (asked every few hundred thousand literals: a large
+  // crossword has millions).
+  bool flush(const CancelCheck& cancel) {
     solver_.reserve(lastVar_);
-    for (int literal : pending_) solver_.add(literal);
+    constexpr std::size_t kPollEvery = std::size_t{1} << 18;
+    for (std::size_t k = 0; k < pending_.size(); ++k) {
+      if (k % kPollEvery == 0 && cancelled(cancel)) return false;
+      solver_.add(pending_[k]);
+    }
     pending_.clear();
+    return true;
   }
 
   // The line whose cell k has variable cells[k] accepts exactly the placements of `sizes` that
@@ -188,6 +197,7 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
   if (!beliefs) return {false, {}};
   CaDiCaL::Solver solver;
   solver.set("quiet", 1);  // it would report an unsatisfiable clause on stdout
+  if (const char* o = getenv("SATOPTS")) { std::string all(o); size_t at = 0; while (at < all.size()) { size_t end = all.find(',', at); if (end == std::string::npos) end = all.size(); std::string kv = all.substr(at, end - at); size_t eq = kv.find('='); solver.set(kv.substr(0, eq).c_str(), atoi(kv.substr(eq + 1).c_str())); at = end + 1; } }
   Encoder encode(solver, rows, columns);
   // A large crossword takes a while to encode: the check is asked after every line.
   std::vector<int> cells;
@@ -214,7 +224,7 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
       if (problem.knownRows[r].filled >> c & 1) encode.clause({encode.cell(r, c)});
       if (problem.knownRows[r].empty >> c & 1) encode.clause({-encode.cell(r, c)});
     }
-  encode.flush();
+  if (!encode.flush(cancel)) return {false, {}};
   encode.preferCells(*beliefs);
   encode.tryPreferred();
   std::vector<WorkGrid> known = excluded;
