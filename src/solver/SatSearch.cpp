@@ -3,7 +3,6 @@
 #include <cadical.hpp>
 
 #include <algorithm>
-#include <string>
 #include <cstdlib>
 #include <optional>
 #include <span>
@@ -39,6 +38,11 @@ class ConflictCounter : public CaDiCaL::Learner {
  private:
   std::atomic<long long>& count_;
 };
+
+// What the SAT solver tries first: each cell and state as the beliefs say, its own choices, or
+// (after a picture) each cell the other way than in that picture and each state as the beliefs
+// say.
+enum class Guide { Beliefs, Own, AwayFromModel };
 
 class Encoder {
  public:
@@ -151,15 +155,27 @@ class Encoder {
         preferred_.push_back(beliefs.filled(r, c) > 0.5 ? cell(r, c) : -cell(r, c));
   }
 
-  void tryPreferred() {
-    for (int literal : preferred_) solver_.phase(literal);
+  // The cells of the model just found (right after a satisfiable solve), for
+  // Guide::AwayFromModel.
+  void rememberModel() {
+    model_.clear();
+    for (int var = 1; var <= rows_ * columns_; ++var) model_.push_back(solver_.val(var) > 0);
   }
 
-  // Each cell first tried the other way than in the model just found (right after a
-  // satisfiable solve); the states keep their preference.
-  void tryOppositeOfModel() {
-    for (int var = 1; var <= rows_ * columns_; ++var)
-      solver_.phase(solver_.val(var) > 0 ? -var : var);
+  void guide(Guide guide) {
+    switch (guide) {
+      case Guide::Beliefs:
+        for (int literal : preferred_) solver_.phase(literal);
+        break;
+      case Guide::Own:
+        for (int literal : preferred_) solver_.unphase(std::abs(literal));
+        break;
+      case Guide::AwayFromModel:
+        for (int literal : preferred_) solver_.phase(literal);
+        for (int var = 1; var <= static_cast<int>(model_.size()); ++var)
+          solver_.phase(model_[var - 1] ? -var : var);
+        break;
+    }
   }
 
  private:
@@ -170,12 +186,14 @@ class Encoder {
   std::vector<int> pending_;
   LineMarginals marginals_;
   std::vector<int> preferred_;  // the literals to try first, as the beliefs say
+  std::vector<bool> model_;     // per cell, filled in the last model
 };
 
 constexpr int kSatisfiable = 10;
 constexpr int kUnsatisfiable = 20;
-// Conflicts the search near a picture may take before the whole search goes on.
-constexpr int kNearConflicts = 2000;
+// Conflicts of the first turn of a guide, and of the longest.
+constexpr int kFirstTurn = 3000;
+constexpr int kLongestTurn = 1 << 30;
 
 }  // namespace
 
@@ -197,7 +215,6 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
   if (!beliefs) return {false, {}};
   CaDiCaL::Solver solver;
   solver.set("quiet", 1);  // it would report an unsatisfiable clause on stdout
-  if (const char* o = getenv("SATOPTS")) { std::string all(o); size_t at = 0; while (at < all.size()) { size_t end = all.find(',', at); if (end == std::string::npos) end = all.size(); std::string kv = all.substr(at, end - at); size_t eq = kv.find('='); solver.set(kv.substr(0, eq).c_str(), atoi(kv.substr(eq + 1).c_str())); at = end + 1; } }
   Encoder encode(solver, rows, columns);
   // A large crossword takes a while to encode: the check is asked after every line.
   std::vector<int> cells;
@@ -226,7 +243,6 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
     }
   if (!encode.flush(cancel)) return {false, {}};
   encode.preferCells(*beliefs);
-  encode.tryPreferred();
   std::vector<WorkGrid> known = excluded;
   for (const WorkGrid& picture : excluded) encode.exclude(picture);
 
@@ -235,41 +251,44 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
   solver.connect_terminator(&terminator);
   std::optional<ConflictCounter> counter;
   if (conflicts) solver.connect_learner(&counter.emplace(*conflicts));
-  // One more picture: a picture (the answer), none, or nothing when stopped.
-  const auto solveWithin = [&](int budget) {
-    if (budget > 0) solver.limit("conflicts", budget);
-    return solver.solve();
-  };
   const auto keep = [&](WorkGrid picture) {
     encode.exclude(picture);
     known.push_back(picture);
     answer.pictures.push_back(std::move(picture));
   };
-  int budget = 0;  // conflicts; 0 for no limit
+  // The beliefs mislead on some crosswords (where many pictures nearly fit they hover about one
+  // half), and the SAT solver's own choices fail on others: the two take turns, each turn with
+  // twice the conflicts of the one before, the solver's own first (a short turn is enough on
+  // sparse pictures, where the beliefs mislead most). After a picture, the first turn looks away
+  // from it.
+  Guide guide = Guide::Own;
+  int budget = kFirstTurn;
   while (static_cast<int>(answer.pictures.size()) < wanted) {
-    const int status = solveWithin(budget);
+    encode.guide(guide);
+    solver.limit("conflicts", budget);
+    const int status = solver.solve();
     if (status == kUnsatisfiable) break;
     if (status != kSatisfiable) {
-      if (budget == 0 || cancelled(cancel)) {
+      if (cancelled(cancel)) {
         answer.complete = false;
         break;
       }
-      // Nothing near the last picture: the whole search, as the beliefs guide it.
-      encode.tryPreferred();
-      budget = 0;
+      guide = guide == Guide::Beliefs ? Guide::Own : Guide::Beliefs;
+      budget = std::min(budget, kLongestTurn / 2) * 2;
       continue;
     }
     WorkGrid found = encode.picture();
     // Another picture mostly differs from this one in few cells: first a swap of four cells,
     // then a short search that tries each cell's other value first.
-    encode.tryOppositeOfModel();
+    encode.rememberModel();
     keep(std::move(found));
     if (static_cast<int>(answer.pictures.size()) == wanted) break;
     if (std::optional<WorkGrid> swapped = swappedPicture(known.back(), problem, known)) {
       keep(std::move(*swapped));
       continue;
     }
-    budget = kNearConflicts;
+    guide = Guide::AwayFromModel;
+    budget = kFirstTurn;
   }
   solver.disconnect_terminator();
   if (conflicts) solver.disconnect_learner();

@@ -3,9 +3,9 @@
 // becomes a deterministic automaton over its cells (a run of empties, each block's filled cells
 // and its gap, ...), one variable per cell and per automaton state and position. Clause learning
 // finds the contradictions that probing and depth-first search would meet again and again.
-// Each cell and state is first tried as belief propagation (BeliefPropagation.h) makes likelier;
-// after a picture, the next is looked for near it (a swap of four cells, a short search from it)
-// before the whole search. Single-threaded; the cancellation check is asked while the SAT solver
+// The search takes turns between the SAT solver's own choices and values tried first as belief
+// propagation (BeliefPropagation.h) makes likelier; after a picture, the next is looked for near
+// it (a swap of four cells, a short search away from it) before the turns go on. Single-threaded; the cancellation check is asked while the SAT solver
 // runs.
 
 #include <atomic>
