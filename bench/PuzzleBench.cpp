@@ -191,8 +191,8 @@ int main(int argc, char** argv) {
     });
 
     const std::string size = std::to_string(d.ColCount) + "x" + std::to_string(d.RowCount);
-    const std::string solutions =
-        std::to_string(count.solutions) + (count.complete ? "" : " (cut)");
+    // A count cut off knows no number.
+    const std::string solutions = count.complete ? std::to_string(count.solutions) : "cut";
     const std::string readmeCount =
         count.complete ? checked(count.solutions, known.solutions, differences)
                        : (known.solutions < 0 ? "-" : std::to_string(known.solutions));
