@@ -6,7 +6,8 @@
 //                                          then describe the result like info
 //   jcwtool test FILE [--marks]            print the test's verdict as the program shows it
 //   jcwtool count FILE [--marks] [--timeout SECONDS]
-//                                          count the pictures that fit (0, 1, 2 = two or more)
+//                                          count the pictures that fit (0, 1, 2 = two or more,
+//                                          null when the time ran out)
 //   jcwtool convert IN OUT                 write IN in the format OUT's extension names
 //   jcwtool view-point VIEW... X Y         where table cell (X, Y) shows in the window, VIEW
 //                                          being the eleven numbers the program reports
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -146,8 +148,10 @@ int count(const std::string& path, bool useMarks, double timeoutSeconds) {
   const jcw::TestVerdict verdict = jcw::runTest(state);
   const long long ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-  long long solutions = static_cast<long long>(verdict.pictures.size());
+  // An unfinished count knows no number: 0 would read as "no picture fits".
+  std::optional<long long> solutions;
   if (verdict.outcome == jcw::TestOutcome::NoSolution) solutions = 0;
+  if (verdict.outcome == jcw::TestOutcome::SingleSolution) solutions = 1;
   if (verdict.outcome == jcw::TestOutcome::SeveralSolutions) solutions = 2;
   std::vector<std::vector<std::string>> pictures;
   for (const jcw::WorkGrid& picture : verdict.pictures) pictures.push_back(jcw::rowsText(picture));

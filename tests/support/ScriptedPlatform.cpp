@@ -19,6 +19,7 @@ void verifyUsed(std::size_t left, const char* what) {
 
 Answer ScriptedPlatform::messageBox(const MessageRequest& request) {
   messages.push_back(request);
+  if (onMessage) onMessage(request);
   if (answers.empty()) {
     unscripted(QStringLiteral("message box: ") + request.text);
     return request.buttons == Buttons::Ok ? Answer::Ok

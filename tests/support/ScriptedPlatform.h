@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/qt/Platform.h"
@@ -30,6 +31,7 @@ class ScriptedPlatform : public Platform {
 
   std::deque<Answer> answers;              // next message box answers, in order
   std::vector<MessageRequest> messages;    // every box shown
+  std::function<void(const MessageRequest&)> onMessage;  // called as each box opens
   QStringList errors;                      // every error box text
   int expectedErrors = 0;                  // error boxes the test means to meet
   int beeps = 0;

@@ -110,6 +110,8 @@ check "count of a line-solvable crossword" \
   '{"solutions":1,"lineSolvable":true,"pictures":[["##"]],"complete":true}' "$(counted "$dir/ten")"
 check "count of clues without a picture" \
   '{"solutions":0,"lineSolvable":false,"pictures":[],"complete":true}' "$(counted "$dir/none")"
+check "count cut off by the time says it knows no number" '"solutions":null,"complete":false' \
+  "$("$tool" count "$dir/unique" --timeout 0.000000001 | grep -o '"solutions":[a-z0-9]*\|"complete":[a-z]*' | paste -sd,)"
 check "count gives nodes and ms" 2 "$("$tool" count "$dir/unique" | grep -Eo '"(nodes|ms)":[0-9]+' | wc -l)"
 check "solve --complete writes the only picture" '"picture":["#.#.",".#..",".#.#","#.#."]' \
   "$("$tool" solve --complete "$dir/unique" | grep -o '"picture":[^]]*]')"

@@ -41,6 +41,14 @@ void showResult(const std::string& text) {
       {QString::fromStdString(text), testCaption(), Buttons::Ok, Icon::Information, Answer::Ok});
 }
 
+// A solve that found several pictures offers one of them.
+bool wantsOneOfSeveral(const std::string& text) {
+  return platform().messageBox({QString::fromStdString(text) +
+                                    QStringLiteral("\n\rПоказать одно из решений?"),
+                                kTestCaption, Buttons::YesNo, Icon::Question, Answer::Yes}) ==
+         Answer::Yes;
+}
+
 bool shiftHeld() {
   return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
 }
@@ -180,13 +188,13 @@ void TFormAuto::showWaitPanel() {
   panel->raise();
 }
 
-void TFormAuto::showProgress(const SearchProgress& progress, qint64 elapsedMs, int cellCount) {
+void TFormAuto::showProgress(const SearchProgress& progress, qint64 elapsedMs) {
   auto* label = qobject_cast<QLabel*>(host_.waitPanel());
   if (!label) return;
   if (waitCaption_.isNull()) waitCaption_ = label->text();
   label->setText(waitCaption_ + QLatin1Char('\n') +
                  QString::fromStdString(
-                     progressText(progress.cellsDecided, cellCount, elapsedMs)));
+                     progressText(progress.nodes, progress.conflicts, elapsedMs)));
 }
 
 TestVerdict TFormAuto::decideOpenCells(SolverState& state) {
@@ -194,10 +202,9 @@ TestVerdict TFormAuto::decideOpenCells(SolverState& state) {
   // cell is known, it checks the lines the last sweep left (a picture may still fit no column).
   return runTest(state, [this](const SolverState& swept) {
     showWaitPanel();
-    const int cellCount = swept.Work.colCount() * swept.Work.rowCount();
     return searchInBackground(search_, cluesOf(swept), swept.Work,
-                              [this, cellCount](const SearchProgress& progress, qint64 elapsedMs) {
-                                showProgress(progress, elapsedMs, cellCount);
+                              [this](const SearchProgress& progress, qint64 elapsedMs) {
+                                showProgress(progress, elapsedMs);
                               });
   });
 }
@@ -232,14 +239,20 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   }
   const TestVerdict verdict = decideOpenCells(state);
   if (!field) return;
+  // The result box opens over the field, not over what is left of the panel.
+  host_.waitPanel()->hide();
   if (verdict.outcome == TestOutcome::SingleSolution && !verdict.solvedByLines)
     writePictureToField(verdict.pictures.front(), *field);
   if (verdict.outcome == TestOutcome::NoSolution) writePictureToField(start, *field);
   field->SetModified(true);
   showAmbiguity(verdict, *field);
-  if (const std::string message = solveMessage(verdict.outcome);
-      !message.empty() && !closeMainAfterRun_)
+  const std::string message = solveMessage(verdict.outcome);
+  if (message.empty() || closeMainAfterRun_) return;
+  if (verdict.outcome != TestOutcome::SeveralSolutions) {
     showResult(message);
+  } else if (wantsOneOfSeveral(message) && field) {
+    writeOneOfSeveral(verdict, *field);
+  }
 }
 
 void TFormAuto::TestProcess(bool useMarks) {
@@ -252,6 +265,7 @@ void TFormAuto::TestProcess(bool useMarks) {
   prepareFromField(state, *field, useMarks);
   const bool marksTaken = useMarks && field->model().countMarked() > 0;
   const TestVerdict verdict = decideOpenCells(state);
+  host_.waitPanel()->hide();
   if (field) showAmbiguity(verdict, *field);
   if (!closeMainAfterRun_) showResult(testMessage(verdict, marksTaken));
 }
