@@ -100,6 +100,10 @@ The sum of the column clues must equal the sum of the row clues.</translation>
         <translation>After two digits</translation>
     </message>
     <message>
+        <source>Показать одно из решений?</source>
+        <translation>Show one of the solutions?</translation>
+    </message>
+    <message>
         <source>Крупнее</source>
         <translation>Zoom in</translation>
     </message>

@@ -43,9 +43,9 @@ void showResult(const std::string& text) {
 
 // A solve that found several pictures offers one of them.
 bool wantsOneOfSeveral(const std::string& text) {
-  return platform().messageBox({QString::fromStdString(text) +
-                                    QStringLiteral("\n\rПоказать одно из решений?"),
-                                kTestCaption, Buttons::YesNo, Icon::Question, Answer::Yes}) ==
+  const QString question = QCoreApplication::translate("jcw", "Показать одно из решений?");
+  return platform().messageBox({QString::fromStdString(text) + QStringLiteral("\n\r") + question,
+                                testCaption(), Buttons::YesNo, Icon::Question, Answer::Yes}) ==
          Answer::Yes;
 }
 
