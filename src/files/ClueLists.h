@@ -1,21 +1,12 @@
 #pragma once
-// A crossword as the other puzzle formats carry it: the clue numbers of every row and column and
-// nothing else. Building a model from them gives the smallest headers the clues allow.
+// Between a crossword and its clue lists (model/ClueLists.h): the lists of a crossword, and a
+// crossword of the smallest headers the lists allow.
 
-#include <vector>
-
+#include "model/ClueLists.h"
 #include "model/Crossword.h"
 #include "platform/Result.h"
 
 namespace jcw {
-
-using ClueLine = std::vector<int>;
-
-struct ClueLists {
-  std::vector<ClueLine> rows;     // top to bottom, each left to right
-  std::vector<ClueLine> columns;  // left to right, each top to bottom
-  bool operator==(const ClueLists&) const = default;
-};
 
 // The clue numbers of every picture row and column, empty clue cells skipped.
 ClueLists cluesOf(const Crossword& crossword);

@@ -30,11 +30,12 @@ int countBits(Bits bits) {
          std::popcount(static_cast<std::uint64_t>(bits >> 64));
 }
 
-// Line sizes as the line solver reads them; false when a clue is out of byte range or the clues
-// need more cells than the line has.
+// Line sizes as the line solver reads them, a 0 (no block) skipped; false when a clue is out of
+// byte range or the clues need more cells than the line has.
 bool lineSizes(const std::vector<int>& clues, int length, std::vector<std::uint8_t>& sizes) {
   int needed = -1;
   for (int clue : clues) {
+    if (clue == 0) continue;
     if (clue < 0 || clue > 255) return false;
     sizes.push_back(static_cast<std::uint8_t>(clue));
     needed += clue + 1;

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/ClueLists.h"
 #include "solver/CancelCheck.h"
 #include "solver/WorkGrid.h"
 
@@ -23,13 +24,6 @@ namespace jcw {
 // Search nodes before the rest of the search goes to the SAT solver: most crosswords are decided
 // well within them; those that are not need clause learning more than probing.
 constexpr long long kNodesBeforeSat = 64;
-
-// A crossword's clues alone: the clue numbers of each picture row (top to bottom) and of each
-// picture column (left to right), as read, a 0 taking a gap like any other block.
-struct ClueLists {
-  std::vector<std::vector<int>> rows;
-  std::vector<std::vector<int>> columns;
-};
 
 // What the solver has done so far, written by the solving thread as it goes and readable from
 // any other.

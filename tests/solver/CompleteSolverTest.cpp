@@ -190,9 +190,10 @@ INSTANTIATE_TEST_SUITE_P(
         Crafted{"EqualSumsWithoutAPicture", {{{2}, {}}, {{2}, {}}}, {}, 0},
         Crafted{"EqualSumsCrossingWrongly", {{{1, 1}, {3}, {}}, {{2}, {2}, {1}}}, {}, 0},
         Crafted{"CluesLongerThanTheirLine", {{{3}, {}}, {{1}, {1}}}, {}, 0},
-        // A 0 takes a gap: 1 0 in three cells puts the 1 in one of the first two.
-        Crafted{"ASizeZeroClueTakesItsGap", {{{1, 0}}, {{}, {1}, {}}}, {}, 1},
-        Crafted{"ASizeZeroClueLeavesNoRoom", {{{1, 0}}, {{}, {}, {1}}}, {}, 0},
+        // A 0 is no block, as a line without blocks is written: 1 0 in three cells is a 1 that
+        // may lie in the last cell too.
+        Crafted{"AZeroIsNoBlock", {{{1, 0}}, {{}, {}, {1}}}, {}, 1},
+        Crafted{"ALineOfOneZeroIsEmpty", {{{0}, {1}}, {{1}, {0}}}, {}, 1},
         Crafted{"AnEmptyPicture", {{{}, {}, {}}, {{}, {}}}, {}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
