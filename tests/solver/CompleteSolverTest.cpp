@@ -31,11 +31,12 @@ std::vector<int> runsOf(const std::string& line) {
 }
 
 // The lines of `length` cells that read as `clues` say, written independently of the solver:
-// each block is its filled cells and a gap (a size-0 block only the gap), with empties anywhere
-// between, over the line and one extra empty cell. Bit k of the index is cell k.
+// each block is its filled cells and a gap (a 0 is no block), with empties anywhere between, over
+// the line and one extra empty cell. Bit k of the index is cell k.
 std::vector<bool> linesFitting(const std::vector<int>& clues, std::size_t length) {
   std::string pattern = "\\.*";
-  for (int clue : clues) pattern += std::string(static_cast<std::size_t>(clue), '#') + "\\.\\.*";
+  for (int clue : clues)
+    if (clue > 0) pattern += std::string(static_cast<std::size_t>(clue), '#') + "\\.\\.*";
   const std::regex fits(pattern);
   std::vector<bool> fitting(std::size_t{1} << length);
   for (std::size_t bits = 0; bits < fitting.size(); ++bits) {
@@ -122,8 +123,12 @@ std::set<Picture> bruteForce(const ClueLists& clues, const Marks& marks) {
 
 SatProblem satProblemOf(const ClueLists& clues, const Marks& marks) {
   SatProblem problem;
+  // Block sizes as the search hands them over: a 0 is no block.
   const auto sizesOf = [](const std::vector<int>& clue) {
-    return std::vector<std::uint8_t>(clue.begin(), clue.end());
+    std::vector<std::uint8_t> sizes;
+    for (int n : clue)
+      if (n > 0) sizes.push_back(static_cast<std::uint8_t>(n));
+    return sizes;
   };
   for (const auto& row : clues.rows) problem.rowSizes.push_back(sizesOf(row));
   for (const auto& column : clues.columns) problem.columnSizes.push_back(sizesOf(column));
