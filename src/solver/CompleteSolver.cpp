@@ -17,14 +17,6 @@ constexpr int kPollEvery = 64;  // line solves between two looks at the cancella
 // The line solves the search remembers grow up to this many (some 5 MB).
 constexpr std::size_t kMostRemembered = std::size_t{1} << 16;
 
-template <typename Visit>
-void forEachBit(Bits bits, Visit visit) {
-  for (auto low = static_cast<std::uint64_t>(bits); low != 0; low &= low - 1)
-    visit(std::countr_zero(low));
-  for (auto high = static_cast<std::uint64_t>(bits >> 64); high != 0; high &= high - 1)
-    visit(64 + std::countr_zero(high));
-}
-
 int countBits(Bits bits) {
   return std::popcount(static_cast<std::uint64_t>(bits)) +
          std::popcount(static_cast<std::uint64_t>(bits >> 64));

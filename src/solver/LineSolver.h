@@ -14,6 +14,7 @@
 // one object per thread.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -26,6 +27,15 @@ namespace jcw {
 // One bit per cell of a line, cell k at bit k; kMaxLineLength keeps a line and its trailing gap
 // inside it.
 using LineBits = unsigned __int128;
+
+// Calls visit(k) for every set bit k of `bits`, lowest first.
+template <typename Visit>
+void forEachBit(LineBits bits, Visit visit) {
+  for (auto low = static_cast<std::uint64_t>(bits); low != 0; low &= low - 1)
+    visit(std::countr_zero(low));
+  for (auto high = static_cast<std::uint64_t>(bits >> 64); high != 0; high &= high - 1)
+    visit(64 + std::countr_zero(high));
+}
 
 // What is known of a line's cells; a cell is in at most one of the two.
 struct LineCells {

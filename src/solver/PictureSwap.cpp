@@ -43,14 +43,6 @@ class FlipPairs {
   std::vector<LineBits> pairs_;
 };
 
-template <typename Visit>
-void forEachBit(LineBits bits, Visit visit) {
-  for (auto low = static_cast<std::uint64_t>(bits); low != 0; low &= low - 1)
-    visit(std::countr_zero(low));
-  for (auto high = static_cast<std::uint64_t>(bits >> 64); high != 0; high &= high - 1)
-    visit(64 + std::countr_zero(high));
-}
-
 bool isAmong(const WorkGrid& picture, const std::vector<WorkGrid>& pictures) {
   for (const WorkGrid& other : pictures) {
     bool same = true;
