@@ -29,11 +29,8 @@ void TGrid::setModel(Crossword model) {
 void TGrid::allocateTable() { model_.allocate(currentDimensions()); }
 
 void TGrid::SetModified(bool flag) {
-  clearDifferingCells();
   model_.Modified = flag;
-  if (!host_) return;
-  host_->setSaveButtonEnabled(flag);
-  host_->setUndoButtonEnabled(!model_.UndoList.empty() && CurrentMode == kSolvingMode);
+  historyChanged();
 }
 
 bool TGrid::CheckClueSums() {

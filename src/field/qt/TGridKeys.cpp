@@ -74,6 +74,10 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::Start: return runHostCommand(&FieldHost::NStartClick);
     case KeyCommand::Edit: return runHostCommand(&FieldHost::NEditClick);
     case KeyCommand::Undo: Undo(); return true;
+    case KeyCommand::Redo: Redo(); return true;
+    case KeyCommand::SetCheckpoint: SetCheckpoint(); return true;
+    case KeyCommand::ReturnToCheckpoint: ReturnToCheckpoint(); return true;
+    case KeyCommand::AcceptCheckpoint: AcceptCheckpoint(); return true;
   }
   return true;
 }

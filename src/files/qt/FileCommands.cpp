@@ -58,7 +58,7 @@ void writeCrosswordTo(const std::string& name, FileHost& host) {
     platform().errorBox(QString::fromStdString(saved.error()));
     return;
   }
-  field.SetModified(field.model().Modified);
+  field.historyChanged();
   host.refreshTitle();
 }
 
@@ -98,7 +98,6 @@ class MainWindowDrops : public QObject {
     drop->acceptProposedAction();
     const auto name = droppedCrossword(droppedFileNames(*drop->mimeData()));
     if (!name || SolverBusy) return true;
-    SkipNextMark = true;
     if (mayDiscardChanges(host_)) loadIntoNewField(*name, host_);
     return true;
   }
@@ -149,7 +148,6 @@ Result<void> LoadProcess(const std::string& name, FileHost& host) {
 void loadCommand(FileHost& host) {
   const QString name = platform().openFileName(openDialogRequest());
   if (name.isEmpty()) return;
-  SkipNextMark = true;
   if (mayDiscardChanges(host)) loadIntoNewField(name.toStdString(), host);
 }
 

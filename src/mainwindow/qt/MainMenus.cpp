@@ -113,6 +113,10 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.NNew = addItem(down, "NNew", "&Новый кроссворд...", "Ctrl+N");
   addSeparator(down, "N6");
   m.NUndo = addItem(down, "NUndo", "Отменить последний ход", "Alt+Backspace");
+  m.NRedo = addItem(down, "NRedo", "Вернуть отменённый ход", "Ctrl+Y");
+  m.NCheckpoint = addItem(down, "NCheckpoint", "Запомнить позицию", "F5");
+  m.NBackToCheckpoint = addItem(down, "NBackToCheckpoint", "Вернуться к позиции", "F6");
+  m.NAcceptCheckpoint = addItem(down, "NAcceptCheckpoint", "Принять", "F7");
   m.NClear = addItem(down, "NClear", "Очистить поле", "Ctrl+Del");
   addSeparator(down, "N10");
   m.NTools = addCheckItem(down, "NTools", "Панель инструментов", false);

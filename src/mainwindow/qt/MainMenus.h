@@ -33,6 +33,10 @@ struct MainMenus {
   QAction* NPrint = nullptr;
   QAction* NNew = nullptr;
   QAction* NUndo = nullptr;
+  QAction* NRedo = nullptr;
+  QAction* NCheckpoint = nullptr;        // "Запомнить позицию"
+  QAction* NBackToCheckpoint = nullptr;  // "Вернуться к позиции"
+  QAction* NAcceptCheckpoint = nullptr;  // "Принять"
   QAction* NClear = nullptr;
   QAction* NTools = nullptr;
   QAction* NAuto = nullptr;

@@ -39,8 +39,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void SetMode(int mode) override;
   bool startEnabled() const override;
   void setStartEnabled(bool enabled) override;
-  void setSaveButtonEnabled(bool enabled) override;
-  void setUndoButtonEnabled(bool enabled) override;
+  // The undo, redo, save and checkpoint items and buttons from historyCommandsOf.
+  void historyChanged() override;
   void NStartClick() override;
   void NEditClick() override;
   void NClearClick() override;
@@ -58,8 +58,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void fitToWorkArea() override;
   void refreshTitle() override;
 
-  // Empties the history and every picture cell, re-evaluates the lines, marks the crossword
-  // modified and repaints; also used by the solver before it solves from nothing.
+  // Empties every picture cell as one undo step, re-evaluates the lines and repaints; also used
+  // by the solver before it solves from nothing.
   void ClearProcess();
 
  signals:
@@ -83,6 +83,10 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   // Commands.
   void SBStartClick();
   void NUndoClick();
+  void NRedoClick();
+  void NCheckpointClick();
+  void NBackToCheckpointClick();
+  void NAcceptCheckpointClick();
   void NExitClick();
   void SBExitClick();
   void N1Click();

@@ -19,7 +19,6 @@ void writeBackToField(const SolverState& state, TGrid& field) {
     field.PaintCell(x, y);
     field.PaintIndicators(x, y);
   });
-  if (state.Changed) field.SetModified(true);
 }
 
 void writePictureToField(const WorkGrid& picture, TGrid& field) {

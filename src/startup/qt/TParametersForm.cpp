@@ -161,7 +161,6 @@ void TParametersForm::ButtonOKClick() {
 void TParametersForm::ButtonLoadClick() {
   const QString name = platform().openFileName(openDialogRequest());
   if (name.isEmpty()) return;
-  SkipNextMark = true;
   openCrossword(name.toStdString());
 }
 
@@ -218,7 +217,6 @@ void TParametersForm::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   const auto name = droppedCrossword(droppedFileNames(*event->mimeData()));
   if (!name) return;
-  SkipNextMark = true;
   openCrossword(*name);
 }
 

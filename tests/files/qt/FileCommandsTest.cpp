@@ -131,15 +131,13 @@ class FileCommandsTest : public QObject {
                           "Файлы японского кроссворда (*.jcw)", "Кроссворды .non (*.non)",
                           "Кроссворды webpbn XML (*.xml)", "Текстовые файлы (*.txt)",
                           "Все файлы (*.*)"}));
-    QVERIFY(!SkipNextMark);
     QCOMPARE(window_->field(), field);
     QVERIFY((*platform_)->messages.empty());
   }
 
-  void aLoadMakesTheNextMarkAttemptSkipAndOpensTheCrossword() {
+  void aLoadOpensTheCrossword() {
     window_->field()->SetModified(false);
     run(Command::Load, session_->write("other.jcw", test::otherCrossword()));
-    QVERIFY(SkipNextMark);
     QVERIFY((*platform_)->messages.empty());
     QCOMPARE(window_->field()->model().MarkedCount, 6);
     QVERIFY(!window_->field()->IsModified());
@@ -147,7 +145,7 @@ class FileCommandsTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (other) - 2x3"));
   }
 
-  void theFirstClickAfterALoadMarksNothingAndTheSecondMarks() {
+  void theFirstClickAfterALoadMarks() {
     window_->field()->SetModified(false);
     run(Command::Load,
         session_->write("open.jcw",
@@ -155,9 +153,6 @@ class FileCommandsTest : public QObject {
     TGrid* field = window_->field();
     const Rect& box = field->model().cell(2, 3).region.box;  // the first picture cell
     const QPoint inside(box.left + 3, box.top + 3);
-    QTest::mouseClick(field, Qt::LeftButton, {}, inside);
-    QCOMPARE(field->model().cell(2, 3).State, csBlank);
-    QVERIFY(!SkipNextMark);
     QTest::mouseClick(field, Qt::LeftButton, {}, inside);
     QCOMPARE(field->model().cell(2, 3).State, csFilled);
   }
@@ -273,7 +268,6 @@ class FileCommandsTest : public QObject {
     QCOMPARE(model.columnClues(model.firstPictureX()), std::vector<int>{3});
     QCOMPARE(model.MarkedCount, 0);
     QVERIFY(!model.IsModified());
-    QVERIFY(SkipNextMark);
     QCOMPARE(CurFileName, file);
     QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (dog) - 2x3"));
@@ -408,7 +402,6 @@ class FileCommandsTest : public QObject {
     std::vector<std::string> paths;
     for (const QString& name : dropped) paths.push_back(session_->path(name.toStdString()));
     drop(paths);
-    QCOMPARE(SkipNextMark, opened);
     QCOMPARE(window_->field()->model().dims(),
              opened ? test::otherCrossword().dims() : test::smallCrossword().dims());
   }
