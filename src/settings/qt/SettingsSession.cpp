@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <iostream>
+#include <vector>
 
 #include "platform/qt/Platform.h"
 #include "platform/Registry.h"
@@ -20,6 +21,16 @@ void reportError(const Result<void>& result) {
 }
 
 void tell(const std::string& notice) { std::cerr << "jcw: " << notice << '\n'; }
+
+// What the start could not read, on screen: option changes would otherwise silently not last.
+void showNotices(const std::vector<std::string>& notices) {
+  if (notices.empty()) return;
+  QStringList lines;
+  for (const std::string& notice : notices) lines << QString::fromStdString(notice);
+  platform().messageBox({QStringLiteral("Настройки прочитать не удалось:\n") + lines.join('\n'),
+                         QStringLiteral("Японский кроссворд"), Buttons::Ok, Icon::Exclamation,
+                         Answer::Ok});
+}
 
 // Starts `program` detached and silenced when it is installed; a missing tool is no error.
 void startIfInstalled(const QString& program, const std::filesystem::path& argument) {
@@ -40,6 +51,7 @@ void RegisterFile(const QString& exePath) {
   const std::filesystem::path data = dataHome();
   const StartOutcome outcome = readOrRegister(registry, exePath.toStdString(), data);
   for (const std::string& notice : outcome.notices) tell(notice);
+  showNotices(outcome.notices);
   OptionsLocked = !outcome.optionsWritable;
   reportError(outcome.registered);
   if (!outcome.firstStart || !outcome.registered) return;

@@ -2,7 +2,8 @@
 // The options' registry at the program's start and close: the two calls the windows make.
 // Both open the registry in settingsDirectory() afresh and report a failed write through the
 // platform's error box; neither ever stops the start or the close. A settings file that could not
-// be read is said once on stderr, and the options are then never written over it. UI thread only.
+// be read is said once at the start, on stderr and in a message box, and the options are then
+// never written over it. UI thread only.
 
 #include <QString>
 #include <string>
