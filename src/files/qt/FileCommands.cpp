@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QStringList>
+#include <filesystem>
 
 #include "field/qt/TGrid.h"
 #include "files/CrosswordFile.h"
@@ -16,6 +17,7 @@
 #include "field/ViewState.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
+#include "settings/qt/SettingsSession.h"
 
 namespace jcw {
 
@@ -23,6 +25,7 @@ namespace {
 
 // The steps after a successful read, on the field that now holds the crossword.
 void acceptLoadedCrossword(FileHost& host) {
+  if (!CurFileName.empty()) noteRecentFile(CurFileName);
   host.setStartEnabled(true);
   host.field()->SetModified(false);
   OpenMode = host.field()->CheckClueSums() ? kSolvingMode : kEditorMode;
@@ -58,6 +61,7 @@ void writeCrosswordTo(const std::string& name, FileHost& host) {
     platform().errorBox(QString::fromStdString(saved.error()));
     return;
   }
+  noteRecentFile(name);
   field.historyChanged();
   host.refreshTitle();
 }
@@ -168,6 +172,18 @@ void newCommand(FileHost& host) {
   host.replaceField();
   if (ParametersForm) ParametersForm->show();
   host.mainWindow()->hide();
+}
+
+void openRecentCommand(const std::string& name, FileHost& host) {
+  if (!std::filesystem::exists(name)) {
+    const QString text = QStringLiteral("Файл %1 не найден.\n\rУбрать его из списка последних?")
+                             .arg(QString::fromStdString(name));
+    if (platform().messageBox({text, QStringLiteral("Японский кроссворд"), Buttons::YesNo,
+                               Icon::Question, Answer::Yes}) == Answer::Yes)
+      forgetRecentFile(name);
+    return;
+  }
+  if (mayDiscardChanges(host)) loadIntoNewField(name, host);
 }
 
 void acceptCrosswordDrops(FileHost& host) {

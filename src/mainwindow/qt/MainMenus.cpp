@@ -111,6 +111,8 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.NSaveAs = addItem(down, "NSaveAs", "Сохранить &как...");
   m.NPrint = addItem(down, "NPrint", "Печать...", "Ctrl+P");
   m.NNew = addItem(down, "NNew", "&Новый кроссворд...", "Ctrl+N");
+  m.NRecent = addSubmenu(down, "NRecent", "Последние кроссворды");
+  m.NRecent->setToolTipsVisible(true);
   addSeparator(down, "N6");
   m.NUndo = addItem(down, "NUndo", "Отменить последний ход", "Alt+Backspace");
   m.NRedo = addItem(down, "NRedo", "Вернуть отменённый ход", "Ctrl+Y");

@@ -32,6 +32,7 @@ struct MainMenus {
   QAction* NSaveAs = nullptr;
   QAction* NPrint = nullptr;
   QAction* NNew = nullptr;
+  QMenu* NRecent = nullptr;  // the recent crosswords, filled each time DownMenu opens
   QAction* NUndo = nullptr;
   QAction* NRedo = nullptr;
   QAction* NCheckpoint = nullptr;        // "Запомнить позицию"

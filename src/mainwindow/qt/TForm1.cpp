@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <map>
 #include <utility>
@@ -323,6 +324,7 @@ void TForm1::focusField() { field_->setFocus(Qt::OtherFocusReason); }
 
 void TForm1::MainBtnMouseDown() {
   historyChanged();
+  refreshRecentItems();
   refreshPaintCaptions(menus_);
   menus_.NTools->setChecked(ShowToolPanel);
   refreshOptionItems(menus_.options);
@@ -330,6 +332,19 @@ void TForm1::MainBtnMouseDown() {
   const int x = std::max(origin.x() + MainBtn->x(), 0);
   menus_.DownMenu->popup({x, origin.y() + MainBtn->y() + MainBtn->height()});
   focusField();
+}
+
+void TForm1::refreshRecentItems() {
+  menus_.NRecent->clear();
+  for (const std::string& path : recentFiles()) {
+    const QString name = QString::fromStdString(path);
+    QAction* item = menus_.NRecent->addAction(QFileInfo(name).fileName());
+    item->setToolTip(name);
+    connect(item, &QAction::triggered, this, [this, path] {
+      if (!SolverBusy) openRecentCommand(path, *this);
+    });
+  }
+  menus_.NRecent->setEnabled(!menus_.NRecent->isEmpty());
 }
 
 void TForm1::SBOptionsClick() {

@@ -118,6 +118,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   Crossword& model() { return field_->model(); }
   QString title() const;
   void setCommandsForMode(int mode);
+  // NRecent anew from the stored list: the file names, their full paths in the tips.
+  void refreshRecentItems();
   void focusField();
   void runThenFocusField(void (TForm1::*command)());
 

@@ -4,12 +4,14 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <iostream>
+#include <optional>
 #include <vector>
 
 #include "platform/qt/Platform.h"
 #include "platform/Registry.h"
 #include "platform/UserDirs.h"
 #include "settings/Options.h"
+#include "settings/RecentFiles.h"
 #include "settings/RegistrySettings.h"
 
 namespace jcw {
@@ -59,15 +61,39 @@ void RegisterFile(const QString& exePath) {
   startIfInstalled(QStringLiteral("update-desktop-database"), data / "applications");
 }
 
-void StoreOptions(const std::string& currentFileName) {
-  if (OptionsLocked) return;
+namespace {
+
+// The options' registry when it may be written: read now, the options not locked. A settings
+// file that has become unreadable locks them and is told on stderr.
+std::optional<Registry> writableRegistry() {
+  if (OptionsLocked) return std::nullopt;
   Registry registry(settingsDirectory());
   if (const Result<void>& read = registry.hiveRead(Hive::CurrentUser); !read) {
     OptionsLocked = true;
     tell(unreadableSettingsNotice(read.error()));
-    return;
+    return std::nullopt;
   }
-  reportError(writeOptions(registry, currentFileName));
+  return registry;
 }
+
+void storeRecentFiles(std::vector<std::string> (*change)(std::vector<std::string>,
+                                                         const std::string&),
+                      const std::string& path) {
+  std::optional<Registry> registry = writableRegistry();
+  if (registry) reportError(writeRecentFiles(*registry, change(readRecentFiles(*registry), path)));
+}
+
+}  // namespace
+
+void StoreOptions(const std::string& currentFileName) {
+  if (std::optional<Registry> registry = writableRegistry())
+    reportError(writeOptions(*registry, currentFileName));
+}
+
+std::vector<std::string> recentFiles() { return readRecentFiles(Registry(settingsDirectory())); }
+
+void noteRecentFile(const std::string& path) { storeRecentFiles(withRecentFile, path); }
+
+void forgetRecentFile(const std::string& path) { storeRecentFiles(withoutRecentFile, path); }
 
 }  // namespace jcw

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <memory>
 
+#include "settings/qt/SettingsSession.h"
 #include "support/FileSession.h"
 #include "files/CrosswordFile.h"
 #include "files/CrosswordSave.h"
@@ -133,6 +134,36 @@ class FileCommandsTest : public QObject {
                           "Все файлы (*.*)"}));
     QCOMPARE(window_->field(), field);
     QVERIFY((*platform_)->messages.empty());
+  }
+
+  // Reading and writing put the file in front; the menu offers the list with full paths; an item
+  // whose file is gone is offered for removal.
+  void recentCrosswordsFollowLoadsAndSavesAndDropTheGoneOnAsked() {
+    QCOMPARE(recentFiles(), std::vector<std::string>{current_});
+    window_->field()->SetModified(false);
+    const std::string other = session_->write("other.jcw", test::otherCrossword());
+    run(Command::Load, other);
+    const std::string copy = session_->path("copy.jcw");
+    (*platform_)->saveNames.push_back(QString::fromStdString(copy));
+    button("SBSaveAs")->click();
+    QCOMPARE(recentFiles(), (std::vector<std::string>{copy, other, current_}));
+
+    window_->MainBtnMouseDown();
+    auto* recent = test::namedChild<QMenu>(*window_, "NRecent");
+    QCOMPARE(recent->actions().size(), 3);
+    QCOMPARE(recent->actions()[1]->text(), QStringLiteral("other.jcw"));
+    QCOMPARE(recent->actions()[1]->toolTip(), QString::fromStdString(other));
+
+    std::filesystem::remove(other);
+    (*platform_)->answers = {Answer::Yes};
+    recent->actions()[1]->trigger();
+    QCOMPARE((*platform_)->messages.back().text,
+             QStringLiteral("Файл %1 не найден.\n\rУбрать его из списка последних?")
+                 .arg(QString::fromStdString(other)));
+    QCOMPARE(recentFiles(), (std::vector<std::string>{copy, current_}));
+    recent->actions()[2]->trigger();  // the first file again, read as from the dialog
+    QCOMPARE(recentFiles(), (std::vector<std::string>{current_, copy}));
+    QCOMPARE(CurFileName, current_);
   }
 
   void aLoadOpensTheCrossword() {
