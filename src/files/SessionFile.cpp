@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "files/CrosswordFile.h"
+#include "files/PuzzleFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 #include "platform/SystemError.h"
@@ -123,6 +124,17 @@ Result<History> readHistory(Reader& in) {
 }
 
 }  // namespace
+
+SessionFormat sessionFormatOf(const std::string& fileName) {
+  if (fileName.empty()) return SessionFormat::None;
+  switch (puzzleFormatOf(fileName).value_or(PuzzleFormat::Svg)) {
+    case PuzzleFormat::Jcw: return SessionFormat::Jcw;
+    case PuzzleFormat::Non: return SessionFormat::Non;
+    case PuzzleFormat::Webpbn: return SessionFormat::Webpbn;
+    case PuzzleFormat::Svg: return SessionFormat::None;
+  }
+  return SessionFormat::None;
+}
 
 std::vector<std::uint8_t> encodeSession(const Session& session) {
   Writer out;

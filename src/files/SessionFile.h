@@ -35,6 +35,9 @@ struct Session {
   int cellSize = 0;
 };
 
+// The format of the current file by its name's extension; None for no name or another format.
+SessionFormat sessionFormatOf(const std::string& fileName);
+
 std::vector<std::uint8_t> encodeSession(const Session& session);
 Result<Session> decodeSession(std::span<const std::uint8_t> bytes);
 

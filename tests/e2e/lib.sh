@@ -44,7 +44,7 @@ fail() {
 e2e_init() {
   JCW=$1
   E2E_TMP=$(mktemp -d)
-  export XDG_CONFIG_HOME=$E2E_TMP/config XDG_DATA_HOME=$E2E_TMP/data
+  export XDG_CONFIG_HOME=$E2E_TMP/config XDG_DATA_HOME=$E2E_TMP/data XDG_STATE_HOME=$E2E_TMP/state
   trap 'e2e_cleanup' EXIT
 }
 

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "files/CrosswordFile.h"
+#include "files/SessionPlaces.h"
+#include "platform/ProcessAlive.h"
 #include "support/Fixtures.h"
 #include "support/TempDir.h"
 
@@ -117,6 +121,24 @@ TEST_F(SessionFileStore, AWrittenSessionReadsBackAndADamagedOneSaysSo) {
   const Result<Session> damaged = readSessionFile(path);
   ASSERT_FALSE(damaged);
   EXPECT_NE(damaged.error().find(path.string()), std::string::npos) << damaged.error();
+}
+
+TEST_F(SessionFileStore, OnlySessionsOfEndedProgramsAreLeftWorkNewestFirst) {
+  const auto older = sessionPathFor(dir_, 41);
+  const auto newer = sessionPathFor(dir_, 42);
+  EXPECT_EQ(newer.filename(), "session-42.jcws");
+  writeFile(older, "a");
+  writeFile(newer, "b");
+  std::filesystem::last_write_time(older, std::filesystem::last_write_time(newer) -
+                                              std::chrono::seconds(5));
+  writeFile(sessionPathFor(dir_, 43), "c");  // its program still runs
+  writeFile(dir_ / "session-x.jcws", "");
+  writeFile(dir_ / "session-44.jcws.tmp", "");
+  writeFile(dir_ / "notes.txt", "");
+  const auto alive = [](int pid) { return pid == 43; };
+  EXPECT_EQ(orphanSessions(dir_, alive), (std::vector<std::filesystem::path>{newer, older}));
+  EXPECT_TRUE(orphanSessions(dir_ / "none", alive).empty());
+  EXPECT_TRUE(processAlive(currentProcessId()));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "files/qt/LoadError.h"
 #include "files/qt/SaveQuestion.h"
 #include "field/ViewState.h"
+#include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
@@ -184,6 +185,15 @@ void openRecentCommand(const std::string& name, FileHost& host) {
     return;
   }
   if (mayDiscardChanges(host)) loadIntoNewField(name, host);
+}
+
+void restoreSession(Session session, FileHost& host) {
+  setCurrentDimensions(session.crossword.dims());
+  CurFileName = session.fileName;
+  CurShortName = session.fileName.empty() ? std::string() : ShortName(session.fileName);
+  host.field()->setModel(std::move(session.crossword));
+  host.setStartEnabled(true);
+  OpenMode = kSolvingMode;
 }
 
 void acceptCrosswordDrops(FileHost& host) {

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "files/SessionFile.h"
 #include "files/qt/FileHost.h"
 #include "platform/Result.h"
 #include "platform/qt/Platform.h"
@@ -46,6 +47,10 @@ void newCommand(FileHost& host);  // NNewClick
 // An item of the recent crosswords: loads `name` as Load does after its dialog; a file that is
 // gone is offered for removal from the list instead.
 void openRecentCommand(const std::string& name, FileHost& host);
+
+// Work left by a crash, taken into the host's field as it was: the crossword with its history,
+// the current file, the dimensions; OpenMode solving. The caller shows the window.
+void restoreSession(Session session, FileHost& host);
 
 // Makes the host's window a target for crossword files dropped from the desktop (WMDropFiles).
 void acceptCrosswordDrops(FileHost& host);

@@ -20,10 +20,14 @@
 #include "files/qt/SaveQuestion.h"
 #include "mainwindow/HistoryCommands.h"
 #include "mainwindow/MainState.h"
+#include "files/SessionPlaces.h"
+#include "mainwindow/qt/Autosave.h"
 #include "mainwindow/qt/MainWindowAutoHost.h"
 #include "mainwindow/qt/WindowLayout.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
+#include "platform/ProcessAlive.h"
+#include "platform/UserDirs.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
@@ -55,6 +59,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
   PanelTools = new ToolPanel(this);
   layout_ = std::make_unique<WindowLayout>(*this, *PanelTools, *MainBtn);
+  autosave_ = new Autosave(sessionPathFor(sessionDirectory(), currentProcessId()),
+                           [this] { return currentSession(); }, this);
   menus_ = buildMainMenus(this);
   attachField(new TGrid(this));
   connectCommands();
@@ -245,6 +251,11 @@ void TForm1::historyChanged() {
       {commands.useCheckpoint, {SBBackToCheckpoint, SBAcceptCheckpoint}}};
   for (const auto& [enabled, ids] : buttons)
     for (ToolButtonId id : ids) PanelTools->button(id)->setEnabled(enabled);
+  autosave_->changed(commands.save);
+}
+
+Session TForm1::currentSession() {
+  return {model(), CurFileName, sessionFormatOf(CurFileName), CellSize};
 }
 
 // --- commands ---------------------------------------------------------------------------------
@@ -431,6 +442,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  autosave_->discard();  // saved, or given up with "No"
   emit terminateRequested();
 }
 

@@ -15,12 +15,14 @@
 
 #include "field/FieldHost.h"
 #include "field/qt/TGrid.h"
+#include "files/SessionFile.h"
 #include "files/qt/FileHost.h"
 #include "mainwindow/qt/MainMenus.h"
 #include "mainwindow/qt/ToolPanel.h"
 
 namespace jcw {
 
+class Autosave;
 class TForm3;
 class TFormAuto;
 class WindowLayout;
@@ -111,6 +113,9 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NMaxClick(QAction* sender);
   void NPaintClick(QAction* sender);
 
+  // The work as the session file keeps it.
+  Session currentSession();
+
   // The close query: asks about unsaved changes; stores the options in every case. True iff
   // the window may close.
   bool FormCloseQuery();
@@ -137,6 +142,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   ToolPanel* PanelTools = nullptr;
   MainMenus menus_;
   std::unique_ptr<WindowLayout> layout_;
+  Autosave* autosave_ = nullptr;
 };
 
 }  // namespace jcw
