@@ -5,6 +5,7 @@
 
 #include "field/qt/CellDrawing.h"
 #include "field/qt/CellFont.h"
+#include "field/qt/CheckpointDrawing.h"
 #include "field/qt/FieldColors.h"
 #include "field/Geometry.h"
 #include "field/ViewState.h"
@@ -24,6 +25,7 @@ TGrid::TGrid(QWidget* parent) : QWidget(parent) {
 void TGrid::setModel(Crossword model) {
   differing_.clear();
   model_ = std::move(model);
+  checkpointMarks_ = CheckpointMarks(model_);
 }
 
 void TGrid::allocateTable() { model_.allocate(currentDimensions()); }
@@ -112,7 +114,9 @@ const TCell* TGrid::cellWithRegion(int x, int y) const {
 QRect TGrid::drawCell(QPainter& painter, int x, int y) {
   const TCell* cell = cellWithRegion(x, y);
   if (!cell || cell->Kind == ckNone) return {};
-  const QRect drawn = jcw::drawCell(painter, *cell, currentFont(), screenLook(*cell));
+  const CellLook look = screenLook(*cell);
+  const QRect drawn = jcw::drawCell(painter, *cell, currentFont(), look);
+  drawCheckpointMark(painter, toQRect(cell->region.box), checkpointMarks_.at(x, y), look.fill);
   if (isDiffering(x, y)) drawDiffering(painter, toQRect(cell->region.box));
   return drawn;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "field/CheckpointMarks.h"
 #include "field/FieldHost.h"
 #include "field/qt/CellFont.h"
 #include "field/KeyInput.h"
@@ -144,6 +145,8 @@ class TGrid : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
+  // The checkpoint marks anew from the model; the cells whose mark changed repainted.
+  void refreshCheckpointMarks();
   // Undo or Redo: `move` is Crossword::undo or Crossword::redo.
   void moveInHistory(HistoryStep (Crossword::*move)());
   void handleMouse(MouseEvent kind, const QMouseEvent& event);
@@ -201,6 +204,8 @@ class TGrid : public QWidget {
   CellFont cellFont_;  // for the cell size it was made for; remade when that changes
   bool fullPaintPending_ = true;
   bool crossShown_ = false;
+  // The marks after the newest checkpoint as last drawn; renewed with every history change.
+  CheckpointMarks checkpointMarks_;
   // One flag per table cell (differingIndex) while the overlay shows; else empty.
   std::vector<std::uint8_t> differing_;
 };

@@ -43,7 +43,15 @@ void TGrid::EraseCell(int x, int y) {
 
 void TGrid::historyChanged() {
   clearDifferingCells();
+  refreshCheckpointMarks();
   if (host_) host_->historyChanged();
+}
+
+void TGrid::refreshCheckpointMarks() {
+  CheckpointMarks now(model_);
+  const std::vector<CellPos> changed = CheckpointMarks::changed(checkpointMarks_, now);
+  checkpointMarks_ = std::move(now);
+  for (const CellPos& cell : changed) PaintCell(cell.x, cell.y);
 }
 
 void TGrid::Undo() { moveInHistory(&Crossword::undo); }

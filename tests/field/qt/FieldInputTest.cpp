@@ -204,6 +204,34 @@ class FieldInputTest : public QObject {
     QCOMPARE(f.platform->pointerMoves.size(), 6u);
   }
 
+  // Marks made after a checkpoint stand apart also in grey scale: a dot in the middle, and the
+  // guess a ring; F6 takes them back and they look undecided again.
+  void marksAfterACheckpointStandApartAndF6TakesThemBack() {
+    FieldFixture f(kBlankFiveByFive, kSolvingMode, 20);
+    const CellPos known = f.picture(1, 1), guess = f.picture(2, 1), later = f.picture(3, 1);
+    const auto click = [&](CellPos p) {
+      press(f, p, Qt::LeftButton);
+      release(f, p, Qt::LeftButton);
+    };
+    const auto grey = [&](CellPos p, int right) {
+      const QPoint at = f.centre(p) + QPoint(right, 0);
+      return qGray(f.grid->image().pixel(at));
+    };
+    const int blank = grey(known, 0);
+    click(known);
+    QTest::keyClick(f.grid.get(), Qt::Key_F5);
+    click(guess);
+    click(later);
+    QVERIFY(grey(later, 0) != grey(known, 0));  // the dot
+    QCOMPARE(grey(guess, 0), grey(later, 0));
+    QVERIFY(grey(guess, 7) != grey(later, 7));  // the ring, 0.35 of the cell from the middle
+    QTest::keyClick(f.grid.get(), Qt::Key_F6);
+    QCOMPARE(f.cell(guess).State, csBlank);
+    QCOMPARE(grey(guess, 0), blank);
+    QCOMPARE(grey(later, 7), blank);
+    QCOMPARE(f.cell(known).State, csFilled);
+  }
+
   // The entry rules are the core's; these check that the option, Ctrl and the keypad reach them.
   void digitsGoIntoTheCursorCellAndMoveOnByTheOption_data() {
     QTest::addColumn<int>("go2Dig");
