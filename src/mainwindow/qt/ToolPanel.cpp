@@ -20,14 +20,15 @@ constexpr std::array<ButtonSpec, kToolButtonCount> kButtons{{
     {"SBNew", 5, "Создать новый кроссворд"},
     {"SBUndo", 6, "Отменить последний ход"},
     {"SBRedo", 12, "Вернуть отменённый ход"},
-    {"SBCheckpoint", 13, "Запомнить позицию"},
-    {"SBBackToCheckpoint", 14, "Вернуться к позиции"},
-    {"SBAcceptCheckpoint", 15, "Принять"},
     {"SBClear", 7, "Очистить все поле"},
     {"SBAuto", 8, "Автоматическое решение и Тест"},
     {"SBTip", 9, "Подсказка"},
     {"SBOptions", 10, "Настройки"},
     {"SBExit", 11, "Выход"},
+    // The checkpoint buttons last: the buttons before them keep their places.
+    {"SBCheckpoint", 13, "Запомнить позицию"},
+    {"SBBackToCheckpoint", 14, "Вернуться к позиции"},
+    {"SBAcceptCheckpoint", 15, "Принять"},
 }};
 
 }  // namespace

@@ -13,8 +13,8 @@
 namespace jcw {
 
 enum ToolButtonId {
-  SBStart, SBOpen, SBSave, SBSaveAs, SBNew, SBUndo, SBRedo, SBCheckpoint, SBBackToCheckpoint,
-  SBAcceptCheckpoint, SBClear, SBAuto, SBTip, SBOptions, SBExit, kToolButtonCount
+  SBStart, SBOpen, SBSave, SBSaveAs, SBNew, SBUndo, SBRedo, SBClear, SBAuto, SBTip, SBOptions,
+  SBExit, SBCheckpoint, SBBackToCheckpoint, SBAcceptCheckpoint, kToolButtonCount
 };
 
 class ToolPanel : public QWidget {
