@@ -59,23 +59,9 @@ wait "$JCW_PID" 2>/dev/null || true
 JCW_PID=""
 
 jcw_start
-# The question stands over the start-up window; both carry the application title, the box is
-# the narrower one.
-box=""
-for _ in $(seq 1 50); do
-  windows=$(xdotool search --onlyvisible --name "^Японский кроссворд$" || true)
-  if (($(wc -w <<<"$windows") == 2)); then
-    narrowest=100000
-    for w in $windows; do
-      eval "$(xdotool getwindowgeometry --shell "$w")"
-      ((WIDTH < narrowest)) && narrowest=$WIDTH box=$w
-    done
-    break
-  fi
-  sleep 0.2
-done
-[[ -n $box ]] || fail "no question about the left work"
-xdotool windowfocus --sync "$box" key Return  # Yes is the default
+jcw_wait_startup
+jcw_wait_box  # the question about the left work, over the start-up window
+xdotool windowfocus --sync "$BOX_WID" key Return  # Yes is the default
 
 jcw_wait_window "^Японский кроссворд \(blank\) - 5x2$"
 field_layout 5 2 1 1

@@ -102,6 +102,7 @@ TGrid* TForm1::replaceField() {
   attachField(new TGrid(this));
   field_->setGeometry(old->geometry());
   field_->show();
+  historyChanged();  // the work that went is no longer kept for a restart either
   return field_;
 }
 
