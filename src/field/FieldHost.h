@@ -1,7 +1,7 @@
 #pragma once
 // What the field asks of the window that holds it: the mode switch, the commands its keys run,
-// and a word when the commands its changes affect must be enabled anew. The main window implements it;
-// field tests use a recording fake.
+// and a word when the commands its changes affect must be enabled anew. The main window
+// implements it; field tests use a recording fake.
 
 namespace jcw {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The crossword model: the cell table with clues and marks, the status of every line, the
-// marked-cell count, the history of the marks and the two cursors. A plain value owned by the field
-// (or by a loader or a tool); it knows nothing of the screen. Single-threaded.
+// marked-cell count, the history of the marks and the two cursors. A plain value owned by the
+// field (or by a loader or a tool); it knows nothing of the screen. Single-threaded.
 //
 // Indices are table indices: x is the screen column, y the screen row, both from 0, header and
 // indicator cells included. Picture cell (c, r), both from 1, is cell(CapColCount + c,
@@ -92,8 +92,8 @@ class Crossword {
   void clearPicture();
 
   // Takes the picture back to the newest checkpoint's as one step and drops that checkpoint.
-  // Returns the cells that changed (reading order of the change); empty when nothing changed or
-  // there is no checkpoint.
+  // Returns the cells that changed, each once, in the order the way back first touched them;
+  // empty when nothing changed or there is no checkpoint.
   std::vector<CellChange> returnToCheckpoint();
   // Picture cells marked now that were changed after the newest checkpoint, in the order of their
   // first change; the first of them is the guess. Empty without a checkpoint.

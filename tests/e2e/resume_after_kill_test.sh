@@ -19,7 +19,11 @@ marked_row1() {  # the first four cells of row 1: all filled (1) or none marked 
   local c colour
   for c in 1 2 3 4; do
     colour=$(colour_of "$c" 1)
-    if (($1)); then [[ $colour == 000000 ]] || return 1; else [[ $colour != 000000 && $colour != FFFFFF ]] || return 1; fi
+    if (($1)); then
+      [[ $colour == 000000 ]] || return 1
+    else
+      [[ $colour != 000000 && $colour != FFFFFF ]] || return 1
+    fi
   done
 }
 

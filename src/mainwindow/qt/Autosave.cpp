@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <iostream>
+#include <utility>
 
 namespace jcw {
 
@@ -35,7 +36,8 @@ void Autosave::discard() {
 void Autosave::write() {
   const Result<void> written = writeSessionFile(file_, snapshot_());
   // Said once on stderr: the work itself is untouched, and a box every half minute would be worse.
-  if (!written && !std::exchange(toldFailure_, true)) std::cerr << "jcw: " << written.error() << '\n';
+  if (!written && !std::exchange(toldFailure_, true))
+    std::cerr << "jcw: " << written.error() << '\n';
 }
 
 }  // namespace jcw

@@ -1,7 +1,7 @@
 #pragma once
 // A FieldHost for field tests: records the commands the field runs, keeps the enabled state of
-// Start, counts the word that the history changed, and switches CurrentMode as the main window would. A test may hang an
-// action on a command (to run a nested switch or destroy the field).
+// Start, counts the words that the history changed, and switches CurrentMode as the main window
+// would. A test may hang an action on a command (to run a nested switch or destroy the field).
 
 #include <QStringList>
 #include <functional>
