@@ -5,6 +5,8 @@
 
 namespace jcw {
 
+enum class ZoomStep : unsigned char { In, Out, Whole };
+
 class FieldHost {
  public:
   virtual ~FieldHost() = default;
@@ -27,6 +29,10 @@ class FieldHost {
   virtual void NLoadClick() = 0;
   virtual void NPrintClick() = 0;
   virtual void MainBtnMouseDown() = 0;
+  // The zoom: the window lays the field out again for the step; the field pixel at (anchorX,
+  // anchorY), in the field's own coordinates, stays where it is on screen as far as scrolling
+  // can keep it there.
+  virtual void zoomField(ZoomStep step, int anchorX, int anchorY) = 0;
 };
 
 }  // namespace jcw

@@ -1,13 +1,15 @@
 #pragma once
-// Where every cell of the field lies on screen, for a cell side of S pixels. Each clue and
-// picture cell is a rectangle S + 1 pixels wide and high: neighbours within a group of five share
-// their border pixel line, while a new group of five picture columns (rows), and the picture
-// against the header area, start one pixel further on so that two frames stand side by side as
-// a doubled line. Indicators are ellipses in the cell above a picture column and left of a
-// picture row. Pure functions over the crossword model; painting and hit testing both use them.
+// Where every cell of the field lies in the field's own (unscrolled) pixels, for a cell side of S
+// pixels. Each clue and picture cell is a rectangle S + 1 pixels wide and high: neighbours within
+// a group of five share their border pixel line, while a new group of five picture columns
+// (rows), and the picture against the header area, start one pixel further on so that two frames
+// stand side by side as a doubled line. Indicators are ellipses in the cell above a picture column
+// and left of a picture row. Pure functions of the dimensions and S: nothing is stored per cell,
+// and the cell at a point is found by arithmetic.
 
-#include "model/Region.h"
-#include "model/Crossword.h"
+#include "model/Cell.h"
+#include "model/Dimensions.h"
+#include "model/Rect.h"
 
 namespace jcw {
 
@@ -23,13 +25,6 @@ Rect cellBox(const Dimensions& d, int cellSize, int x, int y);
 Rect columnIndicatorBox(const Dimensions& d, int cellSize, int x);
 Rect rowIndicatorBox(const Dimensions& d, int cellSize, int y);
 
-// Gives every clue and picture cell its rectangle, Kind, Col and Row, and every indicator cell
-// its ellipse; every other cell loses its region. Clue states go back to 0; picture states and
-// all texts stay. Does nothing to an unallocated crossword.
-void BuildCellRegions(Crossword& crossword, int cellSize);
-// Every cell loses its region; kinds, Col and Row stay.
-void FreeCellRegions(Crossword& crossword);
-
 struct Extent {
   int width = 0;
   int height = 0;
@@ -38,9 +33,18 @@ struct Extent {
 // Pixels the field needs: the picture's right and bottom edges (exclusive).
 Extent fieldExtent(const Dimensions& d, int cellSize);
 
-// (Col, Row) of the first clue or picture cell whose region contains pixel (px, py), scanning
-// x = 1 .. W1-1 outer and y = 1 .. H1-1 inner, so that on a shared border the smaller x and then
-// the smaller y wins; (0, 0) when no such cell contains it. Indicators are never hit.
-CellPos CellAtPoint(const Crossword& crossword, int px, int py);
+// Where the picture's first column (row) starts: the width (height) of the indicators and clues
+// left of (above) the picture.
+int pictureLeft(const Dimensions& d, int cellSize);
+int pictureTop(const Dimensions& d, int cellSize);
+
+// The table column (row) whose boxes hold pixel column px (row py), the smaller on a shared
+// border; column 0 (the indicators) holds the pixels left of column 1. -1 outside the field.
+int columnAt(const Dimensions& d, int cellSize, int px);
+int rowAt(const Dimensions& d, int cellSize, int py);
+
+// The clue or picture cell whose box holds pixel (px, py): on a shared border the smaller x, then
+// the smaller y wins; (0, 0) when no such cell holds it. Indicators are never hit.
+CellPos cellAtPoint(const Dimensions& d, int cellSize, int px, int py);
 
 }  // namespace jcw

@@ -27,6 +27,10 @@ std::optional<char> digitOf(int virtualKey) {
   return std::nullopt;
 }
 
+KeyDecision zoomKey(const KeyInput& key, KeyCommand zoom) {
+  return key.ctrl ? KeyDecision{zoom, false, true} : KeyDecision{};
+}
+
 }  // namespace
 
 KeyDecision interpretKeyPress(const KeyInput& key, const KeyContext& context) {
@@ -37,6 +41,14 @@ KeyDecision interpretKeyPress(const KeyInput& key, const KeyContext& context) {
       return {context.mode == kSolvingMode ? KeyCommand::ShowCross : KeyCommand::None};
     case vk::kDelete: return deleteKey(key, context);
     case vk::letter('M'): return {KeyCommand::OpenMenu};
+    case vk::kOemPlus:
+    case vk::kAdd: return zoomKey(key, KeyCommand::ZoomIn);
+    case vk::kOemMinus:
+    case vk::kSubtract: return zoomKey(key, KeyCommand::ZoomOut);
+    case vk::k0:
+    case vk::kNumpad0:
+      // In the editor Ctrl with a digit enters a two-digit clue.
+      return context.mode == kEditorMode ? KeyDecision{} : zoomKey(key, KeyCommand::ZoomWhole);
     case vk::letter('N'):
       return key.ctrl ? KeyDecision{KeyCommand::NewCrossword, false, true} : KeyDecision{};
     case vk::letter('P'): return {key.ctrl ? KeyCommand::Print : KeyCommand::None};

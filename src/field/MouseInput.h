@@ -28,7 +28,7 @@ struct MouseInput {
   MouseButton button = MouseButton::Other;  // press, double click and release
   unsigned keyState = 0;                    // move: KeyStateFlag values, or-ed
   CellKind hit = ckNone;                    // the cell under the pointer; ckNone for none
-  bool onHoverCell = false;                 // that cell is HoverCell
+  bool onHoverCell = false;                // that cell is the hover cell
 };
 
 // What the hit cell is to undergo.
@@ -36,13 +36,13 @@ enum class CellAction : std::uint8_t { None, MarkFilled, MarkEmpty, Erase, MoveC
 
 // Steps for the field to take, in the order of the members.
 struct MouseDecision {
-  bool wipeCross = false;    // repaint the picture cells of HoverCell's column and row
-  bool unhighlight = false;  // repaint the clue cells of HoverCell's lines plainly
-  bool hoverHit = false;     // the hit cell becomes HoverCell; its lines' clue cells highlighted
+  bool wipeCross = false;    // repaint the picture cells of the hover cell's column and row
+  bool unhighlight = false;  // repaint the clue cells of the hover cell's lines plainly
+  bool hoverHit = false;     // the hit cell becomes the hover cell; its lines' clue cells highlighted
   bool beginGesture = false; // the marks until the button goes up are one undo step
   CellAction onHit = CellAction::None;
   bool endGesture = false;   // the button went up: the gesture's step is complete
-  bool showCross = false;    // the digital cross at HoverCell
+  bool showCross = false;    // the digital cross at the hover cell
   bool takeFocus = false;    // the field takes the keyboard focus
   bool operator==(const MouseDecision&) const = default;
 };

@@ -20,11 +20,13 @@ std::optional<int> largestOutline(int from, int downTo, int room, const OutlineW
 
 int insideFrame(int cellSize) { return std::max(cellSize - 1, 0); }
 
+int textMargin(int cellSize) { return std::max(1, cellSize / 8); }
+
 TextRendering fitText(std::string_view text, int fullSize, int cellSize,
                       const OutlineWidth& outlineWidth) {
   using Face = TextRendering::Face;
   const int inside = insideFrame(cellSize);
-  const int withMargins = inside - 2;
+  const int withMargins = inside - 2 * textMargin(cellSize);
   if (auto size = largestOutline(fullSize, kLegibleOutlineSize, withMargins, outlineWidth))
     return {Face::Outline, *size};
   if (inside >= kPixelDigitHeight) {

@@ -23,12 +23,16 @@ struct TextRendering {
 // its one-pixel frame lies on both edges, so S - 1 (never below 0).
 int insideFrame(int cellSize);
 
+// Blank pixels an outline number keeps beside each frame line: one, and about an eighth of the
+// cell in large cells, so that the numbers of neighbouring cells never run together.
+int textMargin(int cellSize);
+
 // Ink width of `text` in the outline face at a pixel size.
 using OutlineWidth = std::function<int(int pixelSize)>;
 
 // The rendering of `text` in a cell of side `cellSize`, the first of these whose ink fits:
 //   1. the outline face from `fullSize` (its size for the cell's height) down to
-//      kLegibleOutlineSize, leaving a blank pixel beside each frame line;
+//      kLegibleOutlineSize, leaving textMargin blank pixels beside each frame line;
 //   2. the pixel font with a blank column between digits, then with the digits side by side,
 //      between the frame lines (where its rows fit there);
 //   3. the outline face below kLegibleOutlineSize down to 1, between the frame lines.

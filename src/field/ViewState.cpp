@@ -6,7 +6,6 @@ void resetViewState() {
   CurrentMode = kEditorMode;
   OpenMode = kEditorMode;
   HeaderColor = kEditorHeaderColor;
-  CellSize = 0;
   WindowActive = true;
 }
 

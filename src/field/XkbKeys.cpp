@@ -12,7 +12,10 @@ namespace {
 
 // Keysyms (X11/keysymdef.h) that are the same on every layout.
 constexpr unsigned kSymSpace = 0x20;
+constexpr unsigned kSymPlus = 0x2b;
+constexpr unsigned kSymMinus = 0x2d;
 constexpr unsigned kSymDigit0 = 0x30;
+constexpr unsigned kSymEqual = 0x3d;
 constexpr unsigned kSymUpperA = 0x41;
 constexpr unsigned kSymLowerA = 0x61;
 constexpr unsigned kSymBackSpace = 0xff08;
@@ -22,6 +25,8 @@ constexpr unsigned kSymLeft = 0xff51;  // Left, Up, Right, Down in a row
 constexpr unsigned kSymKeypadEnter = 0xff8d;
 constexpr unsigned kSymKeypadLeft = 0xff96;  // the keypad's arrows without Num Lock, same order
 constexpr unsigned kSymKeypadDelete = 0xff9f;
+constexpr unsigned kSymKeypadAdd = 0xffab;
+constexpr unsigned kSymKeypadSubtract = 0xffad;
 constexpr unsigned kSymKeypad0 = 0xffb0;
 constexpr unsigned kSymF1 = 0xffbe;  // F1 .. F35 in a row; virtual keys go to F24
 constexpr unsigned kSymDelete = 0xffff;
@@ -42,6 +47,11 @@ std::optional<int> keyNamedBy(unsigned sym) {
   if (inRun(sym, kSymKeypadLeft, 4)) return vk::kLeft + offset(sym, kSymKeypadLeft);
   switch (sym) {
     case kSymSpace: return vk::kSpace;
+    case kSymPlus:
+    case kSymEqual: return vk::kOemPlus;
+    case kSymMinus: return vk::kOemMinus;
+    case kSymKeypadAdd: return vk::kAdd;
+    case kSymKeypadSubtract: return vk::kSubtract;
     case kSymBackSpace: return vk::kBack;
     case kSymReturn:
     case kSymKeypadEnter: return vk::kReturn;
@@ -61,7 +71,13 @@ struct KeyRow {
 constexpr std::array kUsRows{KeyRow{10, "1234567890"}, KeyRow{24, "QWERTYUIOP"},
                              KeyRow{38, "ASDFGHJKL"}, KeyRow{52, "ZXCVBNM"}};
 
+// The two keys right of the digit row, whatever a layout puts on them.
+constexpr unsigned kMinusKeycode = 20;
+constexpr unsigned kEqualKeycode = 21;
+
 int keyInUsPlace(unsigned keycode) {
+  if (keycode == kMinusKeycode) return vk::kOemMinus;
+  if (keycode == kEqualKeycode) return vk::kOemPlus;
   for (const KeyRow& row : kUsRows)
     if (keycode >= row.firstKeycode && keycode - row.firstKeycode < row.keys.size())
       return row.keys[keycode - row.firstKeycode];

@@ -52,6 +52,25 @@ CellLayout fitCellLayout(int roomWidth, int roomHeight, int fieldLeft, int field
   return wrapCells(std::max(std::min(w, h), kMinCellSize), fieldLeft, fieldTop, d);
 }
 
+CellLayout fitOrScroll(int roomWidth, int roomHeight, int fieldLeft, int fieldTop,
+                       const Dimensions& d, int cellSize, int scrollBar) {
+  const CellLayout wrapped = wrapCells(cellSize, fieldLeft, fieldTop, d);
+  bool scrollsAcross = false;
+  bool scrollsDown = false;
+  for (int pass = 0; pass < 2; ++pass) {
+    scrollsAcross = wrapped.clientWidth + (scrollsDown ? scrollBar : 0) > roomWidth;
+    scrollsDown = wrapped.clientHeight + (scrollsAcross ? scrollBar : 0) > roomHeight;
+  }
+  CellLayout layout = wrapped;
+  layout.clientWidth =
+      scrollsAcross ? roomWidth : wrapped.clientWidth + (scrollsDown ? scrollBar : 0);
+  layout.clientHeight =
+      scrollsDown ? roomHeight : wrapped.clientHeight + (scrollsAcross ? scrollBar : 0);
+  layout.fieldWidth = layout.clientWidth - fieldLeft;
+  layout.fieldHeight = layout.clientHeight - fieldTop;
+  return layout;
+}
+
 ToolSide toolSide(int spareWidth, int spareHeight) {
   return spareWidth > spareHeight ? ToolSide::Left : ToolSide::Top;
 }

@@ -33,6 +33,13 @@ CellLayout fitCellLayout(int roomWidth, int roomHeight, int fieldLeft, int field
 int fieldWidthExtra(const Dimensions& d);
 int fieldHeightExtra(const Dimensions& d);
 
+// The field at cells of `cellSize` in a client area of roomWidth x roomHeight: along each axis
+// where the field and the panel's fieldLeft (fieldTop) fit, the client wraps the field (and a
+// scroll bar `scrollBar` pixels thick when the other axis scrolls); along an axis where they do
+// not, the client keeps the room's extent and the field scrolls.
+CellLayout fitOrScroll(int roomWidth, int roomHeight, int fieldLeft, int fieldTop,
+                       const Dimensions& d, int cellSize, int scrollBar);
+
 enum class ToolSide { Top, Left };
 
 // The panel goes where the screen has more room to spare; ties go to the top.

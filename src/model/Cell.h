@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Region.h"
-
 namespace jcw {
 
 enum CellKind : std::uint8_t { ckNone = 0, ckClue = 1, ckPicture = 2 };
@@ -15,13 +13,11 @@ enum PictureState : std::uint8_t { csBlank = 0, csFilled = 1, csEmpty = 2 };
 // Clue cell states (csBlank is the normal one).
 enum ClueState : std::uint8_t { csSelected = 1, csHover = 3 };
 
+// Where a cell lies on screen is the view's business (field/FieldView.h), not the cell's.
 struct TCell {
-  Region region;            // area on the field; none for the corner block and idle edge cells
   std::uint8_t Kind = ckNone;
-  std::string Text;         // clue cells: the clue in decimal, or empty for none
+  std::string Text;  // clue cells: the clue in decimal, or empty for none
   std::uint8_t State = 0;
-  std::int32_t Col = 0;     // own x, written with the regions; 0 where there is no region
-  std::int32_t Row = 0;     // own y
 };
 
 struct CellPos {

@@ -15,14 +15,13 @@ void Crossword::allocate(const Dimensions& d) {
   }
   for (int x = 0; x < W1(); ++x)
     for (int y = 0; y < H1(); ++y) cell(x, y).Kind = kindAt(x, y);
-  HoverCell = {dims_.CapColCount, dims_.CapRowCount};
   EditCursor = {dims_.CapColCount + 1, 1};
 }
 
-CellKind Crossword::kindAt(int x, int y) const {
-  if (x < 1 || y < 1 || x >= W1() || y >= H1()) return ckNone;
-  const bool pictureColumn = x > dims_.CapColCount;
-  const bool pictureRow = y > dims_.CapRowCount;
+CellKind kindAt(const Dimensions& d, int x, int y) {
+  if (x < 1 || y < 1 || x >= d.W1() || y >= d.H1()) return ckNone;
+  const bool pictureColumn = x > d.CapColCount;
+  const bool pictureRow = y > d.CapRowCount;
   if (pictureColumn && pictureRow) return ckPicture;
   if (pictureColumn || pictureRow) return ckClue;
   return ckNone;  // corner block

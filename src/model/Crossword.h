@@ -1,6 +1,6 @@
 #pragma once
 // The crossword model: the cell table with clues and marks, the status of every line, the
-// marked-cell count, the history of the marks and the two cursors. A plain value owned by the
+// marked-cell count, the history of the marks and the editor cursor. A plain value owned by the
 // field (or by a loader or a tool); it knows nothing of the screen. Single-threaded.
 //
 // Indices are table indices: x is the screen column, y the screen row, both from 0, header and
@@ -18,11 +18,15 @@ namespace jcw {
 
 enum LineStatus : int { lsIncomplete = 1, lsRight = 2, lsWrong = 3 };
 
+// The kind a table position implies for a table of dimensions `d`: clue or picture cell, or none
+// for the indicators, the corner block and positions outside the table.
+CellKind kindAt(const Dimensions& d, int x, int y);
+
 class Crossword {
  public:
   // Table allocation: sizes the table to the dimensions (entries kept when the shape is the same,
-  // zero-filled otherwise), gives every cell the kind its position implies, and puts HoverCell
-  // and EditCursor on their starting cells.
+  // zero-filled otherwise), gives every cell the kind its position implies, and puts
+  // EditCursor on its starting cell.
   void allocate(const Dimensions& d);
   bool allocated() const { return !cells_.empty(); }
 
@@ -35,8 +39,7 @@ class Crossword {
   const TCell& cell(int x, int y) const { return cells_[index(x, y)]; }
   bool inTable(int x, int y) const { return x >= 0 && y >= 0 && x < W1() && y < H1(); }
 
-  // The kind a position implies, whether or not regions exist.
-  CellKind kindAt(int x, int y) const;
+  CellKind kindAt(int x, int y) const { return jcw::kindAt(dims_, x, y); }
   bool isPicture(int x, int y) const { return kindAt(x, y) == ckPicture; }
   bool isClue(int x, int y) const { return kindAt(x, y) == ckClue; }
   bool isColumnClue(int x, int y) const { return isClue(x, y) && x > dims_.CapColCount; }
@@ -109,7 +112,6 @@ class Crossword {
   // Clues typed since the last save; picture changes are the history's.
   bool Modified = false;
   History history;
-  CellPos HoverCell;
   CellPos EditCursor;
 
  private:

@@ -10,6 +10,7 @@ void resetOptions() {
   Maximize = true;
   ShowToolPanel = true;
   PaintOn = true;
+  MinCellSize = 12;
   LastCatalog.clear();
   OptionsLocked = false;
 }

@@ -14,6 +14,12 @@ inline std::uint8_t Go2Dig = 2;       // advance after digits: 0 never, 1 one (C
 inline bool Maximize = true;          // maximum field size at every show and load
 inline bool ShowToolPanel = true;     // tool panel shown (registry value "ShowTools")
 inline bool PaintOn = true;           // full redraw also while inactive or moved
+// The smallest cell the window lays a crossword out with unless the user zooms out, in pixels at
+// 96 dots per inch: below it clue digits cannot be told apart. A stored value outside
+// kMinMinCellSize .. kMaxMinCellSize is not taken.
+inline std::uint8_t MinCellSize = 12;
+inline constexpr std::uint8_t kMinMinCellSize = 4;
+inline constexpr std::uint8_t kMaxMinCellSize = 48;
 // The directory of the last crossword file, as read at start: the open dialog's first directory.
 inline std::string LastCatalog;
 // The user's settings file could not be read: the options of this run are not the user's, so

@@ -77,6 +77,9 @@ void readOptions(const Registry& registry) {
   readByte(registry, "Go2Dig", 2, Go2Dig);
   readBool(registry, "ShowTools", ShowToolPanel);
   readBool(registry, "PaintOn", PaintOn);
+  std::uint8_t minCell = MinCellSize;
+  readByte(registry, "MinCellSize", kMaxMinCellSize, minCell);
+  if (minCell >= kMinMinCellSize) MinCellSize = minCell;
 }
 
 std::string openCommand(const std::string& exePath) { return "\"" + exePath + "\" \"%1\""; }
@@ -103,7 +106,7 @@ Result<void> writeOptions(Registry& registry, const std::string& currentFileName
   } options[] = {
       {"IndErr", flag(IndErr)},       {"DigCr", flag(DigCr)},         {"NextDirect", NextDirect},
       {"Go2Dig", Go2Dig},             {"Maximize", flag(Maximize)},   {"ShowTools", flag(ShowToolPanel)},
-      {"PaintOn", flag(PaintOn)},
+      {"PaintOn", flag(PaintOn)},     {"MinCellSize", MinCellSize},
   };
   for (const auto& option : options)
     if (Result<void> written = registry.writeDword(kUser, kSettingsKey, option.name, option.value);

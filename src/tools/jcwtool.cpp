@@ -8,6 +8,8 @@
 //   jcwtool count FILE [--marks] [--timeout SECONDS]
 //                                          count the pictures that fit (0, 1, 2 = two or more)
 //   jcwtool convert IN OUT                 write IN in the format OUT's extension names
+//   jcwtool view-point VIEW... X Y         where table cell (X, Y) shows in the window, VIEW
+//                                          being the eleven numbers the program reports
 // FILE and IN may be .jcw, .non or webpbn .xml; OUT may also be .svg.
 
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "field/ViewReport.h"
 #include "files/CrosswordFile.h"
 #include "files/PuzzleFile.h"
 #include "model/PictureText.h"
@@ -41,7 +44,9 @@ int usage() {
                "       jcwtool solve FILE [--marks] [--steps] [--complete]\n"
                "       jcwtool test FILE [--marks]\n"
                "       jcwtool count FILE [--marks] [--timeout SECONDS]\n"
-               "       jcwtool convert IN OUT\n";
+               "       jcwtool convert IN OUT\n"
+               "       jcwtool view-point LEFT TOP WIDTH HEIGHT CELL SCROLLX SCROLLY COLUMNS ROWS "
+               "HEADERCOLUMNS HEADERROWS X Y\n";
   return kUsage;
 }
 
@@ -165,6 +170,26 @@ int count(const std::string& path, bool useMarks, double timeoutSeconds) {
   return 0;
 }
 
+// "middleX middleY left top right bottom" of the cell, in the window's client pixels; status 1
+// when it does not show.
+int viewPoint(const Args& numbers) {
+  const std::optional<jcw::ViewReport> report =
+      jcw::parseViewReport(Args(numbers.begin(), numbers.end() - 2));
+  const auto cell = [&](std::size_t i) {
+    return static_cast<int>(std::strtol(numbers[numbers.size() - 2 + i].c_str(), nullptr, 10) %
+                            1000);
+  };
+  if (!report) return usage();
+  const std::optional<jcw::ShownCell> shown = jcw::shownCell(*report, cell(0), cell(1));
+  if (!shown) {
+    std::cerr << "jcwtool: the cell does not show\n";
+    return kFailure;
+  }
+  std::cout << shown->middleX << ' ' << shown->middleY << ' ' << shown->box.left << ' '
+            << shown->box.top << ' ' << shown->box.right << ' ' << shown->box.bottom << "\n";
+  return 0;
+}
+
 // Splits the words after the command into the file name, the flags and the value after
 // `valued` (when allowed); false on anything else.
 bool parseArgs(const Args& words, const Args& allowed, std::string& file, Args& flags,
@@ -206,6 +231,7 @@ int main(int argc, char** argv) {
   if (args.size() == 3 && args[0] == "resave") return resave(args[1], args[2]);
   if (args.size() == 3 && args[0] == "convert") return convert(args[1], args[2]);
   if (args.empty()) return usage();
+  if (args[0] == "view-point" && args.size() == 14) return viewPoint(Args(args.begin() + 1, args.end()));
   const Args rest(args.begin() + 1, args.end());
   std::string file;
   Args flags;

@@ -11,12 +11,17 @@
 #   jcw_wait_title TITLE          wait until the main window's title is exactly TITLE
 #   type_number N                 replace the whole text of the focused numeric field by N
 #   type_dimensions KR K R C      the start-up window's four numbers, from the focused first one
-#   field_layout C R K KR         the cell size and field offset the window must be using
-#                                 ($CELL, $FIELD_LEFT, $FIELD_TOP, $TOOLS_SIDE)
+#   field_layout                  the field's view as the program reports it: cell size, where
+#                                 the field lies in the window ($CELL, $FIELD_LEFT, $FIELD_TOP,
+#                                 $TOOLS_SIDE, $CAP_COLS, $CAP_ROWS, $VIEW)
 #   cell_centre C R               screen point of picture cell (C, R), 1-based ($PX, $PY)
 #   row_indicator_centre R        screen point of the status indicator of picture row R
 #   clue_origin X Y               screen point of the top-left pixel of clue cell (X, Y), table
 #                                 indices ($PX, $PY)
+#   cell_box X Y                  the shown part of table cell (X, Y) on screen ($BOX_LEFT,
+#                                 $BOX_TOP, $BOX_RIGHT, $BOX_BOTTOM exclusive); fails when hidden
+# Cells are found through the program's own geometry: jcw reports its view into $JCW_VIEW_FILE
+# and `jcwtool view-point` says where a cell of that view shows.
 #   screenshot                    the whole screen into $E2E_TMP/screen.png
 #   pixel_at X Y                  "RRGGBB" of the last screenshot at (X, Y)
 #   wait_screen_until CMD...      take screenshots until CMD succeeds on one (about 5 s at most)
@@ -43,8 +48,10 @@ fail() {
 
 e2e_init() {
   JCW=$1
+  JCWTOOL=${JCWTOOL:-$(dirname "$JCW")/src/tools/jcwtool}
   E2E_TMP=$(mktemp -d)
-  export XDG_CONFIG_HOME=$E2E_TMP/config XDG_DATA_HOME=$E2E_TMP/data XDG_STATE_HOME=$E2E_TMP/state
+  export XDG_CONFIG_HOME=$E2E_TMP/config XDG_DATA_HOME=$E2E_TMP/data
+  export XDG_STATE_HOME=$E2E_TMP/state JCW_VIEW_FILE=$E2E_TMP/view
   trap 'e2e_cleanup' EXIT
 }
 
@@ -150,64 +157,56 @@ type_dimensions() {
   done
 }
 
-max() { echo $(($1 > $2 ? $1 : $2)); }
-
-# Pixels right of (below) S * W1 (S * H1) for the doubled lines and the frames.
-field_extra_width() { max $((($1 - $2) / 5 + 3)) $((2 + ($1 - 1) / 5)); }
-field_extra_height() { max $((($1 - $2) / 5 + 2)) $((2 + ($1 - 1) / 5)); }
-
-# The window wraps the field and the tool panel exactly, so the cell size follows from the
-# window's size once the panel's side is known; only one side fits both dimensions.
+# The view once it has stayed the same for a moment: the window settles after its first show.
 field_layout() {
-  local c=$1 r=$2 k=$3 kr=$4
-  local w1=$((k + c + 1)) h1=$((kr + r + 1))
-  local ex ey
-  ex=$(field_extra_width "$c" "$k")
-  ey=$(field_extra_height "$r" "$kr")
-  local side left top width height
-  for side in top left none; do
-    case $side in
-      top) left=0 top=$TOOLS_TOP_THICKNESS ;;
-      left) left=$TOOLS_LEFT_THICKNESS top=0 ;;
-      none) left=0 top=0 ;;
-    esac
-    width=$((WIN_W - left - ex))
-    height=$((WIN_H - top - ey))
-    if ((width > 0 && width % w1 == 0 && height == width / w1 * h1)); then
-      CELL=$((width / w1)) FIELD_LEFT=$left FIELD_TOP=$top TOOLS_SIDE=$side
-      CAP_COLS=$k CAP_ROWS=$kr
-      return 0
-    fi
+  local previous="" current=""
+  for _ in $(seq 1 50); do
+    current=$(cat "$JCW_VIEW_FILE" 2>/dev/null || true)
+    [[ -n $current && $current == "$previous" ]] && break
+    previous=$current
+    sleep 0.2
   done
-  fail "window ${WIN_W}x${WIN_H} does not wrap a field of ${c}x${r} with ${k}x${kr} headers"
-}
-
-# Picture cell (c, r) spans S * x + 1 + gx .. + S (inclusive) with x = K + c and gx its group.
-cell_centre() {
-  local x=$((CAP_COLS + $1)) y=$((CAP_ROWS + $2))
-  local gx=$((($1 - 1) / 5)) gy=$((($2 - 1) / 5))
-  PX=$((WIN_X + FIELD_LEFT + CELL * x + 1 + gx + CELL / 2))
-  PY=$((WIN_Y + FIELD_TOP + CELL * y + 1 + gy + CELL / 2))
-}
-
-# The indicator of row y is an ellipse inscribed in the box of clue cell (1, y) moved left by S.
-row_indicator_centre() {
-  local y=$((CAP_ROWS + $1)) gy=$((($1 - 1) / 5))
-  PX=$((WIN_X + FIELD_LEFT + CELL / 2))
-  PY=$((WIN_Y + FIELD_TOP + CELL * y + 1 + gy + CELL / 2))
-}
-
-# Column clue cells begin one pixel right of S * x (and of each doubled line), row clue cells
-# one pixel below S * y.
-clue_origin() {
-  local x=$1 y=$2
-  if ((x > CAP_COLS)); then
-    PX=$((WIN_X + FIELD_LEFT + CELL * x + 1 + (x - CAP_COLS - 1) / 5))
-    PY=$((WIN_Y + FIELD_TOP + CELL * y))
+  [[ -n $current ]] || fail "jcw reported no view"
+  read -r -a VIEW <<<"$current"
+  FIELD_LEFT=${VIEW[0]} FIELD_TOP=${VIEW[1]} CELL=${VIEW[4]}
+  CAP_COLS=${VIEW[9]} CAP_ROWS=${VIEW[10]}
+  if ((FIELD_LEFT > 0)); then
+    TOOLS_SIDE=left
+  elif ((FIELD_TOP > 0)); then
+    TOOLS_SIDE=top
   else
-    PX=$((WIN_X + FIELD_LEFT + CELL * x))
-    PY=$((WIN_Y + FIELD_TOP + CELL * y + 1 + (y - CAP_ROWS - 1) / 5))
+    TOOLS_SIDE=none
   fi
+}
+
+# The view again after the program changed it (a scroll, a zoom).
+view_changed() {
+  read -r -a VIEW <"$JCW_VIEW_FILE"
+  CELL=${VIEW[4]}
+}
+
+cell_box() {
+  local where
+  where=$("$JCWTOOL" view-point "${VIEW[@]}" "$1" "$2") || return 1
+  read -r MIDDLE_X MIDDLE_Y BOX_LEFT BOX_TOP BOX_RIGHT BOX_BOTTOM <<<"$where"
+  MIDDLE_X=$((WIN_X + MIDDLE_X)) MIDDLE_Y=$((WIN_Y + MIDDLE_Y))
+  BOX_LEFT=$((WIN_X + BOX_LEFT)) BOX_TOP=$((WIN_Y + BOX_TOP))
+  BOX_RIGHT=$((WIN_X + BOX_RIGHT)) BOX_BOTTOM=$((WIN_Y + BOX_BOTTOM))
+}
+
+cell_centre() {
+  cell_box $((CAP_COLS + $1)) $((CAP_ROWS + $2)) || fail "picture cell ($1, $2) does not show"
+  PX=$MIDDLE_X PY=$MIDDLE_Y
+}
+
+row_indicator_centre() {
+  cell_box 0 $((CAP_ROWS + $1)) || fail "the indicator of row $1 does not show"
+  PX=$MIDDLE_X PY=$MIDDLE_Y
+}
+
+clue_origin() {
+  cell_box "$1" "$2" || fail "clue cell ($1, $2) does not show"
+  PX=$BOX_LEFT PY=$BOX_TOP
 }
 
 tool_button_centre() {

@@ -12,7 +12,7 @@ write_jcw "$E2E_TMP/blank.jcw" 5 2 1 1 200 5 5 $(for _ in 1 2 3 4 5; do echo 2 2
 
 jcw_start "$E2E_TMP/blank.jcw"
 jcw_wait_window
-field_layout 5 2 1 1
+field_layout
 xdotool windowfocus --sync "$JCW_WID"
 
 cell_centre 1 1

@@ -46,7 +46,7 @@ jcw_start "$E2E_TMP/half.jcw"
 jcw_wait_window
 title=$(xdotool getwindowname "$JCW_WID")
 [[ $title == "Японский кроссворд (half) - 7x6" ]] || fail "title '$title'"
-field_layout "$cols" "$rows" "$capcols" "$caprows"
+field_layout
 screenshot
 
 for ((r = 0; r < rows; r++)); do

@@ -10,16 +10,16 @@ xdotool key Return  # OK with the start-up window's defaults
 jcw_wait_window
 title=$(xdotool getwindowname "$JCW_WID")
 [[ $title == "Японский кроссворд - режим редактирования - 31x24" ]] || fail "title '$title'"
-field_layout 31 24 4 4
+field_layout
 # The window fits the screen (1280 x 1024 without panels).
 ((WIN_X >= 0 && WIN_Y >= 0 && WIN_X + WIN_W <= 1280 && WIN_Y + WIN_H <= 1024)) ||
   fail "window ${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y} leaves the screen"
 screenshot
 
-# Clue cell (x, y) of a picture column: S * x + 1 + gx, S * y.
+# A quarter cell into clue cell (x, y) of a picture column: off its frame and its digits.
 clue_point() {
-  PX=$((WIN_X + FIELD_LEFT + CELL * $1 + 1 + ($1 - 5) / 5 + CELL / 4))
-  PY=$((WIN_Y + FIELD_TOP + CELL * $2 + CELL / 4))
+  clue_origin "$1" "$2"
+  PX=$((PX + CELL / 4)) PY=$((PY + CELL / 4))
 }
 clue_point 5 1  # the cursor cell: window colour, not yellow
 [[ $(pixel_at "$PX" "$PY") != FFFF00 ]] || fail "the editor cursor's cell is yellow"

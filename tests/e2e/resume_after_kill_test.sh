@@ -11,7 +11,7 @@ write_jcw "$E2E_TMP/blank.jcw" 5 2 1 1 200 5 5 $(for _ in 1 2 3 4 5; do echo 2 2
 
 jcw_start "$E2E_TMP/blank.jcw"
 jcw_wait_window
-field_layout 5 2 1 1
+field_layout
 xdotool windowfocus --sync "$JCW_WID"
 
 colour_of() { cell_centre "$1" "$2"; pixel_at "$PX" "$PY"; }
@@ -61,6 +61,7 @@ done
 kill -9 "$JCW_PID"
 wait "$JCW_PID" 2>/dev/null || true
 JCW_PID=""
+rm -f "$JCW_VIEW_FILE"  # the next program reports its own view
 
 jcw_start
 jcw_wait_startup
@@ -68,7 +69,7 @@ jcw_wait_box  # the question about the left work, over the start-up window
 xdotool windowfocus --sync "$BOX_WID" key Return  # Yes is the default
 
 jcw_wait_window "^Японский кроссворд \(blank\) - 5x2$"
-field_layout 5 2 1 1
+field_layout
 xdotool windowfocus --sync "$JCW_WID"
 restored() { marked_row1 1 && [[ $(colour_of 1 2) == FFFFFF && $(colour_of 5 2) != 000000 ]]; }
 wait_screen_until restored || fail "the restored marks differ"

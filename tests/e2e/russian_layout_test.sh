@@ -16,7 +16,7 @@ setxkbmap -layout us,ru
 type_dimensions 1 1 3 3
 xdotool key Cyrillic_o
 jcw_wait_window
-field_layout 3 3 1 1
+field_layout
 xdotool windowfocus --sync "$JCW_WID"
 
 # Shift+3 under the Russian layout into the first column clue, the digit 3 into the second; Enter

@@ -33,7 +33,7 @@ shows_solution() {
 
 jcw_start "$E2E_TMP/puzzle.jcw"
 jcw_wait_window
-field_layout "$cols" "$rows" "$capcols" "$caprows"
+field_layout
 screenshot
 shows_solution && fail "the picture shows before the solve"
 

@@ -63,7 +63,7 @@ done
   fail "after the save: title '$title'"
 
 # Saved, so the exit button ends the program without a question; the options are stored.
-field_layout 31 24 4 4
+field_layout
 tool_button_centre 11  # SBExit
 click_at "$PX" "$PY"
 jcw_wait_exit || fail "jcw ended with a failure"

@@ -16,7 +16,7 @@ xdotool key Return
 jcw_wait_window
 title=$(xdotool getwindowname "$JCW_WID")
 [[ $title == "Японский кроссворд - режим редактирования - 3x3" ]] || fail "new: title '$title'"
-field_layout 3 3 1 1
+field_layout
 xdotool windowfocus --sync "$JCW_WID"
 
 # Left of where a digit is drawn and inside the cursor's sunken edge.
@@ -50,7 +50,10 @@ wait_screen_until cursor_is_at 2 1 || fail "the cursor did not go from (1, 4) to
 
 # Field-relative: the picture, the column clues with the indicators above them, the row clues
 # with the indicators left of them.
-picture_left=$((CELL * 2 + 1)) picture_size=$((CELL * 3 + 1))
+cell_box 2 2
+picture_left=$((BOX_LEFT - WIN_X - FIELD_LEFT))
+cell_box 4 4
+picture_size=$((BOX_RIGHT - WIN_X - FIELD_LEFT - picture_left))
 strip_colours() {
   local left=$((WIN_X + FIELD_LEFT)) top=$((WIN_Y + FIELD_TOP))
   case $1 in

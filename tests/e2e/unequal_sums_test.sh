@@ -16,7 +16,7 @@ title=$(xdotool getwindowname "$JCW_WID")
 [[ $title == "Японский кроссворд (unequal) - режим редактирования - 2x1" ]] ||
   fail "title '$title'"
 
-field_layout 2 1 1 1
+field_layout
 tool_button_centre 11  # SBExit
 click_at "$PX" "$PY"
 jcw_wait_exit || fail "jcw ended with a failure"

@@ -6,14 +6,6 @@
 namespace jcw {
 namespace {
 
-// 12 columns and 12 rows of picture below 3 header rows and beside 3 header columns.
-Crossword builtCrossword(int cellSize, Dimensions d = {12, 12, 3, 3}) {
-  Crossword crossword;
-  crossword.allocate(d);
-  BuildCellRegions(crossword, cellSize);
-  return crossword;
-}
-
 // Layouts the properties below hold on: one picture cell of one pixel, odd and large cell sizes,
 // pictures of one group of five and of several in either direction, one header line and several,
 // and sizes below one, which are held at one.
@@ -27,7 +19,8 @@ class FieldLayout : public testing::TestWithParam<Layout> {
  protected:
   const Dimensions& d() const { return GetParam().d; }
   int s() const { return heldCellSize(GetParam().cellSize); }
-  Rect box(int x, int y) const { return cw.cell(x, y).region.box; }
+  Rect box(int x, int y) const { return cellBox(d(), GetParam().cellSize, x, y); }
+  CellPos hit(int px, int py) const { return cellAtPoint(d(), GetParam().cellSize, px, py); }
   // Every clue and picture cell, x outer and y inner.
   std::vector<CellPos> cells() const {
     std::vector<CellPos> all;
@@ -37,12 +30,14 @@ class FieldLayout : public testing::TestWithParam<Layout> {
     return all;
   }
 
-  Crossword cw = builtCrossword(GetParam().cellSize, GetParam().d);
+  Crossword cw = [] {
+    Crossword crossword;
+    crossword.allocate(GetParam().d);
+    return crossword;
+  }();
 };
 
-bool contains(const Rect& r, int px, int py) {
-  return px >= r.left && px < r.right && py >= r.top && py < r.bottom;
-}
+bool contains(const Rect& r, int px, int py) { return r.contains(px, py); }
 
 // Two frames side by side between the clues and the picture and after every fifth picture
 // column (row); one frame line shared everywhere else.
@@ -55,8 +50,7 @@ TEST_P(FieldLayout, CellsAreSquaresInStraightLinesSharingFramesAndDoublingEveryF
   for (CellPos c : cells()) {
     SCOPED_TRACE(testing::Message() << "cell " << c.x << "," << c.y);
     const Rect b = box(c.x, c.y);
-    EXPECT_EQ(cw.cell(c.x, c.y).region, Region::rectangle({b.left, b.top, b.left + s() + 1,
-                                                            b.top + s() + 1}));
+    EXPECT_EQ(b, (Rect{b.left, b.top, b.left + s() + 1, b.top + s() + 1}));
     EXPECT_EQ(b.left, box(c.x, c.x > d().CapColCount ? 1 : cw.firstPictureY()).left);
     EXPECT_EQ(b.top, box(c.y > d().CapRowCount ? 1 : cw.firstPictureX(), c.y).top);
     if (cw.kindAt(c.x + 1, c.y) != ckNone) {
@@ -85,7 +79,7 @@ TEST_P(FieldLayout, EverythingLiesInsideTheFieldAndTheLastCellReachesItsEdge) {
   const Extent extent = fieldExtent(d(), s());
   for (int x = 0; x < cw.W1(); ++x) {
     for (int y = 0; y < cw.H1(); ++y) {
-      if (!cw.cell(x, y).region.exists()) continue;
+      if (cw.kindAt(x, y) == ckNone) continue;
       const Rect b = box(x, y);
       EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.right <= extent.width &&
                   b.bottom <= extent.height)
@@ -103,32 +97,47 @@ TEST_P(FieldLayout, IndicatorsSitInsetInTheCellBeyondTheirClues) {
                 r.bottom + dy - inset};
   };
   for (int x = cw.firstPictureX(); x < cw.W1(); ++x)
-    EXPECT_EQ(cw.cell(x, 0).region, Region::ellipse(insetBox(box(x, 1), 0, -s())));
+    EXPECT_EQ(columnIndicatorBox(d(), GetParam().cellSize, x), insetBox(box(x, 1), 0, -s()));
   for (int y = cw.firstPictureY(); y < cw.H1(); ++y)
-    EXPECT_EQ(cw.cell(0, y).region, Region::ellipse(insetBox(box(1, y), -s(), 0)));
+    EXPECT_EQ(rowIndicatorBox(d(), GetParam().cellSize, y), insetBox(box(1, y), -s(), 0));
 }
 
-// A pixel on a border belongs to the first of the cells sharing it, x outer and y inner.
-TEST_P(FieldLayout, ABorderPixelIsHitForTheFirstCellInColumnThenRowOrder) {
-  for (CellPos c : cells()) {
-    const Rect b = box(c.x, c.y);
-    const auto expectHit = [&](int px, int py) {
+// The arithmetic hit test against a scan of every box: a pixel belongs to the first of the cells
+// holding it, x outer and y inner; every pixel of the field and a margin around it.
+TEST_P(FieldLayout, EveryPixelIsHitForTheFirstCellInColumnThenRowOrder) {
+  const Extent extent = fieldExtent(d(), s());
+  const std::vector<CellPos> all = cells();
+  for (int px = -2; px < extent.width + 2; ++px) {
+    for (int py = -2; py < extent.height + 2; ++py) {
       CellPos first;
-      for (int x = c.x - 1; x <= c.x + 1 && first == CellPos{}; ++x)
-        for (int y = c.y - 1; y <= c.y + 1 && first == CellPos{}; ++y)
-          if (cw.kindAt(x, y) != ckNone && contains(box(x, y), px, py)) first = {x, y};
-      EXPECT_EQ(CellAtPoint(cw, px, py), first) << "pixel " << px << "," << py;
-    };
-    expectHit((b.left + b.right) / 2, (b.top + b.bottom) / 2);
-    for (int px = b.left; px < b.right; ++px) {
-      expectHit(px, b.top);
-      expectHit(px, b.bottom - 1);
-    }
-    for (int py = b.top; py < b.bottom; ++py) {
-      expectHit(b.left, py);
-      expectHit(b.right - 1, py);
+      for (CellPos c : all) {
+        if (contains(box(c.x, c.y), px, py)) {
+          first = c;
+          break;
+        }
+      }
+      ASSERT_EQ(hit(px, py), first) << "pixel " << px << "," << py;
     }
   }
+}
+
+// The lines a pixel column (row) falls in, the indicators' included.
+TEST_P(FieldLayout, ColumnAndRowAtAPixelAreTheFirstWhoseBoxHoldsIt) {
+  const Extent extent = fieldExtent(d(), s());
+  for (int px = 0; px < extent.width; ++px) {
+    int first = -1;
+    for (int x = 0; x < cw.W1() && first < 0; ++x)
+      if (px >= box(x, 1).left && px < box(x, 1).right) first = x;
+    EXPECT_EQ(columnAt(d(), GetParam().cellSize, px), first) << "pixel column " << px;
+  }
+  for (int py = 0; py < extent.height; ++py) {
+    int first = -1;
+    for (int y = 0; y < cw.H1() && first < 0; ++y)
+      if (py >= box(1, y).top && py < box(1, y).bottom) first = y;
+    EXPECT_EQ(rowAt(d(), GetParam().cellSize, py), first) << "pixel row " << py;
+  }
+  EXPECT_EQ(columnAt(d(), GetParam().cellSize, extent.width), -1);
+  EXPECT_EQ(rowAt(d(), GetParam().cellSize, -1), -1);
 }
 
 TEST_P(FieldLayout, IndicatorsTheCornerBlockAndTheOutsideAreNeverHit) {
@@ -136,15 +145,15 @@ TEST_P(FieldLayout, IndicatorsTheCornerBlockAndTheOutsideAreNeverHit) {
   // The middle pixel, rounded up and left: at one pixel a cell is two wide and the indicator's
   // lower half is the clue's top frame.
   const auto middleHit = [&](const Rect& r) {
-    return CellAtPoint(cw, (r.left + r.right - 1) / 2, (r.top + r.bottom - 1) / 2);
+    return hit((r.left + r.right - 1) / 2, (r.top + r.bottom - 1) / 2);
   };
   const CellPos none{};
-  EXPECT_EQ(middleHit(cw.cell(cw.firstPictureX(), 0).region.box), none);
-  EXPECT_EQ(middleHit(cw.cell(0, cw.firstPictureY()).region.box), none);
+  EXPECT_EQ(middleHit(columnIndicatorBox(d(), s(), cw.firstPictureX())), none);
+  EXPECT_EQ(middleHit(rowIndicatorBox(d(), s(), cw.firstPictureY())), none);
   EXPECT_EQ(middleHit({s(), s(), s() + d().CapColCount * s(), s() + d().CapRowCount * s()}),
             none);
-  EXPECT_EQ(CellAtPoint(cw, -1, -1), none);
-  EXPECT_EQ(CellAtPoint(cw, extent.width, extent.height), none);
+  EXPECT_EQ(hit(-1, -1), none);
+  EXPECT_EQ(hit(extent.width, extent.height), none);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -154,67 +163,24 @@ INSTANTIATE_TEST_SUITE_P(
                     Layout{"TallHeaderAtSeven", {6, 11, 2, 3}, 7},
                     Layout{"WideAtThree", {17, 9, 4, 1}, 3},
                     Layout{"LargeCells", {10, 10, 2, 2}, 30},
+                    Layout{"MoreHeadersThanPicture", {3, 2, 9, 7}, 5},
+                    Layout{"FourGroupsAtFour", {23, 13, 2, 12}, 4},
                     Layout{"SizeZeroHeldAtOne", {7, 6, 2, 2}, 0},
                     Layout{"NegativeSizeHeldAtOne", {3, 3, 1, 1}, -100}),
     [](const auto& info) { return info.param.name; });
 
-TEST(BuildCellRegions, WritesKindAndPositionAndLeavesIdleCellsWithoutRegion) {
-  Crossword crossword;
-  crossword.allocate({6, 4, 2, 3});
-  for (int x = 0; x < crossword.W1(); ++x)
-    for (int y = 0; y < crossword.H1(); ++y) crossword.cell(x, y).Kind = 9;
-  BuildCellRegions(crossword, 10);
-  for (int x = 0; x < crossword.W1(); ++x) {
-    for (int y = 0; y < crossword.H1(); ++y) {
-      SCOPED_TRACE(testing::Message() << "cell " << x << "," << y);
-      const TCell& cell = crossword.cell(x, y);
-      const CellKind kind = crossword.kindAt(x, y);
-      EXPECT_EQ(cell.Kind, kind);
-      const bool indicator = (x == 0) != (y == 0) && (x > 2 || y > 3);
-      if (kind != ckNone) {
-        EXPECT_EQ(cell.region.shape, Region::Shape::Rectangle);
-        EXPECT_EQ(cell.Col, x);
-        EXPECT_EQ(cell.Row, y);
-      } else {
-        EXPECT_EQ(cell.region.shape,
-                  indicator ? Region::Shape::Ellipse : Region::Shape::None);
-        EXPECT_EQ(cell.Col, 0);
-        EXPECT_EQ(cell.Row, 0);
-      }
-    }
-  }
-}
-
-TEST(BuildCellRegions, ResetsClueStatesAndKeepsPictureStatesAndTexts) {
-  Crossword crossword;
-  crossword.allocate({5, 5, 2, 2});
-  crossword.cell(3, 1).State = csSelected;
-  crossword.cell(1, 4).State = csHover;
-  crossword.cell(1, 4).Text = "12";
-  crossword.cell(3, 3).State = csFilled;
-  crossword.cell(4, 5).State = csEmpty;
-  BuildCellRegions(crossword, 16);
-  EXPECT_EQ(crossword.cell(3, 1).State, csBlank);
-  EXPECT_EQ(crossword.cell(1, 4).State, csBlank);
-  EXPECT_EQ(crossword.cell(1, 4).Text, "12");
-  EXPECT_EQ(crossword.cell(3, 3).State, csFilled);
-  EXPECT_EQ(crossword.cell(4, 5).State, csEmpty);
-}
-
-TEST(BuildCellRegions, LeavesAnUnallocatedCrosswordAlone) {
-  Crossword crossword;
-  BuildCellRegions(crossword, 20);
-  FreeCellRegions(crossword);
-  EXPECT_FALSE(crossword.allocated());
-  EXPECT_EQ(CellAtPoint(crossword, 5, 5), (CellPos{0, 0}));
-}
-
-TEST(FreeCellRegions, RemovesEveryRegionSoNothingIsHit) {
-  Crossword crossword = builtCrossword(20);
-  FreeCellRegions(crossword);
-  for (int x = 0; x < crossword.W1(); ++x)
-    for (int y = 0; y < crossword.H1(); ++y) EXPECT_FALSE(crossword.cell(x, y).region.exists());
-  EXPECT_EQ(CellAtPoint(crossword, 90, 90), (CellPos{0, 0}));
+// Twenty-pixel cells beside three header columns: picture column 4 spans pixels 81 .. 101 and
+// shares 101 with column 5; column 8 spans 161 .. 181 and column 9, the first of the next group,
+// 182 .. 202, so 8 and 9 meet at a doubled line.
+TEST(CellBox, PlacesColumnsByTheWorkedExample) {
+  const Dimensions d{12, 12, 3, 3};
+  EXPECT_EQ(cellBox(d, 20, 4, 5).left, 81);
+  EXPECT_EQ(cellBox(d, 20, 4, 5).right, 102);
+  EXPECT_EQ(cellBox(d, 20, 5, 5).left, 101);
+  EXPECT_EQ(cellBox(d, 20, 8, 5).right, 182);
+  EXPECT_EQ(cellBox(d, 20, 9, 5).left, 182);
+  EXPECT_EQ(pictureLeft(d, 20), 81);
+  EXPECT_EQ(cellAtPoint(d, 20, 101, 90), (CellPos{4, 4}));
 }
 
 struct InsetCase {

@@ -69,8 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TextFit,
     testing::Values(
         FitCase{"OneDigitKeepsTheFullSize", "5", 20, 17, {Face::Outline, 17}},
-        FitCase{"TwoDigitsShrinkUntilABlankPixelIsLeftBesideTheFrames", "10", 20, 17,
-                {Face::Outline, 13}},
+        FitCase{"TwoDigitsShrinkUntilTheMarginIsLeftBesideTheFrames", "10", 20, 17,
+                {Face::Outline, 11}},
+        FitCase{"InALargeCellTheMarginIsAnEighthOfTheCell", "11", 57, 48, {Face::Outline, 35}},
         FitCase{"BelowTheLegibleSizeThePixelFontWithAGap", "47", 9, 8, {Face::Pixel, 1}},
         FitCase{"ANarrowOneKeepsTheGapInASevenPixelCell", "10", 7, 6, {Face::Pixel, 1}},
         FitCase{"OtherwiseTheDigitsAreGlued", "47", 7, 6, {Face::Pixel, 0}},
@@ -86,7 +87,13 @@ TEST(TextFitMeasuring, StopsAtTheFirstSizeThatFits) {
     measured.push_back(size);
     return fakeOutlineWidth("12", size);
   });
-  EXPECT_EQ(measured, (std::vector<int>{17, 16, 15, 14, 13}));
+  EXPECT_EQ(measured, (std::vector<int>{17, 16, 15, 14, 13, 12, 11}));
+}
+
+TEST(TextMargin, IsOnePixelAndAnEighthOfTheCellInLargeCells) {
+  const std::pair<int, int> cellAndMargin[] = {{1, 1},  {7, 1},  {15, 1},  {16, 2},
+                                               {20, 2}, {57, 7}, {96, 12}, {128, 16}};
+  for (const auto& [cell, margin] : cellAndMargin) EXPECT_EQ(textMargin(cell), margin) << cell;
 }
 
 }  // namespace

@@ -63,14 +63,13 @@ TEST(SvgPicture, ShowsEveryClueInItsCellAndTheTitle) {
   Parsed parsed;
   parse(parsed, encodeSvg(crossword, "<Cat & dog>", {30, true}));
   EXPECT_STREQ(parsed.svg.child_value("title"), "<Cat & dog>");
-  Crossword laidOut = crossword;
-  BuildCellRegions(laidOut, 30);
   int texts = 0;
   for (const pugi::xpath_node& found : parsed.svg.select_nodes("//text")) {
     ++texts;
     const double x = found.node().attribute("x").as_double();
     const double y = found.node().attribute("y").as_double();
-    const CellPos cell = CellAtPoint(laidOut, static_cast<int>(x), static_cast<int>(y));
+    const CellPos cell =
+        cellAtPoint(crossword.dims(), 30, static_cast<int>(x), static_cast<int>(y));
     EXPECT_EQ(crossword.cell(cell.x, cell.y).Text, found.node().child_value()) << x << "," << y;
     EXPECT_TRUE(crossword.isClue(cell.x, cell.y));
   }

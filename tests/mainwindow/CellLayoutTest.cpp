@@ -121,6 +121,33 @@ TEST(FitCellLayout, FitsTheRoomWithTheLargestCellsAndSurvivesALayoutPass) {
   }
 }
 
+// A 100 x 100 crossword with 30 header lines at 12-pixel cells is 1593 x 1593 pixels with its
+// doubled lines: no 1024 x 768 room holds it, a 2000 x 1700 one does.
+TEST(FitOrScroll, WrapsAlongAnAxisThatFitsAndKeepsTheRoomAlongOneThatScrolls) {
+  const Dimensions big{100, 100, 30, 30};
+  const int bar = 15;
+  const struct {
+    const char* name;
+    int roomWidth, roomHeight, fieldLeft, fieldTop;
+    Dimensions d;
+    CellLayout expected;
+  } cases[] = {
+      {"BothFit", 2000, 1700, 0, 37, big, {12, 1593, 1593, 1593, 1630}},
+      {"NeitherFits", 1016, 700, 0, 37, big, {12, 1016, 663, 1016, 700}},
+      {"TooTallOnly: the scroll bar beside the wrapped width", 1700, 900, 44, 0, big,
+       {12, 1593 + bar, 900, 1593 + bar + 44, 900}},
+      {"TooWideOnly", 1000, 1700, 0, 0, big, {12, 1000, 1593 + bar, 1000, 1593 + bar}},
+      // The bar across makes the height that just fitted too short.
+      {"ABarTipsTheOtherAxis", 1000, 1600, 0, 0, big, {12, 1000, 1600, 1000, 1600}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    expectLayout(fitOrScroll(c.roomWidth, c.roomHeight, c.fieldLeft, c.fieldTop, c.d,
+                             c.expected.cellSize, bar),
+                 c.expected);
+  }
+}
+
 TEST(ToolSide, GoesLeftOnlyWhenThereIsMoreRoomBeside) {
   EXPECT_EQ(toolSide(300, 100), ToolSide::Left);
   EXPECT_EQ(toolSide(100, 300), ToolSide::Top);

@@ -19,7 +19,6 @@ TEST(CrosswordTable, OnePictureCellWithOneHeaderEachHasItsZones) {
   EXPECT_EQ(cw.cell(1, 1).Kind, ckNone);  // corner block
   EXPECT_EQ(cw.cell(2, 0).Kind, ckNone);  // column indicator
   EXPECT_EQ(cw.cell(0, 2).Kind, ckNone);  // row indicator
-  EXPECT_EQ(cw.HoverCell, (CellPos{1, 1}));
   EXPECT_EQ(cw.EditCursor, (CellPos{2, 1}));
 }
 

@@ -38,6 +38,7 @@ struct Options {
   bool indErr, digCr;
   int nextDirect, go2Dig;
   bool maximize, showTools, paintOn;
+  int minCellSize;
   std::string lastCatalog;
   bool operator==(const Options&) const = default;
 };
@@ -45,14 +46,16 @@ struct Options {
 std::ostream& operator<<(std::ostream& out, const Options& o) {
   return out << "IndErr " << o.indErr << " DigCr " << o.digCr << " NextDirect " << o.nextDirect
              << " Go2Dig " << o.go2Dig << " Maximize " << o.maximize << " ShowTools " << o.showTools
-             << " PaintOn " << o.paintOn << " LastCatalog '" << o.lastCatalog << "'";
+             << " PaintOn " << o.paintOn << " MinCellSize " << o.minCellSize << " LastCatalog '"
+             << o.lastCatalog << "'";
 }
 
 Options currentOptions() {
-  return {IndErr, DigCr, NextDirect, Go2Dig, Maximize, ShowToolPanel, PaintOn, LastCatalog};
+  return {IndErr,  DigCr,   NextDirect,  Go2Dig,     Maximize,
+          ShowToolPanel, PaintOn, MinCellSize, LastCatalog};
 }
 
-const Options kDefaults{true, true, 0, 2, true, true, true, ""};
+const Options kDefaults{true, true, 0, 2, true, true, true, 12, ""};
 
 TEST_F(SettingsTest, TheFirstStartCreatesTheEmptySettingsKeyAndKeepsTheDefaults) {
   const StartOutcome outcome = start();
@@ -226,21 +229,26 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"AllValuesStored",
                  "\"IndErr\"=dword:00000000\n\"DigCr\"=dword:00000000\n\"NextDirect\"=dword:00000003\n"
                  "\"Go2Dig\"=dword:00000000\n\"Maximize\"=dword:00000000\n\"ShowTools\"=dword:00000000\n"
-                 "\"PaintOn\"=dword:00000000\n\"LastCatalog\"=\"/home/ann/puzzles\"\n",
-                 {false, false, 3, 0, false, false, false, "/home/ann/puzzles"}},
+                 "\"PaintOn\"=dword:00000000\n\"MinCellSize\"=dword:00000010\n"
+                 "\"LastCatalog\"=\"/home/ann/puzzles\"\n",
+                 {false, false, 3, 0, false, false, false, 16, "/home/ann/puzzles"}},
         ReadCase{"AnyNonZeroIsTrue", "\"IndErr\"=dword:00000002\n\"PaintOn\"=dword:80000000\n", kDefaults},
         ReadCase{"MaximizeStoredAsAStringIsIgnored", "\"Maximize\"=\"0\"\n", kDefaults},
         ReadCase{"ExpandStringIsIgnored", "\"IndErr\"=hex(2):30,00,00,00\n", kDefaults},
         ReadCase{"LastCatalogStoredAsANumberIsIgnored", "\"LastCatalog\"=dword:00000001\n", kDefaults},
         ReadCase{"DirectionTakesTheLowByte", "\"NextDirect\"=dword:00000102\n",
-                 {true, true, 2, 2, true, true, true, ""}},
+                 {true, true, 2, 2, true, true, true, 12, ""}},
         ReadCase{"DirectionAboveThreeFallsBack", "\"NextDirect\"=dword:00000004\n", kDefaults},
         ReadCase{"AdvanceAboveTwoFallsBack", "\"Go2Dig\"=dword:00000003\n", kDefaults},
-        ReadCase{"AdvanceOfOneIsTaken", "\"Go2Dig\"=dword:00000001\n", {true, true, 0, 1, true, true, true, ""}},
-        ReadCase{"NamesIgnoreCase", "\"digcr\"=dword:00000000\n", {true, false, 0, 2, true, true, true, ""}}),
+        ReadCase{"AdvanceOfOneIsTaken", "\"Go2Dig\"=dword:00000001\n", {true, true, 0, 1, true, true, true, 12, ""}},
+        ReadCase{"MinCellSizeBelowFourFallsBack", "\"MinCellSize\"=dword:00000003\n", kDefaults},
+        ReadCase{"MinCellSizeAbove48FallsBack", "\"MinCellSize\"=dword:00000031\n", kDefaults},
+        ReadCase{"MinCellSizeOf48IsTaken", "\"MinCellSize\"=dword:00000030\n",
+                 {true, true, 0, 2, true, true, true, 48, ""}},
+        ReadCase{"NamesIgnoreCase", "\"digcr\"=dword:00000000\n", {true, false, 0, 2, true, true, true, 12, ""}}),
     [](const auto& info) { return std::string(info.param.title); });
 
-TEST_F(SettingsTest, StoringWritesTheSevenOptionsInOrderAndNoCatalogWithoutAFile) {
+TEST_F(SettingsTest, StoringWritesTheEightOptionsInOrderAndNoCatalogWithoutAFile) {
   storeSettingsLines("");
   NextDirect = 3;
   Go2Dig = 1;
@@ -254,7 +262,7 @@ TEST_F(SettingsTest, StoringWritesTheSevenOptionsInOrderAndNoCatalogWithoutAFile
             "[HKEY_CURRENT_USER\\SOFTWARE\\Velmora\\DuvEviredave]\n"
             "\"IndErr\"=dword:00000001\n\"DigCr\"=dword:00000001\n\"NextDirect\"=dword:00000003\n"
             "\"Go2Dig\"=dword:00000001\n\"Maximize\"=dword:00000001\n\"ShowTools\"=dword:00000000\n"
-            "\"PaintOn\"=dword:00000001\n");
+            "\"PaintOn\"=dword:00000001\n\"MinCellSize\"=dword:0000000c\n");
 }
 
 TEST_F(SettingsTest, StoringWithoutACurrentFileKeepsTheEarlierCatalog) {
@@ -268,7 +276,8 @@ TEST_F(SettingsTest, StoringWithACurrentFileWritesItsDirectoryLast) {
   storeSettingsLines("");
   Registry registry(registryDir());
   ASSERT_TRUE(writeOptions(registry, "/home/ann/Puzzles/cat.jcw"));
-  EXPECT_TRUE(userText().ends_with("\"PaintOn\"=dword:00000001\n\"LastCatalog\"=\"/home/ann/Puzzles\"\n"))
+  EXPECT_TRUE(userText().ends_with("\"MinCellSize\"=dword:0000000c\n"
+                                   "\"LastCatalog\"=\"/home/ann/Puzzles\"\n"))
       << userText();
 }
 
@@ -288,12 +297,13 @@ TEST_F(SettingsTest, StoringReportsAnUnwritableRegistry) {
 
 TEST_F(SettingsTest, OptionsSurviveARestart) {
   start();
-  const Options chosen{false, true, 2, 1, false, true, false, "/srv/games"};
+  const Options chosen{false, true, 2, 1, false, true, false, 16, "/srv/games"};
   IndErr = chosen.indErr;
   NextDirect = 2;
   Go2Dig = 1;
   Maximize = false;
   PaintOn = false;
+  MinCellSize = 16;
   {
     Registry registry(registryDir());
     ASSERT_TRUE(writeOptions(registry, "/srv/games/dog.jcw"));

@@ -11,7 +11,7 @@
 
 #include "field/qt/CellFont.h"
 #include "model/Cell.h"
-#include "model/Region.h"
+#include "model/Rect.h"
 
 class QPainter;
 
@@ -24,11 +24,17 @@ struct CellLook {
   QColor text;                  // a clue's number
 };
 
-// A region's box as Qt's rectangle (right and bottom inclusive there).
+// A box as Qt's rectangle (right and bottom inclusive there).
 QRect toQRect(const Rect& r);
 
-// Draws `cell` in its region's box with `font` made for the cells' size; a cell without a
-// region draws nothing. Returns the pixels touched.
-QRect drawCell(QPainter& painter, const TCell& cell, const CellFont& font, const CellLook& look);
+// Draws `cell` in `box` with `font` made for the cells' size: the fill, the frame, then
+// drawCellContent.
+void drawCell(QPainter& painter, const QRect& box, const TCell& cell, const CellFont& font,
+              const CellLook& look);
+// A one-pixel frame on the box's own border pixels.
+void frameBox(QPainter& painter, const QRect& box, const QColor& color);
+// What lies on a cell's fill and frame: the sunken edge and a clue's number.
+void drawCellContent(QPainter& painter, const QRect& box, const TCell& cell, const CellFont& font,
+                     const CellLook& look);
 
 }  // namespace jcw

@@ -100,6 +100,32 @@ const CellFont::Placement& CellFont::placement(const QString& text) const {
   return *placements_.insert(text, std::move(placement));
 }
 
+void CellFont::drawInk(QPainter& painter, QPoint origin, const QString& text,
+                       const Placement& placed, const QColor& color) const {
+  if (placed.rendering.face == TextRendering::Face::Pixel) {
+    drawPixels(painter, origin, placed.pixels, color);
+  } else {
+    painter.setFont(outlineAt(placed.rendering.size));
+    painter.setPen(color);
+    painter.drawText(origin, text);
+  }
+}
+
+const QImage& CellFont::inked(const QString& text, const Placement& placed, const QColor& color,
+                              qreal pixelRatio) const {
+  const QString key =
+      text + QLatin1Char('/') + QString::number(color.rgba()) + QLatin1Char('/') +
+      QString::number(pixelRatio);
+  if (const auto found = inked_.constFind(key); found != inked_.cend()) return *found;
+  QImage image(placed.ink.size() * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(pixelRatio);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  drawInk(painter, -placed.ink.topLeft(), text, placed, color);
+  painter.end();
+  return *inked_.insert(key, std::move(image));
+}
+
 QRect CellFont::draw(QPainter& painter, const QRect& box, const QString& text,
                      const QColor& color) const {
   const QRect inside = box.adjusted(1, 1, -1, -1);
@@ -108,19 +134,18 @@ QRect CellFont::draw(QPainter& painter, const QRect& box, const QString& text,
   if (placed.ink.isEmpty()) return {};
   const QPoint inkAt(inside.left() + (inside.width() - placed.ink.width()) / 2,
                      inside.top() + (inside.height() - placed.ink.height()) / 2);
-  const QPoint origin = inkAt - placed.ink.topLeft();
-  painter.save();
-  // A number wider than the cell even at the smallest size is cut rather than spilt.
-  painter.setClipRect(inside);
-  if (placed.rendering.face == TextRendering::Face::Pixel) {
-    drawPixels(painter, origin, placed.pixels, color);
-  } else {
-    painter.setFont(outlineAt(placed.rendering.size));
-    painter.setPen(color);
-    painter.drawText(origin, text);
+  const QRect ink(inkAt, placed.ink.size());
+  if (inside.contains(ink)) {
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    painter.drawImage(inkAt, inked(text, placed, color, ratio));
+    return ink;
   }
+  // A number wider than the cell even at the smallest size is cut rather than spilt.
+  painter.save();
+  painter.setClipRect(inside, Qt::IntersectClip);
+  drawInk(painter, inkAt - placed.ink.topLeft(), text, placed, color);
   painter.restore();
-  return inside & QRect(inkAt, placed.ink.size());
+  return inside & ink;
 }
 
 }  // namespace jcw

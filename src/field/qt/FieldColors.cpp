@@ -16,21 +16,7 @@ const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 128, 0);
 const QColor kDarkGrey(96, 96, 96);
 
-QColor pictureFill(std::uint8_t state) {
-  switch (state) {
-    case csFilled: return kBlack;
-    case csEmpty: return kWhite;
-    default: return buttonFaceColor();
-  }
-}
-
-QColor clueFill(std::uint8_t state) {
-  switch (state) {
-    case csSelected: return windowColor();
-    case csHover: return kYellow;
-    default: return toQColor(HeaderColor);
-  }
-}
+constexpr std::uint8_t kClueStates = 4;
 }  // namespace
 
 QColor toQColor(Rgb color) { return QColor(color.red, color.green, color.blue); }
@@ -44,9 +30,18 @@ QColor buttonFaceColor() { return QGuiApplication::palette().color(QPalette::But
 QColor windowColor() { return QGuiApplication::palette().color(QPalette::Base); }
 QColor windowTextColor() { return QGuiApplication::palette().color(QPalette::WindowText); }
 
-QColor cellFillColor(const TCell& cell) {
-  return cell.Kind == ckPicture ? pictureFill(cell.State) : clueFill(cell.State);
+CellFills currentCellFills() {
+  const QColor face = buttonFaceColor();
+  return {{face, kBlack, kWhite}, {toQColor(HeaderColor), windowColor(), face, kYellow}};
 }
+
+const QColor& CellFills::of(std::uint8_t kind, std::uint8_t state) const {
+  if (kind == ckPicture) return picture[state <= csEmpty ? state : std::uint8_t{csBlank}];
+  // State 2 is no clue state: it fills like state 0.
+  return clue[state < kClueStates && state != 2 ? state : std::uint8_t{csBlank}];
+}
+
+QColor cellFillColor(const TCell& cell) { return currentCellFills().of(cell.Kind, cell.State); }
 
 QColor cellFrameColor(const TCell& cell) { return cell.Kind == ckClue ? kBlack : kDarkGrey; }
 

@@ -20,6 +20,13 @@ QColor windowTextColor();  // clue digits
 // Fill of a cell: picture colours for a picture cell, clue colours for any other. A state
 // outside the table fills like state 0.
 QColor cellFillColor(const TCell& cell);
+// Every fill at once, for painting many cells with one reading of the palette.
+struct CellFills {
+  QColor picture[3];  // by picture state
+  QColor clue[4];     // by clue state
+  const QColor& of(std::uint8_t kind, std::uint8_t state) const;
+};
+CellFills currentCellFills();
 // Black around clue cells, dark grey around picture cells.
 QColor cellFrameColor(const TCell& cell);
 // Neutral, green or red for lsIncomplete, lsRight, lsWrong.

@@ -32,6 +32,9 @@ int virtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return vk::kA + qtKey - Qt::Key_A;
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return vk::kF1 + qtKey - Qt::Key_F1;
   switch (qtKey) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return modifiers & Qt::KeypadModifier ? vk::kAdd : vk::kOemPlus;
+    case Qt::Key_Minus: return modifiers & Qt::KeypadModifier ? vk::kSubtract : vk::kOemMinus;
     case Qt::Key_Backspace: return vk::kBack;
     case Qt::Key_Return:
     case Qt::Key_Enter: return vk::kReturn;

@@ -2,13 +2,16 @@
 
 #include <QPainter>
 #include <QPaintEvent>
+#include <QSaveFile>
+#include <QStyle>
 
+#include "field/Geometry.h"
+#include "field/ViewReport.h"
+#include "field/ViewState.h"
 #include "field/qt/CellDrawing.h"
 #include "field/qt/CellFont.h"
 #include "field/qt/CheckpointDrawing.h"
 #include "field/qt/FieldColors.h"
-#include "field/Geometry.h"
-#include "field/ViewState.h"
 #include "model/Dimensions.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
@@ -16,19 +19,35 @@
 namespace jcw {
 
 TGrid::TGrid(QWidget* parent) : QWidget(parent) {
-  // paintEvent covers every pixel from the image.
+  // paintEvent covers every pixel it is asked for.
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Hovering is followed without a button held.
   setMouseTracking(true);
+  horizontal_ = new QScrollBar(Qt::Horizontal, this);
+  vertical_ = new QScrollBar(Qt::Vertical, this);
+  horizontal_->setObjectName(QStringLiteral("FieldScrollX"));
+  vertical_->setObjectName(QStringLiteral("FieldScrollY"));
+  for (QScrollBar* bar : {horizontal_, vertical_}) {
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->hide();
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this] { scrollTo(horizontal_->value(), vertical_->value()); });
+  }
+  dragEdgeTimer_.setInterval(60);
+  connect(&dragEdgeTimer_, &QTimer::timeout, this, &TGrid::dragEdgeTick);
 }
 
 void TGrid::setModel(Crossword model) {
   differing_.clear();
   model_ = std::move(model);
   checkpointMarks_ = CheckpointMarks(model_);
+  viewChanged();
 }
 
-void TGrid::allocateTable() { model_.allocate(currentDimensions()); }
+void TGrid::allocateTable() {
+  model_.allocate(currentDimensions());
+  viewChanged();
+}
 
 void TGrid::SetModified(bool flag) {
   model_.Modified = flag;
@@ -64,74 +83,183 @@ bool TGrid::SelectClueCell(int x, int y) {
   return true;
 }
 
-namespace {
+// --- the view --------------------------------------------------------------------------------
 
-// The screen's colours; the solved picture stands without frames.
-CellLook screenLook(const TCell& cell) {
-  CellLook look{cellFillColor(cell), std::nullopt, false, windowTextColor()};
-  if (CurrentMode != kViewMode) look.frame = cellFrameColor(cell);
-  look.sunken = cell.Kind == ckClue && cell.State == csSelected;
-  return look;
+void TGrid::setCellSize(int cellSize) {
+  view_.cellSize = heldCellSize(cellSize);
+  viewChanged();
 }
-
-}  // namespace
-
-int TGrid::cellSize() const { return heldCellSize(CellSize); }
-
-void TGrid::BuildCellRegions() {
-  jcw::BuildCellRegions(model_, CellSize);
-  fitImage();
-}
-
-void TGrid::FreeCellRegions() { jcw::FreeCellRegions(model_); }
 
 QSize TGrid::fieldSize() const {
   if (!model_.allocated()) return {};
-  const Extent extent = fieldExtent(model_.dims(), CellSize);
+  const Extent extent = fieldExtent(model_.dims(), view_.cellSize);
   return {extent.width, extent.height};
 }
 
-CellPos TGrid::CellAtPoint(int x, int y) const { return jcw::CellAtPoint(model_, x, y); }
-
-void TGrid::fitImage() {
-  const QSize wanted = fieldSize().expandedTo(size());
-  if (image_.size() == wanted) return;
-  image_ = QImage(wanted, QImage::Format_RGB32);
-  image_.fill(buttonFaceColor());
+void TGrid::scrollTo(int x, int y) {
+  FieldView scrolled = view_;
+  scrolled.scrollX = x;
+  scrolled.scrollY = y;
+  scrolled = clampedScroll(scrolled);
+  if (scrolled == view_) return;
+  view_ = scrolled;
+  const QSignalBlocker blockX(horizontal_);
+  const QSignalBlocker blockY(vertical_);
+  horizontal_->setValue(view_.scrollX);
+  vertical_->setValue(view_.scrollY);
+  invalidateField();
+  reportView();
 }
 
-const CellFont& TGrid::currentFont() {
-  if (cellFont_.cellSize() != cellSize()) cellFont_ = CellFont(cellSize());
-  return cellFont_;
+void TGrid::ensureVisible(int x, int y) {
+  const FieldView shown = scrolledToShow(view_, x, y);
+  scrollTo(shown.scrollX, shown.scrollY);
 }
 
-const TCell* TGrid::cellWithRegion(int x, int y) const {
-  if (!model_.allocated() || !model_.inTable(x, y)) return nullptr;
-  const TCell& cell = model_.cell(x, y);
-  return cell.region.exists() ? &cell : nullptr;
+CellPos TGrid::CellAtPoint(int x, int y) const {
+  if (!model_.allocated()) return {};
+  return cellAtViewPoint(view_, x, y);
 }
 
-QRect TGrid::drawCell(QPainter& painter, int x, int y) {
-  const TCell* cell = cellWithRegion(x, y);
-  if (!cell || cell->Kind == ckNone) return {};
-  const CellLook look = screenLook(*cell);
-  const QRect drawn = jcw::drawCell(painter, *cell, currentFont(), look);
-  drawCheckpointMark(painter, toQRect(cell->region.box), checkpointMarks_.at(x, y), look.fill);
-  if (isDiffering(x, y)) drawDiffering(painter, toQRect(cell->region.box));
-  return drawn;
+QRect TGrid::cellRect(int x, int y) const { return toQRect(cellBoxInView(view_, x, y)); }
+
+void TGrid::viewChanged() {
+  view_.dims = model_.allocated() ? model_.dims() : Dimensions{};
+  placeScrollBars();
+  invalidateField();
+  reportView();
 }
 
-void TGrid::drawDiffering(QPainter& painter, const QRect& box) {
-  // Inside the cell's frame, which keeps showing whether the cell is decided.
-  const QRect inner = box.adjusted(1, 1, -1, -1);
-  if (inner.isEmpty()) return;
-  painter.fillRect(inner, QBrush(differingCellColor(), Qt::BDiagPattern));
-  painter.save();
-  painter.setPen(differingCellColor());
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(inner.adjusted(0, 0, -1, -1));  // a pen rectangle covers one pixel more
-  painter.restore();
+void TGrid::reportView() const {
+  const QString path = qEnvironmentVariable("JCW_VIEW_FILE");
+  if (path.isEmpty() || !model_.allocated()) return;
+  const QPoint origin = mapTo(window(), QPoint(0, 0));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return;
+  file.write(QByteArray::fromStdString(viewReportLine({origin.x(), origin.y(), view_})));
+  file.commit();
 }
+
+// A bar is needed along an axis when the field is longer than the widget, less the other bar
+// where that one is needed.
+void TGrid::placeScrollBars() {
+  const QSize field = fieldSize();
+  const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  bool across = false;
+  bool down = false;
+  for (int pass = 0; pass < 2; ++pass) {
+    across = field.width() > width() - (down ? thickness : 0);
+    down = field.height() > height() - (across ? thickness : 0);
+  }
+  view_.width = std::max(0, width() - (down ? thickness : 0));
+  view_.height = std::max(0, height() - (across ? thickness : 0));
+  view_ = clampedScroll(view_);
+  const QSignalBlocker blockX(horizontal_);
+  const QSignalBlocker blockY(vertical_);
+  horizontal_->setVisible(across);
+  vertical_->setVisible(down);
+  horizontal_->setGeometry(0, view_.height, view_.width, thickness);
+  vertical_->setGeometry(view_.width, 0, thickness, view_.height);
+  horizontal_->setRange(0, maxScrollX(view_));
+  vertical_->setRange(0, maxScrollY(view_));
+  const int step = view_.cellSize;
+  horizontal_->setSingleStep(step);
+  vertical_->setSingleStep(step);
+  horizontal_->setPageStep(std::max(step, view_.width - frozenWidth(view_)));
+  vertical_->setPageStep(std::max(step, view_.height - frozenHeight(view_)));
+  horizontal_->setValue(view_.scrollX);
+  vertical_->setValue(view_.scrollY);
+}
+
+// --- repainting what changed -----------------------------------------------------------------
+
+void TGrid::repaintBox(const Rect& box, const Rect& pane) {
+  const QRect dirty = toQRect(box) & toQRect(pane);
+  if (dirty.isEmpty()) return;
+  if (blank_) changedSinceBlank_ += dirty;
+  update(dirty);
+}
+
+void TGrid::repaintCell(int x, int y) {
+  if (!model_.allocated() || model_.kindAt(x, y) == ckNone) return;
+  repaintBox(cellBoxInView(view_, x, y), paneOf(view_, x, y));
+}
+
+void TGrid::repaintColumnIndicator(int x) {
+  if (!model_.allocated() || x < model_.firstPictureX() || x >= model_.W1()) return;
+  repaintBox(columnIndicatorBoxInView(view_, x), paneOf(view_, x, 0));
+}
+
+void TGrid::repaintRowIndicator(int y) {
+  if (!model_.allocated() || y < model_.firstPictureY() || y >= model_.H1()) return;
+  repaintBox(rowIndicatorBoxInView(view_, y), paneOf(view_, 0, y));
+}
+
+void TGrid::PaintCell(int x, int y) { repaintCell(x, y); }
+
+void TGrid::PaintField() { update(); }
+
+void TGrid::PaintIndicators(int x, int y) {
+  if (!IndErr) return;
+  repaintColumnIndicator(x);
+  repaintRowIndicator(y);
+}
+
+void TGrid::ClearIndicators() {
+  for (int x = model_.firstPictureX(); x < model_.W1(); ++x) repaintColumnIndicator(x);
+  for (int y = model_.firstPictureY(); y < model_.H1(); ++y) repaintRowIndicator(y);
+}
+
+void TGrid::repaintCross(CellPos at) {
+  for (int y = model_.firstPictureY(); y < model_.H1(); ++y) repaintCell(at.x, y);
+  for (int x = model_.firstPictureX(); x < model_.W1(); ++x) repaintCell(x, at.y);
+}
+
+void TGrid::PaintDigitalCross() {
+  if (!model_.allocated() || !model_.isPicture(hover_.x, hover_.y)) return;
+  crossShown_ = true;
+  crossOn_ = true;
+  repaintCross(hover_);
+}
+
+void TGrid::wipeDigitalCross() {
+  if (!crossOn_) return;
+  crossOn_ = false;
+  repaintCross(hover_);
+}
+
+void TGrid::repaintClueCellsOfLines(CellPos lines) {
+  for (int cy = 1; cy <= model_.dims().CapRowCount; ++cy) repaintCell(lines.x, cy);
+  for (int cx = 1; cx <= model_.dims().CapColCount; ++cx) repaintCell(cx, lines.y);
+}
+
+void TGrid::highlightLines(int x, int y) {
+  if (!model_.allocated() || !model_.isPicture(x, y)) return;
+  removeHighlight();
+  highlight_ = {x, y};
+  repaintClueCellsOfLines(highlight_);
+}
+
+void TGrid::removeHighlight() {
+  if (highlight_ == CellPos{}) return;
+  const CellPos was = highlight_;
+  highlight_ = {};
+  repaintClueCellsOfLines(was);
+}
+
+bool TGrid::highlighted(int x, int y) const {
+  if (highlight_ == CellPos{}) return false;
+  return (x == highlight_.x && y <= model_.dims().CapRowCount) ||
+         (y == highlight_.y && x <= model_.dims().CapColCount);
+}
+
+void TGrid::invalidateField() {
+  blank_ = !(WindowActive || PaintOn);
+  changedSinceBlank_ = QRegion();
+  update();
+}
+
+// --- the overlay -----------------------------------------------------------------------------
 
 std::size_t TGrid::differingIndex(int x, int y) const {
   return static_cast<std::size_t>(y) * model_.W1() + x;
@@ -148,7 +276,7 @@ void TGrid::showDifferingCells(const std::vector<CellPos>& cells) {
   for (const CellPos& cell : cells) {
     if (!model_.isPicture(cell.x, cell.y)) continue;
     differing_[differingIndex(cell.x, cell.y)] = 1;
-    PaintCell(cell.x, cell.y);
+    repaintCell(cell.x, cell.y);
   }
 }
 
@@ -158,146 +286,183 @@ void TGrid::clearDifferingCells() {
   shown.swap(differing_);
   for (int x = 0; x < model_.W1(); ++x)
     for (int y = 0; y < model_.H1(); ++y)
-      if (shown[differingIndex(x, y)] != 0) PaintCell(x, y);
+      if (shown[differingIndex(x, y)] != 0) repaintCell(x, y);
 }
 
-QRect TGrid::drawIndicator(QPainter& painter, int x, int y, const QColor& color) {
-  const TCell* cell = cellWithRegion(x, y);
-  if (!cell || cell->region.shape != Region::Shape::Ellipse) return {};
-  const QRect box = toQRect(cell->region.box);
+// --- drawing ---------------------------------------------------------------------------------
+
+
+const CellFont& TGrid::currentFont() {
+  if (cellFont_.cellSize() != view_.cellSize) cellFont_ = CellFont(view_.cellSize);
+  return cellFont_;
+}
+
+// Frames as whole lines along the pane's stretch of the table: the frame of every cell lies on
+// its box's border pixels, which neighbours share, so a line per column edge and per row edge
+// draws them all at once. The indicator row and column have no frames.
+void TGrid::drawFrameLines(QPainter& painter, const LineSpan& columns, const LineSpan& rows) {
+  const int firstX = std::max(columns.first, 1);
+  const int firstY = std::max(rows.first, 1);
+  if (firstX > columns.last || firstY > rows.last) return;
+  const CellKind kind = model_.kindAt(firstX, firstY);
+  if (kind == ckNone) return;
+  TCell sample;
+  sample.Kind = kind;
+  const QColor color = cellFrameColor(sample);
+  const QRect topLeft = cellRect(firstX, firstY);
+  const QRect bottomRight = cellRect(columns.last, rows.last);
+  const int height = bottomRight.bottom() - topLeft.top() + 1;
+  const int width = bottomRight.right() - topLeft.left() + 1;
+  for (int x = firstX; x <= columns.last; ++x) {
+    const QRect box = cellRect(x, firstY);
+    painter.fillRect(box.left(), topLeft.top(), 1, height, color);
+    painter.fillRect(box.right(), topLeft.top(), 1, height, color);
+  }
+  for (int y = firstY; y <= rows.last; ++y) {
+    const QRect box = cellRect(firstX, y);
+    painter.fillRect(topLeft.left(), box.top(), width, 1, color);
+    painter.fillRect(topLeft.left(), box.bottom(), width, 1, color);
+  }
+}
+
+void TGrid::drawDiffering(QPainter& painter, const QRect& box) {
+  // Inside the cell's frame, which keeps showing whether the cell is decided.
+  const QRect inner = box.adjusted(1, 1, -1, -1);
+  if (inner.isEmpty()) return;
+  painter.fillRect(inner, QBrush(differingCellColor(), Qt::BDiagPattern));
+  painter.save();
+  painter.setPen(differingCellColor());
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(inner.adjusted(0, 0, -1, -1));  // a pen rectangle covers one pixel more
+  painter.restore();
+}
+
+void TGrid::drawIndicator(QPainter& painter, const Rect& box, int status) {
   painter.setPen(Qt::NoPen);
-  painter.setBrush(color);
-  painter.drawEllipse(box);
-  return box;
+  painter.setBrush(indicatorColor(IndErr ? status : lsIncomplete));
+  painter.drawEllipse(toQRect(box));
 }
 
-QRect TGrid::drawColumnIndicator(QPainter& painter, int x, bool inStatusColour) {
-  if (!model_.inTable(x, 0)) return {};
-  const int status = inStatusColour ? model_.columnStatus(x) : lsIncomplete;
-  return drawIndicator(painter, x, 0, indicatorColor(status));
-}
-
-QRect TGrid::drawRowIndicator(QPainter& painter, int y, bool inStatusColour) {
-  if (!model_.inTable(0, y)) return {};
-  const int status = inStatusColour ? model_.rowStatus(y) : lsIncomplete;
-  return drawIndicator(painter, 0, y, indicatorColor(status));
-}
-
-QRect TGrid::drawIndicators(QPainter& painter, bool inStatusColour) {
-  QRect touched;
-  for (int x = model_.firstPictureX(); x < model_.W1(); ++x)
-    touched |= drawColumnIndicator(painter, x, inStatusColour);
-  for (int y = model_.firstPictureY(); y < model_.H1(); ++y)
-    touched |= drawRowIndicator(painter, y, inStatusColour);
-  return touched;
-}
-
-void TGrid::drawField(QPainter& painter) {
-  if (CurrentMode == kViewMode) {
-    for (int x = model_.firstPictureX(); x < model_.W1(); ++x)
-      for (int y = model_.firstPictureY(); y < model_.H1(); ++y) drawCell(painter, x, y);
-    return;
-  }
-  for (int x = 1; x < model_.W1(); ++x)
-    for (int y = 1; y < model_.H1(); ++y) drawCell(painter, x, y);
-  if (IndErr) drawIndicators(painter, /*inStatusColour=*/true);
-}
-
-bool TGrid::canPaint() const { return !image_.isNull() && model_.allocated(); }
-
-void TGrid::PaintCell(int x, int y) {
-  if (!canPaint()) return;
-  QPainter painter(&image_);
-  update(drawCell(painter, x, y));
-}
-
-void TGrid::PaintField() {
-  if (!canPaint()) return;
-  QPainter painter(&image_);
-  drawField(painter);
-  update();
-}
-
-void TGrid::PaintIndicators(int x, int y) {
-  if (!IndErr || !canPaint()) return;
-  QPainter painter(&image_);
-  update(drawColumnIndicator(painter, x, /*inStatusColour=*/true));
-  update(drawRowIndicator(painter, y, /*inStatusColour=*/true));
-}
-
-void TGrid::ClearIndicators() {
-  if (!canPaint()) return;
-  QPainter painter(&image_);
-  update(drawIndicators(painter, /*inStatusColour=*/false));
-}
-
-QRect TGrid::drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip) {
-  QRect touched;
-  int run = 0;
-  for (CellPos at = first; model_.inTable(at.x, at.y); at = {at.x + dx, at.y + dy}) {
-    const TCell& cell = model_.cell(at.x, at.y);
-    run = cell.State == model_.cell(at.x - dx, at.y - dy).State ? run + 1 : 1;
-    if (at == skip || !cell.region.exists()) continue;
-    // Inside the cell: wiping the cross repaints only the cross's own cells.
-    touched |= currentFont().draw(painter, toQRect(cell.region.box), QString::number(run),
-                                  crossDigitColor(cell.State));
-  }
-  return touched;
-}
-
-void TGrid::PaintDigitalCross() {
-  const CellPos hover = model_.HoverCell;
-  if (!canPaint() || !model_.isPicture(hover.x, hover.y)) return;
-  crossShown_ = true;
-  QPainter painter(&image_);
-  update(drawRuns(painter, {hover.x, model_.firstPictureY()}, 0, 1, hover));
-  update(drawRuns(painter, {model_.firstPictureX(), hover.y}, 1, 0, hover));
-}
-
-void TGrid::repaintClueCellsOfLines(int x, int y, bool highlighted) {
-  if (!canPaint()) return;
-  const auto repaint = [&](int cx, int cy) {
-    if (!model_.isClue(cx, cy)) return;
-    TCell& cell = model_.cell(cx, cy);
-    const std::uint8_t state = cell.State;
-    if (highlighted) cell.State = csHover;
-    PaintCell(cx, cy);
-    cell.State = state;
+void TGrid::drawCross(QPainter& painter, const LineSpan& columns, const LineSpan& rows) {
+  if (!crossOn_) return;
+  // Run lengths along a line from its first picture cell, each compared with the cell before.
+  const auto runs = [&](CellPos first, int dx, int dy, int count) {
+    std::vector<int> run(static_cast<std::size_t>(count));
+    int length = 0;
+    for (int i = 0; i < count; ++i) {
+      const CellPos at{first.x + i * dx, first.y + i * dy};
+      const bool same = model_.cell(at.x, at.y).State == model_.cell(at.x - dx, at.y - dy).State;
+      length = same ? length + 1 : 1;
+      run[static_cast<std::size_t>(i)] = length;
+    }
+    return run;
   };
-  for (int cy = 1; cy <= model_.dims().CapRowCount; ++cy) repaint(x, cy);
-  for (int cx = 1; cx <= model_.dims().CapColCount; ++cx) repaint(cx, y);
+  const auto drawRun = [&](int x, int y, int length) {
+    if (CellPos{x, y} == hover_) return;
+    const QRect box = toQRect(cellBoxInView(view_, x, y));
+    currentFont().draw(painter, box, QString::number(length),
+                       crossDigitColor(model_.cell(x, y).State));
+  };
+  const int top = model_.firstPictureY();
+  const int left = model_.firstPictureX();
+  if (hover_.x >= columns.first && hover_.x <= columns.last) {
+    const std::vector<int> column = runs({hover_.x, top}, 0, 1, model_.H1() - top);
+    for (int y = std::max(rows.first, top); y <= rows.last; ++y)
+      drawRun(hover_.x, y, column[static_cast<std::size_t>(y - top)]);
+  }
+  if (hover_.y >= rows.first && hover_.y <= rows.last) {
+    const std::vector<int> row = runs({left, hover_.y}, 1, 0, model_.W1() - left);
+    for (int x = std::max(columns.first, left); x <= columns.last; ++x)
+      drawRun(x, hover_.y, row[static_cast<std::size_t>(x - left)]);
+  }
 }
 
-void TGrid::highlightLines(int x, int y) { repaintClueCellsOfLines(x, y, true); }
-
-void TGrid::removeHighlight(int x, int y) { repaintClueCellsOfLines(x, y, false); }
-
-void TGrid::invalidateField() {
-  fullPaintPending_ = true;
-  update();
+// One pane, `clip` inside it, over the background: the fills inside the frames, the frames, what
+// lies on the cells, the indicators and the cross. The solved picture has no frames: each cell
+// fills its whole box, x outer and y inner, so that a shared border pixel shows the cell drawn
+// last, as it always has.
+void TGrid::drawPane(QPainter& painter, const QRect& clip) {
+  painter.setClipRect(clip);
+  const LineSpan columns = columnsIn(view_, clip.left(), clip.right() + 1);
+  const LineSpan rows = rowsIn(view_, clip.top(), clip.bottom() + 1);
+  const CellFills fills = currentCellFills();
+  const QColor& background = fills.picture[csBlank];
+  const bool viewMode = CurrentMode == kViewMode;
+  for (int x = columns.first; x <= columns.last; ++x) {
+    for (int y = rows.first; y <= rows.last; ++y) {
+      const CellKind kind = model_.kindAt(x, y);
+      if (viewMode ? kind != ckPicture : kind == ckNone) continue;
+      const std::uint8_t state =
+          highlighted(x, y) ? std::uint8_t{csHover} : model_.cell(x, y).State;
+      const QColor& fill = fills.of(kind, state);
+      const QRect box = cellRect(x, y);
+      if (viewMode)
+        painter.fillRect(box, fill);
+      else if (fill != background)
+        painter.fillRect(box.adjusted(1, 1, -1, -1), fill);
+      drawCheckpointMark(painter, box, checkpointMarks_.at(x, y), fill);
+    }
+  }
+  if (!viewMode) drawFrameLines(painter, columns, rows);
+  CellLook look{background, std::nullopt, false, windowTextColor()};
+  for (int x = columns.first; x <= columns.last; ++x) {
+    for (int y = rows.first; y <= rows.last; ++y) {
+      // Only clue cells carry a number or the cursor's edge; any cell may be hatched.
+      const bool differing = isDiffering(x, y);
+      if (!differing && (viewMode || model_.kindAt(x, y) != ckClue)) continue;
+      const TCell& cell = model_.cell(x, y);
+      const QRect box = cellRect(x, y);
+      look.sunken = cell.Kind == ckClue && cell.State == csSelected;
+      drawCellContent(painter, box, cell, currentFont(), look);
+      if (differing) drawDiffering(painter, box);
+    }
+  }
+  if (viewMode) return;
+  const int firstX = std::max(columns.first, model_.firstPictureX());
+  const int firstY = std::max(rows.first, model_.firstPictureY());
+  if (rows.first == 0)
+    for (int x = firstX; x <= columns.last; ++x)
+      drawIndicator(painter, columnIndicatorBoxInView(view_, x), model_.columnStatus(x));
+  if (columns.first == 0)
+    for (int y = firstY; y <= rows.last; ++y)
+      drawIndicator(painter, rowIndicatorBoxInView(view_, y), model_.rowStatus(y));
+  drawCross(painter, columns, rows);
 }
 
-void TGrid::fullPaint() {
-  fitImage();
-  image_.fill(buttonFaceColor());
-  if (!(WindowActive || PaintOn) || !model_.allocated()) return;
-  QPainter painter(&image_);
-  drawField(painter);
+void TGrid::paintView(QPainter& painter, const QRect& exposed) {
+  painter.fillRect(exposed, buttonFaceColor());
+  if (!model_.allocated()) return;
+  const QRect shown = exposed & QRect(0, 0, view_.width, view_.height);
+  const int splitX = std::min(frozenWidth(view_), view_.width);
+  const int splitY = std::min(frozenHeight(view_), view_.height);
+  const QRect panes[] = {QRect(QPoint(0, 0), QPoint(splitX - 1, splitY - 1)),
+                         QRect(QPoint(splitX, 0), QPoint(view_.width - 1, splitY - 1)),
+                         QRect(QPoint(0, splitY), QPoint(splitX - 1, view_.height - 1)),
+                         QRect(QPoint(splitX, splitY), QPoint(view_.width - 1, view_.height - 1))};
+  painter.save();
+  for (const QRect& pane : panes)
+    if (const QRect clip = pane & shown; !clip.isEmpty()) drawPane(painter, clip);
+  painter.restore();
 }
 
 void TGrid::paintEvent(QPaintEvent* event) {
-  if (fullPaintPending_) {
-    fullPaintPending_ = false;
-    fullPaint();
-  }
   QPainter painter(this);
-  painter.drawImage(event->rect(), image_, event->rect());
+  if (!blank_) {
+    paintView(painter, event->rect());
+    return;
+  }
+  painter.fillRect(event->rect(), buttonFaceColor());
+  for (const QRect& changed : changedSinceBlank_ & event->region()) paintView(painter, changed);
 }
 
 void TGrid::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  fitImage();
-  invalidateField();
+  viewChanged();
+}
+
+void TGrid::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  reportView();
 }
 
 void TGrid::showEvent(QShowEvent* event) {

@@ -1,19 +1,26 @@
 #pragma once
-// TGrid: the field control. Owns the crossword model and draws it cell by cell into a backing
-// image; paintEvent only copies that image. The model is the core Crossword; this class adds
-// what touches the screen (painting, the beep and message boxes through the platform layer, the
-// commands of its host window). UI thread only.
+// TGrid: the field control. Owns the crossword model and the view of it (cell size, scroll
+// offsets, hover, highlight, the digital cross, the overlay) and paints the part of the view
+// that is exposed, straight from the two: there is no picture of the field besides what is on
+// screen. A change names the cells whose look changed and they are painted again through one
+// path (repaintCell). The clue panes stay in place while the picture scrolls: one widget paints
+// four clipped panes, so the picture and its clues share one coordinate system for input and
+// painting, and a drag from the picture into a clue pane stays one mouse grab. Scroll bars appear
+// at the right and bottom when the field is larger than the widget. UI thread only.
 
-#include <QImage>
+#include <QRegion>
+#include <QScrollBar>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <vector>
 
 #include "field/CheckpointMarks.h"
 #include "field/FieldHost.h"
-#include "field/qt/CellFont.h"
+#include "field/FieldView.h"
 #include "field/KeyInput.h"
 #include "field/MouseInput.h"
+#include "field/qt/CellFont.h"
 #include "model/Crossword.h"
 
 namespace jcw {
@@ -35,46 +42,47 @@ class TGrid : public QWidget {
   // Table allocation for the process-wide dimensions (contents kept when the shape is the same).
   void allocateTable();
 
-  // Regions, kinds and Col/Row for the current CellSize (held at 1 when below); clue cells'
-  // state reset to 0. Also grows or shrinks the backing image to the field's size (or the
-  // widget's, when larger); a resized image starts as bare panel background.
-  void BuildCellRegions();
-  // Every cell loses its region: nothing paints and nothing is hit until the next build.
-  void FreeCellRegions();
-  // Pixel size the field needs for the current CellSize (right and bottom edge, exclusive);
-  // empty while no table is allocated.
+  // The side of a cell in pixels (held at 1 when below); the scroll offsets stay in range.
+  int cellSize() const { return view_.cellSize; }
+  void setCellSize(int cellSize);
+  // Pixel size of the whole field at the cell size (right and bottom edge, exclusive); empty
+  // while no table is allocated.
   QSize fieldSize() const;
-  // (Col, Row) of the clue or picture cell under client point (x, y); (0, 0) for none. On a
+  // The view: cell size, the size of the part of the widget that shows the field (without the
+  // scroll bars) and the scroll offsets.
+  const FieldView& view() const { return view_; }
+  // Scrolls to the offsets, held in range.
+  void scrollTo(int x, int y);
+  // Scrolls as little as it takes to show cell (x, y).
+  void ensureVisible(int x, int y);
+  // (Col, Row) of the clue or picture cell under widget point (x, y); (0, 0) for none. On a
   // shared border pixel the smaller x, then the smaller y wins; indicators are never hit.
   CellPos CellAtPoint(int x, int y) const;
+  // The box of clue or picture cell (x, y) in widget pixels (perhaps scrolled out of view).
+  QRect cellRect(int x, int y) const;
 
-  // Paints clue or picture cell (x, y) in its current state into the image and asks Qt to show
-  // that rectangle. Cells without a region, indicators and positions outside the table paint
-  // nothing. Frames are left out in view mode.
+  // Paints clue or picture cell (x, y) again in its current look. Positions outside the table
+  // and cells of no kind paint nothing.
   void PaintCell(int x, int y);
-  // View mode: every picture cell, nothing else. Other modes: every cell, then the indicators
-  // of every picture column and row. Does not raise other widgets: the field never draws over
-  // its siblings, so a host keeps its menu button above the field by raising it once after it
-  // places the field.
+  // Every cell painted again. In view mode only the picture is drawn, without frames.
   void PaintField();
-  // Unless IndErr is off: the indicators of column x and row y in their status colour. A header
-  // index for either line paints nothing for that line.
+  // Unless IndErr is off: the indicators of column x and row y painted again in their status
+  // colour. A header index for either line paints nothing for that line.
   void PaintIndicators(int x, int y);
-  // Every indicator in the neutral colour, whatever IndErr says.
+  // Every indicator painted again; with IndErr off they show the neutral colour.
   void ClearIndicators();
-  // Run lengths drawn into the column and row of HoverCell, counted from the top (left), white
-  // on filled cells and red on others, the hovered cell itself skipped. The digits go into the
-  // image over the cells and vanish when those cells are painted again. Draws nothing while
-  // HoverCell is not a picture cell (before the mouse has been over the picture).
+  // Run lengths shown in the column and row of the hover cell, counted from the top (left),
+  // white on filled cells and red on others, the hovered cell itself skipped, until the cross is
+  // wiped (wipeDigitalCross). Shows nothing while the hover cell is not a picture cell.
   void PaintDigitalCross();
-  // Hover highlight of the clue cells of the lines through picture cell (x, y): each is painted
-  // in the highlight colour and keeps its state. removeHighlight paints them in their state.
+  // Hover highlight of the clue cells of the lines through picture cell (x, y), until
+  // removeHighlight.
   void highlightLines(int x, int y);
-  void removeHighlight(int x, int y);
-  // Asks for a full paint of the widget: the image is cleared to the panel background and, if
-  // WindowActive or PaintOn is set, PaintField runs. A show or resize of the widget does the
-  // same; any other paint only shows the image. Hosts call this after a mode switch, a clear
-  // or a load.
+  void removeHighlight();
+  // A full paint: the exposed part of the view is drawn from scratch if WindowActive or PaintOn
+  // is set; otherwise the field stays blank, but for cells that change meanwhile, until the next
+  // full paint. A show or resize of the widget does the same. Hosts call this after a mode
+  // switch, a clear or a load.
   void invalidateField();
 
   void UpdateLineStatus(int x, int y) { model_.UpdateLineStatus(x, y); }
@@ -103,22 +111,24 @@ class TGrid : public QWidget {
   void clearDifferingCells();
   bool isDiffering(int x, int y) const;
 
+  CellPos hoverCell() const { return hover_; }
   bool CrossShown() const { return crossShown_; }
-  // The backing image (tests read pixels from it).
-  const QImage& image() const { return image_; }
+
+  // Paints the part `exposed` of the view onto `painter` as the widget shows it; the widget's
+  // own paint and the paint benchmark use it.
+  void paintView(QPainter& painter, const QRect& exposed);
 
   // Mouse marking and undo (TGridMouse.cpp); keyboard, editor cursor and clue entry
   // (TGridKeys.cpp). The event handlers reduce an event to plain input values, let
   // interpretMouse or interpretKeyPress decide and carry out the decision.
- public:
   // Marks undecided picture cell (x, y), or beeps when it is marked already; then repaints it,
   // re-evaluates its lines and switches the host to view mode when the crossword is solved.
   void MarkCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y), recorded in the history; anything else is left alone.
   void EraseCell(int x, int y);
-  // Solving mode: restores the cells of the last step (Redo: makes the next step again), moves
-  // the pointer to the middle of the step's first cell and tells the host. The cells' lines are
-  // not re-evaluated.
+  // Solving mode: restores the cells of the last step (Redo: makes the next step again), scrolls
+  // the step's first cell into view, moves the pointer to its middle and tells the host. The
+  // cells' lines are not re-evaluated.
   void Undo();
   void Redo();
   // Records a change of many picture cells (a hint, a solve) as one step, `before` being the
@@ -131,6 +141,8 @@ class TGrid : public QWidget {
   void AcceptCheckpoint();
   // Moves the editor cursor right or down, as NextDirect and the cursor's kind of clue cell say.
   void AdvanceCursor();
+  // Removes the digital cross's digits.
+  void wipeDigitalCross();
 
  protected:
   bool event(QEvent* event) override;
@@ -138,22 +150,38 @@ class TGrid : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   // Tab stays in the field.
   bool focusNextPrevChild(bool next) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   // The checkpoint marks anew from the model; the cells whose mark changed repainted.
   void refreshCheckpointMarks();
   // Undo or Redo: `move` is Crossword::undo or Crossword::redo.
   void moveInHistory(HistoryStep (Crossword::*move)());
+  // Where JCW_VIEW_FILE names a file: the view written there (field/ViewReport.h), for scripts
+  // that drive the window.
+  void reportView() const;
   void handleMouse(MouseEvent kind, const QMouseEvent& event);
-  // `cell` is the cell under the pointer (HoverCell for a leave).
+  void handleMouseAt(MouseEvent kind, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+                     Qt::KeyboardModifiers modifiers);
+  // `cell` is the cell under the pointer (the hover cell for a leave).
   void applyMouse(const MouseDecision& decision, CellPos cell);
-  // Repaints the picture cells of HoverCell's column and row if a cross may be drawn there.
-  void wipeDigitalCross();
+  // Middle-button panning; true when the event was one of it.
+  bool pan(QMouseEvent& event);
+  // A mark drag held at the edge of the picture pane scrolls the view, one cell a tick.
+  void followDragEdge(QPoint at, Qt::MouseButtons buttons);
+  void dragEdgeTick();
+  void zoom(ZoomStep step, QPoint anchor);
+  // Where a key's zoom holds the field still: the editor cursor's cell, else the view's middle.
+  QPoint keyZoomAnchor() const;
   // MSG_MOVE_CURSOR.
   void moveEditCursor(int wParam, int lParam);
   KeyContext keyContext() const;
@@ -166,48 +194,57 @@ class TGrid : public QWidget {
   // reaches both); false when the field is gone, and then nothing of it may be touched.
   bool runHostCommand(void (FieldHost::*command)());
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void showEvent(QShowEvent* event) override;
+  // The one path of every change to the screen: the widget pixels of `box` (view pixels),
+  // clipped to `pane`, are painted again.
+  void repaintBox(const Rect& box, const Rect& pane);
+  void repaintCell(int x, int y);
+  void repaintColumnIndicator(int x);
+  void repaintRowIndicator(int y);
+  void repaintClueCellsOfLines(CellPos lines);
+  void repaintCross(CellPos at);
+  // The view follows the model's dimensions and the widget's size, the scroll bars show the
+  // scroll range, and everything is painted again.
+  void viewChanged();
+  void placeScrollBars();
 
- private:
-  // The cell at (x, y) if the table has one there and it has a region; else null.
-  const TCell* cellWithRegion(int x, int y) const;
-  // Drawing into the image, for callers that hold the painter; each returns what it touched.
-  QRect drawCell(QPainter& painter, int x, int y);
+  // Drawing; each takes the painter clipped to the pane being drawn.
+  void drawPane(QPainter& painter, const QRect& clip);
+  void drawFrameLines(QPainter& painter, const LineSpan& columns, const LineSpan& rows);
+  void drawIndicator(QPainter& painter, const Rect& box, int status);
   void drawDiffering(QPainter& painter, const QRect& box);
+  // The digital cross's digits over the cells of columns `columns` and rows `rows`.
+  void drawCross(QPainter& painter, const LineSpan& columns, const LineSpan& rows);
   std::size_t differingIndex(int x, int y) const;  // row by row over the whole table
-  QRect drawIndicator(QPainter& painter, int x, int y, const QColor& color);
-  // The indicator of column x (row y) in its line's status colour or neutral; nothing for an
-  // index outside the table.
-  QRect drawColumnIndicator(QPainter& painter, int x, bool inStatusColour);
-  QRect drawRowIndicator(QPainter& painter, int y, bool inStatusColour);
-  QRect drawIndicators(QPainter& painter, bool inStatusColour);
-  // Digital cross digits from cell `first` in steps of (dx, dy) to the table's edge, each run
-  // compared with the cell one step before; the cell at `skip` gets none.
-  QRect drawRuns(QPainter& painter, CellPos first, int dx, int dy, CellPos skip);
   // The clue and cross font for the present cell size, remade when that changes.
   const CellFont& currentFont();
-  void drawField(QPainter& painter);
-  // True iff there is an image to draw into and a table to draw from.
-  bool canPaint() const;
-  void repaintClueCellsOfLines(int x, int y, bool highlighted);
-  // Clears the image to the panel background, then draws the field if WindowActive or PaintOn.
-  void fullPaint();
-  void fitImage();
-  int cellSize() const;
+  bool highlighted(int x, int y) const;
 
   FieldHost* host_ = nullptr;
   Crossword model_;
-  QImage image_;
+  FieldView view_;
+  QScrollBar* horizontal_ = nullptr;
+  QScrollBar* vertical_ = nullptr;
   CellFont cellFont_;  // for the cell size it was made for; remade when that changes
-  bool fullPaintPending_ = true;
-  bool crossShown_ = false;
+  CellPos hover_;      // the picture cell the mouse was last over; the corner cell before that
+  CellPos highlight_;  // the picture cell whose lines' clues are highlighted; (0, 0) for none
+  bool crossOn_ = false;     // the digital cross shows at hover_
+  bool crossShown_ = false;  // it has been shown at least once
+  // After a full paint while neither WindowActive nor PaintOn was set, only what changed since
+  // is drawn (changedSinceBlank_), until the next full paint.
+  bool blank_ = false;
+  QRegion changedSinceBlank_;
   // The marks after the newest checkpoint as last drawn; renewed with every history change.
   CheckpointMarks checkpointMarks_;
   // One flag per table cell (differingIndex) while the overlay shows; else empty.
   std::vector<std::uint8_t> differing_;
+  // Middle-button panning: where it started and the scroll offsets then.
+  bool panning_ = false;
+  QPoint panFrom_;
+  QPoint panScroll_;
+  // A mark drag at the picture pane's edge: the last pointer position and buttons.
+  QTimer dragEdgeTimer_;
+  QPoint dragAt_;
+  Qt::MouseButtons dragButtons_;
 };
 
 }  // namespace jcw

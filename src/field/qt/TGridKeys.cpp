@@ -78,6 +78,9 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::SetCheckpoint: SetCheckpoint(); return true;
     case KeyCommand::ReturnToCheckpoint: ReturnToCheckpoint(); return true;
     case KeyCommand::AcceptCheckpoint: AcceptCheckpoint(); return true;
+    case KeyCommand::ZoomIn: zoom(ZoomStep::In, keyZoomAnchor()); return true;
+    case KeyCommand::ZoomOut: zoom(ZoomStep::Out, keyZoomAnchor()); return true;
+    case KeyCommand::ZoomWhole: zoom(ZoomStep::Whole, keyZoomAnchor()); return true;
   }
   return true;
 }
@@ -117,8 +120,16 @@ void TGrid::moveEditCursor(int wParam, int lParam) {
   if (!target) return;
   leaveClueCell(model_);
   PaintCell(model_.EditCursor.x, model_.EditCursor.y);
+  ensureVisible(target->x, target->y);
   SelectClueCell(target->x, target->y);
   model_.EditCursor = *target;
+}
+
+QPoint TGrid::keyZoomAnchor() const {
+  const CellPos cursor = model_.EditCursor;
+  if (CurrentMode == kEditorMode && model_.isClue(cursor.x, cursor.y))
+    return cellRect(cursor.x, cursor.y).center();
+  return {view_.width / 2, view_.height / 2};
 }
 
 }  // namespace jcw

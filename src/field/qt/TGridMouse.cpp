@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "field/ViewState.h"
@@ -63,9 +65,11 @@ void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
   const HistoryStep step = (model_.*move)();
   if (step.empty()) return;
   // The pointer goes to the step's first cell: a drag's start, a hint's first in reading order.
-  const Rect& box = model_.cell(step.front().x, step.front().y).region.box;
-  const int half = halfCell(CellSize);
-  platform().setPointerPos(mapToGlobal(QPoint(box.left + half, box.top + half)));
+  const CellChange& first = step.front();
+  ensureVisible(first.x, first.y);
+  const QRect box = cellRect(first.x, first.y);
+  const int half = halfCell(cellSize());
+  platform().setPointerPos(mapToGlobal(box.topLeft() + QPoint(half, half)));
   for (const CellChange& change : step) PaintCell(change.x, change.y);
   historyChanged();
 }
@@ -96,19 +100,23 @@ void TGrid::AcceptCheckpoint() {
 }
 
 void TGrid::handleMouse(MouseEvent kind, const QMouseEvent& event) {
-  const QPoint at = event.position().toPoint();
+  handleMouseAt(kind, event.position().toPoint(), event.button(), event.buttons(),
+                event.modifiers());
+}
+
+void TGrid::handleMouseAt(MouseEvent kind, QPoint at, Qt::MouseButton button,
+                          Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
   const CellPos cell = CellAtPoint(at.x(), at.y());
-  const MouseInput input{kind, mouseButtonOf(event.button()),
-                         keyStateOf(event.buttons(), event.modifiers()),
-                         model_.kindAt(cell.x, cell.y), cell == model_.HoverCell};
+  const MouseInput input{kind, mouseButtonOf(button), keyStateOf(buttons, modifiers),
+                         model_.kindAt(cell.x, cell.y), cell == hover_};
   applyMouse(interpretMouse(input, CurrentMode, DigCr), cell);
 }
 
 void TGrid::applyMouse(const MouseDecision& decision, CellPos cell) {
   if (decision.wipeCross) wipeDigitalCross();
-  if (decision.unhighlight) removeHighlight(model_.HoverCell.x, model_.HoverCell.y);
+  if (decision.unhighlight) removeHighlight();
   if (decision.hoverHit) {
-    model_.HoverCell = cell;
+    hover_ = cell;
     highlightLines(cell.x, cell.y);
   }
   if (decision.beginGesture) model_.history.beginGesture();
@@ -128,27 +136,122 @@ void TGrid::applyMouse(const MouseDecision& decision, CellPos cell) {
   if (decision.takeFocus) setFocus(Qt::MouseFocusReason);
 }
 
-void TGrid::mousePressEvent(QMouseEvent* event) { handleMouse(MouseEvent::Press, *event); }
+void TGrid::mousePressEvent(QMouseEvent* event) {
+  if (!pan(*event)) handleMouse(MouseEvent::Press, *event);
+}
 
 // Qt delivers the second press of a double click here, not as a press.
 void TGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-  handleMouse(MouseEvent::DoubleClick, *event);
+  if (!pan(*event)) handleMouse(MouseEvent::DoubleClick, *event);
 }
 
-void TGrid::mouseReleaseEvent(QMouseEvent* event) { handleMouse(MouseEvent::Release, *event); }
+void TGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (pan(*event)) return;
+  dragEdgeTimer_.stop();
+  handleMouse(MouseEvent::Release, *event);
+}
 
-void TGrid::mouseMoveEvent(QMouseEvent* event) { handleMouse(MouseEvent::Move, *event); }
+void TGrid::mouseMoveEvent(QMouseEvent* event) {
+  if (pan(*event)) return;
+  handleMouse(MouseEvent::Move, *event);
+  followDragEdge(event->position().toPoint(), event->buttons());
+}
 
 void TGrid::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
-  applyMouse(interpretMouse({MouseEvent::Leave}, CurrentMode, DigCr), model_.HoverCell);
+  applyMouse(interpretMouse({MouseEvent::Leave}, CurrentMode, DigCr), hover_);
 }
 
-void TGrid::wipeDigitalCross() {
-  if (!crossShown_) return;
-  const CellPos hover = model_.HoverCell;
-  for (int y = model_.firstPictureY(); y < model_.H1(); ++y) PaintCell(hover.x, y);
-  for (int x = model_.firstPictureX(); x < model_.W1(); ++x) PaintCell(x, hover.y);
+bool TGrid::pan(QMouseEvent& event) {
+  const QPoint at = event.position().toPoint();
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      if (event.button() != Qt::MiddleButton) return false;
+      panning_ = true;
+      panFrom_ = at;
+      panScroll_ = {view_.scrollX, view_.scrollY};
+      return true;
+    case QEvent::MouseMove:
+      if (!panning_) return false;
+      scrollTo(panScroll_.x() - (at.x() - panFrom_.x()), panScroll_.y() - (at.y() - panFrom_.y()));
+      return true;
+    case QEvent::MouseButtonRelease:
+      if (event.button() != Qt::MiddleButton || !panning_) return false;
+      panning_ = false;
+      return true;
+    default: return false;
+  }
+}
+
+namespace {
+
+// How near the edge of the picture pane a mark drag starts the view scrolling.
+int dragEdgeBand(int cellSize) { return std::max(4, cellSize / 2); }
+
+}  // namespace
+
+// Only a drag that marks (one button held, solving) scrolls, and only while the pointer is in
+// the band along an edge the picture continues beyond, or past it.
+void TGrid::followDragEdge(QPoint at, Qt::MouseButtons buttons) {
+  dragAt_ = at;
+  dragButtons_ = buttons;
+  const bool marking = buttons == Qt::LeftButton || buttons == Qt::RightButton;
+  if (!marking || CurrentMode != kSolvingMode) {
+    dragEdgeTimer_.stop();
+    return;
+  }
+  const int band = dragEdgeBand(view_.cellSize);
+  const bool nearEdge =
+      (at.x() < frozenWidth(view_) + band && view_.scrollX > 0) ||
+      (at.y() < frozenHeight(view_) + band && view_.scrollY > 0) ||
+      (at.x() >= view_.width - band && view_.scrollX < maxScrollX(view_)) ||
+      (at.y() >= view_.height - band && view_.scrollY < maxScrollY(view_));
+  if (!nearEdge)
+    dragEdgeTimer_.stop();
+  else if (!dragEdgeTimer_.isActive())
+    dragEdgeTimer_.start();
+}
+
+// One cell towards each edge the pointer is at, then the cell under it (held inside the picture
+// pane) is entered as by a move.
+void TGrid::dragEdgeTick() {
+  const int band = dragEdgeBand(view_.cellSize);
+  const int step = view_.cellSize;
+  const auto towards = [&](int at, int low, int high) {
+    return at < low + band ? -step : (at >= high - band ? step : 0);
+  };
+  scrollTo(view_.scrollX + towards(dragAt_.x(), frozenWidth(view_), view_.width),
+           view_.scrollY + towards(dragAt_.y(), frozenHeight(view_), view_.height));
+  const QPoint inside(std::clamp(dragAt_.x(), frozenWidth(view_), view_.width - 1),
+                      std::clamp(dragAt_.y(), frozenHeight(view_), view_.height - 1));
+  handleMouseAt(MouseEvent::Move, inside, Qt::NoButton, dragButtons_, Qt::NoModifier);
+  followDragEdge(dragAt_, dragButtons_);
+}
+
+// Ctrl zooms about the pointer; Shift, or a sideways wheel, scrolls across; the wheel scrolls
+// down, three cells a notch.
+void TGrid::wheelEvent(QWheelEvent* event) {
+  const QPoint delta = event->angleDelta();
+  const QPoint at = event->position().toPoint();
+  if (event->modifiers() & Qt::ControlModifier) {
+    if (delta.y() != 0) zoom(delta.y() > 0 ? ZoomStep::In : ZoomStep::Out, at);
+    return;
+  }
+  constexpr int kCellsPerNotch = 3;
+  constexpr int kNotch = 120;
+  const int pixels = view_.cellSize * kCellsPerNotch;
+  const bool across = (event->modifiers() & Qt::ShiftModifier) || delta.y() == 0;
+  const int notches = across && delta.x() != 0 ? delta.x() : delta.y();
+  const int by = -notches * pixels / kNotch;
+  if (across)
+    scrollTo(view_.scrollX + by, view_.scrollY);
+  else
+    scrollTo(view_.scrollX, view_.scrollY + by);
+}
+
+void TGrid::zoom(ZoomStep step, QPoint anchor) {
+  if (host_ && model_.allocated()) host_->zoomField(step, anchor.x(), anchor.y());
 }
 
 }  // namespace jcw

@@ -40,14 +40,14 @@ QString documentName() {
 }  // namespace
 
 CrosswordPrint::CrosswordPrint(const Crossword& crossword, bool withMarks)
-    : crossword_(crossword), withMarks_(withMarks), font_(kPrintCellSize) {
-  BuildCellRegions(crossword_, kPrintCellSize);
-}
+    : crossword_(crossword), withMarks_(withMarks), font_(kPrintCellSize) {}
 
-void CrosswordPrint::paintCell(QPainter& painter, const TCell& cell) const {
-  drawCell(painter, cell, font_, paperLook(cell, withMarks_));
-  if (withMarks_ && cell.Kind == ckPicture && cell.State == csEmpty)
-    paintDot(painter, cell.region.box);
+void CrosswordPrint::paintCell(QPainter& painter, int x, int y) const {
+  const TCell& cell = crossword_.cell(x, y);
+  if (cell.Kind == ckNone) return;
+  const Rect box = cellBox(crossword_.dims(), kPrintCellSize, x, y);
+  drawCell(painter, toQRect(box), cell, font_, paperLook(cell, withMarks_));
+  if (withMarks_ && cell.Kind == ckPicture && cell.State == csEmpty) paintDot(painter, box);
 }
 
 void CrosswordPrint::paintPage(QPainter& painter, const PrintLayout& layout,
@@ -61,7 +61,7 @@ void CrosswordPrint::paintPage(QPainter& painter, const PrintLayout& layout,
   painter.translate(-page.columns.from, -page.rows.from);
   for (int x = page.columns.first; x <= page.columns.last; ++x)
     for (int y = page.rows.first; y <= page.rows.last; ++y)
-      paintCell(painter, crossword_.cell(x, y));
+      paintCell(painter, x, y);
   painter.restore();
 }
 

@@ -14,7 +14,7 @@ class QPainter;
 
 namespace jcw {
 
-// A crossword made ready for paper: a copy with its cells placed at the print cell size.
+// A crossword on paper, its cells drawn at the print cell size from a copy taken for the job.
 class CrosswordPrint {
  public:
   CrosswordPrint(const Crossword& crossword, bool withMarks);
@@ -26,7 +26,7 @@ class CrosswordPrint {
                  double dotsPerMm) const;
 
  private:
-  void paintCell(QPainter& painter, const TCell& cell) const;
+  void paintCell(QPainter& painter, int x, int y) const;
 
   Crossword crossword_;
   bool withMarks_;

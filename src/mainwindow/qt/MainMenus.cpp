@@ -40,14 +40,15 @@ QAction* addCheckItem(QMenu* menu, const char* name, const char* caption, bool c
 template <std::size_t N>
 std::array<QAction*, N> addRadioGroup(QMenu* menu, const std::array<const char*, N>& names,
                                       const std::array<const char*, N>& captions,
-                                      bool withPictures) {
+                                      bool withPictures,
+                                      const std::array<int, N>* tags = nullptr) {
   auto* group = new QActionGroup(menu);
   group->setExclusive(true);
   std::array<QAction*, N> items{};
   for (std::size_t i = 0; i < N; ++i) {
     QAction* item = addItem(menu, names[i], captions[i]);
     item->setCheckable(true);
-    item->setData(static_cast<int>(i));
+    item->setData(tags ? (*tags)[i] : static_cast<int>(i));
     if (withPictures) item->setIcon(QIcon(directionPicture(static_cast<int>(i))));
     group->addAction(item);
     items[i] = item;
@@ -64,15 +65,28 @@ struct OptionNames {
   const char* autoNext;
   std::array<const char*, 3> autoModes;
   const char* max;
+  const char* minCell;
+  std::array<const char*, 7> minCellSizes;
   const char* paint;
 };
 
+constexpr std::array<int, 7> kMinCellChoices{8, 10, 12, 14, 16, 20, 24};
+constexpr std::array<const char*, 7> kMinCellCaptions{"8 точек",  "10 точек", "12 точек",
+                                                      "14 точек", "16 точек", "20 точек",
+                                                      "24 точки"};
+
 constexpr OptionNames kDownMenuOptions{
     "NInd", "NDiditCrest", "NDirect", {"SNRight", "SNDown", "SNPar", "SNCenter"},
-    "NAutoNext", {"NAutoNo", "NAuto1D", "NAuto2D"}, "NMax", "NPaint"};
+    "NAutoNext", {"NAutoNo", "NAuto1D", "NAuto2D"}, "NMax", "NMinCell",
+    {"NMinCell8", "NMinCell10", "NMinCell12", "NMinCell14", "NMinCell16", "NMinCell20",
+     "NMinCell24"},
+    "NPaint"};
 constexpr OptionNames kMenuSBOptions{
     "NInd1", "NDigitCrest1", "NDirect1", {"SNRight1", "SNDown1", "SNPar1", "MenuItem23"},
-    "NAutoNext1", {"NAutoNo1", "NAuto1D1", "NAuto2D1"}, "NMax1", "NPaint1"};
+    "NAutoNext1", {"NAutoNo1", "NAuto1D1", "NAuto2D1"}, "NMax1", "NMinCell1",
+    {"NMinCell8_1", "NMinCell10_1", "NMinCell12_1", "NMinCell14_1", "NMinCell16_1",
+     "NMinCell20_1", "NMinCell24_1"},
+    "NPaint1"};
 
 OptionItems addOptionItems(QMenu* menu, const OptionNames& names) {
   OptionItems items;
@@ -87,6 +101,9 @@ OptionItems addOptionItems(QMenu* menu, const OptionNames& names) {
       items.autoNext, names.autoModes,
       {"Нет", "После одной цифры (Ctrl для двузначных)", "После двух цифр"}, false);
   items.max = addCheckItem(menu, names.max, "Максимальный размер поля", false);
+  items.minCell = addSubmenu(menu, names.minCell, "Минимальный размер клетки");
+  items.minCellSizes = addRadioGroup<7>(items.minCell, names.minCellSizes, kMinCellCaptions,
+                                        false, &kMinCellChoices);
   items.paint = addItem(menu, names.paint, "Отключить перерисовку");
   return items;
 }
@@ -120,6 +137,10 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.NBackToCheckpoint = addItem(down, "NBackToCheckpoint", "Вернуться к позиции", "F6");
   m.NAcceptCheckpoint = addItem(down, "NAcceptCheckpoint", "Принять", "F7");
   m.NClear = addItem(down, "NClear", "Очистить поле", "Ctrl+Del");
+  addSeparator(down, "NZoomSeparator");
+  m.NZoomIn = addItem(down, "NZoomIn", "Крупнее", "Ctrl++");
+  m.NZoomOut = addItem(down, "NZoomOut", "Мельче", "Ctrl+-");
+  m.NZoomWhole = addItem(down, "NZoomWhole", "Весь кроссворд", "Ctrl+0");
   addSeparator(down, "N10");
   m.NTools = addCheckItem(down, "NTools", "Панель инструментов", false);
   m.NAuto = addItem(down, "NAuto", "Авторешение и Тест");
@@ -142,6 +163,7 @@ void refreshOptionItems(const OptionItems& items) {
   items.max->setChecked(Maximize);
   if (NextDirect < items.directions.size()) items.directions[NextDirect]->setChecked(true);
   if (Go2Dig < items.autoModes.size()) items.autoModes[Go2Dig]->setChecked(true);
+  for (QAction* size : items.minCellSizes) size->setChecked(itemTag(size) == MinCellSize);
 }
 
 void refreshPaintCaptions(const MainMenus& menus) {

@@ -20,6 +20,8 @@ struct OptionItems {
   QMenu* autoNext = nullptr;      // NAutoNext / NAutoNext1
   std::array<QAction*, 3> autoModes{};   // Tags 0..2 = Go2Dig
   QAction* max = nullptr;         // NMax / NMax1
+  QMenu* minCell = nullptr;       // NMinCell / NMinCell1
+  std::array<QAction*, 7> minCellSizes{};  // Tags = MinCellSize values
   QAction* paint = nullptr;       // NPaint / NPaint1
 };
 
@@ -39,6 +41,9 @@ struct MainMenus {
   QAction* NBackToCheckpoint = nullptr;  // "Вернуться к позиции"
   QAction* NAcceptCheckpoint = nullptr;  // "Принять"
   QAction* NClear = nullptr;
+  QAction* NZoomIn = nullptr;
+  QAction* NZoomOut = nullptr;
+  QAction* NZoomWhole = nullptr;
   QAction* NTools = nullptr;
   QAction* NAuto = nullptr;
   QAction* NHelp = nullptr;

@@ -140,6 +140,9 @@ void TForm1::connectCommands() {
   onTrigger(m.NHelp, &TForm1::NHelpClick);
   onTrigger(m.N1, &TForm1::N1Click);
   onTrigger(m.NExit, &TForm1::NExitClick);
+  connect(m.NZoomIn, &QAction::triggered, this, [this] { zoomAboutMiddle(ZoomStep::In); });
+  connect(m.NZoomOut, &QAction::triggered, this, [this] { zoomAboutMiddle(ZoomStep::Out); });
+  connect(m.NZoomWhole, &QAction::triggered, this, [this] { zoomAboutMiddle(ZoomStep::Whole); });
   connect(m.NAuto, &QAction::triggered, this, &TForm1::NAutoClick);
   connect(m.NTools, &QAction::triggered, this, [this, item = m.NTools] { NToolsClick(item); });
   connectOptionItems(m.options);
@@ -174,6 +177,7 @@ void TForm1::connectOptionItems(const OptionItems& items) {
   for (QAction* item : items.directions) onTrigger(item, &TForm1::SNRightClick);
   for (QAction* item : items.autoModes) onTrigger(item, &TForm1::NAuto2DClick);
   onTrigger(items.max, &TForm1::NMaxClick);
+  for (QAction* item : items.minCellSizes) onTrigger(item, &TForm1::NMinCellClick);
   onTrigger(items.paint, &TForm1::NPaintClick);
 }
 
@@ -256,7 +260,7 @@ void TForm1::historyChanged() {
 }
 
 Session TForm1::currentSession() {
-  return {model(), CurFileName, sessionFormatOf(CurFileName), CellSize};
+  return {model(), CurFileName, sessionFormatOf(CurFileName), field_->cellSize()};
 }
 
 // --- commands ---------------------------------------------------------------------------------
@@ -402,6 +406,22 @@ void TForm1::NMaxClick(QAction* sender) {
 
 void TForm1::fitToWorkArea() { layout_->fitToWorkArea(); }
 
+void TForm1::NMinCellClick(QAction* sender) {
+  MinCellSize = static_cast<std::uint8_t>(itemTag(sender));
+  layout_->fitToWorkArea();
+}
+
+void TForm1::zoomField(ZoomStep step, int anchorX, int anchorY) {
+  if (!model().allocated()) return;
+  layout_->zoom(step, {anchorX, anchorY});
+  focusField();
+}
+
+void TForm1::zoomAboutMiddle(ZoomStep step) {
+  const FieldView& view = field_->view();
+  zoomField(step, view.width / 2, view.height / 2);
+}
+
 void TForm1::NPaintClick(QAction*) {
   PaintOn = !PaintOn;
   refreshPaintCaptions(menus_);
@@ -428,7 +448,9 @@ void TForm1::FormShow() {
 
 void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (event->spontaneous()) return;
+  FormShow();
+  layout_->watchFrame();
 }
 
 bool TForm1::FormCloseQuery() {

@@ -51,6 +51,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NLoadClick() override;
   void NPrintClick() override;
   void MainBtnMouseDown() override;
+  void zoomField(ZoomStep step, int anchorX, int anchorY) override;
 
   // FileHost
   QWidget* mainWindow() override { return this; }
@@ -112,6 +113,9 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NToolsClick(QAction* sender);
   void NMaxClick(QAction* sender);
   void NPaintClick(QAction* sender);
+  void NMinCellClick(QAction* sender);
+  // The zoom items: about the middle of the field's view.
+  void zoomAboutMiddle(ZoomStep step);
 
   // The work as the session file keeps it.
   Session currentSession();

@@ -1,6 +1,9 @@
 #include "mainwindow/qt/WindowLayout.h"
 
+#include <QApplication>
+#include <algorithm>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QWidget>
 
 #include "field/ViewState.h"
@@ -20,22 +23,41 @@ WindowLayout::WindowLayout(QWidget& window, ToolPanel& panel, QWidget& mainBtn)
       mainBtn_(mainBtn),
       moveLoop_([this] { BeginMove(); }, [this] { EndMove(); }, kMoveLoopQuietMs) {
   clock_.start();
+  frameWatch_.setInterval(kFrameCheckMs);
+  QObject::connect(&frameWatch_, &QTimer::timeout, &window_, [this] { checkFrame(); });
 }
 
 void WindowLayout::setField(TGrid* field) {
   field_ = field;
-  regionCellSize_ = 0;
+  zoom_ = {};
+  cellSize_ = 0;
+}
+
+int WindowLayout::readableMinimum() const {
+  constexpr double kBaseDpi = 96.0;
+  const double scale = window_.logicalDpiX() / kBaseDpi;
+  return std::max(1, static_cast<int>(MinCellSize * scale + 0.5));
+}
+
+QSize WindowLayout::workRoom() const { return platform().workArea().size() - frameExtra(); }
+
+CellLayout WindowLayout::zoomed(const CellLayout& fit, QSize room) const {
+  const int cellSize = zoomedCellSize(zoom_, fit.cellSize, readableMinimum());
+  if (cellSize == fit.cellSize) return fit;
+  const int scrollBar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  return fitOrScroll(room.width(), room.height(), FieldLeft, FieldTop, currentDimensions(),
+                     cellSize, scrollBar);
 }
 
 void WindowLayout::useDefaultClient() { setClientSize(kDefaultClient); }
 
 void WindowLayout::fitToWorkArea() {
   const QRect work = platform().workArea();
-  const QSize room = work.size() - frameExtra();
-  const CellLayout fit =
-      fitCellLayout(room.width(), room.height(), FieldLeft, FieldTop, currentDimensions());
+  const QSize room = workRoom();
+  const CellLayout layout = zoomed(
+      fitCellLayout(room.width(), room.height(), FieldLeft, FieldTop, currentDimensions()), room);
   LayoutReady = false;
-  setClientSize({fit.clientWidth, fit.clientHeight});
+  setClientSize({layout.clientWidth, layout.clientHeight});
   LayoutReady = true;
   FrmResizeEnd();
   const QSize outer = client_ + frameExtra();
@@ -45,13 +67,27 @@ void WindowLayout::fitToWorkArea() {
   requestedPos_ = window_.pos();
 }
 
+void WindowLayout::zoom(ZoomStep step, QPoint anchor) {
+  const FieldView before = field_->view();
+  const ZoomAnchor held = anchorAt(before, anchor.x(), anchor.y());
+  const QPoint onScreen = field_->mapToGlobal(anchor);
+  switch (step) {
+    case ZoomStep::In: zoom_ = {Zoom::Mode::Fixed, zoomedIn(before.cellSize)}; break;
+    case ZoomStep::Out: zoom_ = {Zoom::Mode::Fixed, zoomedOut(before.cellSize)}; break;
+    case ZoomStep::Whole: zoom_ = {Zoom::Mode::Whole}; break;
+  }
+  fitToWorkArea();
+  const QPoint at = field_->mapFromGlobal(onScreen);
+  const FieldView after = anchoredView(field_->view(), held, at.x(), at.y());
+  field_->scrollTo(after.scrollX, after.scrollY);
+}
+
 void WindowLayout::layOutShownField() {
   if (Maximize)
     fitToWorkArea();
   else
     useDefaultClient();
-  CellSize = GetCellSize();
-  rebuildRegions();
+  applyCellSize(GetCellSize());
   field_->show();
   ShowTools();
 }
@@ -61,7 +97,38 @@ void WindowLayout::wrapField() {
 }
 
 QSize WindowLayout::frameExtra() const {
-  return window_.frameGeometry().size() - window_.geometry().size();
+  const QSize own = window_.frameGeometry().size() - window_.geometry().size();
+  if (!own.isEmpty()) return own;
+  for (const QWidget* other : QApplication::topLevelWidgets()) {
+    const QSize extra = other->frameGeometry().size() - other->geometry().size();
+    if (other != &window_ && other->isVisible() && !extra.isEmpty()) return extra;
+  }
+  return own;
+}
+
+void WindowLayout::watchFrame() {
+  frameChecks_ = 0;
+  frameWatch_.start();
+}
+
+// Until the window manager has framed the window (or for kFrameChecks ticks), then once: a frame
+// that does not lie inside the work area is laid out or moved into it.
+void WindowLayout::checkFrame() {
+  const bool framed = window_.frameGeometry() != window_.geometry();
+  if (!framed && ++frameChecks_ < kFrameChecks) return;
+  frameWatch_.stop();
+  const QRect work = platform().workArea();
+  const QRect frame = window_.frameGeometry();
+  if (!window_.isVisible() || work.contains(frame)) return;
+  if (frame.width() > work.width() || frame.height() > work.height()) {
+    fitToWorkArea();
+    return;
+  }
+  const QPoint inside(std::clamp(frame.left(), work.left(), work.right() - frame.width() + 1),
+                      std::clamp(frame.top(), work.top(), work.bottom() - frame.height() + 1));
+  QScopedValueRollback applying(applyingGeometry_, true);
+  window_.move(inside);
+  requestedPos_ = window_.pos();
 }
 
 void WindowLayout::setClientSize(QSize size) {
@@ -82,20 +149,21 @@ void WindowLayout::placeField(int width, int height) {
 }
 
 void WindowLayout::placeMainBtn() {
-  mainBtn_.setGeometry(FieldLeft + CellSize, FieldTop + CellSize, CapColCount * CellSize,
-                       CapRowCount * CellSize);
+  const Rect corner = cornerBlockInView(field_->view());
+  mainBtn_.setGeometry(FieldLeft + corner.left, FieldTop + corner.top, corner.width(),
+                       corner.height());
   mainBtn_.raise();
 }
 
-void WindowLayout::rebuildRegions() {
-  field_->FreeCellRegions();
-  field_->BuildCellRegions();
-  regionCellSize_ = CellSize;
+void WindowLayout::applyCellSize(int cellSize) {
+  cellSize_ = cellSize;
+  field_->setCellSize(cellSize);
 }
 
 int WindowLayout::GetCellSize() {
-  const CellLayout layout =
+  const CellLayout fit =
       jcw::GetCellSize(client_.width(), client_.height(), FieldLeft, FieldTop, currentDimensions());
+  const CellLayout layout = zoomed(fit, client_.boundedTo(workRoom()));
   placeField(layout.fieldWidth, layout.fieldHeight);
   setClientSize({layout.clientWidth, layout.clientHeight});
   return layout.cellSize;
@@ -105,8 +173,7 @@ void WindowLayout::FrmResizeEnd() {
   // GetCellSize resizes the window, which comes back here; the outer call finishes the job.
   if (!LayoutReady || inResizeEnd_) return;
   QScopedValueRollback running(inResizeEnd_, true);
-  CellSize = GetCellSize();
-  rebuildRegions();
+  applyCellSize(GetCellSize());
   placeMainBtn();
   if (CurrentMode == kEditorMode) {
     const CellPos cursor = field_->model().EditCursor;
@@ -129,9 +196,8 @@ void WindowLayout::ShowTools() {
     FieldTop = 0;
   }
   field_->move(FieldLeft, FieldTop);
-  CellSize = GetCellSize();
-  // While the layout is not ready nothing else rebuilds the regions for a changed cell size.
-  if (CellSize != regionCellSize_) rebuildRegions();
+  // While the layout is not ready nothing else gives the field a changed cell size.
+  if (const int cellSize = GetCellSize(); cellSize != cellSize_) applyCellSize(cellSize);
   placeMainBtn();
 }
 

@@ -29,13 +29,12 @@ class FieldFixture {
  public:
   FieldFixture(const CrosswordSpec& spec, Mode mode, int cellSize = 20) {
     CurrentMode = mode;
-    CellSize = cellSize;
     HeaderColor = mode == kEditorMode ? kEditorHeaderColor : toRgb(kButtonFace);
     Crossword crossword = makeCrossword(spec);
     setCurrentDimensions(crossword.dims());
     grid->setHost(&host);
     grid->setModel(std::move(crossword));
-    grid->BuildCellRegions();
+    grid->setCellSize(cellSize);
     grid->resize(grid->fieldSize());
     if (mode == kEditorMode) grid->SelectClueCell(model().EditCursor.x, model().EditCursor.y);
     grid->show();
@@ -49,13 +48,15 @@ class FieldFixture {
     return {model().dims().CapColCount + c, model().dims().CapRowCount + r};
   }
   QPoint centre(CellPos p) {
-    const Rect& box = cell(p).region.box;
-    return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    const QRect box = grid->cellRect(p.x, p.y);
+    return {box.left() + box.width() / 2, box.top() + box.height() / 2};
   }
+  // What the field shows now.
+  QImage image() { return grid->grab().toImage(); }
   // A pixel inside the cell, off its frame and off any digit.
   QColor fillAt(CellPos p) {
-    const Rect& box = cell(p).region.box;
-    return grid->image().pixelColor(box.left + 1, box.bottom - 2);
+    const QRect box = grid->cellRect(p.x, p.y);
+    return image().pixelColor(box.left() + 1, box.bottom() - 1);
   }
 
   ScopedScriptedPlatform platform;

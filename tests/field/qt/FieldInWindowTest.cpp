@@ -46,8 +46,7 @@ class FieldInWindowTest : public QObject {
     QCOMPARE(CurrentMode, kSolvingMode);
 
     const auto click = [&](int x, int y, Qt::MouseButton button) {
-      const Rect& box = model.cell(x, y).region.box;
-      QTest::mouseClick(&field, button, {}, QPoint(box.left + 3, box.top + 3));
+      QTest::mouseClick(&field, button, {}, field.cellRect(x, y).topLeft() + QPoint(3, 3));
     };
     click(2, 2, Qt::LeftButton);
     click(3, 2, Qt::LeftButton);  // a mistake, taken back

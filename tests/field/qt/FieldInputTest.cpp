@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "field/qt/FieldFixture.h"
 #include "field/qt/FieldTests.h"
@@ -36,9 +37,9 @@ void moveTo(FieldFixture& f, CellPos p, Qt::MouseButtons buttons,
   QApplication::sendEvent(f.grid.get(), &move);
 }
 
-bool hasPixel(const QImage& image, const Rect& box, const QColor& colour) {
-  for (int x = box.left; x < box.right; ++x)
-    for (int y = box.top; y < box.bottom; ++y)
+bool hasPixel(const QImage& image, const QRect& box, const QColor& colour) {
+  for (int x = box.left(); x <= box.right(); ++x)
+    for (int y = box.top(); y <= box.bottom(); ++y)
       if (image.pixelColor(x, y) == colour) return true;
   return false;
 }
@@ -93,12 +94,33 @@ class FieldInputTest : public QObject {
     QCOMPARE(f.model().MarkedCount, 5);
     QCOMPARE(f.platform->beeps, 0);
     QVERIFY(f.grid->CrossShown());
-    const Rect& filled = f.cell(f.picture(2, 2)).region.box;
-    QVERIFY(hasPixel(f.grid->image(), filled, Qt::white));  // a run length on a filled cell
+    const QRect filled = f.grid->cellRect(f.picture(2, 2).x, f.picture(2, 2).y);
+    QVERIFY(hasPixel(f.image(), filled, Qt::white));  // a run length on a filled cell
     release(f, f.picture(5, 2), Qt::LeftButton);
-    QVERIFY(!hasPixel(f.grid->image(), filled, Qt::white));
+    QVERIFY(!hasPixel(f.image(), filled, Qt::white));
     press(f, f.picture(1, 3), Qt::RightButton);  // the next press is a step of its own
     QCOMPARE(f.model().history.steps().size(), 2u);
+  }
+
+  // Held at the bottom edge of the view, the drag scrolls down and marks the cells it comes over.
+  void aMarkDragHeldAtTheViewsEdgeScrollsOnAndMarks() {
+    FieldFixture f(kBlankTwenty, kSolvingMode);
+    f.grid->resize(f.grid->fieldSize() / 2);
+    const FieldView& view = f.grid->view();
+    const CellPos start = f.picture(1, 1);
+    press(f, start, Qt::LeftButton);
+    const QPoint edge(f.centre(start).x(), view.height - 2);
+    QMouseEvent move(QEvent::MouseMove, edge, f.grid->mapToGlobal(edge), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.grid.get(), &move);
+    QTRY_VERIFY(view.scrollY >= 3 * view.cellSize);
+    const CellPos under = f.grid->CellAtPoint(edge.x(), edge.y());
+    QCOMPARE(under.x, start.x);
+    QTRY_COMPARE(f.cell(under).State, csFilled);
+    release(f, under, Qt::LeftButton);
+    const int scrolled = view.scrollY;
+    QTest::qWait(200);
+    QCOMPARE(view.scrollY, scrolled);  // the release stops it
   }
 
   void hoveringHighlightsTheCluesOfTheLinesUntilThePointerLeaves() {
@@ -106,7 +128,7 @@ class FieldInputTest : public QObject {
     const CellPos p = f.picture(3, 2);
     // Through the window, so that the move arrives only if the field tracks the mouse.
     QTest::mouseMove(f.grid->windowHandle(), f.centre(p));
-    QCOMPARE(f.model().HoverCell, p);
+    QCOMPARE(f.grid->hoverCell(), p);
     const CellPos columnClue{p.x, 1};
     const CellPos rowClue{1, p.y};
     QCOMPARE(f.fillAt(columnClue), QColor(255, 255, 0));
@@ -116,7 +138,7 @@ class FieldInputTest : public QObject {
     QApplication::sendEvent(f.grid.get(), &leave);
     QCOMPARE(f.fillAt(columnClue), kButtonFace);
     QCOMPARE(f.fillAt(rowClue), kButtonFace);
-    QCOMPARE(f.model().HoverCell, p);
+    QCOMPARE(f.grid->hoverCell(), p);
   }
 
   // The first press marks the cell, the double click erases it again: two records.
@@ -179,9 +201,37 @@ class FieldInputTest : public QObject {
     QTest::keyClick(f.grid.get(), Qt::Key_Backspace, Qt::AltModifier);
     QCOMPARE(f.cell(p).State, csBlank);
     QCOMPARE(f.model().MarkedCount, 0);
-    const Rect& box = f.cell(p).region.box;
+    const QRect box = f.grid->cellRect(p.x, p.y);
     QCOMPARE(f.platform->pointerMoves,
-             (std::vector<QPoint>{f.grid->mapToGlobal(QPoint(box.left + half, box.top + half))}));
+             (std::vector<QPoint>{f.grid->mapToGlobal(box.topLeft() + QPoint(half, half))}));
+  }
+
+  // In a view a quarter of the field, scrolled back to its top-left corner.
+  void undoAndTheEditorCursorBringTheirCellIntoView() {
+    const auto wholeInView = [](FieldFixture& f, CellPos p) {
+      const FieldView& v = f.grid->view();
+      return QRect(0, 0, v.width, v.height).contains(f.grid->cellRect(p.x, p.y));
+    };
+    {
+      FieldFixture f(kBlankTwenty, kSolvingMode);
+      f.grid->resize(f.grid->fieldSize() / 2);
+      const CellPos last = f.picture(20, 20);
+      f.grid->MarkCell(last.x, last.y, true);
+      QVERIFY(!wholeInView(f, last));
+      QTest::keyClick(f.grid.get(), Qt::Key_Backspace, Qt::AltModifier);
+      QVERIFY(wholeInView(f, last));
+      const QRect box = f.grid->cellRect(last.x, last.y);
+      QCOMPARE(f.platform->pointerMoves.back(),
+               f.grid->mapToGlobal(box.topLeft() + QPoint(10, 10)));
+    }
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    f.grid->resize(f.grid->fieldSize() / 2);
+    const CellPos lastColumnClue{f.picture(20, 1).x, 2};
+    QVERIFY(!wholeInView(f, lastColumnClue));
+    moveCursor(f, lastColumnClue.x, lastColumnClue.y);
+    QCOMPARE(f.model().EditCursor, lastColumnClue);
+    QVERIFY(wholeInView(f, lastColumnClue));
+    QCOMPARE(f.grid->view().scrollY, 0);
   }
 
   // The keys reach the history by their physical key; the rules of undo and redo are the core's.
@@ -215,7 +265,7 @@ class FieldInputTest : public QObject {
     };
     const auto grey = [&](CellPos p, int right) {
       const QPoint at = f.centre(p) + QPoint(right, 0);
-      return qGray(f.grid->image().pixel(at));
+      return qGray(f.image().pixel(at));
     };
     const int blank = grey(known, 0);
     click(known);
@@ -299,7 +349,7 @@ class FieldInputTest : public QObject {
     QMouseEvent move(QEvent::MouseMove, at, f.grid->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(f.grid.get(), &move);
-    QCOMPARE(f.model().HoverCell, f.picture(4, 4));
+    QCOMPARE(f.grid->hoverCell(), f.picture(4, 4));
     QVERIFY(!f.grid->CrossShown());
     QTest::keyClick(f.grid.get(), Qt::Key_Space);
     QVERIFY(f.grid->CrossShown());
@@ -338,6 +388,26 @@ class FieldInputTest : public QObject {
       QCOMPARE(f.host.calls, calls);
       QCOMPARE(!f.grid, replaced);
     }
+  }
+
+  // Which keys zoom is the core's. Here: a zoom key asks the host about the editor cursor's
+  // cell, else the view's middle, and Ctrl with the wheel about the pointer.
+  void zoomKeysAndCtrlWheelAskTheHostToZoom() {
+    {
+      FieldFixture f(kBlankTwenty, kEditorMode);
+      QTest::keyClick(f.grid.get(), Qt::Key_Plus, Qt::ControlModifier);
+      const QPoint cursor = f.grid->cellRect(kFirstClue.x, kFirstClue.y).center();
+      QCOMPARE(f.host.calls, QStringList{RecordingHost::zoomCall(ZoomStep::In, cursor)});
+    }
+    FieldFixture f(kBlankTwenty, kSolvingMode);
+    QTest::keyClick(f.grid.get(), Qt::Key_0, Qt::ControlModifier);
+    const QPoint middle(f.grid->view().width / 2, f.grid->view().height / 2);
+    const QPoint at = f.centre(f.picture(3, 4));
+    QWheelEvent wheel(at, f.grid->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.grid.get(), &wheel);
+    QCOMPARE(f.host.calls, (QStringList{RecordingHost::zoomCall(ZoomStep::Whole, middle),
+                                        RecordingHost::zoomCall(ZoomStep::Out, at)}));
   }
 
   void theCursorMessageIsIgnoredWhileSolving() {

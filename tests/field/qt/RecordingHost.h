@@ -3,6 +3,7 @@
 // Start, counts the words that the history changed, and switches CurrentMode as the main window
 // would. A test may hang an action on a command (to run a nested switch or destroy the field).
 
+#include <QPoint>
 #include <QStringList>
 #include <functional>
 
@@ -29,6 +30,13 @@ class RecordingHost : public FieldHost {
   void NLoadClick() override { command(QStringLiteral("NLoadClick")); }
   void NPrintClick() override { command(QStringLiteral("NPrintClick")); }
   void MainBtnMouseDown() override { command(QStringLiteral("MainBtnMouseDown")); }
+  void zoomField(ZoomStep step, int anchorX, int anchorY) override {
+    calls << zoomCall(step, {anchorX, anchorY});
+  }
+  // How a zoom is recorded in `calls`.
+  static QString zoomCall(ZoomStep step, QPoint anchor) {
+    return QStringLiteral("zoomField %1 %2 %3").arg(int(step)).arg(anchor.x()).arg(anchor.y());
+  }
 
   QStringList calls;
   bool start = true;

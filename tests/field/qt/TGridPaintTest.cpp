@@ -1,11 +1,17 @@
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPalette>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 #include <QtTest>
 #include <cstring>
 #include <map>
 #include <random>
 #include <set>
 
+#include "field/FieldView.h"
 #include "field/ViewState.h"
 #include "field/qt/CellFont.h"
 #include "field/qt/FieldColors.h"
@@ -52,16 +58,23 @@ bool insideFrame(const Rect& b, QPoint p) {
   return p.x() > b.left && p.x() < b.right - 1 && p.y() > b.top && p.y() < b.bottom - 1;
 }
 
-// A field on the offscreen screen, its model from `spec`, regions built at kCell.
+// A field on the offscreen screen, its model from `spec`, as large as the field at `cellSize`.
 struct Field {
-  explicit Field(const test::CrosswordSpec& spec) {
+  explicit Field(const test::CrosswordSpec& spec, int cellSize = kCell) {
     grid.setModel(test::makeCrossword(spec));
     setCurrentDimensions(grid.model().dims());
-    grid.BuildCellRegions();
+    grid.setCellSize(cellSize);
+    grid.resize(grid.fieldSize());
+    grid.show();
   }
 
-  Rect box(int x, int y) const { return grid.model().cell(x, y).region.box; }
-  QColor at(int px, int py) const { return grid.image().pixelColor(px, py); }
+  Rect box(int x, int y) const { return cellBoxInView(grid.view(), x, y); }
+  // Takes what the field shows now; `at` and the readers below read the last look.
+  const QImage& look() {
+    shown = grid.grab().toImage();
+    return shown;
+  }
+  QColor at(int px, int py) const { return shown.pixelColor(px, py); }
   // Inside the frame and the sunken edge, below-left of any digit.
   QColor fillOf(int x, int y) const {
     const Rect b = box(x, y);
@@ -93,9 +106,13 @@ struct Field {
         if (at(px, py) == color) return true;
     return false;
   }
-  void paintAll() {
-    for (int x = 0; x < grid.model().W1(); ++x)
-      for (int y = 0; y < grid.model().H1(); ++y) grid.PaintCell(x, y);
+  // The pointer comes to rest over cell (x, y), no button held.
+  void hoverOver(int x, int y) {
+    const Rect b = box(x, y);
+    const QPoint centre((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    QMouseEvent move(QEvent::MouseMove, centre, grid.mapToGlobal(centre), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &move);
   }
   // A paint message as the window system sends it after an invalidation, to a widget `margin`
   // larger than the field.
@@ -109,6 +126,7 @@ struct Field {
 
   test::ScopedScriptedPlatform platform;
   TGrid grid;
+  QImage shown;
 };
 
 }  // namespace
@@ -117,17 +135,67 @@ class TGridPaintTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    resetProcessState();
-    CellSize = kCell;
+  void init() { resetProcessState(); }
+
+  // A bar along an axis where the field is longer than the widget, less the other bar.
+  void scrollBarsShowWhereTheFieldOverflowsTheWidget() {
+    Field field(sevenBySix(), 80);
+    const QSize size = field.grid.fieldSize();
+    const Rect last = field.box(field.grid.model().W1() - 1, field.grid.model().H1() - 1);
+    QCOMPARE(size, QSize(last.right, last.bottom));
+    auto* across = field.grid.findChild<QScrollBar*>(QStringLiteral("FieldScrollX"));
+    auto* down = field.grid.findChild<QScrollBar*>(QStringLiteral("FieldScrollY"));
+    QVERIFY(across && down);
+    QVERIFY(!across->isVisible() && !down->isVisible());
+    QCOMPARE(field.grid.view().width, size.width());
+
+    const int bar = field.grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    field.grid.resize(size.width() - 1, size.height() + bar);
+    QVERIFY(across->isVisible() && !down->isVisible());
+    QCOMPARE(field.grid.view().width, size.width() - 1);
+    QCOMPARE(field.grid.view().height, size.height());
+    QCOMPARE(across->maximum(), 1);
+
+    field.grid.resize(size.width() - 1, size.height() + bar - 1);
+    QVERIFY(across->isVisible() && down->isVisible());
   }
 
-  void buildingRegionsMakesTheImageCoverTheField() {
-    CellSize = 80;  // larger than a fresh widget
-    Field field(sevenBySix());
-    const Rect last = field.box(field.grid.model().W1() - 1, field.grid.model().H1() - 1);
-    QCOMPARE(field.grid.fieldSize(), QSize(last.right, last.bottom));
-    QVERIFY(field.grid.image().rect().contains(QRect(QPoint(), field.grid.fieldSize())));
+  // The clue rows above the picture stay as they are; the picture and the row clues beside it
+  // move up by as much as the view scrolled, pixel for pixel.
+  void aVerticalScrollMovesThePictureUnderTheColumnClues() {
+    CurrentMode = kSolvingMode;
+    HeaderColor = toRgb(buttonFace());
+    std::vector<std::string> diagonal;
+    for (int row = 0; row < 20; ++row) {
+      std::string line(5, '.');
+      line[static_cast<std::size_t>(row % 5)] = '#';
+      diagonal.push_back(line);
+    }
+    Field field({test::Clues(20, {1}), test::Clues(5, {4}), diagonal});
+    const int bar = field.grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    field.grid.resize(field.grid.fieldSize().width() + bar, 260);
+    const QImage before = field.look();
+
+    const QPoint middle(field.grid.view().width / 2, field.grid.view().height / 2);
+    QWheelEvent wheel(middle, field.grid.mapToGlobal(middle), {}, {0, -120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&field.grid, &wheel);
+    const FieldView& view = field.grid.view();
+    const int by = view.scrollY;
+    QCOMPARE(by, 3 * kCell);
+    const QImage after = field.look();
+
+    const int top = frozenHeight(view);
+    QVERIFY(top > 0 && top + by < view.height);
+    const auto sameRow = [&](int afterY, int beforeY) {
+      for (int x = 0; x < view.width; ++x)
+        if (after.pixel(x, afterY) != before.pixel(x, beforeY)) return false;
+      return true;
+    };
+    for (int y = 0; y < top; ++y) QVERIFY2(sameRow(y, y), qPrintable(QString::number(y)));
+    for (int y = top; y + by < view.height; ++y)
+      QVERIFY2(sameRow(y, y + by), qPrintable(QString::number(y)));
+    QVERIFY(!sameRow(top + kCell / 2, top + kCell / 2));
   }
 
   void aCellIsFilledByItsStateAndMode_data() {
@@ -159,6 +227,7 @@ class TGridPaintTest : public QObject {
     for (CellPos cell : cells) {
       field.grid.model().cell(cell.x, cell.y).State = static_cast<std::uint8_t>(state);
       field.grid.PaintCell(cell.x, cell.y);
+      field.look();
       QCOMPARE(field.centreOf(cell.x, cell.y), fill);
       const QColor frame = clue ? QColor(0, 0, 0) : QColor(96, 96, 96);
       if (state != csSelected) QCOMPARE(field.leftFrameOf(cell.x, cell.y), frame);
@@ -167,8 +236,9 @@ class TGridPaintTest : public QObject {
 
   void editorCursorCellHasASunkenEdge() {
     Field field(sevenBySix());
-    field.grid.model().cell(4, 1).State = csSelected;
-    field.grid.PaintCell(4, 1);
+    field.grid.model().EditCursor = {4, 1};
+    field.grid.SelectClueCell(4, 1);
+    field.look();
     const Rect b = field.box(4, 1);
     QCOMPARE(field.at(b.left, b.top + 5), paletteColor(QPalette::Dark));
     QCOMPARE(field.at(b.left + 5, b.top), paletteColor(QPalette::Dark));
@@ -185,6 +255,7 @@ class TGridPaintTest : public QObject {
     // Not a literal assignment: GCC 12 inlines that into a false -Wrestrict warning here.
     field.grid.model().cell(5, 2).Text = std::string(1, '8');
     field.grid.PaintCell(5, 2);
+    field.look();
     QGuiApplication::setPalette(QPalette());
     const auto ink = field.inkOf(5, 2, toQColor(HeaderColor));
     QVERIFY(!ink.empty());
@@ -202,7 +273,7 @@ class TGridPaintTest : public QObject {
   void filledCellsShowSingleLinesAndADoubledOneEveryFive() {
     CurrentMode = kSolvingMode;
     Field field(sevenBySix({"#######"}));
-    field.paintAll();
+    field.look();
     const Rect first = field.box(3, 3);
     const int y = (first.top + first.bottom) / 2;
     std::vector<int> lines;
@@ -222,6 +293,7 @@ class TGridPaintTest : public QObject {
     Field field(sevenBySix({"#.#.#.#"}));
     CurrentMode = kViewMode;
     field.fullPaint();
+    field.look();
     QCOMPARE(field.leftFrameOf(3, 3), QColor(0, 0, 0));
     QCOMPARE(field.leftFrameOf(4, 3), QColor(255, 255, 255));
     QCOMPARE(field.centreOf(3, 3), QColor(0, 0, 0));
@@ -266,27 +338,33 @@ class TGridPaintTest : public QObject {
         field.grid.PaintIndicators(x, y);
       }
     }
+    field.look();
     QCOMPARE(field.centreOf(0, 2), firstRow);
     QCOMPARE(field.centreOf(2, 0), firstColumn);
-    field.grid.ClearIndicators();  // neutral whatever IndErr says
+    IndErr = false;  // the option turned off: neutral whatever the lines say
+    field.grid.ClearIndicators();
+    field.look();
     for (CellPos indicator : {CellPos{2, 0}, CellPos{3, 0}, CellPos{0, 2}, CellPos{0, 3}})
       QCOMPARE(field.centreOf(indicator.x, indicator.y), buttonFace());
   }
 
-  void digitalCrossShowsRunLengthsAndVanishesOnRepaint() {
+  void digitalCrossShowsRunLengthsUntilWiped() {
     CurrentMode = kSolvingMode;
     HeaderColor = toRgb(buttonFace());
+    DigCr = false;  // hovering alone draws no cross
     // Column x = 3 reads 2, 2, 1, 1, 1, 0 down to the hovered cell (3, 8); row 8 reads
     // 0, 1, 1, 2, 2, 1, 2 from it.
     Field field(sevenBySix({".??????", ".??????", "#??????", "#??????", "#??????", "?##..#."}));
-    field.paintAll();
-    const QImage before = field.grid.image();
-    field.grid.PaintDigitalCross();  // HoverCell is still the corner cell: nothing to draw
-    QCOMPARE(field.grid.image(), before);
+    const QImage bare = field.look();
+    field.grid.PaintDigitalCross();  // the hover cell is still the corner cell: nothing to draw
+    QCOMPARE(field.look(), bare);
     QVERIFY(!field.grid.CrossShown());
-    field.grid.model().HoverCell = {3, 8};
+    field.hoverOver(3, 8);
+    QCOMPARE(field.grid.hoverCell(), (CellPos{3, 8}));
+    const QImage before = field.look();
     field.grid.PaintDigitalCross();
     QVERIFY(field.grid.CrossShown());
+    field.look();
 
     const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0);
     std::vector<CellPos> cross;
@@ -316,9 +394,8 @@ class TGridPaintTest : public QObject {
     QVERIFY(field.inkOf(3, 8, buttonFace()).empty());  // the hovered cell shows nothing
     QVERIFY(field.inkOf(4, 7, buttonFace()).empty());  // nor does any cell off the cross
 
-    for (int y = 3; y <= 8; ++y) field.grid.PaintCell(3, y);
-    for (int x = 3; x <= 9; ++x) field.grid.PaintCell(x, 8);
-    QCOMPARE(field.grid.image(), before);
+    field.grid.wipeDigitalCross();
+    QCOMPARE(field.look(), before);
   }
 
   void twoDigitRunsStayInsideTheirCellsAndVanishWithThem_data() {
@@ -327,23 +404,18 @@ class TGridPaintTest : public QObject {
   }
   void twoDigitRunsStayInsideTheirCellsAndVanishWithThem() {
     QFETCH(int, cellSize);
-    CellSize = cellSize;
     CurrentMode = kSolvingMode;
     HeaderColor = toRgb(buttonFace());
+    DigCr = false;
     // Column 2 of three is undecided down to its twelfth cell, so runs 10 and 11 have two digits.
-    Field field({test::Clues(12), {{}, {}, {}}, {}});
-    field.paintAll();
-    const QImage before = field.grid.image();
+    Field field({test::Clues(12), {{}, {}, {}}, {}}, cellSize);
     const int x = field.grid.model().firstPictureX() + 1;
-    field.grid.model().HoverCell = {x, field.grid.model().H1() - 1};
+    field.hoverOver(x, field.grid.model().H1() - 1);
+    const QImage before = field.look();
     field.grid.PaintDigitalCross();
-    QVERIFY(field.grid.image() != before);
-
-    for (int y = field.grid.model().firstPictureY(); y < field.grid.model().H1(); ++y)
-      field.grid.PaintCell(x, y);
-    for (int cx = field.grid.model().firstPictureX(); cx < field.grid.model().W1(); ++cx)
-      field.grid.PaintCell(cx, field.grid.model().H1() - 1);
-    QCOMPARE(field.grid.image(), before);
+    QVERIFY(field.look() != before);
+    field.grid.wipeDigitalCross();
+    QCOMPARE(field.look(), before);
   }
 
   // Clues 1 .. 99 above a 99 x 2 picture and 100 and 199 beside it, each drawn alone; then,
@@ -355,10 +427,9 @@ class TGridPaintTest : public QObject {
   }
   void everyNumberIsDistinctAndInsideItsCell() {
     QFETCH(int, cellSize);
-    CellSize = cellSize;
     test::Clues columns;
     for (int n = 1; n <= 99; ++n) columns.push_back({n});
-    Field field({{{100}, {199}}, columns, {}});
+    Field field({{{100}, {199}}, columns, {}}, cellSize);
     Crossword& model = field.grid.model();
     std::vector<std::pair<CellPos, std::string>> numbers;
     for (int x = 1; x < model.W1(); ++x) {
@@ -368,17 +439,15 @@ class TGridPaintTest : public QObject {
         model.cell(x, y).Text.clear();
       }
     }
-    field.paintAll();
-    const QImage bare = field.grid.image();
+    const QImage bare = field.look();
     std::map<std::string, std::set<std::pair<int, int>>> shapeOf;
     for (const auto& [cell, text] : numbers) {
       model.cell(cell.x, cell.y).Text = text;
       field.grid.PaintCell(cell.x, cell.y);
-      for (QPoint p : differences(bare, field.grid.image()))
+      for (QPoint p : differences(bare, field.look()))
         QVERIFY2(insideFrame(field.box(cell.x, cell.y), p), qPrintable(QString::fromStdString(text)));
       shapeOf[text] = field.inkOf(cell.x, cell.y, toQColor(HeaderColor));
       model.cell(cell.x, cell.y).Text.clear();
-      field.grid.PaintCell(cell.x, cell.y);
     }
     std::set<std::set<std::pair<int, int>>> shapes;
     for (const auto& [text, shape] : shapeOf) shapes.insert(shape);
@@ -388,12 +457,12 @@ class TGridPaintTest : public QObject {
     // The cross draws in the same way: each cell shows its run's shape and nothing more.
     CurrentMode = kSolvingMode;
     HeaderColor = toRgb(buttonFace());
-    field.paintAll();
-    const QImage solving = field.grid.image();
+    DigCr = false;
     const int top = model.firstPictureY();
-    model.HoverCell = {model.W1() - 1, top};
+    field.hoverOver(model.W1() - 1, top);
+    const QImage solving = field.look();
     field.grid.PaintDigitalCross();
-    for (QPoint p : differences(solving, field.grid.image())) {
+    for (QPoint p : differences(solving, field.look())) {
       const CellPos at = field.grid.CellAtPoint(p.x(), p.y());
       QVERIFY(model.isPicture(at.x, at.y) && insideFrame(field.box(at.x, at.y), p));
     }
@@ -407,8 +476,8 @@ class TGridPaintTest : public QObject {
     CurrentMode = kSolvingMode;
     HeaderColor = toRgb(buttonFace());
     Field field(sevenBySix());
-    field.paintAll();
     field.grid.highlightLines(5, 6);
+    field.look();
     const QColor yellow(255, 255, 0);
     for (CellPos clue : {CellPos{5, 1}, CellPos{5, 2}, CellPos{1, 6}, CellPos{2, 6}}) {
       QCOMPARE(field.fillOf(clue.x, clue.y), yellow);
@@ -416,7 +485,8 @@ class TGridPaintTest : public QObject {
     }
     QCOMPARE(field.fillOf(4, 1), buttonFace());
     QCOMPARE(field.fillOf(1, 5), buttonFace());
-    field.grid.removeHighlight(5, 6);
+    field.grid.removeHighlight();
+    field.look();
     for (CellPos clue : {CellPos{5, 1}, CellPos{5, 2}, CellPos{1, 6}, CellPos{2, 6}})
       QCOMPARE(field.fillOf(clue.x, clue.y), buttonFace());
   }
@@ -435,10 +505,10 @@ class TGridPaintTest : public QObject {
     QFETCH(bool, active);
     QFETCH(bool, drawn);
     Field field(sevenBySix({"#"}));
-    field.paintAll();
     PaintOn = paintOn;
     WindowActive = active;
     field.fullPaint(QSize(30, 20));
+    field.look();
     QCOMPARE(field.fillOf(3, 3), drawn ? QColor(0, 0, 0) : buttonFace());
     QCOMPARE(field.fillOf(3, 1), drawn ? QColor(255, 255, 0) : buttonFace());
     const QSize inside = field.grid.fieldSize();
@@ -450,7 +520,6 @@ class TGridPaintTest : public QObject {
   void everyCellOfAHundredByHundredPuzzleIsPaintedInItsColour() {
     CurrentMode = kSolvingMode;
     HeaderColor = toRgb(buttonFace());
-    CellSize = 7;
     Crossword crossword = test::randomCrossword(100, 100, 3);
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);
@@ -460,34 +529,45 @@ class TGridPaintTest : public QObject {
     test::ScopedScriptedPlatform platform;
     TGrid grid;
     grid.setModel(std::move(crossword));
-    grid.BuildCellRegions();
-    grid.PaintField();
+    grid.setCellSize(7);
+    grid.resize(grid.fieldSize());
+    const QImage image = grid.grab().toImage();
 
     const Crossword& model = grid.model();
     const QColor fills[] = {buttonFace(), QColor(0, 0, 0), QColor(255, 255, 255)};
     for (int x = model.firstPictureX(); x < model.W1(); ++x) {
       for (int y = model.firstPictureY(); y < model.H1(); ++y) {
-        const Rect b = model.cell(x, y).region.box;
-        QVERIFY2(grid.image().pixelColor(b.left + 3, b.top + 3) == fills[model.cell(x, y).State],
+        const QRect b = grid.cellRect(x, y);
+        QVERIFY2(image.pixelColor(b.left() + 3, b.top() + 3) == fills[model.cell(x, y).State],
                  qPrintable(QStringLiteral("cell %1,%2 seed %3").arg(x).arg(y).arg(seed)));
       }
     }
     const QSize size = grid.fieldSize();
-    QCOMPARE(grid.image().pixelColor(size.width() - 1, size.height() - 1), QColor(96, 96, 96));
-    QCOMPARE(grid.image().pixelColor(size.width() - 4, size.height() - 4),
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.pixelColor(size.width() - 1, size.height() - 1), QColor(96, 96, 96));
+    QCOMPARE(image.pixelColor(size.width() - 4, size.height() - 4),
              fills[model.cell(model.W1() - 1, model.H1() - 1).State]);
   }
 
-  void cellsWithoutARegionPaintNothing() {
+  // After a full paint that left the field blank, what shows is exactly what was repainted.
+  void aRepaintedCellShowsOnABlankFieldAndCellsOfNoKindShowNothing() {
     Field field(sevenBySix({"#"}));
-    const QImage before = field.grid.image();
+    PaintOn = false;
+    WindowActive = false;
+    field.grid.invalidateField();
+    const QImage blank = field.look();
+    QImage plain(blank.size(), blank.format());
+    plain.fill(buttonFace());
+    QVERIFY(differences(blank, plain).empty());
     // The corner block, an idle edge cell, an indicator cell, and outside the table.
     for (CellPos p : {CellPos{1, 1}, CellPos{0, 1}, CellPos{4, 0}, CellPos{-1, 4}, CellPos{40, 40}})
       field.grid.PaintCell(p.x, p.y);
-    field.grid.FreeCellRegions();
+    QCOMPARE(field.look(), blank);
     field.grid.PaintCell(3, 3);
-    field.grid.PaintField();
-    QCOMPARE(field.grid.image(), before);
+    const std::vector<QPoint> drawn = differences(blank, field.look());
+    QVERIFY(!drawn.empty());
+    for (QPoint p : drawn) QVERIFY(field.box(3, 3).contains(p.x(), p.y()));
+    QCOMPARE(field.fillOf(3, 3), QColor(0, 0, 0));
   }
 
   void aFieldWithoutATablePaintsNothing() {
@@ -496,30 +576,27 @@ class TGridPaintTest : public QObject {
     grid.resize(100, 100);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    grid.repaint();
-    const QImage before = grid.image();
+    const QImage before = grid.grab().toImage();
     QCOMPARE(before.size(), QSize(100, 100));
-    grid.BuildCellRegions();
     grid.PaintCell(0, 0);
     grid.PaintField();
     grid.PaintIndicators(0, 0);
     grid.ClearIndicators();
     grid.PaintDigitalCross();
     grid.highlightLines(0, 0);
-    grid.removeHighlight(0, 0);
-    QCOMPARE(grid.image(), before);
+    grid.removeHighlight();
+    QCOMPARE(grid.grab().toImage(), before);
     QCOMPARE(grid.CellAtPoint(5, 5), (CellPos{0, 0}));
     QCOMPARE(grid.fieldSize(), QSize());
   }
 
   void cellSizeBelowOneIsPaintedAsOne() {
+    CurrentMode = kSolvingMode;
     const auto paintedAt = [](int cellSize) {
-      CellSize = cellSize;
-      Field field(sevenBySix({"#"}));
-      field.paintAll();
-      field.grid.model().HoverCell = {3, 3};
+      Field field(sevenBySix({"#"}), cellSize);
+      field.hoverOver(3, 3);
       field.grid.PaintDigitalCross();
-      return field.grid.image();
+      return field.look();
     };
     const QImage atOne = paintedAt(1);
     QCOMPARE(paintedAt(0), atOne);

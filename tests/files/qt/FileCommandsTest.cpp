@@ -182,8 +182,7 @@ class FileCommandsTest : public QObject {
         session_->write("open.jcw",
                         test::makeCrossword({{{2}, {1}, {2}}, {{3}, {1, 1}}, {}, 1, 2})));
     TGrid* field = window_->field();
-    const Rect& box = field->model().cell(2, 3).region.box;  // the first picture cell
-    const QPoint inside(box.left + 3, box.top + 3);
+    const QPoint inside = field->cellRect(2, 3).topLeft() + QPoint(3, 3);  // first picture cell
     QTest::mouseClick(field, Qt::LeftButton, {}, inside);
     QCOMPARE(field->model().cell(2, 3).State, csFilled);
   }

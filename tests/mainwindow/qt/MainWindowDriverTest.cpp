@@ -209,8 +209,8 @@ void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
     child<QAction>("NClear")->trigger();
     QTest::keyClick(form_->field(), Qt::Key_Delete, Qt::ControlModifier);
     QTest::keyClick(form_->field(), Qt::Key_F9);
-    const Rect& box = model().cell(model().firstPictureX(), model().firstPictureY()).region.box;
-    QTest::mouseClick(form_->field(), Qt::LeftButton, {}, QPoint(box.left + 2, box.top + 2));
+    const QRect box = form_->field()->cellRect(model().firstPictureX(), model().firstPictureY());
+    QTest::mouseClick(form_->field(), Qt::LeftButton, {}, box.topLeft() + QPoint(2, 2));
     if (searching) QTest::keyClick(form_->field(), Qt::Key_Escape);
   });
 
@@ -251,8 +251,8 @@ void MainWindowDriverTest::theTestsOverlayLastsUntilTheNextMarkCommandOrModeChan
   if (next == "move") {
     form_->move(form_->pos() + QPoint(5, 5));
   } else if (next == "mark") {
-    const Rect& box = model().cell(x - 2, y - 2).region.box;
-    QTest::mouseClick(form_->field(), Qt::LeftButton, {}, QPoint(box.left + 2, box.top + 2));
+    const QRect box = form_->field()->cellRect(x - 2, y - 2);
+    QTest::mouseClick(form_->field(), Qt::LeftButton, {}, box.topLeft() + QPoint(2, 2));
   } else if (next == "SBTip") {
     child<QToolButton>("SBTip")->click();
   } else {
@@ -343,10 +343,10 @@ void MainWindowDriverTest::sbTipDecidesWhatOnePassCanAndAltBackspaceTakesItAllBa
   const std::vector<std::uint8_t> before = marked.pictureStates();
   const auto first = std::mismatch(before.begin(), before.end(), hinted.begin()).first - before.begin();
   const int cols = model().dims().ColCount;
-  const Rect& box = model().cell(x + int(first % cols), y + int(first / cols)).region.box;
-  const int half = static_cast<int>(std::lrint(CellSize / 2.0));
+  const QRect box = form_->field()->cellRect(x + int(first % cols), y + int(first / cols));
+  const int half = static_cast<int>(std::lrint(form_->field()->cellSize() / 2.0));
   QCOMPARE(scripted().pointerMoves.back(),
-           form_->field()->mapToGlobal(QPoint(box.left + half, box.top + half)));
+           form_->field()->mapToGlobal(box.topLeft() + QPoint(half, half)));
   QVERIFY(child<QToolButton>("SBUndo")->isEnabled());  // the mark before the hint is left
   QTest::keyClick(form_->field(), Qt::Key_Backspace, Qt::AltModifier);
   QCOMPARE(model().MarkedCount, 0);

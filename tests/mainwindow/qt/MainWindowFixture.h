@@ -101,7 +101,8 @@ class MainWindowFixture : public QObject {
     const auto fit = [&](int cell) {
       return cell * model().W1() <= room.width() && cell * model().H1() <= room.height();
     };
-    return fit(CellSize) && !fit(CellSize + 1);
+    const int cellSize = form_->field()->cellSize();
+    return fit(cellSize) && !fit(cellSize + 1);
   }
 
  private slots:

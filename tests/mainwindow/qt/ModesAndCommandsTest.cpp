@@ -247,17 +247,15 @@ class ModesAndCommandsTest : public MainWindowFixture {
     QImage shot;
     const auto paint = [&] { shot = form.field()->grab().toImage(); };
     const auto centre = [&](int x, int y) {
-      const Rect& b = model().cell(x, y).region.box;
-      return shot.pixelColor((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+      return shot.pixelColor(form.field()->cellRect(x, y).center());
     };
     // Clue cells hold digits in their middle; their corner shows the fill.
     const auto corner = [&](int x, int y) {
-      const Rect& b = model().cell(x, y).region.box;
-      return shot.pixelColor(b.left + 2, b.top + 2);
+      return shot.pixelColor(form.field()->cellRect(x, y).topLeft() + QPoint(2, 2));
     };
     const auto leftEdge = [&](int x, int y) {
-      const Rect& b = model().cell(x, y).region.box;
-      return shot.pixelColor(b.left, (b.top + b.bottom) / 2);
+      const QRect b = form.field()->cellRect(x, y);
+      return shot.pixelColor(b.left(), b.center().y());
     };
     const QColor black(0, 0, 0), white(255, 255, 255), yellow(255, 255, 0);
     const QColor green(0, 128, 0), red(255, 0, 0), frame(96, 96, 96);

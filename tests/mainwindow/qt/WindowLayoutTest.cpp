@@ -3,6 +3,7 @@
 // covers the corner block, and the user's drags are laid out when they end.
 
 #include <QPushButton>
+#include <algorithm>
 #include <cstdlib>
 
 #include "mainwindow/qt/MainWindowFixture.h"
@@ -102,6 +103,44 @@ class WindowLayoutTest : public MainWindowFixture {
     QVERIFY(wholeFieldIsLargestFor(besidePanel(workArea.size() - frame)));
   }
 
+  // At 1000 x 760 a 100 x 100 crossword would need cells of 6 pixels to fit.
+  void aHundredByHundredTakesTheWorkAreaAtReadableCellsAndScrolls() {
+    Crossword crossword;
+    crossword.allocate({100, 100, 10, 10});
+    TForm1& form = open(std::move(crossword), kSolvingMode);
+    QCOMPARE(form.field()->cellSize(), int(MinCellSize));
+    QCOMPARE(form.frameGeometry(), scripted().area);
+    QVERIFY(windowIsFieldAndPanel());
+    QVERIFY(child<QWidget>("FieldScrollX")->isVisible());
+    QVERIFY(child<QWidget>("FieldScrollY")->isVisible());
+  }
+
+  // The cell under the view's middle stays under the same screen point through the zoom.
+  void zoomingInHoldsTheAnchoredCellAndTheWholeCrosswordFitsAgain() {
+    Crossword crossword;
+    crossword.allocate({100, 100, 10, 10});
+    TForm1& form = open(std::move(crossword), kSolvingMode);
+    TGrid& field = *form.field();
+    const QPoint middle(field.view().width / 2, field.view().height / 2);
+    const QPoint onScreen = field.mapToGlobal(middle);
+    const CellPos held = field.CellAtPoint(middle.x(), middle.y());
+    QVERIFY(model().isPicture(held.x, held.y));
+    for (int step = 0; step < 3; ++step) {
+      const int before = field.cellSize();
+      const QPoint at = field.mapFromGlobal(onScreen);
+      form.zoomField(ZoomStep::In, at.x(), at.y());
+      QVERIFY(field.cellSize() > before &&
+              field.cellSize() <= std::max(before + 1, before * 115 / 100));
+      const QPoint now = field.mapFromGlobal(onScreen);
+      QCOMPARE(field.CellAtPoint(now.x(), now.y()), held);
+    }
+    item("NZoomWhole")->trigger();
+    QVERIFY(field.cellSize() < int(MinCellSize));
+    QVERIFY(!child<QWidget>("FieldScrollX")->isVisible());
+    QVERIFY(!child<QWidget>("FieldScrollY")->isVisible());
+    QVERIFY(windowIsFieldAndPanel());
+  }
+
   void withoutMaximumSizeTheWindowWrapsTheLargestFieldOfTheDefaultClientArea() {
     Maximize = false;
     scripted().area = QRect(0, 0, 2000, 700);  // wide: the panel goes left
@@ -117,18 +156,19 @@ class WindowLayoutTest : public MainWindowFixture {
       // Nothing under the button is a cell; the header cells begin right beside and below it,
       // and their outer edges line up with its own.
       const QRect btn = child<QPushButton>("MainBtn")->geometry().translated(-form.field()->pos());
-      const Rect& columnClue = model().cell(CapColCount + 1, 1).region.box;
-      const Rect& rowClue = model().cell(1, CapRowCount + 1).region.box;
+      const QRect columnClue = form.field()->cellRect(CapColCount + 1, 1);
+      const QRect rowClue = form.field()->cellRect(1, CapRowCount + 1);
       const auto hit = [&](QPoint p) { return form.field()->CellAtPoint(p.x(), p.y()); };
       return hit(btn.topLeft()) == CellPos{} && hit(btn.bottomRight()) == CellPos{} &&
              hit(btn.topRight() + QPoint(2, 0)) == CellPos{CapColCount + 1, 1} &&
              hit(btn.bottomLeft() + QPoint(0, 2)) == CellPos{1, CapRowCount + 1} &&
-             std::abs(btn.left() - rowClue.left) <= 1 && std::abs(btn.top() - columnClue.top) <= 1;
+             std::abs(btn.left() - rowClue.left()) <= 1 &&
+             std::abs(btn.top() - columnClue.top()) <= 1;
     };
     QVERIFY(coversCorner());
-    const int before = CellSize;
+    const int before = form.field()->cellSize();
     form.resize(form.width() / 2, form.height() / 2);  // as the user's drag would
-    QVERIFY(CellSize < before);
+    QVERIFY(form.field()->cellSize() < before);
     QVERIFY(coversCorner());
   }
 

@@ -75,12 +75,12 @@ Rows overlayRows(const TGrid& grid) {
   return rows;
 }
 
-// Whether the field's image shows the overlay's colour inside picture cell (x, y).
-bool showsOverlayColour(const TGrid& grid, int x, int y) {
-  const Rect& box = grid.model().cell(x, y).region.box;
-  for (int py = box.top; py < box.bottom; ++py)
-    for (int px = box.left; px < box.right; ++px)
-      if (grid.image().pixelColor(px, py) == QColor(255, 0, 255)) return true;
+// Whether the field shows the overlay's colour inside picture cell (x, y).
+bool showsOverlayColour(TGrid& grid, int x, int y) {
+  const QImage cell = grid.grab(grid.cellRect(x, y)).toImage();
+  for (int py = 0; py < cell.height(); ++py)
+    for (int px = 0; px < cell.width(); ++px)
+      if (cell.pixelColor(px, py) == QColor(255, 0, 255)) return true;
   return false;
 }
 
@@ -323,8 +323,8 @@ void DriverRunTest::theTestShowsWhereTwoPicturesDifferUntilTheNextMark() {
   DriverHarness h;
   const Crossword crossword = diagonalsOverAFullRow();
   h.load(crossword);
-  CellSize = 20;
-  h.grid->BuildCellRegions();
+  h.grid->setCellSize(20);
+  h.grid->resize(h.grid->fieldSize());
   const int x = h.model().firstPictureX();
   const int y = h.model().firstPictureY();
 
