@@ -14,7 +14,8 @@ jcw_wait_window
 field_layout
 xdotool windowfocus --sync "$JCW_WID"
 
-colour_of() { cell_centre "$1" "$2"; pixel_at "$PX" "$PY"; }
+# Near the cell's lower left corner, off the digital cross's digits that the pointer brings.
+colour_of() { cell_centre "$1" "$2"; pixel_at $((PX - CELL / 2 + 3)) $((PY + CELL / 2 - 3)); }
 marked_row1() {  # the first four cells of row 1: all filled (1) or none marked (0)
   local c colour
   for c in 1 2 3 4; do
