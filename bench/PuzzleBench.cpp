@@ -1,12 +1,15 @@
 // Every crossword of a directory, line-solved from an empty picture and then counted by the test
 // (sweeps, then the complete solver), one table row each: size, median CPU time of the line
 // solve, cells it leaves open; the count (2 = two or more), whether lines alone solve it, search
-// nodes, median wall and CPU time of the count (the machine may be shared, so CPU time is the
-// steadier figure). Open cells and counts are checked against the puzzles' README table where it
-// knows them; a count cut off by the time limit is marked and not checked.
-//   puzzle_bench [DIR [RUNS [SECONDS [NAME-PART]]]]
+// nodes, the SAT solver's conflicts, median wall and CPU time of the count (the machine may be
+// shared, so CPU time is the steadier figure). Open cells and counts are checked against the
+// puzzles' README table where it knows them; a count cut off by the time limit is marked and not
+// checked.
+//   puzzle_bench [DIR [RUNS [SECONDS [NAME-PARTS]]]]
 // DIR defaults to the shared puzzles' jcw/ directory, RUNS to 3, SECONDS (the limit of one count)
-// to 60; NAME-PART keeps only the crosswords whose name contains it.
+// to 60; NAME-PARTS (comma-separated) keeps only the crosswords whose name contains one of them.
+// The hard set:
+//   puzzle_bench "" 1 60 survey-,dom-09,forever,light,sparse-dots,d50-s3
 
 #include <algorithm>
 #include <chrono>
@@ -95,6 +98,7 @@ struct Count {
   bool complete = true;
   bool lineSolvable = false;
   long long nodes = 0;
+  long long conflicts = 0;
 };
 
 Count countPictures(const jcw::Crossword& crossword, double seconds) {
@@ -104,8 +108,12 @@ Count countPictures(const jcw::Crossword& crossword, double seconds) {
                         std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                             std::chrono::duration<double>(seconds));
   state.Cancel = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
-  const jcw::TestVerdict verdict = jcw::runTest(state);
+  jcw::SearchProgress progress;
+  const jcw::TestVerdict verdict = jcw::runTest(state, [&](const jcw::SolverState& swept) {
+    return jcw::searchSolutions(jcw::cluesOf(swept), swept.Work, swept.Cancel, &progress);
+  });
   Count count;
+  count.conflicts = progress.conflicts;
   count.complete = verdict.outcome != jcw::TestOutcome::Cancelled;
   count.solutions = verdict.outcome == jcw::TestOutcome::NoSolution         ? 0
                     : verdict.outcome == jcw::TestOutcome::SeveralSolutions ? 2
@@ -123,28 +131,37 @@ std::string checked(int value, int known, int& differences) {
   return std::to_string(known) + "!";
 }
 
+// True when `name` contains one of the comma-separated `parts` (or `parts` is empty).
+bool isNamed(const std::string& name, const std::string& parts) {
+  if (parts.empty()) return true;
+  std::istringstream list(parts);
+  for (std::string part; std::getline(list, part, ',');)
+    if (!part.empty() && name.find(part) != std::string::npos) return true;
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const fs::path dir = argc > 1 ? fs::path(argv[1]) : fs::path(JCW_PUZZLES_DIR) / "jcw";
+  const fs::path dir =
+      argc > 1 && *argv[1] ? fs::path(argv[1]) : fs::path(JCW_PUZZLES_DIR) / "jcw";
   const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
   const double seconds = argc > 3 ? std::max(0.001, std::atof(argv[3])) : 60;
-  const std::string namePart = argc > 4 ? argv[4] : "";
+  const std::string nameParts = argc > 4 ? argv[4] : "";
   if (!fs::is_directory(dir)) {
     std::fprintf(stderr, "puzzle_bench: %s is not a directory\n", dir.c_str());
     return 1;
   }
   std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(dir))
-    if (entry.path().extension() == ".jcw" &&
-        entry.path().stem().string().find(namePart) != std::string::npos)
+    if (entry.path().extension() == ".jcw" && isNamed(entry.path().stem().string(), nameParts))
       files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   const std::map<std::string, Known> table = readmeTable(dir);
 
-  std::printf("%-26s %7s | %8s %5s %6s | %5s %6s %5s %8s %10s %10s\n", "crossword", "size",
-              "line cpu", "open", "README", "count", "README", "lines", "nodes", "wall ms",
-              "cpu ms");
+  std::printf("%-26s %7s | %8s %5s %6s | %7s %6s %5s %8s %10s %10s %10s\n", "crossword",
+              "size", "line cpu", "open", "README", "count", "README", "lines", "nodes",
+              "conflicts", "wall ms", "cpu ms");
   int differences = 0;
   int measured = 0;
   int underFifty = 0;
@@ -174,15 +191,16 @@ int main(int argc, char** argv) {
     });
 
     const std::string size = std::to_string(d.ColCount) + "x" + std::to_string(d.RowCount);
-    const std::string solutions =
-        std::to_string(count.solutions) + (count.complete ? "" : " (cut)");
+    // A count cut off knows no number.
+    const std::string solutions = count.complete ? std::to_string(count.solutions) : "cut";
     const std::string readmeCount =
         count.complete ? checked(count.solutions, known.solutions, differences)
                        : (known.solutions < 0 ? "-" : std::to_string(known.solutions));
-    std::printf("%-26s %7s | %8.3f %5d %6s | %5s %6s %5s %8lld %10.1f %10.1f\n", name.c_str(),
-                size.c_str(), line.cpuMs, open, checked(open, known.open, differences).c_str(),
-                solutions.c_str(), readmeCount.c_str(), count.lineSolvable ? "yes" : "no",
-                count.nodes, counting.wallMs, counting.cpuMs);
+    std::printf("%-26s %7s | %8.3f %5d %6s | %7s %6s %5s %8lld %10lld %10.1f %10.1f\n",
+                name.c_str(), size.c_str(), line.cpuMs, open,
+                checked(open, known.open, differences).c_str(), solutions.c_str(),
+                readmeCount.c_str(), count.lineSolvable ? "yes" : "no", count.nodes,
+                count.conflicts, counting.wallMs, counting.cpuMs);
     std::fflush(stdout);
     ++measured;
     underFifty += count.complete && counting.cpuMs < 50;

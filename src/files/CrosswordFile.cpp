@@ -113,4 +113,8 @@ std::string ShortName(const std::string& path) {
   return " (" + std::string(name) + ")";
 }
 
+std::string captionName(const Crossword& crossword) {
+  return crossword.info.title.empty() ? CurShortName : " (" + crossword.info.title + ")";
+}
+
 }  // namespace jcw

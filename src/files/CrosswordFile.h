@@ -49,5 +49,8 @@ Result<void> SaveProcess(Crossword& field);
 // The caption suffix for a path: " (" + file name without directories and without its last four
 // characters + ")", or the whole name when it has fewer than four. Counts UTF-8 characters.
 std::string ShortName(const std::string& path);
+// The caption suffix of the window holding `crossword`: " (" + its title + ")" when it has one,
+// else CurShortName.
+std::string captionName(const Crossword& crossword);
 
 }  // namespace jcw

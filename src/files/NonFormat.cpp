@@ -1,5 +1,6 @@
 #include "files/NonFormat.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -99,6 +100,26 @@ Result<std::vector<ClueLine>> clueLinesOf(const Section& section, int expected) 
   return lines;
 }
 
+// The value of an optional key's first line, unquoted; empty when the key is absent.
+std::string optionalValue(const std::vector<Section>& sections, std::string_view key) {
+  for (const Section& section : sections)
+    if (section.key == key) return std::string(unquoted(section.value));
+  return {};
+}
+
+PuzzleInfo infoOf(const std::vector<Section>& sections) {
+  return {optionalValue(sections, "title"), optionalValue(sections, "by"),
+          optionalValue(sections, "copyright"), optionalValue(sections, "description")};
+}
+
+// A key line for text that may hold line breaks: a .non value is one line.
+std::string keyLine(std::string_view key, std::string_view value) {
+  std::string oneLine(value);
+  std::ranges::replace_if(oneLine, [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+  const std::string clean = printableTitle(oneLine);
+  return clean.empty() ? std::string() : std::string(key) + " \"" + clean + "\"\n";
+}
+
 std::string clueLineText(const ClueLine& line) {
   if (line.empty()) return "0";
   std::string text;
@@ -125,14 +146,15 @@ Result<Crossword> decodeNon(std::string_view text) {
   if (!rowClues) return Error{rowClues.error()};
   Result<std::vector<ClueLine>> columnClues = clueLinesOf(**columns, *colCount);
   if (!columnClues) return Error{columnClues.error()};
-  return crosswordFromClues({std::move(*rowClues), std::move(*columnClues)});
+  Result<Crossword> crossword = crosswordFromClues({std::move(*rowClues), std::move(*columnClues)});
+  if (crossword) crossword->info = infoOf(*sections);
+  return crossword;
 }
 
-std::string encodeNon(const Crossword& crossword, std::string_view title) {
+std::string encodeNon(const Crossword& crossword, const PuzzleInfo& info) {
   const ClueLists clues = cluesOf(crossword);
-  std::string text;
-  const std::string cleanTitle = printableTitle(title);
-  if (!cleanTitle.empty()) text += "title \"" + cleanTitle + "\"\n";
+  std::string text = keyLine("title", info.title) + keyLine("by", info.author) +
+                     keyLine("copyright", info.copyright) + keyLine("description", info.notes);
   text += "width " + std::to_string(clues.columns.size()) + "\n";
   text += "height " + std::to_string(clues.rows.size()) + "\n\nrows\n";
   for (const ClueLine& line : clues.rows) text += clueLineText(line) + "\n";

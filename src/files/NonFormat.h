@@ -2,8 +2,9 @@
 // Steve Simpson's .non text format: "key value" lines in any order, of which width, height,
 // rows and columns make the crossword. After "rows" (or "columns") follows one clue line per
 // picture row (column): numbers separated by commas and/or blanks, an empty line or "0" for a
-// line without blocks. Other keys (title, by, copyright, goal, ...) are read over and ignored;
-// a goal picture is not applied. Lines may end in LF, CR LF or CR; '#' starts a comment line.
+// line without blocks. The keys title, by, copyright and description (their first line, quotes
+// taken off) give the crossword's PuzzleInfo; other keys (goal, ...) are read over and ignored,
+// and a goal picture is not applied. Lines may end in LF, CR LF or CR; '#' starts a comment line.
 
 #include <string>
 #include <string_view>
@@ -18,8 +19,8 @@ namespace jcw {
 // too many lines, or a size or clue is out of range.
 Result<Crossword> decodeNon(std::string_view text);
 
-// The crossword's clues as .non text, with `title` (control characters and quotes dropped) as
-// its title when not empty. Marks are not written.
-std::string encodeNon(const Crossword& crossword, std::string_view title);
+// The crossword's clues as .non text, with the keys of `info` that are not empty (each on one
+// line, control characters and quotes dropped). Marks are not written.
+std::string encodeNon(const Crossword& crossword, const PuzzleInfo& info);
 
 }  // namespace jcw

@@ -45,11 +45,12 @@ Result<Crossword> decodeText(PuzzleFormat format, std::string_view text) {
 Result<std::string> encodeFor(const std::string& path, const Crossword& crossword) {
   const std::optional<PuzzleFormat> format = puzzleFormatOf(path);
   if (!format) return saveError(path, "неизвестное расширение (можно .jcw, .non, .xml, .svg)");
-  const std::string title = titleFromFileName(path);
+  PuzzleInfo info = crossword.info;
+  info.title = crosswordTitle(crossword, path);
   switch (*format) {
-    case PuzzleFormat::Non: return encodeNon(crossword, title);
-    case PuzzleFormat::Webpbn: return encodeWebpbn(crossword, title);
-    case PuzzleFormat::Svg: return encodeSvg(crossword, title);
+    case PuzzleFormat::Non: return encodeNon(crossword, info);
+    case PuzzleFormat::Webpbn: return encodeWebpbn(crossword, info);
+    case PuzzleFormat::Svg: return encodeSvg(crossword, info.title);
     case PuzzleFormat::Jcw: break;
   }
   const std::vector<std::uint8_t> bytes = encodeCrossword(crossword);
@@ -84,5 +85,9 @@ Result<void> writePuzzleFile(const std::string& path, const Crossword& crossword
 }
 
 std::string titleFromFileName(std::string_view path) { return fs::path(path).stem().string(); }
+
+std::string crosswordTitle(const Crossword& crossword, std::string_view path) {
+  return crossword.info.title.empty() ? titleFromFileName(path) : crossword.info.title;
+}
 
 }  // namespace jcw

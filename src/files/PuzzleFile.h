@@ -5,7 +5,8 @@
 //
 // A read builds a fresh crossword and changes nothing else: the caller takes it only on success.
 // .non and .xml give the smallest headers their clues allow and no marks. A write replaces the
-// file atomically; .non, .xml and .svg take their title from the file name.
+// file atomically; .non and .xml keep the crossword's PuzzleInfo, and a crossword without a
+// title (one from .jcw) takes the file name's there and in .svg.
 
 #include <optional>
 #include <string>
@@ -28,7 +29,9 @@ Result<Crossword> readPuzzleFile(const std::string& path);
 // nothing is written.
 Result<void> writePuzzleFile(const std::string& path, const Crossword& crossword);
 
-// The file's own name without its extension: the title the writers give a crossword.
+// The file's own name without its extension: the title of a crossword that has none.
 std::string titleFromFileName(std::string_view path);
+// The crossword's own title, else the one of the file name `path`.
+std::string crosswordTitle(const Crossword& crossword, std::string_view path);
 
 }  // namespace jcw

@@ -5,7 +5,8 @@
 namespace jcw {
 
 namespace {
-constexpr std::string_view kBlanks = " \t\v\f";
+// Line ends count as blanks too: a text element may put its number on a line of its own.
+constexpr std::string_view kBlanks = " \t\n\v\f\r";
 constexpr std::string_view kClueSeparators = ", \t\v\f";
 constexpr int kNumberCeiling = 9999;
 constexpr std::size_t kShownLength = 16;

@@ -19,6 +19,7 @@ struct TextLine {
 // does not start another line.
 std::vector<TextLine> textLines(std::string_view text);
 
+// Without the blanks (line ends included) around it.
 std::string_view trimmed(std::string_view text);
 bool isAsciiLetter(char c);
 std::string asciiLower(std::string_view text);

@@ -68,6 +68,15 @@ Result<std::vector<ClueLine>> cluesOfType(const pugi::xml_node& puzzle, std::str
   return linesOf(found);
 }
 
+std::string childText(const pugi::xml_node& puzzle, const char* name) {
+  return std::string(trimmed(puzzle.child_value(name)));
+}
+
+PuzzleInfo infoOf(const pugi::xml_node& puzzle) {
+  return {childText(puzzle, "title"), childText(puzzle, "author"), childText(puzzle, "copyright"),
+          childText(puzzle, "description")};
+}
+
 Result<Crossword> crosswordOf(const pugi::xml_node& puzzle) {
   if (std::string_view(puzzle.attribute("type").as_string("grid")) != "grid")
     return Error{"поддерживаются только кроссворды type=\"grid\""};
@@ -81,7 +90,25 @@ Result<Crossword> crosswordOf(const pugi::xml_node& puzzle) {
   if (!rows) return Error{rows.error()};
   Result<std::vector<ClueLine>> columns = cluesOfType(puzzle, "columns");
   if (!columns) return Error{columns.error()};
-  return crosswordFromClues({std::move(*rows), std::move(*columns)});
+  Result<Crossword> crossword = crosswordFromClues({std::move(*rows), std::move(*columns)});
+  if (crossword) crossword->info = infoOf(puzzle);
+  return crossword;
+}
+
+// Line breaks are kept, one "\n" each; every other control character is dropped.
+std::string printableNotes(std::string_view notes) {
+  std::string clean;
+  for (const TextLine& line : textLines(notes)) {
+    if (line.number > 1) clean += '\n';
+    clean += printableTitle(line.text);
+  }
+  return clean;
+}
+
+// Trimmed as the reader trims it, so that what is written reads back the same.
+void appendText(pugi::xml_node& puzzle, const char* name, const std::string& text) {
+  const std::string clean(trimmed(text));
+  if (!clean.empty()) puzzle.append_child(name).text() = clean.c_str();
 }
 
 void appendColour(pugi::xml_node& puzzle, const char* name, const char* glyph, const char* rgb) {
@@ -112,7 +139,7 @@ Result<Crossword> decodeWebpbn(std::string_view text) {
   return crosswordOf(puzzle);
 }
 
-std::string encodeWebpbn(const Crossword& crossword, std::string_view title) {
+std::string encodeWebpbn(const Crossword& crossword, const PuzzleInfo& info) {
   pugi::xml_document document;
   pugi::xml_node declaration = document.append_child(pugi::node_declaration);
   declaration.append_attribute("version") = "1.0";
@@ -120,8 +147,10 @@ std::string encodeWebpbn(const Crossword& crossword, std::string_view title) {
   pugi::xml_node puzzle = document.append_child("puzzleset").append_child("puzzle");
   puzzle.append_attribute("type") = "grid";
   puzzle.append_attribute("defaultcolor") = kBlack;
-  if (const std::string clean = printableTitle(title); !clean.empty())
-    puzzle.append_child("title").text() = clean.c_str();
+  appendText(puzzle, "title", printableTitle(info.title));
+  appendText(puzzle, "author", printableTitle(info.author));
+  appendText(puzzle, "copyright", printableTitle(info.copyright));
+  appendText(puzzle, "description", printableNotes(info.notes));
   appendColour(puzzle, kWhite, ".", "fff");
   appendColour(puzzle, kBlack, "X", "000");
   const ClueLists clues = cluesOf(crossword);

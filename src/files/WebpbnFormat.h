@@ -1,7 +1,8 @@
 #pragma once
 // The webpbn XML puzzle format: <puzzleset><puzzle> with <clues type="rows"> and
 // <clues type="columns">, each a <line> per picture row (column) holding a <count> per block.
-// Only black-and-white grid puzzles are read; of a set, the first puzzle.
+// Only black-and-white grid puzzles are read; of a set, the first puzzle. Its <title>, <author>,
+// <copyright> and <description> give the crossword's PuzzleInfo.
 
 #include <string>
 #include <string_view>
@@ -19,8 +20,9 @@ inline constexpr std::string_view kColourPuzzleRefusal = "цветные кро�
 // uses more than one colour, or a size or clue is out of range.
 Result<Crossword> decodeWebpbn(std::string_view text);
 
-// The crossword's clues as a webpbn puzzle set of one black-and-white puzzle, titled `title`
-// when it is not empty. Marks are not written.
-std::string encodeWebpbn(const Crossword& crossword, std::string_view title);
+// The crossword's clues as a webpbn puzzle set of one black-and-white puzzle, with the parts of
+// `info` that are not empty (control characters and quotes dropped, line breaks of the notes
+// kept). Marks are not written.
+std::string encodeWebpbn(const Crossword& crossword, const PuzzleInfo& info);
 
 }  // namespace jcw

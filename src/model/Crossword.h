@@ -13,6 +13,7 @@
 #include "model/Cell.h"
 #include "model/Dimensions.h"
 #include "model/History.h"
+#include "model/PuzzleInfo.h"
 
 namespace jcw {
 
@@ -113,6 +114,8 @@ class Crossword {
   bool Modified = false;
   History history;
   CellPos EditCursor;
+  // Title, author and notes from the file it was read from; empty for a .jcw or a new crossword.
+  PuzzleInfo info;
 
  private:
   std::size_t index(int x, int y) const { return static_cast<std::size_t>(x) * H1() + y; }

@@ -69,6 +69,13 @@ fs::path mimePackageFile(const fs::path& dataHome) { return dataHome / "mime" / 
 
 fs::path desktopEntryFile(const fs::path& dataHome) { return dataHome / "applications" / "jcw.desktop"; }
 
+bool packageProvidesAssociation(const fs::path& exePath) {
+  const fs::path bin = exePath.parent_path();
+  if (bin.filename() != "bin") return false;
+  std::error_code ec;
+  return fs::is_regular_file(bin.parent_path() / "share" / "applications" / kPackagedDesktopEntry, ec);
+}
+
 Result<void> installDesktopAssociation(const fs::path& dataHome, const std::string& exePath) {
   constexpr auto create = MissingDirectories::Create;
   if (Result<void> written = writeFileAtomically(mimePackageFile(dataHome), mimePackageXml(), create);

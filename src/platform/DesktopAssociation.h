@@ -20,6 +20,14 @@ std::string desktopEntry(const std::string& exePath);
 // then the string escapes applied, and '%' doubled.
 std::string desktopExecArgument(const std::string& exePath);
 
+// The desktop entry the program's package installs below <prefix>/share/applications.
+inline constexpr char kPackagedDesktopEntry[] = "org.jcw.crossword.desktop";
+
+// True iff the program at `exePath` runs from an installation that provides the association
+// itself: it lies in a "bin" directory whose parent holds share/applications/kPackagedDesktopEntry.
+// A program run from its build tree does not, and installs the association per user.
+bool packageProvidesAssociation(const std::filesystem::path& exePath);
+
 // The files that installDesktopAssociation writes below `dataHome`.
 std::filesystem::path mimePackageFile(const std::filesystem::path& dataHome);
 std::filesystem::path desktopEntryFile(const std::filesystem::path& dataHome);

@@ -31,7 +31,8 @@ Result<void> writeClassDefault(Registry& registry, const std::string& key, const
   return registry.writeString(kClasses, key, "", text);
 }
 
-// The first start's writes: the settings key, then both associations.
+// The first start's writes: the settings key, then both associations; an installed package has
+// its own desktop association, so the user gets no copy of it.
 Result<void> registerFirstStart(Registry& registry, const std::string& exePath,
                                 const std::filesystem::path& dataHome) {
   if (Result<void> created = registry.createKey(kUser, kSettingsKey); !created) return created;
@@ -39,6 +40,7 @@ Result<void> registerFirstStart(Registry& registry, const std::string& exePath,
     if (Result<void> associated = writeRegistryAssociation(registry, exePath); !associated)
       return associated;
   }
+  if (packageProvidesAssociation(exePath)) return {};
   return installDesktopAssociation(dataHome, exePath);
 }
 

@@ -14,9 +14,8 @@ namespace {
 using Bits = LineBits;
 
 constexpr int kPollEvery = 64;  // line solves between two looks at the cancellation check
-// Search nodes before the rest of the search goes to the SAT solver: most crosswords are decided
-// well within them; those that are not need clause learning more than probing.
-constexpr long long kNodesBeforeSat = 64;
+// The line solves the search remembers grow up to this many (some 5 MB).
+constexpr std::size_t kMostRemembered = std::size_t{1} << 16;
 
 template <typename Visit>
 void forEachBit(Bits bits, Visit visit) {
@@ -49,7 +48,8 @@ bool lineSizes(const std::vector<int>& clues, int length, std::vector<std::uint8
 // level.
 class Search {
  public:
-  Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress* progress);
+  Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress* progress,
+         long long nodesBeforeSat);
   SearchResult run(const WorkGrid& fixed);
 
  private:
@@ -86,6 +86,9 @@ class Search {
   bool poll();
   bool solveLine(int line, const LineCells& known, LineCells& decided);
   bool propagate();
+  void touch(int line);
+  bool unchangedSinceProbe(int cell) const;
+  void considerForBranching(int row, int column, long long score, bool filledFirst);
   void tryCell(int row, int column, bool filled, Try& result);
   bool applyAgreement();
   bool probe();
@@ -98,6 +101,7 @@ class Search {
 
   const CancelCheck& cancel_;
   SearchProgress* progress_;
+  long long nodesBeforeSat_;
   int rowCount_;
   int colCount_;
   bool fits_ = true;
@@ -125,11 +129,29 @@ class Search {
     LineCells known, decided;
   };
   std::vector<Remembered> remembered_;
+  long long misses_ = 0;  // since the table last grew
   long long nodes_ = 0;
   bool stopped_ = false;
   bool overBudget_ = false;
   std::vector<WorkGrid> pictures_;
   std::vector<LineCells> rootRows_;  // the rows after the root's propagation and probing
+
+  // Probing skips a cell whose last tries changed only lines that have not changed since: its
+  // tries would go exactly as they went (a line solve reads nothing but its own line), unless
+  // one would now decide the last open cells and so find a picture. Changes made inside a try
+  // are undone with it and do not count.
+  struct Probed {
+    std::uint64_t at = 0;  // version_ when probed; 0: never, or its tries learnt something
+    int filledGain = 0;
+    int emptyGain = 0;
+    long long score() const { return static_cast<long long>(filledGain + 1) * (emptyGain + 1); }
+  };
+  std::vector<std::uint64_t> changedAt_;  // per line: version_ at its last lasting change
+  std::uint64_t version_ = 0;
+  bool trying_ = false;
+  std::vector<Probed> probed_;         // per cell (row * colCount_ + column), sized at the first probe
+  std::vector<std::uint64_t> readBy_;  // per cell, lineWords_ words: the lines its tries changed
+  int lineWords_ = 0;
 
   Try filledTry_, emptyTry_;
   std::vector<LineCells> emptyTryRow_;
@@ -140,9 +162,11 @@ class Search {
   bool bestFilledFirst_ = true;
 };
 
-Search::Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress* progress)
+Search::Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress* progress,
+               long long nodesBeforeSat)
     : cancel_(cancel),
       progress_(progress),
+      nodesBeforeSat_(nodesBeforeSat),
       rowCount_(static_cast<int>(clues.rows.size())),
       colCount_(static_cast<int>(clues.columns.size())) {
   const int lines = rowCount_ + colCount_;
@@ -159,11 +183,14 @@ Search::Search(const ClueLists& clues, const CancelCheck& cancel, SearchProgress
   savedIn_.assign(lines, 0);
   queued_.assign(lines, 0);
   emptyTryRow_.assign(rowCount_, LineCells{});
-  // Some 64 remembered solves per line, a power of two between 2^10 and 2^13: fresh memory costs
-  // page faults, and a larger table would keep the first poll of the check waiting.
+  // Some 64 remembered solves per line, a power of two between 2^10 and 2^13, to begin with:
+  // fresh memory costs page faults, and a larger table would keep the first poll of the check
+  // waiting. It grows when the search needs more.
   remembered_.resize(
       std::bit_ceil(static_cast<std::size_t>(std::clamp(lines * 64, 1 << 10, 1 << 13))));
   emptyTryStamp_.assign(rowCount_, 0);
+  changedAt_.assign(lines, 0);
+  lineWords_ = (lines + 63) / 64;
 }
 
 void Search::push() {
@@ -176,6 +203,7 @@ void Search::pop() {
   levels_.pop_back();
   while (trail_.size() > level.trail) {
     cells_[trail_.back().line] = trail_.back().cells;
+    touch(trail_.back().line);
     trail_.pop_back();
   }
   decided_ = level.decided;
@@ -206,7 +234,24 @@ void Search::clearQueue() {
 void Search::setCell(int line, int k, bool filled) {
   save(line);
   (filled ? cells_[line].filled : cells_[line].empty) |= Bits{1} << k;
+  touch(line);
   enqueue(line);
+}
+
+void Search::touch(int line) {
+  if (!trying_) changedAt_[line] = ++version_;
+}
+
+bool Search::unchangedSinceProbe(int cell) const {
+  const Probed& probed = probed_[cell];
+  if (probed.at == 0 ||
+      decided_ + std::max(probed.filledGain, probed.emptyGain) == rowCount_ * colCount_)
+    return false;
+  const std::uint64_t* read = readBy_.data() + static_cast<std::size_t>(cell) * lineWords_;
+  for (int word = 0; word < lineWords_; ++word)
+    for (std::uint64_t bits = read[word]; bits != 0; bits &= bits - 1)
+      if (changedAt_[word * 64 + std::countr_zero(bits)] > probed.at) return false;
+  return true;
 }
 
 void Search::decide(int row, int column, bool filled) {
@@ -217,7 +262,6 @@ void Search::decide(int row, int column, bool filled) {
 
 void Search::report() {
   if (!progress_) return;
-  progress_->cellsDecided.store(decided_, std::memory_order_relaxed);
   progress_->nodes.store(nodes_, std::memory_order_relaxed);
 }
 
@@ -235,6 +279,14 @@ bool Search::solveLine(int line, const LineCells& known, LineCells& decided) {
   }
   Remembered& slot = remembered_[(hash >> 32) & (remembered_.size() - 1)];
   if (slot.line != line || slot.known != known) {
+    // A table missed much more often than it has entries is too small for the lines the search
+    // meets: it doubles (emptied) and fills again.
+    if (++misses_ > 4 * static_cast<long long>(remembered_.size()) &&
+        remembered_.size() < kMostRemembered) {
+      remembered_.assign(remembered_.size() * 2, Remembered{});
+      misses_ = 0;
+      return solveLine(line, known, decided);
+    }
     slot.line = line;
     slot.known = known;
     slot.fits = solver_.solve(sizes_[line], length_[line], known, slot.decided);
@@ -264,6 +316,7 @@ bool Search::propagate() {
     if ((newFilled | newEmpty) == 0) continue;
     save(line);
     cells_[line] = decided;
+    touch(line);
     decided_ += countBits(newFilled | newEmpty);
     const int at = position(line);
     forEachBit(newFilled, [&](int k) { setCell(crossing(line, k), at, true); });
@@ -275,6 +328,7 @@ bool Search::propagate() {
 
 void Search::tryCell(int row, int column, bool filled, Try& result) {
   push();
+  trying_ = true;
   const std::size_t from = trail_.size();
   const int before = decided_;
   decide(row, column, filled);
@@ -286,7 +340,20 @@ void Search::tryCell(int row, int column, bool filled, Try& result) {
   if (result.holds)
     for (std::size_t k = from; k < trail_.size(); ++k)
       if (trail_[k].line < rowCount_) result.rows.emplace_back(trail_[k].line, cells_[trail_[k].line]);
+  std::uint64_t* read =
+      readBy_.data() + static_cast<std::size_t>(row * colCount_ + column) * lineWords_;
+  for (std::size_t k = from; k < trail_.size(); ++k)
+    read[trail_[k].line / 64] |= std::uint64_t{1} << (trail_[k].line % 64);
   pop();
+  trying_ = false;
+}
+
+void Search::considerForBranching(int row, int column, long long score, bool filledFirst) {
+  if (score <= bestScore_) return;
+  bestScore_ = score;
+  bestRow_ = row;
+  bestColumn_ = column;
+  bestFilledFirst_ = filledFirst;
 }
 
 // Decides the cells that both tries of a cell decided alike; true when there were any.
@@ -314,6 +381,10 @@ bool Search::applyAgreement() {
 // tries decided most (in product) for branching. False when the node has no picture or the
 // search stopped.
 bool Search::probe() {
+  if (probed_.empty()) {
+    probed_.resize(static_cast<std::size_t>(rowCount_) * colCount_);
+    readBy_.resize(probed_.size() * lineWords_);
+  }
   for (bool learnt = true; learnt;) {
     learnt = false;
     bestScore_ = -1;
@@ -322,6 +393,13 @@ bool Search::probe() {
       bool dead = false;
       forEachBit(open, [&](int c) {
         if (dead || !(openCells(r) >> c & 1)) return;
+        const int cell = r * colCount_ + c;
+        Probed& probed = probed_[cell];
+        if (unchangedSinceProbe(cell))
+          return considerForBranching(r, c, probed.score(),
+                                      probed.filledGain >= probed.emptyGain);
+        probed.at = 0;
+        std::fill_n(readBy_.begin() + static_cast<std::ptrdiff_t>(cell) * lineWords_, lineWords_, 0);
         tryCell(r, c, true, filledTry_);
         if (enough()) return void(dead = true);
         tryCell(r, c, false, emptyTry_);
@@ -338,14 +416,8 @@ bool Search::probe() {
           if (!propagate()) dead = true;
           return;
         }
-        const long long score =
-            static_cast<long long>(filledTry_.gain + 1) * (emptyTry_.gain + 1);
-        if (score > bestScore_) {
-          bestScore_ = score;
-          bestRow_ = r;
-          bestColumn_ = c;
-          bestFilledFirst_ = filledTry_.gain >= emptyTry_.gain;
-        }
+        probed = {version_, filledTry_.gain, emptyTry_.gain};
+        considerForBranching(r, c, probed.score(), probed.filledGain >= probed.emptyGain);
       });
       if (dead) return false;
     }
@@ -370,7 +442,7 @@ void Search::keepPicture() {
 }
 
 void Search::search() {
-  if (++nodes_ > kNodesBeforeSat) overBudget_ = true;
+  if (++nodes_ > nodesBeforeSat_) overBudget_ = true;
   if (enough() || !propagate() || !probe()) return;
   if (decided_ == rowCount_ * colCount_) {
     keepPicture();
@@ -400,7 +472,7 @@ void Search::searchBySat() {
   problem.knownRows = rootRows_;
   report();
   SatAnswer answer = satPictures(problem, pictures_, 2 - static_cast<int>(pictures_.size()),
-                                 cancel_);
+                                 cancel_, progress_ ? &progress_->conflicts : nullptr);
   stopped_ = stopped_ || !answer.complete;
   for (WorkGrid& found : answer.pictures) pictures_.push_back(std::move(found));
 }
@@ -434,8 +506,9 @@ SearchResult Search::run(const WorkGrid& fixed) {
 }  // namespace
 
 SearchResult searchSolutions(const ClueLists& clues, const WorkGrid& fixed,
-                             const CancelCheck& cancel, SearchProgress* progress) {
-  return Search(clues, cancel, progress).run(fixed);
+                             const CancelCheck& cancel, SearchProgress* progress,
+                             long long nodesBeforeSat) {
+  return Search(clues, cancel, progress, nodesBeforeSat).run(fixed);
 }
 
 std::vector<PictureCell> differingCells(const WorkGrid& a, const WorkGrid& b) {

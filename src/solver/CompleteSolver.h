@@ -20,6 +20,10 @@
 
 namespace jcw {
 
+// Search nodes before the rest of the search goes to the SAT solver: most crosswords are decided
+// well within them; those that are not need clause learning more than probing.
+constexpr long long kNodesBeforeSat = 64;
+
 // A crossword's clues alone: the clue numbers of each picture row (top to bottom) and of each
 // picture column (left to right), as read, a 0 taking a gap like any other block.
 struct ClueLists {
@@ -30,8 +34,8 @@ struct ClueLists {
 // What the solver has done so far, written by the solving thread as it goes and readable from
 // any other.
 struct SearchProgress {
-  std::atomic<int> cellsDecided{0};  // cells known at the node it is working on
-  std::atomic<long long> nodes{0};   // search nodes entered
+  std::atomic<long long> nodes{0};      // search nodes entered
+  std::atomic<long long> conflicts{0};  // conflicts the SAT solver has met
 };
 
 struct SearchResult {
@@ -46,8 +50,11 @@ struct SearchResult {
 // picture's size; an empty grid fixes nothing). Lines longer than kMaxLineLength, negative clues,
 // clues that need more cells than their line has and a crossword without rows or columns fit no
 // picture.
+// `nodesBeforeSat`: the search nodes before the SAT solver takes over (0: right after the
+// root's probing).
 SearchResult searchSolutions(const ClueLists& clues, const WorkGrid& fixed = {},
-                             const CancelCheck& cancel = {}, SearchProgress* progress = nullptr);
+                             const CancelCheck& cancel = {}, SearchProgress* progress = nullptr,
+                             long long nodesBeforeSat = kNodesBeforeSat);
 
 // Picture cells (column, row, both from 0) where two pictures of the same size differ.
 struct PictureCell {

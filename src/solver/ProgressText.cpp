@@ -4,12 +4,12 @@
 
 namespace jcw {
 
-std::string progressText(int cellsDecided, int cellCount, long long elapsedMs) {
-  const long long percent =
-      cellCount > 0 ? std::clamp(100LL * cellsDecided / cellCount, 0LL, 100LL) : 0;
+std::string progressText(long long nodes, long long conflicts, long long elapsedMs) {
+  std::string text = "Узлов поиска: " + std::to_string(nodes);
+  if (conflicts > 0) text += ", конфликтов: " + std::to_string(conflicts);
   const long long tenths = std::max(elapsedMs, 0LL) / 100;
-  return "Решено клеток: " + std::to_string(percent) + "%\nПрошло: " +
-         std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " с";
+  return text + "\nПрошло: " + std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) +
+         " с";
 }
 
 }  // namespace jcw

@@ -5,10 +5,10 @@
 
 namespace jcw {
 
-// Two lines: the share of the picture's cells decided at the node being searched (whole percent,
-// rounded down, at most 100) and the time since the search began in seconds with one decimal
-// (rounded down), with a decimal comma: "Решено клеток: 37%\nПрошло: 2,4 с". A picture of no
-// cells counts as 0%.
-std::string progressText(int cellsDecided, int cellCount, long long elapsedMs);
+// Two lines: the search nodes entered, with the SAT solver's conflicts once it has met some, and
+// the time since the search began in seconds with one decimal (rounded down), with a decimal
+// comma: "Узлов поиска: 65, конфликтов: 1200\nПрошло: 2,4 с". Both counts grow while the search
+// works, where a share of decided cells may stand still for minutes.
+std::string progressText(long long nodes, long long conflicts, long long elapsedMs);
 
 }  // namespace jcw

@@ -3,8 +3,12 @@
 // becomes a deterministic automaton over its cells (a run of empties, each block's filled cells
 // and its gap, ...), one variable per cell and per automaton state and position. Clause learning
 // finds the contradictions that probing and depth-first search would meet again and again.
-// Single-threaded; the cancellation check is asked while the SAT solver runs.
+// The search takes turns between the SAT solver's own choices and values tried first as belief
+// propagation (BeliefPropagation.h) makes likelier; after a picture, the next is looked for near
+// it (a swap of four cells, a short search away from it) before the turns go on. Single-threaded; the cancellation check is asked while the SAT solver
+// runs.
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -25,8 +29,13 @@ struct SatAnswer {
   std::vector<WorkGrid> pictures;  // the new pictures found
 };
 
-// Finds up to `wanted` pictures of `problem` other than those in `excluded`.
+// The known cells of one column of `problem`, bit r for row r.
+LineCells knownInColumn(const SatProblem& problem, int column);
+
+// Finds up to `wanted` pictures of `problem` other than those in `excluded`. `conflicts`, when
+// given, counts the SAT solver's conflicts as it meets them (any thread may read it).
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
-                      int wanted, const CancelCheck& cancel);
+                      int wanted, const CancelCheck& cancel,
+                      std::atomic<long long>* conflicts = nullptr);
 
 }  // namespace jcw

@@ -45,6 +45,10 @@ void JsonObject::addRaw(std::string_view key, const std::string& json) {
 
 void JsonObject::add(std::string_view key, long long number) { addRaw(key, std::to_string(number)); }
 
+void JsonObject::add(std::string_view key, std::optional<long long> number) {
+  addRaw(key, number ? std::to_string(*number) : "null");
+}
+
 void JsonObject::add(std::string_view key, bool flag) { addRaw(key, flag ? "true" : "false"); }
 
 void JsonObject::add(std::string_view key, const std::vector<int>& numbers) {

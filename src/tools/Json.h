@@ -1,6 +1,7 @@
 #pragma once
 // A minimal JSON writer for jcwtool's output: one object, keys in the order written.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,8 @@ namespace jcw {
 class JsonObject {
  public:
   void add(std::string_view key, long long number);
+  // null when there is no number.
+  void add(std::string_view key, std::optional<long long> number);
   void add(std::string_view key, bool flag);
   void add(std::string_view key, const std::vector<int>& numbers);
   void add(std::string_view key, const std::vector<std::vector<int>>& lists);

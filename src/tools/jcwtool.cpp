@@ -6,10 +6,12 @@
 //                                          then describe the result like info
 //   jcwtool test FILE [--marks]            print the test's verdict as the program shows it
 //   jcwtool count FILE [--marks] [--timeout SECONDS]
-//                                          count the pictures that fit (0, 1, 2 = two or more)
+//                                          count the pictures that fit (0, 1, 2 = two or more,
+//                                          null when the time ran out)
 //   jcwtool convert IN OUT                 write IN in the format OUT's extension names
 //   jcwtool view-point VIEW... X Y         where table cell (X, Y) shows in the window, VIEW
 //                                          being the eleven numbers the program reports
+//   jcwtool --help | --version
 // FILE and IN may be .jcw, .non or webpbn .xml; OUT may also be .svg.
 
 #include <algorithm>
@@ -17,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,10 +29,13 @@
 #include "files/PuzzleFile.h"
 #include "model/PictureText.h"
 #include "platform/AtomicFile.h"
+#include "platform/UiLanguage.h"
 #include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
+#include "startup/CommandLine.h"
 #include "tools/Json.h"
 #include "tools/Report.h"
+#include "tools/ToolTexts.h"
 
 namespace {
 
@@ -39,14 +45,7 @@ constexpr int kUsage = 2;
 using Args = std::vector<std::string>;
 
 int usage() {
-  std::cerr << "usage: jcwtool info FILE\n"
-               "       jcwtool resave IN OUT\n"
-               "       jcwtool solve FILE [--marks] [--steps] [--complete]\n"
-               "       jcwtool test FILE [--marks]\n"
-               "       jcwtool count FILE [--marks] [--timeout SECONDS]\n"
-               "       jcwtool convert IN OUT\n"
-               "       jcwtool view-point LEFT TOP WIDTH HEIGHT CELL SCROLLX SCROLLY COLUMNS ROWS "
-               "HEADERCOLUMNS HEADERROWS X Y\n";
+  std::cerr << jcw::toolUsage(jcw::uiLanguage());
   return kUsage;
 }
 
@@ -120,18 +119,13 @@ int solve(const std::string& path, bool useMarks, bool steps, bool complete) {
   return 0;
 }
 
-// The message as the program shows it, its line feed and carriage return as one line break.
-std::string asPrinted(std::string message) {
-  for (std::size_t at; (at = message.find("\n\r")) != std::string::npos;) message.erase(at + 1, 1);
-  return message;
-}
-
 int test(const std::string& path, bool useMarks) {
   const auto crossword = load(path);
   if (!crossword) return kFailure;
   jcw::SolverState state = preparedState(*crossword, useMarks);
   const bool marksTaken = useMarks && crossword->countMarked() > 0;
-  std::cout << asPrinted(jcw::testMessage(jcw::runTest(state), marksTaken)) << "\n";
+  std::cout << jcw::verdictIn(jcw::uiLanguage(), jcw::testMessage(jcw::runTest(state), marksTaken))
+            << "\n";
   return 0;
 }
 
@@ -154,8 +148,10 @@ int count(const std::string& path, bool useMarks, double timeoutSeconds) {
   const jcw::TestVerdict verdict = jcw::runTest(state);
   const long long ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-  long long solutions = static_cast<long long>(verdict.pictures.size());
+  // An unfinished count knows no number: 0 would read as "no picture fits".
+  std::optional<long long> solutions;
   if (verdict.outcome == jcw::TestOutcome::NoSolution) solutions = 0;
+  if (verdict.outcome == jcw::TestOutcome::SingleSolution) solutions = 1;
   if (verdict.outcome == jcw::TestOutcome::SeveralSolutions) solutions = 2;
   std::vector<std::vector<std::string>> pictures;
   for (const jcw::WorkGrid& picture : verdict.pictures) pictures.push_back(jcw::rowsText(picture));
@@ -227,6 +223,14 @@ double secondsOf(const std::string& text) {
 int main(int argc, char** argv) {
   jcw::ignoreFileSizeSignal();
   const Args args(argv + 1, argv + argc);
+  if (args.size() == 1 && args[0] == "--help") {
+    std::cout << jcw::toolHelp(jcw::uiLanguage());
+    return 0;
+  }
+  if (args.size() == 1 && args[0] == "--version") {
+    std::cout << jcw::versionText("jcwtool");
+    return 0;
+  }
   if (args.size() == 2 && args[0] == "info") return info(args[1]);
   if (args.size() == 3 && args[0] == "resave") return resave(args[1], args[2]);
   if (args.size() == 3 && args[0] == "convert") return convert(args[1], args[2]);

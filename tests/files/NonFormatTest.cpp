@@ -83,9 +83,9 @@ TEST(NonReading, MalformedFilesAreRefusedWithTheirReason) {
 TEST(NonWriting, WritesTheTitleSizesAndOneClueLinePerLine) {
   const Result<Crossword> read = decodeNon(kSpellings[0].text);
   ASSERT_TRUE(read);
-  EXPECT_EQ(encodeNon(*read, "cat \"big\"\x01"),
+  EXPECT_EQ(encodeNon(*read, {"cat \"big\"\x01"}),
             "title \"cat big\"\nwidth 3\nheight 3\n\nrows\n1,1\n0\n3\n\ncolumns\n1,1\n1\n1,1\n");
-  EXPECT_EQ(encodeNon(*read, "").find("title"), std::string::npos);
+  EXPECT_EQ(encodeNon(*read, {}).find("title"), std::string::npos);
 }
 
 // Random crosswords with minimal headers, the extremes included: sizes 1 and 100, clues 1 and
@@ -106,7 +106,7 @@ std::vector<Crossword> minimalCrosswords() {
 
 TEST(NonWriting, MinimalCrosswordsComeBackByteForByte) {
   for (const Crossword& crossword : minimalCrosswords())
-    EXPECT_EQ(jcwBytesOr(decodeNon(encodeNon(crossword, "t"))),
+    EXPECT_EQ(jcwBytesOr(decodeNon(encodeNon(crossword, {"t"}))),
               test::asText(encodeCrossword(crossword)));
 }
 

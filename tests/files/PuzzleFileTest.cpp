@@ -27,7 +27,7 @@ class PuzzleFileTest : public test::TempDirTest {
 };
 
 TEST_F(PuzzleFileTest, TheExtensionChoosesTheReaderWhateverItsCase) {
-  const std::string xml = encodeWebpbn(*readPuzzleFile(put("fixture.jcw", kJcw)), "");
+  const std::string xml = encodeWebpbn(*readPuzzleFile(put("fixture.jcw", kJcw)), {});
   const struct {
     const char* name;
     std::string contents;
@@ -82,10 +82,39 @@ TEST_F(PuzzleFileTest, WritingFollowsTheExtensionAndReadsBack) {
   }
 }
 
+TEST_F(PuzzleFileTest, TitleAuthorAndNotesSurviveXmlToNonToXml) {
+  std::string xml = encodeWebpbn(*readPuzzleFile(put("fixture.jcw", kJcw)), {});
+  const std::string opening = "defaultcolor=\"black\">";
+  xml.insert(xml.find(opening) + opening.size(),
+             "<title>Чайник</title><author>Автор</author><copyright>&#169; 2026</copyright>"
+             "<description>\nПервая строка\r\nвторая\n</description>");
+  const Result<Crossword> original = readPuzzleFile(put("teapot.xml", xml));
+  ASSERT_TRUE(original) << original.error();
+  const PuzzleInfo expected{"Чайник", "Автор", "© 2026", "Первая строка\nвторая"};
+  EXPECT_EQ(original->info, expected);
+  ASSERT_TRUE(writePuzzleFile(path("teapot-mine.non"), *original));
+  const Result<Crossword> viaNon = readPuzzleFile(path("teapot-mine.non"));
+  ASSERT_TRUE(viaNon);
+  // A .non value is one line: the notes' line break becomes a blank there.
+  EXPECT_EQ(viaNon->info, (PuzzleInfo{"Чайник", "Автор", "© 2026", "Первая строка вторая"}));
+  ASSERT_TRUE(writePuzzleFile(path("back.xml"), *viaNon));
+  const Result<Crossword> back = readPuzzleFile(path("back.xml"));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->info, viaNon->info);
+  EXPECT_EQ(jcwBytesOr(back), kJcw);
+  // Written from the first read, the XML keeps the notes' lines.
+  ASSERT_TRUE(writePuzzleFile(path("same.xml"), *original));
+  EXPECT_EQ(readPuzzleFile(path("same.xml"))->info, expected);
+}
+
 TEST(PuzzleFileNames, TheTitleIsTheOwnNameWithoutItsExtension) {
   EXPECT_EQ(titleFromFileName("/dir.d/cat.non"), "cat");
   EXPECT_EQ(titleFromFileName("a.b.xml"), "a.b");
   EXPECT_EQ(titleFromFileName("кот"), "кот");
+  Crossword crossword;
+  EXPECT_EQ(crosswordTitle(crossword, "/dir/cat.jcw"), "cat");
+  crossword.info.title = "Кот";
+  EXPECT_EQ(crosswordTitle(crossword, "/dir/cat.jcw"), "Кот");
   EXPECT_EQ(puzzleFormatOf("/dir.non/cat"), std::nullopt);
   EXPECT_EQ(puzzleFormatOf("/dir/.non"), std::nullopt);
 }

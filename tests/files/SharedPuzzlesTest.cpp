@@ -23,8 +23,8 @@ TEST(SharedPuzzles, EveryNonFileReadsAsItsJcwConversionAlsoThroughXml) {
     ASSERT_TRUE(original) << original.error();
     const std::string expected = jcwBytesOr(original);
     EXPECT_EQ(jcwBytesOr(readPuzzleFile(entry.path().string())), expected) << entry.path();
-    EXPECT_EQ(jcwBytesOr(decodeWebpbn(encodeWebpbn(*original, "t"))), expected) << jcw;
-    EXPECT_EQ(jcwBytesOr(decodeNon(encodeNon(*original, "t"))), expected) << jcw;
+    EXPECT_EQ(jcwBytesOr(decodeWebpbn(encodeWebpbn(*original, {"t"}))), expected) << jcw;
+    EXPECT_EQ(jcwBytesOr(decodeNon(encodeNon(*original, {"t"}))), expected) << jcw;
     ++compared;
   }
   EXPECT_GT(compared, 0);

@@ -40,6 +40,8 @@ TEST(WebpbnReading, EverySpellingGivesTheSameMinimalCrossword) {
                 "<count color=\"black\">1</count>"
                 "</line>\n  <line>\n  </line><line><count>3</count></line></clues>" + kColumns),
       puzzleSet(" defaultcolor=\"red\"", kColumns + kRows),
+      puzzleSet("", "<clues type=\"rows\"><line><count>\n1\n</count><count>\r\n1\r\n</count>"
+                    "</line><line/><line><count>\r3\r</count></line></clues>" + kColumns),
       "<puzzleset><puzzle>" + kColumns + kRows +
           "</puzzle><puzzle><clues type=\"rows\"><line/></clues></puzzle></puzzleset>",
   };
@@ -88,12 +90,12 @@ TEST(WebpbnWriting, WritesOneBlackAndWhitePuzzleWithTitleAndClues) {
   const Crossword crossword =
       test::makeCrossword({{{1, 1}, {}, {3}}, {{1, 1}, {1}, {1, 1}}, {"#.#"}});
   pugi::xml_document document;
-  ASSERT_TRUE(document.load_string(encodeWebpbn(crossword, "<Cat & \"dog\">").c_str()));
+  ASSERT_TRUE(document.load_string(encodeWebpbn(crossword, {"<Cat & \"dog\">"}).c_str()));
   const pugi::xml_node puzzle = document.child("puzzleset").child("puzzle");
   EXPECT_STREQ(puzzle.child_value("title"), "<Cat & dog>");
   EXPECT_STREQ(puzzle.attribute("type").value(), "grid");
   EXPECT_EQ(std::distance(puzzle.children("color").begin(), puzzle.children("color").end()), 2);
-  EXPECT_EQ(jcwBytesOr(decodeWebpbn(encodeWebpbn(crossword, ""))),
+  EXPECT_EQ(jcwBytesOr(decodeWebpbn(encodeWebpbn(crossword, {}))),
             test::asText(test::kThreeByThreeJcw));
 }
 
@@ -105,7 +107,7 @@ TEST(WebpbnWriting, MinimalCrosswordsComeBackByteForByte) {
       test::makeCrossword({wide, wide, {}}),
   };
   for (const Crossword& crossword : crosswords)
-    EXPECT_EQ(jcwBytesOr(decodeWebpbn(encodeWebpbn(crossword, "t"))),
+    EXPECT_EQ(jcwBytesOr(decodeWebpbn(encodeWebpbn(crossword, {"t"}))),
               test::asText(encodeCrossword(crossword)));
 }
 

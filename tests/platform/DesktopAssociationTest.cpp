@@ -55,5 +55,22 @@ TEST_F(InstallTest, ReportsADataDirectoryThatCannotBeWritten) {
   EXPECT_FALSE(installDesktopAssociation(dir_, "/opt/jcw/jcw"));
 }
 
+TEST_F(InstallTest, OnlyAnInstalledPackageProvidesTheAssociation) {
+  writeFile(dir_ / "usr" / "share" / "applications" / kPackagedDesktopEntry, "[Desktop Entry]\n");
+  writeFile(dir_ / "usr" / "bin" / "jcw", "");
+  writeFile(dir_ / "build" / "jcw", "");
+  writeFile(dir_ / "other" / "bin" / "jcw", "");
+  const struct {
+    std::filesystem::path exe;
+    bool provided;
+  } cases[] = {
+      {dir_ / "usr" / "bin" / "jcw", true},
+      {dir_ / "build" / "jcw", false},       // a build tree
+      {dir_ / "other" / "bin" / "jcw", false},  // a bin without the package's entry beside it
+      {"jcw", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(packageProvidesAssociation(c.exe), c.provided) << c.exe;
+}
+
 }  // namespace
 }  // namespace jcw

@@ -98,6 +98,17 @@ TEST_F(SettingsTest, TheFirstStartInstallsTheDesktopAssociation) {
   EXPECT_EQ(readFile(desktopEntryFile(dataDir())), desktopEntry(kExe));
 }
 
+TEST_F(SettingsTest, AnInstalledPackageGetsNoPerUserCopyOfItsAssociation) {
+  writeFile(dir_ / "usr" / "share" / "applications" / kPackagedDesktopEntry, "[Desktop Entry]\n");
+  Registry registry(registryDir());
+  const StartOutcome outcome = readOrRegister(registry, (dir_ / "usr" / "bin" / "jcw").string(),
+                                              dataDir());
+  EXPECT_TRUE(outcome.firstStart);
+  EXPECT_TRUE(outcome.registered);
+  EXPECT_FALSE(fs::exists(mimePackageFile(dataDir())));
+  EXPECT_FALSE(fs::exists(desktopEntryFile(dataDir())));
+}
+
 TEST_F(SettingsTest, AFailingClassWriteIsReportedSkipsTheRestAndIsNotRetried) {
   // A link into a directory that does not exist: nothing to read, and nothing can be written.
   fs::create_directories(registryDir());

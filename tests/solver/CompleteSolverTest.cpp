@@ -72,7 +72,7 @@ WorkGrid gridOf(const Marks& marks) {
 }
 
 // Every picture that fits the clues and the marks: each row tried with every pattern of its
-// cells, the columns checked once all rows stand.
+// cells, the columns checked as the rows stand (the rows so far must begin some fitting column).
 std::set<Picture> bruteForce(const ClueLists& clues, const Marks& marks) {
   const std::size_t rows = clues.rows.size();
   const std::size_t columns = clues.columns.size();
@@ -86,17 +86,24 @@ std::set<Picture> bruteForce(const ClueLists& clues, const Marks& marks) {
       if (agrees) rowPatterns[r].push_back(bits);
     }
   }
-  std::vector<std::vector<bool>> columnFits;
-  for (const auto& column : clues.columns) columnFits.push_back(linesFitting(column, rows));
+  // startsFitting[c][r][bits]: the first r cells of column c read `bits` in some fitting column.
+  std::vector<std::vector<std::vector<bool>>> startsFitting(columns);
+  for (std::size_t c = 0; c < columns; ++c) {
+    const std::vector<bool> fitting = linesFitting(clues.columns[c], rows);
+    startsFitting[c].assign(rows + 1, std::vector<bool>(fitting.size()));
+    for (unsigned bits = 0; bits < fitting.size(); ++bits)
+      for (std::size_t r = 0; r <= rows && fitting[bits]; ++r)
+        startsFitting[c][r][bits & ((1u << r) - 1)] = true;
+  }
   std::set<Picture> pictures;
   std::vector<unsigned> picture(rows);
   const auto place = [&](auto& self, std::size_t r) -> void {
+    for (std::size_t c = 0; c < columns; ++c) {
+      unsigned bits = 0;
+      for (std::size_t k = 0; k < r; ++k) bits |= (picture[k] >> c & 1) << k;
+      if (!startsFitting[c][r][bits]) return;
+    }
     if (r == rows) {
-      for (std::size_t c = 0; c < columns; ++c) {
-        unsigned bits = 0;
-        for (std::size_t k = 0; k < rows; ++k) bits |= (picture[k] >> c & 1) << k;
-        if (!columnFits[c][bits]) return;
-      }
       Picture text(rows, std::string(columns, '.'));
       for (std::size_t k = 0; k < rows; ++k)
         for (std::size_t c = 0; c < columns; ++c)
@@ -130,11 +137,12 @@ SatProblem satProblemOf(const ClueLists& clues, const Marks& marks) {
 }
 
 // Both engines answer as brute force does: the count up to two, pictures that fit and differ.
-void expectBruteForceAnswer(const ClueLists& clues, const Marks& marks) {
+void expectBruteForceAnswer(const ClueLists& clues, const Marks& marks,
+                            long long nodesBeforeSat = kNodesBeforeSat) {
   const std::set<Picture> expected = bruteForce(clues, marks);
   const int count = static_cast<int>(std::min<std::size_t>(expected.size(), 2));
 
-  const SearchResult search = searchSolutions(clues, gridOf(marks));
+  const SearchResult search = searchSolutions(clues, gridOf(marks), {}, nullptr, nodesBeforeSat);
   EXPECT_TRUE(search.complete);
   EXPECT_EQ(search.solutions, count);
   ASSERT_EQ(search.pictures.size(), static_cast<std::size_t>(count));
@@ -240,6 +248,21 @@ TEST(CompleteSolver, AnswersRandomCrosswordsAsBruteForceDoes) {
     }
     expectBruteForceAnswer(clues, {});
     expectBruteForceAnswer(clues, randomMarks(random, rowPicture));
+  }
+}
+
+// The SAT solver from the root, guided by belief propagation and looking for the second picture
+// near the first, on crosswords large enough for probing to leave cells open.
+TEST(CompleteSolver, AnswersLargerCrosswordsAsBruteForceDoesWithTheSatSolverFromTheRoot) {
+  const unsigned seed = test::solverSeed();
+  SCOPED_TRACE("JCW_SOLVER_SEED=" + std::to_string(seed));
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int> side(6, 8);
+  for (int round = 0; round < 60 && !HasFailure(); ++round) {
+    const Picture picture = randomPicture(random, side(random), side(random));
+    const ClueLists clues = cluesOfPicture(picture);
+    expectBruteForceAnswer(clues, {}, 0);
+    expectBruteForceAnswer(clues, randomMarks(random, picture), 0);
   }
 }
 

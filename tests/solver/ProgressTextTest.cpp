@@ -8,23 +8,22 @@ namespace jcw {
 namespace {
 
 struct Case {
-  int decided;
-  int cells;
+  long long nodes;
+  long long conflicts;
   long long ms;
   const char* text;
 };
 
-TEST(ProgressText, GivesTheShareDecidedAndTheSecondsRoundedDown) {
+TEST(ProgressText, GivesNodesConflictsOnceThereAreSomeAndTheSecondsRoundedDown) {
   const Case cases[] = {
-      {0, 100, 0, "Решено клеток: 0%\nПрошло: 0,0 с"},
-      {37, 100, 2499, "Решено клеток: 37%\nПрошло: 2,4 с"},
-      {2, 3, 100, "Решено клеток: 66%\nПрошло: 0,1 с"},
-      {9999, 10000, 61050, "Решено клеток: 99%\nПрошло: 61,0 с"},
-      {12, 10, 99, "Решено клеток: 100%\nПрошло: 0,0 с"},  // never above the whole
-      {5, 0, 10, "Решено клеток: 0%\nПрошло: 0,0 с"},      // no cells at all
+      {0, 0, 0, "Узлов поиска: 0\nПрошло: 0,0 с"},
+      {37, 0, 2499, "Узлов поиска: 37\nПрошло: 2,4 с"},
+      {65, 1, 100, "Узлов поиска: 65, конфликтов: 1\nПрошло: 0,1 с"},
+      {65, 123456, 61050, "Узлов поиска: 65, конфликтов: 123456\nПрошло: 61,0 с"},
+      {1, 0, -5, "Узлов поиска: 1\nПрошло: 0,0 с"},  // a clock that went back
   };
   for (const Case& c : cases)
-    EXPECT_EQ(progressText(c.decided, c.cells, c.ms), c.text) << c.decided << "/" << c.cells;
+    EXPECT_EQ(progressText(c.nodes, c.conflicts, c.ms), c.text) << c.nodes << "/" << c.conflicts;
 }
 
 }  // namespace

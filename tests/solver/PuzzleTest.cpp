@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Puzzle{"qnonograms-examples-sun", 0, 1},
                     Puzzle{"qnonograms-examples-tiger", 0, 1},
                     Puzzle{"survey-faase", 6176, kUncounted},
-                    Puzzle{"survey-knotty", 1521, kUncounted},
+                    Puzzle{"survey-knotty", 1521, 2},
                     Puzzle{"tcga2016-0091", 614, 2},
                     Puzzle{"tcga2016-0110", 600, 2},
                     Puzzle{"tcga2016-0121", 605, 2},

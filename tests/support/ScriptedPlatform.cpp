@@ -19,6 +19,7 @@ void verifyUsed(std::size_t left, const char* what) {
 
 Answer ScriptedPlatform::messageBox(const MessageRequest& request) {
   messages.push_back(request);
+  if (onMessage) onMessage(request);
   if (answers.empty()) {
     unscripted(QStringLiteral("message box: ") + request.text);
     return request.buttons == Buttons::Ok ? Answer::Ok
@@ -71,17 +72,17 @@ QString ScriptedPlatform::saveFileName(const FileDialogRequest& request) {
 
 void ScriptedPlatform::printPreview(const PrintRequest& request) {
   prints.push_back(request);
-  if (printOptions.empty()) {
+  if (printChoices.empty()) {
     unscripted(QStringLiteral("print dialog"));
     return;
   }
-  const bool option = printOptions.front();
-  printOptions.pop_front();
+  const std::vector<bool> checked = printChoices.front();
+  printChoices.pop_front();
   printed.clear();
   QBuffer file(&printed);
   file.open(QIODevice::WriteOnly);
   QPdfWriter writer(&file);
-  request.paint(writer, option);
+  request.paint(writer, checked);
 }
 
 void ScriptedPlatform::verifyScriptUsed() const {
@@ -89,7 +90,7 @@ void ScriptedPlatform::verifyScriptUsed() const {
   verifyUsed(answers.size(), "message box answers");
   verifyUsed(openNames.size(), "open dialog names");
   verifyUsed(saveNames.size(), "save dialog names");
-  verifyUsed(printOptions.size(), "print dialog choices");
+  verifyUsed(printChoices.size(), "print dialog choices");
   if (errors.size() < expectedErrors)
     fail(QStringLiteral("%1 error boxes expected, %2 shown").arg(expectedErrors).arg(errors.size()));
 }

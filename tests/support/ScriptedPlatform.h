@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/qt/Platform.h"
@@ -30,6 +31,7 @@ class ScriptedPlatform : public Platform {
 
   std::deque<Answer> answers;              // next message box answers, in order
   std::vector<MessageRequest> messages;    // every box shown
+  std::function<void(const MessageRequest&)> onMessage;  // called as each box opens
   QStringList errors;                      // every error box text
   int expectedErrors = 0;                  // error boxes the test means to meet
   int beeps = 0;
@@ -39,7 +41,7 @@ class ScriptedPlatform : public Platform {
   std::deque<QString> openNames;           // next open dialog results ("" = cancelled)
   std::deque<QString> saveNames;           // next save dialog results
   std::vector<FileDialogRequest> dialogs;  // every dialog shown
-  std::deque<bool> printOptions;           // next print dialogs: the check box, then Print
+  std::deque<std::vector<bool>> printChoices;  // next print dialogs: the check boxes, then Print
   std::vector<PrintRequest> prints;        // every print dialog shown
   QByteArray printed;                      // the PDF the last scripted print wrote
 

@@ -2,6 +2,9 @@
 # jcwtool on files crafted byte by byte.
 set -u
 tool=$1
+# Russian, the messages' source language, whatever the caller's locale; English is asked for below.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 failures=0
@@ -67,6 +70,18 @@ check "test of clues without a picture" "$(printf 'Решение не найд�
 check "test --marks without marks blames no marks" "$(printf 'Решение не найдено.\nКроссворд не имеет решений')" \
   "$("$tool" test --marks "$dir/none")"
 "$tool" test "$dir/diagonals" >/dev/null; check "test exits 0" 0 $?
+check "test speaks English under an English locale" \
+  "$(printf 'No solution found.\nThe crossword has several solutions')" \
+  "$(LC_ALL=en_US.UTF-8 "$tool" test "$dir/diagonals")"
+
+help=$("$tool" --help); status=$?
+check "--help exits 0" 0 "$status"
+check "--help starts with the usage in Russian" "Использование: jcwtool info FILE" "$(head -1 <<<"$help")"
+check "--help names every command" 6 "$(grep -cE '^  (info|resave|solve|test|count|convert) ' <<<"$help")"
+check "--help in English under LANG=en_US.UTF-8" "Usage: jcwtool info FILE" \
+  "$(env -u LC_ALL LANG=en_US.UTF-8 "$tool" --help | head -1)"
+check "--version" "jcwtool 1.0" "$("$tool" --version)"
+"$tool" 2>/dev/null; check "no command gives status 2" 2 $?
 for command in solve test; do
   err=$("$tool" $command "$dir/short" 2>&1 >/dev/null); status=$?
   check "$command refuses a short file with status 1" 1 "$status"
@@ -95,6 +110,8 @@ check "count of a line-solvable crossword" \
   '{"solutions":1,"lineSolvable":true,"pictures":[["##"]],"complete":true}' "$(counted "$dir/ten")"
 check "count of clues without a picture" \
   '{"solutions":0,"lineSolvable":false,"pictures":[],"complete":true}' "$(counted "$dir/none")"
+check "count cut off by the time says it knows no number" '"solutions":null,"complete":false' \
+  "$("$tool" count "$dir/unique" --timeout 0.000000001 | grep -o '"solutions":[a-z0-9]*\|"complete":[a-z]*' | paste -sd,)"
 check "count gives nodes and ms" 2 "$("$tool" count "$dir/unique" | grep -Eo '"(nodes|ms)":[0-9]+' | wc -l)"
 check "solve --complete writes the only picture" '"picture":["#.#.",".#..",".#.#","#.#."]' \
   "$("$tool" solve --complete "$dir/unique" | grep -o '"picture":[^]]*]')"

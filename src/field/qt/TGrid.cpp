@@ -1,7 +1,8 @@
 #include "field/qt/TGrid.h"
 
-#include <QPainter>
+#include <QCoreApplication>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QSaveFile>
 #include <QStyle>
 
@@ -57,10 +58,12 @@ void TGrid::SetModified(bool flag) {
 bool TGrid::CheckClueSums() {
   if (host_ && !host_->startEnabled()) return false;
   if (model_.clueSumDifference() == 0) return true;
-  platform().messageBox({QStringLiteral("Неверно введены значения\nСумма чисел в столбцах должна "
-                                        "быть равна сумме чисел в строках."),
-                         QStringLiteral("Японский кроссворд"), Buttons::Ok, Icon::Exclamation,
-                         Answer::Ok});
+  platform().messageBox(
+      {QCoreApplication::translate("jcw",
+                                   "Неверно введены значения\nСумма чисел в столбцах должна "
+                                   "быть равна сумме чисел в строках."),
+       QCoreApplication::translate("jcw", "Японский кроссворд"), Buttons::Ok, Icon::Exclamation,
+       Answer::Ok});
   if (host_) host_->setStartEnabled(false);
   return false;
 }

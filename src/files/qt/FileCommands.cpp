@@ -1,5 +1,6 @@
 #include "files/qt/FileCommands.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -70,11 +71,13 @@ void writeCrosswordTo(const std::string& name, FileHost& host) {
 // A format of clues only would drop the marks: the user says whether to save all the same.
 bool mayLeaveMarksOut(const QString& name, const Crossword& crossword) {
   if (keepsMarks(name.toStdString()) || crossword.countMarked() == 0) return true;
-  const QString text = QStringLiteral("В файл .%1 записываются только числа кроссворда, ваши "
-                                      "отметки в него не попадут.\n\rСохранить без отметок?")
-                           .arg(QFileInfo(name).suffix());
-  return platform().messageBox({text, QStringLiteral("Японский кроссворд"), Buttons::YesNo,
-                                Icon::Exclamation, Answer::Yes}) == Answer::Yes;
+  const QString text =
+      QCoreApplication::translate("jcw",
+                                  "В файл .%1 записываются только числа кроссворда, ваши "
+                                  "отметки в него не попадут.\n\rСохранить без отметок?")
+          .arg(QFileInfo(name).suffix());
+  return platform().messageBox({text, QCoreApplication::translate("jcw", "Японский кроссворд"),
+                                Buttons::YesNo, Icon::Exclamation, Answer::Yes}) == Answer::Yes;
 }
 
 // Save As, the dialog starting on `proposed` (empty: on nothing).
@@ -116,31 +119,36 @@ struct FormatFilter {
   const char* pattern;
 };
 // The formats the program opens and saves, its own first.
-constexpr FormatFilter kCrosswordFormats[] = {{"Файлы японского кроссворда", "*.jcw"},
-                                              {"Кроссворды .non", "*.non"},
-                                              {"Кроссворды webpbn XML", "*.xml"}};
+constexpr FormatFilter kCrosswordFormats[] = {
+    {QT_TRANSLATE_NOOP("jcw", "Файлы японского кроссворда"), "*.jcw"},
+    {QT_TRANSLATE_NOOP("jcw", "Кроссворды .non"), "*.non"},
+    {QT_TRANSLATE_NOOP("jcw", "Кроссворды webpbn XML"), "*.xml"}};
 
 // One filter entry per format, then, when asked, one for them all in front.
 QString crosswordFilters(bool withAllFirst) {
   QStringList entries, patterns;
   for (const FormatFilter& format : kCrosswordFormats) {
-    entries << QString::fromUtf8(format.description) << QString::fromLatin1(format.pattern);
+    entries << QCoreApplication::translate("jcw", format.description)
+            << QString::fromLatin1(format.pattern);
     patterns << QString::fromLatin1(format.pattern);
   }
   if (withAllFirst)
-    entries = QStringList{QStringLiteral("Все кроссворды"), patterns.join(';')} + entries;
+    entries =
+        QStringList{QCoreApplication::translate("jcw", "Все кроссворды"), patterns.join(';')} +
+        entries;
   return entries.join('|');
 }
 
 }  // namespace
 
 FileDialogRequest openDialogRequest() {
-  return {crosswordFilters(true) + QStringLiteral("|Текстовые файлы|*.txt|Все файлы|*.*"),
+  return {crosswordFilters(true) +
+              QCoreApplication::translate("jcw", "|Текстовые файлы|*.txt|Все файлы|*.*"),
           QString::fromStdString(LastCatalog), QString(), QString()};
 }
 
 FileDialogRequest saveDialogRequest() {
-  return {crosswordFilters(false) + QStringLiteral("|Все файлы|*.*"), QString(),
+  return {crosswordFilters(false) + QCoreApplication::translate("jcw", "|Все файлы|*.*"), QString(),
           QStringLiteral("jcw"), QString()};
 }
 
@@ -177,10 +185,11 @@ void newCommand(FileHost& host) {
 
 void openRecentCommand(const std::string& name, FileHost& host) {
   if (!std::filesystem::exists(name)) {
-    const QString text = QStringLiteral("Файл %1 не найден.\n\rУбрать его из списка последних?")
-                             .arg(QString::fromStdString(name));
-    if (platform().messageBox({text, QStringLiteral("Японский кроссворд"), Buttons::YesNo,
-                               Icon::Question, Answer::Yes}) == Answer::Yes)
+    const QString text =
+        QCoreApplication::translate("jcw", "Файл %1 не найден.\n\rУбрать его из списка последних?")
+            .arg(QString::fromStdString(name));
+    if (platform().messageBox({text, QCoreApplication::translate("jcw", "Японский кроссворд"),
+                               Buttons::YesNo, Icon::Question, Answer::Yes}) == Answer::Yes)
       forgetRecentFile(name);
     return;
   }

@@ -9,8 +9,12 @@
 #include "files/PrintLayout.h"
 #include "model/Crossword.h"
 
+#include <functional>
+#include <optional>
+
 class QPagedPaintDevice;
 class QPainter;
+class QString;
 
 namespace jcw {
 
@@ -33,12 +37,34 @@ class CrosswordPrint {
   CellFont font_;
 };
 
-// Every page of the crossword onto `device` (a printer, its preview or a PDF writer), one layout
-// page to a sheet. False when the device cannot be painted on.
-bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool withMarks);
+// The title centred in the band above the crossword and, when there are several pages, the
+// page's number "n / pageCount" in the band below it.
+void paintPageCaptions(QPainter& painter, const PrintLayout& layout, const PrintPage& page,
+                       const QString& title, int pageCount, double dotsPerMm);
 
-// The print command: the preview with a check box "С моими отметками", the job named after the
-// current file; an error box when the printer or the file cannot be written.
-void printCommand(const Crossword& crossword);
+// The last page for authors: none, or the solution, or (when the clues do not determine one
+// picture) a note saying so.
+struct SolutionPage {
+  bool wanted = false;
+  std::optional<Crossword> solution;
+};
+
+// The solution page: the solved picture alone below "<title> — решение", or the note.
+void paintSolutionPage(QPainter& painter, PaperSize paper, const SolutionPage& page,
+                       const QString& title, double dotsPerMm);
+
+// Every page of the crossword onto `device` (a printer, its preview or a PDF writer), one layout
+// page to a sheet, each with the crossword's title (or its file's) and its number, then the
+// solution page when wanted. False when the device cannot be painted on.
+bool printCrossword(QPagedPaintDevice& device, const Crossword& crossword, bool withMarks,
+                    const SolutionPage& last = {});
+
+// The crossword's one solution, or none; asked only when a solution page is wanted.
+using SolutionFinder = std::function<std::optional<Crossword>()>;
+
+// The print command: the preview with the check boxes "С моими отметками" (checked) and
+// "Страница с решением", the job named after the crossword's title; an error box when the printer
+// or the file cannot be written.
+void printCommand(const Crossword& crossword, const SolutionFinder& findSolution);
 
 }  // namespace jcw

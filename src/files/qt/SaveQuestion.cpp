@@ -1,5 +1,7 @@
 #include "files/qt/SaveQuestion.h"
 
+#include <QCoreApplication>
+
 #include "field/qt/TGrid.h"
 #include "files/CrosswordFile.h"
 #include "platform/qt/Platform.h"
@@ -8,11 +10,11 @@ namespace jcw {
 
 SaveAnswer askToSave(const TGrid& field, SaveCaption caption, const std::function<void()>& save) {
   if (!field.IsModified()) return SaveAnswer::Proceed;
-  QString title = QStringLiteral("Японский кроссворд");
+  QString title = QCoreApplication::translate("jcw", "Японский кроссворд");
   if (caption == SaveCaption::WithFileName) title += QString::fromStdString(CurShortName);
   const Answer answer =
-      platform().messageBox({QStringLiteral("Сохранить текущие изменения?"), title,
-                             Buttons::YesNoCancel, Icon::Question, Answer::Yes});
+      platform().messageBox({QCoreApplication::translate("jcw", "Сохранить текущие изменения?"),
+                             title, Buttons::YesNoCancel, Icon::Question, Answer::Yes});
   if (answer == Answer::Cancel) return SaveAnswer::Cancelled;
   if (answer == Answer::No) return SaveAnswer::Proceed;
   save();

@@ -1,6 +1,7 @@
 #include "mainwindow/qt/MainMenus.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 
 #include "mainwindow/qt/ToolPictures.h"
 #include "settings/Options.h"
@@ -14,7 +15,7 @@ const QChar kShortcutSeparator = QLatin1Char('\t');
 QAction* addItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = "") {
   auto* item = menu->addAction(QString());
   item->setObjectName(QString::fromLatin1(name));
-  setItemCaption(item, QString::fromUtf8(caption));
+  setItemCaption(item, QCoreApplication::translate("jcw", caption));
   setItemShortcut(item, QString::fromLatin1(shortcut));
   return item;
 }
@@ -24,7 +25,7 @@ void addSeparator(QMenu* menu, const char* name) {
 }
 
 QMenu* addSubmenu(QMenu* menu, const char* name, const char* caption) {
-  auto* submenu = menu->addMenu(QString::fromUtf8(caption));
+  auto* submenu = menu->addMenu(QCoreApplication::translate("jcw", caption));
   submenu->setObjectName(QString::fromLatin1(name));
   submenu->menuAction()->setObjectName(QString::fromLatin1(name));
   return submenu;
@@ -71,9 +72,11 @@ struct OptionNames {
 };
 
 constexpr std::array<int, 7> kMinCellChoices{8, 10, 12, 14, 16, 20, 24};
-constexpr std::array<const char*, 7> kMinCellCaptions{"8 точек",  "10 точек", "12 точек",
-                                                      "14 точек", "16 точек", "20 точек",
-                                                      "24 точки"};
+constexpr std::array<const char*, 7> kMinCellCaptions{
+    QT_TRANSLATE_NOOP("jcw", "8 точек"),  QT_TRANSLATE_NOOP("jcw", "10 точек"),
+    QT_TRANSLATE_NOOP("jcw", "12 точек"), QT_TRANSLATE_NOOP("jcw", "14 точек"),
+    QT_TRANSLATE_NOOP("jcw", "16 точек"), QT_TRANSLATE_NOOP("jcw", "20 точек"),
+    QT_TRANSLATE_NOOP("jcw", "24 точки")};
 
 constexpr OptionNames kDownMenuOptions{
     "NInd", "NDiditCrest", "NDirect", {"SNRight", "SNDown", "SNPar", "SNCenter"},
@@ -90,21 +93,30 @@ constexpr OptionNames kMenuSBOptions{
 
 OptionItems addOptionItems(QMenu* menu, const OptionNames& names) {
   OptionItems items;
-  items.ind = addCheckItem(menu, names.ind, "Индикатор ошибок", true);
-  items.digitCross = addCheckItem(menu, names.digitCross, "\"Цифровой крест\"", true);
-  items.direct = addSubmenu(menu, names.direct, "Направление перехода");
+  items.ind = addCheckItem(menu, names.ind, QT_TRANSLATE_NOOP("jcw", "Индикатор ошибок"), true);
+  items.digitCross =
+      addCheckItem(menu, names.digitCross, QT_TRANSLATE_NOOP("jcw", "\"Цифровой крест\""), true);
+  items.direct = addSubmenu(menu, names.direct, QT_TRANSLATE_NOOP("jcw", "Направление перехода"));
   items.directions = addRadioGroup<4>(
       items.direct, names.directions,
-      {"Всегда Вправо", "Всегда Вниз", "Вдоль поля", "К центру поля"}, true);
-  items.autoNext = addSubmenu(menu, names.autoNext, "Автоматический переход (F4)");
-  items.autoModes = addRadioGroup<3>(
-      items.autoNext, names.autoModes,
-      {"Нет", "После одной цифры (Ctrl для двузначных)", "После двух цифр"}, false);
-  items.max = addCheckItem(menu, names.max, "Максимальный размер поля", false);
-  items.minCell = addSubmenu(menu, names.minCell, "Минимальный размер клетки");
+      {QT_TRANSLATE_NOOP("jcw", "Всегда Вправо"), QT_TRANSLATE_NOOP("jcw", "Всегда Вниз"),
+       QT_TRANSLATE_NOOP("jcw", "Вдоль поля"), QT_TRANSLATE_NOOP("jcw", "К центру поля")},
+      true);
+  items.autoNext =
+      addSubmenu(menu, names.autoNext, QT_TRANSLATE_NOOP("jcw", "Автоматический переход (F4)"));
+  items.autoModes =
+      addRadioGroup<3>(items.autoNext, names.autoModes,
+                       {QT_TRANSLATE_NOOP("jcw", "Нет"),
+                        QT_TRANSLATE_NOOP("jcw", "После одной цифры (Ctrl для двузначных)"),
+                        QT_TRANSLATE_NOOP("jcw", "После двух цифр")},
+                       false);
+  items.max =
+      addCheckItem(menu, names.max, QT_TRANSLATE_NOOP("jcw", "Максимальный размер поля"), false);
+  items.minCell =
+      addSubmenu(menu, names.minCell, QT_TRANSLATE_NOOP("jcw", "Минимальный размер клетки"));
   items.minCellSizes = addRadioGroup<7>(items.minCell, names.minCellSizes, kMinCellCaptions,
                                         false, &kMinCellChoices);
-  items.paint = addItem(menu, names.paint, "Отключить перерисовку");
+  items.paint = addItem(menu, names.paint, QT_TRANSLATE_NOOP("jcw", "Отключить перерисовку"));
   return items;
 }
 
@@ -120,37 +132,40 @@ MainMenus buildMainMenus(QWidget* owner) {
   MainMenus m;
   m.DownMenu = newMenu(owner, "DownMenu");
   QMenu* down = m.DownMenu;
-  m.NStart = addItem(down, "NStart", "&Старт", "F9");
-  m.NEdit = addItem(down, "NEdit", "&Редактор");
+  m.NStart = addItem(down, "NStart", QT_TRANSLATE_NOOP("jcw", "&Старт"), "F9");
+  m.NEdit = addItem(down, "NEdit", QT_TRANSLATE_NOOP("jcw", "&Редактор"));
   addSeparator(down, "N3");
-  m.NLoad = addItem(down, "NLoad", "&Загрузить", "F3");
-  m.NSave0 = addItem(down, "NSave0", "Со&хранить", "F2");
-  m.NSaveAs = addItem(down, "NSaveAs", "Сохранить &как...");
-  m.NPrint = addItem(down, "NPrint", "Печать...", "Ctrl+P");
-  m.NNew = addItem(down, "NNew", "&Новый кроссворд...", "Ctrl+N");
-  m.NRecent = addSubmenu(down, "NRecent", "Последние кроссворды");
+  m.NLoad = addItem(down, "NLoad", QT_TRANSLATE_NOOP("jcw", "&Загрузить"), "F3");
+  m.NSave0 = addItem(down, "NSave0", QT_TRANSLATE_NOOP("jcw", "Со&хранить"), "F2");
+  m.NSaveAs = addItem(down, "NSaveAs", QT_TRANSLATE_NOOP("jcw", "Сохранить &как..."));
+  m.NPrint = addItem(down, "NPrint", QT_TRANSLATE_NOOP("jcw", "Печать..."), "Ctrl+P");
+  m.NNew = addItem(down, "NNew", QT_TRANSLATE_NOOP("jcw", "&Новый кроссворд..."), "Ctrl+N");
+  m.NRecent = addSubmenu(down, "NRecent", QT_TRANSLATE_NOOP("jcw", "Последние кроссворды"));
   m.NRecent->setToolTipsVisible(true);
   addSeparator(down, "N6");
-  m.NUndo = addItem(down, "NUndo", "Отменить последний ход", "Alt+Backspace");
-  m.NRedo = addItem(down, "NRedo", "Вернуть отменённый ход", "Ctrl+Y");
-  m.NCheckpoint = addItem(down, "NCheckpoint", "Запомнить позицию", "F5");
-  m.NBackToCheckpoint = addItem(down, "NBackToCheckpoint", "Вернуться к позиции", "F6");
-  m.NAcceptCheckpoint = addItem(down, "NAcceptCheckpoint", "Принять", "F7");
-  m.NClear = addItem(down, "NClear", "Очистить поле", "Ctrl+Del");
+  m.NUndo =
+      addItem(down, "NUndo", QT_TRANSLATE_NOOP("jcw", "Отменить последний ход"), "Alt+Backspace");
+  m.NRedo = addItem(down, "NRedo", QT_TRANSLATE_NOOP("jcw", "Вернуть отменённый ход"), "Ctrl+Y");
+  m.NCheckpoint = addItem(down, "NCheckpoint", QT_TRANSLATE_NOOP("jcw", "Запомнить позицию"), "F5");
+  m.NBackToCheckpoint =
+      addItem(down, "NBackToCheckpoint", QT_TRANSLATE_NOOP("jcw", "Вернуться к позиции"), "F6");
+  m.NAcceptCheckpoint =
+      addItem(down, "NAcceptCheckpoint", QT_TRANSLATE_NOOP("jcw", "Принять"), "F7");
+  m.NClear = addItem(down, "NClear", QT_TRANSLATE_NOOP("jcw", "Очистить поле"), "Ctrl+Del");
   addSeparator(down, "NZoomSeparator");
-  m.NZoomIn = addItem(down, "NZoomIn", "Крупнее", "Ctrl++");
-  m.NZoomOut = addItem(down, "NZoomOut", "Мельче", "Ctrl+-");
-  m.NZoomWhole = addItem(down, "NZoomWhole", "Весь кроссворд", "Ctrl+0");
+  m.NZoomIn = addItem(down, "NZoomIn", QT_TRANSLATE_NOOP("jcw", "Крупнее"), "Ctrl++");
+  m.NZoomOut = addItem(down, "NZoomOut", QT_TRANSLATE_NOOP("jcw", "Мельче"), "Ctrl+-");
+  m.NZoomWhole = addItem(down, "NZoomWhole", QT_TRANSLATE_NOOP("jcw", "Весь кроссворд"), "Ctrl+0");
   addSeparator(down, "N10");
-  m.NTools = addCheckItem(down, "NTools", "Панель инструментов", false);
-  m.NAuto = addItem(down, "NAuto", "Авторешение и Тест");
-  m.NHelp = addItem(down, "NHelp", "Подсказка");
+  m.NTools = addCheckItem(down, "NTools", QT_TRANSLATE_NOOP("jcw", "Панель инструментов"), false);
+  m.NAuto = addItem(down, "NAuto", QT_TRANSLATE_NOOP("jcw", "Авторешение и Тест"));
+  m.NHelp = addItem(down, "NHelp", QT_TRANSLATE_NOOP("jcw", "Подсказка"));
   addSeparator(down, "N2");
-  m.NOptions = addSubmenu(down, "NOptions", "Настройки");
+  m.NOptions = addSubmenu(down, "NOptions", QT_TRANSLATE_NOOP("jcw", "Настройки"));
   m.options = addOptionItems(m.NOptions, kDownMenuOptions);
-  m.N1 = addItem(down, "N1", "&О программе");
+  m.N1 = addItem(down, "N1", QT_TRANSLATE_NOOP("jcw", "&О программе"));
   addSeparator(down, "N11");
-  m.NExit = addItem(down, "NExit", "&Выход");
+  m.NExit = addItem(down, "NExit", QT_TRANSLATE_NOOP("jcw", "&Выход"));
 
   m.MenuSB = newMenu(owner, "MenuSB");
   m.sbOptions = addOptionItems(m.MenuSB, kMenuSBOptions);
@@ -167,8 +182,8 @@ void refreshOptionItems(const OptionItems& items) {
 }
 
 void refreshPaintCaptions(const MainMenus& menus) {
-  const QString caption =
-      PaintOn ? QStringLiteral("Отключить перерисовку") : QStringLiteral("Включить перерисовку");
+  const QString caption = PaintOn ? QCoreApplication::translate("jcw", "Отключить перерисовку")
+                                  : QCoreApplication::translate("jcw", "Включить перерисовку");
   setItemCaption(menus.options.paint, caption);
   setItemCaption(menus.sbOptions.paint, caption);
 }
@@ -194,7 +209,7 @@ void setItemShortcut(QAction* item, const QString& shortcut) {
 int itemTag(const QAction* item) { return item->data().toInt(); }
 
 QPushButton* makeMenuButton(QWidget* parent) {
-  auto* button = new QPushButton(QStringLiteral("&Меню"), parent);
+  auto* button = new QPushButton(QCoreApplication::translate("jcw", "&Меню"), parent);
   button->setObjectName(QStringLiteral("MainBtn"));
   button->setFocusPolicy(Qt::NoFocus);
   return button;

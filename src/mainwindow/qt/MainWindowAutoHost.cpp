@@ -1,6 +1,7 @@
 #include "mainwindow/qt/MainWindowAutoHost.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "mainwindow/qt/TForm1.h"
@@ -8,7 +9,7 @@
 namespace jcw {
 
 QLabel* makeWaitPanel(QWidget* parent) {
-  auto* panel = new QLabel(QStringLiteral("Идет анализ. Ждите..."), parent);
+  auto* panel = new QLabel(QCoreApplication::translate("jcw", "Идет анализ. Ждите..."), parent);
   panel->setObjectName(QStringLiteral("WaitPanel"));
   panel->setFixedSize(169, 70);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);

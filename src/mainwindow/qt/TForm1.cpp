@@ -21,6 +21,7 @@
 #include "files/SessionPlaces.h"
 #include "mainwindow/HistoryCommands.h"
 #include "mainwindow/MainState.h"
+#include "mainwindow/PrintSolution.h"
 #include "mainwindow/qt/Autosave.h"
 #include "mainwindow/qt/MainWindowAutoHost.h"
 #include "mainwindow/qt/WindowLayout.h"
@@ -39,7 +40,8 @@ namespace jcw {
 
 namespace {
 
-const QString kAppTitle = QStringLiteral("Японский кроссворд");
+// A function, not a constant: the translation is installed after static initialisation.
+QString appTitle() { return QCoreApplication::translate("jcw", "Японский кроссворд"); }
 
 QString sizeText() { return QStringLiteral("%1x%2").arg(ColCount).arg(RowCount); }
 
@@ -47,7 +49,7 @@ QString sizeText() { return QStringLiteral("%1x%2").arg(ColCount).arg(RowCount);
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(kAppTitle);
+  setWindowTitle(appTitle());
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
@@ -184,11 +186,12 @@ void TForm1::connectOptionItems(const OptionItems& items) {
 // --- modes ------------------------------------------------------------------------------------
 
 QString TForm1::title() const {
-  const QString base = kAppTitle + QString::fromStdString(CurShortName);
+  const QString base = appTitle() + QString::fromStdString(captionName(field_->model()));
   switch (CurrentMode) {
-    case kEditorMode: return base + QStringLiteral(" - режим редактирования - ") + sizeText();
+    case kEditorMode:
+      return base + QCoreApplication::translate("jcw", " - режим редактирования - ") + sizeText();
     case kSolvingMode: return base + QStringLiteral(" - ") + sizeText();
-    default: return base + QStringLiteral(" - просмотр");
+    default: return base + QCoreApplication::translate("jcw", " - просмотр");
   }
 }
 
@@ -201,8 +204,9 @@ void TForm1::setCommandsForMode(int mode) {
   setItemShortcut(menus_.NEdit, editor ? QString() : QStringLiteral("F9"));
   if (mode != kViewMode) {
     PanelTools->setPicture(SBStart, editor ? 1 : 0);
-    PanelTools->button(SBStart)->setToolTip(editor ? QStringLiteral("Старт")
-                                                   : QStringLiteral("Редактор"));
+    PanelTools->button(SBStart)->setToolTip(editor
+                                                ? QCoreApplication::translate("jcw", "Старт")
+                                                : QCoreApplication::translate("jcw", "Редактор"));
   }
   PanelTools->button(SBTip)->setEnabled(solving);
   menus_.NHelp->setEnabled(solving);
@@ -281,9 +285,11 @@ void TForm1::SBStartClick() {
 
 void TForm1::NClearClick() {
   const Answer answer = platform().messageBox(
-      {QStringLiteral("Вы действительно хотите очистить все поле?\n\rОчистку можно отменить "
-                      "(Alt+Backspace)."),
-       kAppTitle, Buttons::YesNo, Icon::Exclamation, Answer::No});
+      {QCoreApplication::translate(
+           "jcw",
+           "Вы действительно хотите очистить все поле?\n\rОчистку можно отменить "
+           "(Alt+Backspace)."),
+       appTitle(), Buttons::YesNo, Icon::Exclamation, Answer::No});
   if (answer != Answer::Yes) return;
   ClearProcess();
   if (CurrentMode == kViewMode) SetMode(kEditorMode);
@@ -309,7 +315,9 @@ void TForm1::NAcceptCheckpointClick() { field_->AcceptCheckpoint(); }
 void TForm1::NLoadClick() { loadCommand(*this); }
 void TForm1::NSave0Click() { saveCommand(*this); }
 void TForm1::NSaveAsClick() { saveAsCommand(*this); }
-void TForm1::NPrintClick() { printCommand(model()); }
+void TForm1::NPrintClick() {
+  printCommand(model(), [this] { return uniqueSolution(model()); });
+}
 void TForm1::refreshTitle() { SetMode(CurrentMode); }
 void TForm1::NNewClick() { newCommand(*this); }
 void TForm1::NAutoClick() { FormAuto->toggleShown(); }

@@ -1,5 +1,7 @@
 #include "mainwindow/qt/ToolPanel.h"
 
+#include <QCoreApplication>
+
 #include "mainwindow/qt/ToolPictures.h"
 
 namespace jcw {
@@ -14,21 +16,21 @@ struct ButtonSpec {
 
 constexpr std::array<ButtonSpec, kToolButtonCount> kButtons{{
     {"SBStart", 1, ""},
-    {"SBOpen", 2, "Открыть кроссворд"},
-    {"SBSave", 3, "Сохранить кроссворд"},
-    {"SBSaveAs", 4, "Сохранить кроссворд под другим именем"},
-    {"SBNew", 5, "Создать новый кроссворд"},
-    {"SBUndo", 6, "Отменить последний ход"},
-    {"SBRedo", 12, "Вернуть отменённый ход"},
-    {"SBClear", 7, "Очистить все поле"},
-    {"SBAuto", 8, "Автоматическое решение и Тест"},
-    {"SBTip", 9, "Подсказка"},
-    {"SBOptions", 10, "Настройки"},
-    {"SBExit", 11, "Выход"},
+    {"SBOpen", 2, QT_TRANSLATE_NOOP("jcw", "Открыть кроссворд")},
+    {"SBSave", 3, QT_TRANSLATE_NOOP("jcw", "Сохранить кроссворд")},
+    {"SBSaveAs", 4, QT_TRANSLATE_NOOP("jcw", "Сохранить кроссворд под другим именем")},
+    {"SBNew", 5, QT_TRANSLATE_NOOP("jcw", "Создать новый кроссворд")},
+    {"SBUndo", 6, QT_TRANSLATE_NOOP("jcw", "Отменить последний ход")},
+    {"SBRedo", 12, QT_TRANSLATE_NOOP("jcw", "Вернуть отменённый ход")},
+    {"SBClear", 7, QT_TRANSLATE_NOOP("jcw", "Очистить все поле")},
+    {"SBAuto", 8, QT_TRANSLATE_NOOP("jcw", "Автоматическое решение и Тест")},
+    {"SBTip", 9, QT_TRANSLATE_NOOP("jcw", "Подсказка")},
+    {"SBOptions", 10, QT_TRANSLATE_NOOP("jcw", "Настройки")},
+    {"SBExit", 11, QT_TRANSLATE_NOOP("jcw", "Выход")},
     // The checkpoint buttons last: the buttons before them keep their places.
-    {"SBCheckpoint", 13, "Запомнить позицию"},
-    {"SBBackToCheckpoint", 14, "Вернуться к позиции"},
-    {"SBAcceptCheckpoint", 15, "Принять"},
+    {"SBCheckpoint", 13, QT_TRANSLATE_NOOP("jcw", "Запомнить позицию")},
+    {"SBBackToCheckpoint", 14, QT_TRANSLATE_NOOP("jcw", "Вернуться к позиции")},
+    {"SBAcceptCheckpoint", 15, QT_TRANSLATE_NOOP("jcw", "Принять")},
 }};
 
 }  // namespace
@@ -39,7 +41,7 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
   for (int i = 0; i < kToolButtonCount; ++i) {
     auto* button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(kButtons[i].name));
-    button->setToolTip(QString::fromUtf8(kButtons[i].hint));
+    button->setToolTip(QCoreApplication::translate("jcw", kButtons[i].hint));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedSize(kButtonWidth, kButtonHeight);

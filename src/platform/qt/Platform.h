@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPagedPaintDevice;
 
@@ -35,13 +36,18 @@ struct FileDialogRequest {
   QString proposedName;  // save: the file the dialog starts on, with its directory; empty: none
 };
 
+// A check box shown with the print preview.
+struct PrintOption {
+  QString text;
+  bool checked = false;
+};
+
 struct PrintRequest {
   QString documentName;  // the print job's name, and the proposed PDF file's
-  QString optionText;  // a check box shown with the preview; empty: none
-  bool optionChecked = false;
-  // Paints every page on the device (the preview's or the printer's); `option` is the check
-  // box's state. Called again whenever the preview must be redrawn.
-  std::function<void(QPagedPaintDevice& device, bool option)> paint;
+  std::vector<PrintOption> options;
+  // Paints every page on the device (the preview's or the printer's); `checked` holds the check
+  // boxes' states in the order of `options`. Called again whenever the preview must be redrawn.
+  std::function<void(QPagedPaintDevice& device, const std::vector<bool>& checked)> paint;
 };
 
 class Platform {

@@ -39,9 +39,9 @@ struct ButtonText {
 
 constexpr ButtonText kButtons[] = {
     {Answer::Ok, "OK", QMessageBox::AcceptRole},
-    {Answer::Yes, "Да", QMessageBox::YesRole},
-    {Answer::No, "Нет", QMessageBox::NoRole},
-    {Answer::Cancel, "Отмена", QMessageBox::RejectRole},
+    {Answer::Yes, QT_TRANSLATE_NOOP("jcw", "Да"), QMessageBox::YesRole},
+    {Answer::No, QT_TRANSLATE_NOOP("jcw", "Нет"), QMessageBox::NoRole},
+    {Answer::Cancel, QT_TRANSLATE_NOOP("jcw", "Отмена"), QMessageBox::RejectRole},
 };
 
 bool offers(Buttons buttons, Answer answer) {
@@ -61,7 +61,8 @@ Answer QtPlatform::messageBox(const MessageRequest& request) {
   QAbstractButton* chosen[std::size(kButtons)] = {};
   for (std::size_t i = 0; i < std::size(kButtons); ++i) {
     if (!offers(request.buttons, kButtons[i].answer)) continue;
-    QPushButton* button = box.addButton(QString::fromUtf8(kButtons[i].text), kButtons[i].role);
+    QPushButton* button =
+        box.addButton(QCoreApplication::translate("jcw", kButtons[i].text), kButtons[i].role);
     chosen[i] = button;
     if (kButtons[i].answer == request.defaultButton) box.setDefaultButton(button);
   }
@@ -120,23 +121,26 @@ void QtPlatform::printPreview(const PrintRequest& request) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(request.documentName);
   QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
-  QCheckBox* option = nullptr;
-  if (!request.optionText.isEmpty()) {
-    option = new QCheckBox(request.optionText, &dialog);
-    option->setChecked(request.optionChecked);
-    // Beside the preview's own controls; the preview follows the box at once.
-    if (auto* tools = dialog.findChild<QToolBar*>()) {
-      tools->addSeparator();
-      tools->addWidget(option);
-    } else {
-      dialog.layout()->addWidget(option);
-    }
+  // Beside the preview's own controls; the preview follows the boxes at once.
+  auto* tools = dialog.findChild<QToolBar*>();
+  if (tools && !request.options.empty()) tools->addSeparator();
+  std::vector<QCheckBox*> boxes;
+  for (const PrintOption& option : request.options) {
+    auto* box = new QCheckBox(option.text, &dialog);
+    box->setChecked(option.checked);
+    if (tools)
+      tools->addWidget(box);
+    else
+      dialog.layout()->addWidget(box);
     if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
-      QObject::connect(option, &QCheckBox::toggled, preview, &QPrintPreviewWidget::updatePreview);
+      QObject::connect(box, &QCheckBox::toggled, preview, &QPrintPreviewWidget::updatePreview);
+    boxes.push_back(box);
   }
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&](QPrinter* device) {
-                     request.paint(*device, option && option->isChecked());
+                     std::vector<bool> checked;
+                     for (const QCheckBox* box : boxes) checked.push_back(box->isChecked());
+                     request.paint(*device, checked);
                    });
   dialog.exec();
 }

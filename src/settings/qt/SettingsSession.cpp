@@ -1,5 +1,6 @@
 #include "settings/qt/SettingsSession.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -29,9 +30,11 @@ void showNotices(const std::vector<std::string>& notices) {
   if (notices.empty()) return;
   QStringList lines;
   for (const std::string& notice : notices) lines << QString::fromStdString(notice);
-  platform().messageBox({QStringLiteral("Настройки прочитать не удалось:\n") + lines.join('\n'),
-                         QStringLiteral("Японский кроссворд"), Buttons::Ok, Icon::Exclamation,
-                         Answer::Ok});
+  platform().messageBox(
+      {QCoreApplication::translate("jcw", "Настройки прочитать не удалось:") + '\n' +
+           lines.join('\n'),
+       QCoreApplication::translate("jcw", "Японский кроссворд"), Buttons::Ok, Icon::Exclamation,
+       Answer::Ok});
 }
 
 // Starts `program` detached and silenced when it is installed; a missing tool is no error.

@@ -36,4 +36,12 @@ void showAmbiguity(const TestVerdict& verdict, TGrid& field) {
   field.showDifferingCells(cells);
 }
 
+void writeOneOfSeveral(const TestVerdict& verdict, TGrid& field) {
+  if (verdict.pictures.empty()) return;
+  const std::vector<std::uint8_t> before = field.model().pictureStates();
+  writePictureToField(verdict.pictures.front(), field);
+  field.recordPictureChange(before);  // one Undo takes the shown picture back
+  showAmbiguity(verdict, field);  // writing cleared it
+}
+
 }  // namespace jcw

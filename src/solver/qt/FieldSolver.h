@@ -26,4 +26,8 @@ void writePictureToField(const WorkGrid& picture, TGrid& field);
 // for a verdict with fewer than two.
 void showAmbiguity(const TestVerdict& verdict, TGrid& field);
 
+// The first picture of a SeveralSolutions verdict written onto the field as one undo step, the
+// ambiguity overlay kept on the cells where the two pictures differ.
+void writeOneOfSeveral(const TestVerdict& verdict, TGrid& field);
+
 }  // namespace jcw

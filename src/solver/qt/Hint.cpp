@@ -1,5 +1,6 @@
 #include "solver/qt/Hint.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include "field/qt/TGrid.h"
@@ -26,9 +27,10 @@ void HintProcess(TGrid& field) {
     field.recordPictureChange(before);  // one Undo takes the whole hint back
     return;
   }
-  platform().messageBox({QStringLiteral("Подсказка невозможна\n\rДальнейшее решение не определено"),
-                         QStringLiteral("Японский кроссворд - Подсказка"), Buttons::Ok,
-                         Icon::Information, Answer::Ok});
+  platform().messageBox({QCoreApplication::translate(
+                             "jcw", "Подсказка невозможна\n\rДальнейшее решение не определено"),
+                         QCoreApplication::translate("jcw", "Японский кроссворд - Подсказка"),
+                         Buttons::Ok, Icon::Information, Answer::Ok});
 }
 
 }  // namespace jcw

@@ -34,11 +34,19 @@ constexpr int kFontHeight = 14;
 const char* const kTag = "Tag";
 
 // The test's verdicts and a cancelled solve's notice share this caption.
-const QString kTestCaption = QStringLiteral("Японский кроссворд - Тест");
+QString testCaption() { return QCoreApplication::translate("jcw", "Японский кроссворд - Тест"); }
 
 void showResult(const std::string& text) {
   platform().messageBox(
-      {QString::fromStdString(text), kTestCaption, Buttons::Ok, Icon::Information, Answer::Ok});
+      {QString::fromStdString(text), testCaption(), Buttons::Ok, Icon::Information, Answer::Ok});
+}
+
+// A solve that found several pictures offers one of them.
+bool wantsOneOfSeveral(const std::string& text) {
+  const QString question = QCoreApplication::translate("jcw", "Показать одно из решений?");
+  return platform().messageBox({QString::fromStdString(text) + QStringLiteral("\n\r") + question,
+                                testCaption(), Buttons::YesNo, Icon::Question, Answer::Yes}) ==
+         Answer::Yes;
 }
 
 bool shiftHeld() {
@@ -71,22 +79,26 @@ TFormAuto::TFormAuto(AutoHost& host, QWidget* parent)
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel1->setGeometry(20, 20, 247, 70);
-  Label1 = new QLabel(QStringLiteral("Режим"), this);
+  Label1 = new QLabel(QCoreApplication::translate("jcw", "Режим"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setAutoFillBackground(true);
   Label1->setGeometry(30, 12, 43, 16);
   // A label sizes itself to its caption: the designed width fits only the original face.
   Label1->adjustSize();
 
-  AFSweetchR = addSwitch("AFSweetchR", QStringLiteral("Решение"), {39, 39, 90, 27});
-  AFSweetchT = addSwitch("AFSweetchT", QStringLiteral("Тест"), {158, 39, 89, 27});
+  AFSweetchR =
+      addSwitch("AFSweetchR", QCoreApplication::translate("jcw", "Решение"), {39, 39, 90, 27});
+  AFSweetchT =
+      addSwitch("AFSweetchT", QCoreApplication::translate("jcw", "Тест"), {158, 39, 89, 27});
   AFSweetchR->setChecked(true);
 
-  AFFull = addRunButton("AFFull", QStringLiteral("Полностью"), 0,
-                        QStringLiteral("Без учета закрашенных клеток"), {39, 108, 199, 41});
-  AFMask = addRunButton("AFMask", QStringLiteral("Продолжение"), 1,
-                        QStringLiteral("С учетом уже заполненных клеток"), {39, 168, 199, 41});
-  AFCancel = new QPushButton(QStringLiteral("Отмена"), this);
+  AFFull = addRunButton("AFFull", QCoreApplication::translate("jcw", "Полностью"), 0,
+                        QCoreApplication::translate("jcw", "Без учета закрашенных клеток"),
+                        {39, 108, 199, 41});
+  AFMask = addRunButton("AFMask", QCoreApplication::translate("jcw", "Продолжение"), 1,
+                        QCoreApplication::translate("jcw", "С учетом уже заполненных клеток"),
+                        {39, 168, 199, 41});
+  AFCancel = new QPushButton(QCoreApplication::translate("jcw", "Отмена"), this);
   AFCancel->setObjectName(QStringLiteral("AFCancel"));
   AFCancel->setGeometry(89, 226, 109, 31);
   connect(AFCancel, &QPushButton::clicked, this, &TFormAuto::AFCancelClick);
@@ -176,13 +188,13 @@ void TFormAuto::showWaitPanel() {
   panel->raise();
 }
 
-void TFormAuto::showProgress(const SearchProgress& progress, qint64 elapsedMs, int cellCount) {
+void TFormAuto::showProgress(const SearchProgress& progress, qint64 elapsedMs) {
   auto* label = qobject_cast<QLabel*>(host_.waitPanel());
   if (!label) return;
   if (waitCaption_.isNull()) waitCaption_ = label->text();
   label->setText(waitCaption_ + QLatin1Char('\n') +
                  QString::fromStdString(
-                     progressText(progress.cellsDecided, cellCount, elapsedMs)));
+                     progressText(progress.nodes, progress.conflicts, elapsedMs)));
 }
 
 TestVerdict TFormAuto::decideOpenCells(SolverState& state) {
@@ -190,10 +202,9 @@ TestVerdict TFormAuto::decideOpenCells(SolverState& state) {
   // cell is known, it checks the lines the last sweep left (a picture may still fit no column).
   return runTest(state, [this](const SolverState& swept) {
     showWaitPanel();
-    const int cellCount = swept.Work.colCount() * swept.Work.rowCount();
     return searchInBackground(search_, cluesOf(swept), swept.Work,
-                              [this, cellCount](const SearchProgress& progress, qint64 elapsedMs) {
-                                showProgress(progress, elapsedMs, cellCount);
+                              [this](const SearchProgress& progress, qint64 elapsedMs) {
+                                showProgress(progress, elapsedMs);
                               });
   });
 }
@@ -231,15 +242,21 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   }
   const TestVerdict verdict = decideOpenCells(state);
   if (!field) return;
+  // The result box opens over the field, not over what is left of the panel.
+  host_.waitPanel()->hide();
   if (verdict.outcome == TestOutcome::SingleSolution && !verdict.solvedByLines)
     writePictureToField(verdict.pictures.front(), *field);
   if (verdict.outcome == TestOutcome::NoSolution) writePictureToField(start, *field);
   field->recordPictureChange(before);
   field->model().history.endGesture();
   showAmbiguity(verdict, *field);
-  if (const std::string message = solveMessage(verdict.outcome);
-      !message.empty() && !closeMainAfterRun_)
+  const std::string message = solveMessage(verdict.outcome);
+  if (message.empty() || closeMainAfterRun_) return;
+  if (verdict.outcome != TestOutcome::SeveralSolutions) {
     showResult(message);
+  } else if (wantsOneOfSeveral(message) && field) {
+    writeOneOfSeveral(verdict, *field);
+  }
 }
 
 void TFormAuto::TestProcess(bool useMarks) {
@@ -252,6 +269,7 @@ void TFormAuto::TestProcess(bool useMarks) {
   prepareFromField(state, *field, useMarks);
   const bool marksTaken = useMarks && field->model().countMarked() > 0;
   const TestVerdict verdict = decideOpenCells(state);
+  host_.waitPanel()->hide();
   if (field) showAmbiguity(verdict, *field);
   if (!closeMainAfterRun_) showResult(testMessage(verdict, marksTaken));
 }

@@ -82,7 +82,7 @@ class TFormAuto : public QWidget {
   bool canRun();
   void showWaitPanel();
   // The wait panel's caption followed by the search's progress.
-  void showProgress(const SearchProgress& progress, qint64 elapsedMs, int cellCount);
+  void showProgress(const SearchProgress& progress, qint64 elapsedMs);
   // The test's verdict from the run's state (runTest), its search off the UI thread with the
   // wait panel showing progress.
   TestVerdict decideOpenCells(SolverState& state);

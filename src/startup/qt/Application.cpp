@@ -1,34 +1,35 @@
 #include "startup/qt/Application.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
-#include <cstring>
+#include <QCoreApplication>
 #include <iostream>
+#include <string_view>
+#include <vector>
 
 #include "files/qt/FileCommands.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/ProcessState.h"
 #include "platform/AbsolutePath.h"
 #include "platform/AtomicFile.h"
+#include "platform/UiLanguage.h"
+#include "startup/CommandLine.h"
 #include "startup/qt/TParametersForm.h"
+#include "startup/qt/Translations.h"
 
 namespace jcw {
 
 int runApplication(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-    std::cout << "jcw 1.0\n";
-    return 0;
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  switch (startRequestOf(arguments)) {
+    case StartRequest::Help: std::cout << helpText(uiLanguage()); return 0;
+    case StartRequest::Version: std::cout << versionText("jcw"); return 0;
+    case StartRequest::Run: break;
   }
   ignoreFileSizeSignal();
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Японский кроссворд"));
-  // Every text of the program is Russian; the file dialogs speak it too when the translation is
-  // installed.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexts);
+  // A translation that cannot be loaded leaves the texts as they are: the program still works.
+  installTranslations(uiLanguage());
+  QApplication::setApplicationName(QCoreApplication::translate("jcw", "Японский кроссворд"));
   // Only the start-up window or the main window ends the program, never a hidden last window.
   QApplication::setQuitOnLastWindowClosed(false);
 

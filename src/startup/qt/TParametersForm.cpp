@@ -52,7 +52,7 @@ constexpr int kBorderWidth = 10;
 TParametersForm::TParametersForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("ParametersForm"));
-  setWindowTitle(QStringLiteral("Японский кроссворд"));
+  setWindowTitle(QCoreApplication::translate("jcw", "Японский кроссворд"));
   buildControls();
   move(kPosition);
   RegisterFile(QCoreApplication::applicationFilePath());
@@ -67,22 +67,26 @@ void TParametersForm::buildControls() {
   layout->setContentsMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  captionBox = addGroupBox(QStringLiteral("captionBox"), QStringLiteral("Заголовки"));
+  captionBox =
+      addGroupBox(QStringLiteral("captionBox"), QCoreApplication::translate("jcw", "Заголовки"));
   EditCapRow = addNumber(captionBox, 0, QStringLiteral("EditCapRow"),
-                         QStringLiteral("Количество строк-заголовков"), 4);
+                         QCoreApplication::translate("jcw", "Количество строк-заголовков"), 4);
   EditCapCol = addNumber(captionBox, 1, QStringLiteral("EditCapCol"),
-                         QStringLiteral("Количество столбцов-заголовков"), 4);
+                         QCoreApplication::translate("jcw", "Количество столбцов-заголовков"), 4);
 
-  GridBox = addGroupBox(QStringLiteral("GridBox"), QStringLiteral("Сетка кроссворда"));
-  EditRow =
-      addNumber(GridBox, 0, QStringLiteral("EditRow"), QStringLiteral("Количество строк"), 24);
-  EditCol =
-      addNumber(GridBox, 1, QStringLiteral("EditCol"), QStringLiteral("Количество столбцов"), 31);
+  GridBox = addGroupBox(QStringLiteral("GridBox"),
+                        QCoreApplication::translate("jcw", "Сетка кроссворда"));
+  EditRow = addNumber(GridBox, 0, QStringLiteral("EditRow"),
+                      QCoreApplication::translate("jcw", "Количество строк"), 24);
+  EditCol = addNumber(GridBox, 1, QStringLiteral("EditCol"),
+                      QCoreApplication::translate("jcw", "Количество столбцов"), 31);
 
   ButtonOK = addButton(QStringLiteral("ButtonOK"), QStringLiteral("&OK"));
   ButtonOK->setDefault(true);
-  ButtonLoad = addButton(QStringLiteral("ButtonLoad"), QStringLiteral("&Загрузить"));
-  ButtonExit = addButton(QStringLiteral("ButtonExit"), QStringLiteral("&Выход"));
+  ButtonLoad =
+      addButton(QStringLiteral("ButtonLoad"), QCoreApplication::translate("jcw", "&Загрузить"));
+  ButtonExit =
+      addButton(QStringLiteral("ButtonExit"), QCoreApplication::translate("jcw", "&Выход"));
   connect(ButtonOK, &QPushButton::clicked, this, &TParametersForm::ButtonOKClick);
   connect(ButtonLoad, &QPushButton::clicked, this, &TParametersForm::ButtonLoadClick);
   connect(ButtonExit, &QPushButton::clicked, this, &TParametersForm::ButtonExitClick);
@@ -203,7 +207,7 @@ void TParametersForm::handleStart() {
 }
 
 bool TParametersForm::offerLeftWork() {
-  const QString caption = QStringLiteral("Японский кроссворд");
+  const QString caption = QCoreApplication::translate("jcw", "Японский кроссворд");
   for (const std::filesystem::path& file : orphanSessions(sessionDirectory(), processAlive)) {
     const QString when = QFileInfo(QString::fromStdString(file.string()))
                              .lastModified()
@@ -213,17 +217,19 @@ bool TParametersForm::offerLeftWork() {
     if (!session) {
       // Set aside, not deleted: the bytes may still be worth something to someone.
       std::filesystem::rename(file, file.string() + ".damaged", ignored);
-      platform().messageBox({QStringLiteral("Несохранённую работу от %1 восстановить нельзя:\n%2")
+      platform().messageBox({QCoreApplication::translate(
+                                 "jcw", "Несохранённую работу от %1 восстановить нельзя:\n%2")
                                  .arg(when, QString::fromStdString(session.error())),
                              caption, Buttons::Ok, Icon::Exclamation, Answer::Ok});
       continue;
     }
     const QString name = session->fileName.empty()
-                             ? QStringLiteral("новый кроссворд")
+                             ? QCoreApplication::translate("jcw", "новый кроссворд")
                              : QString::fromStdString(session->fileName);
     const Answer answer = platform().messageBox(
-        {QStringLiteral("Восстановить несохранённую работу?\n\r%1, %2").arg(name, when), caption,
-         Buttons::YesNo, Icon::Question, Answer::Yes});
+        {QCoreApplication::translate("jcw", "Восстановить несохранённую работу?\n\r%1, %2")
+             .arg(name, when),
+         caption, Buttons::YesNo, Icon::Question, Answer::Yes});
     if (answer != Answer::Yes) {
       std::filesystem::remove(file, ignored);
       continue;

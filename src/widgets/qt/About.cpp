@@ -1,5 +1,6 @@
 #include "widgets/qt/About.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -27,7 +28,7 @@ bool isClick(const QWidget* label, const QEvent* event) {
 }  // namespace
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("О программе"));
+  setWindowTitle(QCoreApplication::translate("jcw", "О программе"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setModal(true);
@@ -39,17 +40,22 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-  LicenceLink = addLink("LicenceLink", kLicenceName, QStringLiteral("Текст лицензии"));
+  LicenceLink =
+      addLink("LicenceLink", kLicenceName, QCoreApplication::translate("jcw", "Текст лицензии"));
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth);
   grid->setSizeConstraint(QLayout::SetFixedSize);
-  grid->addWidget(addLabel("Label1", QStringLiteral("Поле для решения японских кроссвордов")), 0,
-                  0, 1, 3);
-  grid->addWidget(addLabel("Label5", QStringLiteral("Версия 1.0")), 1, 0, 1, 3, Qt::AlignHCenter);
+  grid->addWidget(addLabel("Label1", QCoreApplication::translate(
+                                         "jcw", "Поле для решения японских кроссвордов")),
+                  0, 0, 1, 3);
+  grid->addWidget(addLabel("Label5", QCoreApplication::translate("jcw", "Версия 1.0")), 1, 0, 1, 3,
+                  Qt::AlignHCenter);
   grid->setRowMinimumHeight(2, kBorderWidth);
-  grid->addWidget(addLabel("Label2", QStringLiteral("Программа: команда jcw, 2026")), 3, 0, 1, 3);
-  grid->addWidget(addLabel("LicenceLabel", QStringLiteral("Лицензия:")), 4, 0);
+  grid->addWidget(
+      addLabel("Label2", QCoreApplication::translate("jcw", "Программа: команда jcw, 2026")), 3, 0,
+      1, 3);
+  grid->addWidget(addLabel("LicenceLabel", QCoreApplication::translate("jcw", "Лицензия:")), 4, 0);
   grid->addWidget(LicenceLink, 4, 1);
   grid->addWidget(Button1, 4, 2, Qt::AlignRight);
 

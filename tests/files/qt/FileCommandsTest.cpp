@@ -394,17 +394,22 @@ class FileCommandsTest : public QObject {
     QCOMPARE(items.indexOf(item), items.indexOf(test::namedChild<QAction>(*menu, "NSaveAs")) + 1);
     QCOMPARE(itemCaption(item), QStringLiteral("Печать..."));
     QCOMPARE(itemShortcut(item), QStringLiteral("Ctrl+P"));
-    (*platform_)->printOptions = {true, false};
+    (*platform_)->printChoices = {{true, false}, {false, true}};
     QTest::keyClick(window_->field(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE((*platform_)->prints.size(), std::size_t(1));
     const PrintRequest& request = (*platform_)->prints.front();
     QCOMPARE(request.documentName, QStringLiteral("small"));
-    QCOMPARE(request.optionText, QStringLiteral("С моими отметками"));
-    QVERIFY(request.optionChecked);
+    QCOMPARE(request.options.size(), std::size_t(2));
+    QCOMPARE(request.options[0].text, QStringLiteral("С моими отметками"));
+    QVERIFY(request.options[0].checked);
+    QCOMPARE(request.options[1].text, QStringLiteral("Страница с решением"));
+    QVERIFY(!request.options[1].checked);
     QVERIFY((*platform_)->printed.startsWith("%PDF"));
     QCOMPARE(int((*platform_)->printed.count("/Type /Page\n")), 1);
+    // The solution page comes last, after the crossword's one page.
     item->trigger();
     QCOMPARE((*platform_)->prints.size(), std::size_t(2));
+    QCOMPARE(int((*platform_)->printed.count("/Type /Page\n")), 2);
     QVERIFY((*platform_)->errors.isEmpty());
   }
 

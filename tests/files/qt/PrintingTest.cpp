@@ -24,14 +24,11 @@ QRect dotsOf(const PrintLayout& layout, const PrintPage& page, const Dimensions&
              double dpi) {
   const Rect box = cellBox(d, kPrintCellSize, x, y);
   const double dotsPerMm = dpi / kMmPerInch;
-  const auto toDots = [&](int units, int from, double offsetMm) {
-    return int((offsetMm + (units - from) * layout.mmPerUnit) * dotsPerMm);
+  const auto dot = [&](int unitsX, int unitsY) {
+    return QPoint(int(page.xMm(unitsX, layout.mmPerUnit).value() * dotsPerMm),
+                  int(page.yMm(unitsY, layout.mmPerUnit).value() * dotsPerMm));
   };
-  const QPoint topLeft(toDots(box.left, page.columns.from, page.left),
-                       toDots(box.top, page.rows.from, page.top));
-  const QPoint bottomRight(toDots(box.right, page.columns.from, page.left),
-                           toDots(box.bottom, page.rows.from, page.top));
-  return QRect(topLeft, bottomRight - QPoint(1, 1));
+  return QRect(dot(box.left, box.top), dot(box.right, box.bottom) - QPoint(1, 1));
 }
 
 // Dark pixels inside `rect`, a border of `inset` pixels (the cell's frame) left out.
@@ -70,7 +67,7 @@ class PrintingTest : public QObject {
       const PrintLayout layout = print.layout(kA4);
       QCOMPARE(layout.pages().size(), std::size_t(1));
       const PrintPage page = layout.pages().front();
-      const QImage image = paintedPage(print, layout, page, kDpi, {800, 400});
+      const QImage image = paintedPage(print, layout, page, kDpi, {800, 1100});
       const auto cell = [&](int x, int y) {
         return dotsOf(layout, page, crossword.dims(), x, y, kDpi);
       };
@@ -95,27 +92,97 @@ class PrintingTest : public QObject {
                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     QVERIFY(printCrossword(writer, crossword, true));
     file.close();
-    QCOMPARE(pdfPageCount(pdf), 6);
+    QCOMPARE(pdfPageCount(pdf), 12);
 
     // Across the middle of the first picture row of the second page of the top row of pages,
-    // every line of the grid stands at least 4 mm after the one before it; the two strokes of a
-    // doubled line, well under a millimetre apart, count as one line.
+    // its row's clue cells and then its part of the picture, every line of the grid stands at
+    // least 4 mm after the one before it; the two strokes of a doubled line, well under a
+    // millimetre apart, count as one line.
     constexpr double kDpi = 300;
     const double fourMm = 4 * kDpi / kMmPerInch;
     const CrosswordPrint print(crossword, false);
     const PrintLayout layout = print.layout(kA4);
     const PrintPage page = layout.pages().at(1);
-    const QImage image = paintedPage(print, layout, page, kDpi, {2300, 1100});
+    const QImage image = paintedPage(print, layout, page, kDpi, {2300, 3300});
     const int y = dotsOf(layout, page, crossword.dims(), 50, 21, kDpi).center().y();
     std::vector<int> lines;
     for (int x = 0; x < image.width(); ++x) {
       const bool starts = isDark(image.pixel(x, y)) && (x == 0 || !isDark(image.pixel(x - 1, y)));
       if (starts && (lines.empty() || x - lines.back() > fourMm / 4)) lines.push_back(x);
     }
-    QCOMPARE(int(lines.size()), page.columns.last - page.columns.first + 2);
+    QCOMPARE(page.columns.size(), std::size_t(2));
+    QCOMPARE(int(lines.size()), 20 + page.columns[1].last - page.columns[1].first + 2);
     for (std::size_t i = 1; i < lines.size(); ++i)
       QVERIFY2(lines[i] - lines[i - 1] >= fourMm - 2,
                qPrintable(QStringLiteral("lines at %1 and %2").arg(lines[i - 1]).arg(lines[i])));
+  }
+
+  void everyPageOfASplitCrosswordShowsTheCluesOfItsPartWithTitleAndNumber() {
+    // A 100 x 100 whose every line has the clue 1: one header row and column, cut into parts.
+    const test::Clues ones(100, std::vector<int>{1});
+    const Crossword crossword = test::makeCrossword({ones, ones, {}});
+    constexpr double kDpi = 60;
+    const CrosswordPrint print(crossword, false);
+    const PrintLayout layout = print.layout(kA4);
+    const std::vector<PrintPage> pages = layout.pages();
+    QVERIFY(pages.size() > 1);
+    const double dotsPerMm = kDpi / kMmPerInch;
+    const QSize sheet(int(kA4.width * dotsPerMm), int(kA4.height * dotsPerMm));
+    for (const PrintPage& page : pages) {
+      QImage image = paintedPage(print, layout, page, kDpi, sheet);
+      const auto digitAt = [&](int x, int y) {
+        return darkPixelsIn(image, dotsOf(layout, page, crossword.dims(), x, y, kDpi), 2) > 0;
+      };
+      const PrintSpan columns = page.columns.back(), rows = page.rows.back();
+      QVERIFY2(digitAt(columns.first, 1) && digitAt(columns.last, 1),
+               qPrintable(QStringLiteral("page %1: column clues").arg(page.number)));
+      QVERIFY2(digitAt(1, rows.first) && digitAt(1, rows.last),
+               qPrintable(QStringLiteral("page %1: row clues").arg(page.number)));
+      // Nothing above the crossword but the title, nothing below it but the number.
+      const int titleBottom = int(kTitleBandMm * dotsPerMm);
+      const int numberTop = int((kA4.height - kNumberBandMm) * dotsPerMm) + 1;
+      const QRect title(0, 0, sheet.width(), titleBottom), number(0, numberTop, sheet.width(),
+                                                                  sheet.height() - numberTop);
+      QCOMPARE(darkPixelsIn(image, title, 0), 0);
+      QCOMPARE(darkPixelsIn(image, number, 0), 0);
+      QPainter painter(&image);
+      paintPageCaptions(painter, layout, page, QStringLiteral("Чайник"), int(pages.size()),
+                        dotsPerMm);
+      painter.end();
+      QVERIFY(darkPixelsIn(image, title, 0) > 0);
+      QVERIFY(darkPixelsIn(image, number, 0) > 0);
+    }
+  }
+
+  void theSolutionPageShowsTheSolvedPictureOrANote() {
+    const Crossword solved = test::makeCrossword({{{1}}, {{1}, {}}, {"#."}});
+    constexpr double kDpi = 60;
+    const double dotsPerMm = kDpi / kMmPerInch;
+    const QSize sheet(int(kA4.width * dotsPerMm), int(kA4.height * dotsPerMm));
+    const SolutionSheet place = layOutSolution(2, 1, kA4);
+    const auto centreOf = [&](int column) {
+      return QPoint(int((place.left + (column + 0.5) * place.cellMm) * dotsPerMm),
+                    int((place.top + 0.5 * place.cellMm) * dotsPerMm));
+    };
+    const QRect belowTitle(0, int(kTitleBandMm * dotsPerMm) + 1, sheet.width(),
+                           sheet.height() - int(kTitleBandMm * dotsPerMm) - 1);
+    for (const bool unique : {true, false}) {
+      QImage image(sheet, QImage::Format_RGB32);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      paintSolutionPage(painter, kA4,
+                        {true, unique ? std::optional<Crossword>(solved) : std::nullopt},
+                        QStringLiteral("Чайник"), dotsPerMm);
+      painter.end();
+      QVERIFY(darkPixelsIn(image, QRect(0, 0, sheet.width(), int(kTitleBandMm * dotsPerMm)), 0) >
+              0);
+      if (unique) {
+        QVERIFY(isDark(image.pixel(centreOf(0))));
+        QVERIFY(!isDark(image.pixel(centreOf(1))));
+      } else {
+        QVERIFY(darkPixelsIn(image, belowTitle, 0) > 0);  // the note
+      }
+    }
   }
 };
 

@@ -38,6 +38,10 @@ using test::kStairs;
 using test::pictureCrossword;
 using test::ScopedScriptedPlatform;
 
+// A solve that finds several pictures asks whether to show one.
+const QString kSeveralQuestion = QStringLiteral(
+    "Кроссворд имеет несколько вариантов решений\n\rПоказать одно из решений?");
+
 class MainWindowDriverTest : public QObject {
   Q_OBJECT
 
@@ -82,8 +86,7 @@ class MainWindowDriverTest : public QObject {
   // The one message a solve of kFramedDiagonal ends with: either diagonal fits.
   void expectSeveralPictures() {
     QCOMPARE(scripted().messages.size(), std::size_t{1});
-    QCOMPARE(scripted().messages[0].text,
-             QStringLiteral("Кроссворд имеет несколько вариантов решений"));
+    QCOMPARE(scripted().messages[0].text, kSeveralQuestion);
   }
 
  private slots:
@@ -174,7 +177,7 @@ void MainWindowDriverTest::escapeInTheMainWindowStopsARun() {
 }
 
 void MainWindowDriverTest::duringARunSbAutoStaysUpAndTheToolWindowHidden() {
-  scripted().answers = {Answer::Ok};
+  scripted().answers = {Answer::No};
   solveFullyProbingOnce(pictureCrossword(kFramedDiagonal), [&] {
     sbAuto()->click();
     sbAuto()->click();
@@ -193,7 +196,7 @@ void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing_data() {
 
 void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
   QFETCH(bool, searching);
-  scripted().answers = {Answer::Ok};
+  scripted().answers = {searching ? Answer::Ok : Answer::No};
   open(pictureCrossword(kFramedDiagonal));
   std::atomic<std::thread::id> searchThread;
   if (searching)
@@ -222,7 +225,7 @@ void MainWindowDriverTest::duringARunCommandsMarksAndKeysDoNothing() {
   QCOMPARE(scripted().messages.size(), std::size_t{1});
   QCOMPARE(scripted().messages[0].text,
            searching ? QStringLiteral("Поиск решения прерван пользователем")
-                     : QStringLiteral("Кроссворд имеет несколько вариантов решений"));
+                     : kSeveralQuestion);
   QCOMPARE(model().history.steps().size(), 1u);  // the run's own, nothing from the clicks
 }
 

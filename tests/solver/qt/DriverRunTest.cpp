@@ -59,7 +59,8 @@ const Rows kUniqueBeyondLines{"#.#.", ".#..", ".#.#", "#.#."};
 // Equal clue sums, yet column 1 needs two cells where row 2 allows none.
 Crossword noPicture() { return makeCrossword({{{2}, {}}, {{2}, {}}, {}}); }
 
-const QString kSolveSeveral = QStringLiteral("Кроссворд имеет несколько вариантов решений");
+const QString kSolveSeveral = QStringLiteral(
+    "Кроссворд имеет несколько вариантов решений\n\rПоказать одно из решений?");
 const QString kSolveNone = QStringLiteral("Кроссворд не имеет решений");
 const QString kSolveCancelled = QStringLiteral("Поиск решения прерван пользователем");
 
@@ -112,6 +113,7 @@ class DriverRunTest : public QObject {
 
   void aSolveEndsWithWhatTheCompleteSolverDecides_data();
   void aSolveEndsWithWhatTheCompleteSolverDecides();
+  void yesToSeveralPicturesWritesTheFirstAsOneUndoStepAndKeepsTheOverlay();
   void theSaveQuestionComesOnlyForChangesAndItsAnswerDecides_data();
   void theSaveQuestionComesOnlyForChangesAndItsAnswerDecides();
   void theTestNamesTheVerdictAndLeavesTheFieldAlone_data();
@@ -171,10 +173,13 @@ void DriverRunTest::aSolveEndsWithWhatTheCompleteSolverDecides() {
   QFETCH(QString, message);
   QFETCH(Rows, overlay);
   ScopedScriptedPlatform p;
-  if (!message.isEmpty()) p->answers = {Answer::Ok};
+  // Several pictures: the question whether to show one is answered No.
+  const bool question = message == kSolveSeveral;
+  if (!message.isEmpty()) p->answers = {question ? Answer::No : Answer::Ok};
   DriverHarness h;
   crossword.Modified = false;
   h.load(crossword);
+  p->onMessage = [&](const MessageRequest&) { QVERIFY(h.panel->isHidden()); };
 
   run(h, qPrintable(button));
 
@@ -184,12 +189,31 @@ void DriverRunTest::aSolveEndsWithWhatTheCompleteSolverDecides() {
   if (!message.isEmpty()) {
     QCOMPARE(p->messages[0].text, message);
     QCOMPARE(p->messages[0].caption, kTestCaption);
-    QCOMPARE(p->messages[0].icon, Icon::Information);
+    QCOMPARE(p->messages[0].icon, question ? Icon::Question : Icon::Information);
+    QCOMPARE(p->messages[0].buttons, question ? Buttons::YesNo : Buttons::Ok);
   }
   // Unsaved exactly when the run changed the picture: it is one step of the history.
   QCOMPARE(h.model().IsModified(), pictureRows(h.model()) != pictureRows(crossword));
   QCOMPARE(h.model().history.steps().size(), h.model().IsModified() ? 1u : 0u);
   QCOMPARE(h.model().MarkedCount, h.model().countMarked());
+}
+
+void DriverRunTest::yesToSeveralPicturesWritesTheFirstAsOneUndoStepAndKeepsTheOverlay() {
+  ScopedScriptedPlatform p;
+  p->answers = {Answer::Yes};
+  DriverHarness h;
+  h.load(diagonalsOverAFullRow());
+
+  run(h, "AFFull");
+
+  const Rows shown = pictureRows(h.model());
+  QVERIFY(shown == (Rows{"#.", ".#", "..", "##"}) || shown == (Rows{".#", "#.", "..", "##"}));
+  QCOMPARE(overlayRows(*h.grid), (Rows{"xx", "xx", "--", "--"}));
+  QCOMPARE(h.model().MarkedCount, h.model().countMarked());
+  CurrentMode = kSolvingMode;
+  h.grid->Undo();  // the picture shown is a step of its own, above the run's
+  QCOMPARE(pictureRows(h.model()), (Rows{"??", "??", "..", "##"}));
+  QCOMPARE(h.model().history.position(), std::size_t{1});
 }
 
 void DriverRunTest::theSaveQuestionComesOnlyForChangesAndItsAnswerDecides_data() {
@@ -366,7 +390,7 @@ void DriverRunTest::escapeStopsALongSearchAndNothingOfItIsWritten() {
   h.form->setSearch(EndlessSearch{&searchThread, searchMayEnd});
   QString progressShown;
   EveryPass escape([&] {
-    if (!progressShown.isEmpty() || !h.panel->text().contains(QStringLiteral("Решено"))) return;
+    if (!progressShown.isEmpty() || !h.panel->text().contains(QStringLiteral("Узлов"))) return;
     progressShown = h.panel->text();
     QVERIFY(h.panel->isVisible());
     QVERIFY(SolverBusy);
@@ -377,7 +401,7 @@ void DriverRunTest::escapeStopsALongSearchAndNothingOfItIsWritten() {
 
   QVERIFY(searchThread.load() != std::thread::id{});
   QVERIFY(searchThread.load() != std::this_thread::get_id());
-  QVERIFY2(progressShown.startsWith(QStringLiteral("Идет анализ. Ждите...\nРешено клеток: 50%\nПрошло: ")),
+  QVERIFY2(progressShown.startsWith(QStringLiteral("Идет анализ. Ждите...\nУзлов поиска: 6, конфликтов: 1200\nПрошло: ")),
            qPrintable(progressShown));
   QCOMPARE(h.panel->text(), QStringLiteral("Идет анализ. Ждите..."));
   QVERIFY(h.panel->isHidden());

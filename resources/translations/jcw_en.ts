@@ -1,0 +1,437 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ru_RU">
+<context>
+    <name>jcw</name>
+    <message>
+        <source>Неверно введены значения
+Сумма чисел в столбцах должна быть равна сумме чисел в строках.</source>
+        <translation>Wrong values entered
+The sum of the column clues must equal the sum of the row clues.</translation>
+    </message>
+    <message>
+        <source>Японский кроссворд</source>
+        <translation>Japanese Crossword</translation>
+    </message>
+    <message>
+        <source>В файл .%1 записываются только числа кроссворда, ваши отметки в него не попадут.
+<byte value="xd"/>Сохранить без отметок?</source>
+        <translation>A .%1 file holds only the crossword&apos;s clues: your marks will not be saved in it.
+<byte value="xd"/>Save without the marks?</translation>
+    </message>
+    <message>
+        <source>Файлы японского кроссворда</source>
+        <translation>Japanese crossword files</translation>
+    </message>
+    <message>
+        <source>Кроссворды .non</source>
+        <translation>.non crosswords</translation>
+    </message>
+    <message>
+        <source>Кроссворды webpbn XML</source>
+        <translation>webpbn XML crosswords</translation>
+    </message>
+    <message>
+        <source>Все кроссворды</source>
+        <translation>All crosswords</translation>
+    </message>
+    <message>
+        <source>|Текстовые файлы|*.txt|Все файлы|*.*</source>
+        <translation>|Text files|*.txt|All files|*.*</translation>
+    </message>
+    <message>
+        <source>|Все файлы|*.*</source>
+        <translation>|All files|*.*</translation>
+    </message>
+    <message>
+        <source>С моими отметками</source>
+        <translation>With my marks</translation>
+    </message>
+    <message>
+        <source>Не удалось напечатать кроссворд: принтер или файл недоступен</source>
+        <translation>Could not print the crossword: the printer or the file is not available</translation>
+    </message>
+    <message>
+        <source>Сохранить текущие изменения?</source>
+        <translation>Save the current changes?</translation>
+    </message>
+    <message>
+        <source>Индикатор ошибок</source>
+        <translation>Error indicator</translation>
+    </message>
+    <message>
+        <source>&quot;Цифровой крест&quot;</source>
+        <translation>&quot;Digital cross&quot;</translation>
+    </message>
+    <message>
+        <source>Направление перехода</source>
+        <translation>Cursor direction</translation>
+    </message>
+    <message>
+        <source>Всегда Вправо</source>
+        <translation>Always right</translation>
+    </message>
+    <message>
+        <source>Всегда Вниз</source>
+        <translation>Always down</translation>
+    </message>
+    <message>
+        <source>Вдоль поля</source>
+        <translation>Along the field</translation>
+    </message>
+    <message>
+        <source>К центру поля</source>
+        <translation>Towards the centre</translation>
+    </message>
+    <message>
+        <source>Автоматический переход (F4)</source>
+        <translation>Automatic advance (F4)</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>После одной цифры (Ctrl для двузначных)</source>
+        <translation>After one digit (Ctrl for two-digit numbers)</translation>
+    </message>
+    <message>
+        <source>После двух цифр</source>
+        <translation>After two digits</translation>
+    </message>
+    <message>
+        <source>Показать одно из решений?</source>
+        <translation>Show one of the solutions?</translation>
+    </message>
+    <message>
+        <source>Крупнее</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Мельче</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Весь кроссворд</source>
+        <translation>Whole crossword</translation>
+    </message>
+    <message>
+        <source>Минимальный размер клетки</source>
+        <translation>Smallest cell size</translation>
+    </message>
+    <message>
+        <source>8 точек</source>
+        <translation>8 pixels</translation>
+    </message>
+    <message>
+        <source>10 точек</source>
+        <translation>10 pixels</translation>
+    </message>
+    <message>
+        <source>12 точек</source>
+        <translation>12 pixels</translation>
+    </message>
+    <message>
+        <source>14 точек</source>
+        <translation>14 pixels</translation>
+    </message>
+    <message>
+        <source>16 точек</source>
+        <translation>16 pixels</translation>
+    </message>
+    <message>
+        <source>20 точек</source>
+        <translation>20 pixels</translation>
+    </message>
+    <message>
+        <source>24 точки</source>
+        <translation>24 pixels</translation>
+    </message>
+    <message>
+        <source>Максимальный размер поля</source>
+        <translation>Largest field size</translation>
+    </message>
+    <message>
+        <source>Отключить перерисовку</source>
+        <translation>Turn redrawing off</translation>
+    </message>
+    <message>
+        <source>&amp;Старт</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Редактор</source>
+        <translation>&amp;Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Загрузить</source>
+        <translation>&amp;Load</translation>
+    </message>
+    <message>
+        <source>Со&amp;хранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;как...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Печать...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>&amp;Новый кроссворд...</source>
+        <translation>&amp;New Crossword...</translation>
+    </message>
+    <message>
+        <source>Отменить последний ход</source>
+        <translation>Undo the last move</translation>
+    </message>
+    <message>
+        <source>Очистить поле</source>
+        <translation>Clear the field</translation>
+    </message>
+    <message>
+        <source>Панель инструментов</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Авторешение и Тест</source>
+        <translation>Auto Solve and Test</translation>
+    </message>
+    <message>
+        <source>Подсказка</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Включить перерисовку</source>
+        <translation>Turn redrawing on</translation>
+    </message>
+    <message>
+        <source>&amp;Меню</source>
+        <translation>&amp;Menu</translation>
+    </message>
+    <message>
+        <source>Идет анализ. Ждите...</source>
+        <translation>Analysing. Please wait...</translation>
+    </message>
+    <message>
+        <source> - режим редактирования - </source>
+        <translation> - editing - </translation>
+    </message>
+    <message>
+        <source> - просмотр</source>
+        <translation> - view</translation>
+    </message>
+    <message>
+        <source>Старт</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Редактор</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Открыть кроссворд</source>
+        <translation>Open a crossword</translation>
+    </message>
+    <message>
+        <source>Сохранить кроссворд</source>
+        <translation>Save the crossword</translation>
+    </message>
+    <message>
+        <source>Сохранить кроссворд под другим именем</source>
+        <translation>Save the crossword under another name</translation>
+    </message>
+    <message>
+        <source>Создать новый кроссворд</source>
+        <translation>Make a new crossword</translation>
+    </message>
+    <message>
+        <source>Очистить все поле</source>
+        <translation>Clear the whole field</translation>
+    </message>
+    <message>
+        <source>Автоматическое решение и Тест</source>
+        <translation>Automatic solving and Test</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Подсказка невозможна
+<byte value="xd"/>Дальнейшее решение не определено</source>
+        <translation>No hint possible
+<byte value="xd"/>The rest of the solution is not determined</translation>
+    </message>
+    <message>
+        <source>Японский кроссворд - Подсказка</source>
+        <translation>Japanese Crossword - Hint</translation>
+    </message>
+    <message>
+        <source>Японский кроссворд - Тест</source>
+        <translation>Japanese Crossword - Test</translation>
+    </message>
+    <message>
+        <source>Режим</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Решение</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Тест</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Полностью</source>
+        <translation>From scratch</translation>
+    </message>
+    <message>
+        <source>Без учета закрашенных клеток</source>
+        <translation>Ignoring the cells already marked</translation>
+    </message>
+    <message>
+        <source>Продолжение</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>С учетом уже заполненных клеток</source>
+        <translation>From the cells already marked</translation>
+    </message>
+    <message>
+        <source>Заголовки</source>
+        <translation>Headers</translation>
+    </message>
+    <message>
+        <source>Количество строк-заголовков</source>
+        <translation>Header rows</translation>
+    </message>
+    <message>
+        <source>Количество столбцов-заголовков</source>
+        <translation>Header columns</translation>
+    </message>
+    <message>
+        <source>Сетка кроссворда</source>
+        <translation>Crossword grid</translation>
+    </message>
+    <message>
+        <source>Количество строк</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Количество столбцов</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Текст лицензии</source>
+        <translation>Licence text</translation>
+    </message>
+    <message>
+        <source>Поле для решения японских кроссвордов</source>
+        <translation>A field for solving Japanese crosswords</translation>
+    </message>
+    <message>
+        <source>Версия 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Программа: команда jcw, 2026</source>
+        <translation>Program: the jcw team, 2026</translation>
+    </message>
+    <message>
+        <source>Лицензия:</source>
+        <translation>Licence:</translation>
+    </message>
+    <message>
+        <source>%1 — решение</source>
+        <translation>%1 — solution</translation>
+    </message>
+    <message>
+        <source>У кроссворда нет единственного решения: его не напечатать</source>
+        <translation>The crossword has no single solution: there is none to print</translation>
+    </message>
+    <message>
+        <source>Страница с решением</source>
+        <translation>Solution page</translation>
+    </message>
+    <message>
+        <source>Настройки прочитать не удалось:</source>
+        <translation>The settings could not be read:</translation>
+    </message>
+    <message>
+        <source>Файл %1 не найден.
+<byte value="xd"/>Убрать его из списка последних?</source>
+        <translation>The file %1 was not found.
+<byte value="xd"/>Remove it from the recent list?</translation>
+    </message>
+    <message>
+        <source>Последние кроссворды</source>
+        <translation>Recent crosswords</translation>
+    </message>
+    <message>
+        <source>Вернуть отменённый ход</source>
+        <translation>Redo the undone move</translation>
+    </message>
+    <message>
+        <source>Запомнить позицию</source>
+        <translation>Remember the position</translation>
+    </message>
+    <message>
+        <source>Вернуться к позиции</source>
+        <translation>Return to the position</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите очистить все поле?
+<byte value="xd"/>Очистку можно отменить (Alt+Backspace).</source>
+        <translation>Do you really want to clear the whole field?
+<byte value="xd"/>The clear can be undone (Alt+Backspace).</translation>
+    </message>
+    <message>
+        <source>Несохранённую работу от %1 восстановить нельзя:
+%2</source>
+        <translation>The unsaved work of %1 cannot be restored:
+%2</translation>
+    </message>
+    <message>
+        <source>новый кроссворд</source>
+        <translation>new crossword</translation>
+    </message>
+    <message>
+        <source>Восстановить несохранённую работу?
+<byte value="xd"/>%1, %2</source>
+        <translation>Restore the unsaved work?
+<byte value="xd"/>%1, %2</translation>
+    </message>
+</context>
+</TS>
