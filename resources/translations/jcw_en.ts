@@ -244,12 +244,6 @@ The sum of the column clues must equal the sum of the row clues.</translation>
         <translation>Editor</translation>
     </message>
     <message>
-        <source>Отменить очистку поля будет невозможно!
-<byte value="xd"/>Вы действительно хотите очистить все поле?</source>
-        <translation>Clearing the field cannot be undone!
-<byte value="xd"/>Do you really want to clear the whole field?</translation>
-    </message>
-    <message>
         <source>Открыть кроссворд</source>
         <translation>Open a crossword</translation>
     </message>
@@ -386,6 +380,58 @@ The sum of the column clues must equal the sum of the row clues.</translation>
     <message>
         <source>Страница с решением</source>
         <translation>Solution page</translation>
+    </message>
+    <message>
+        <source>Настройки прочитать не удалось:</source>
+        <translation>The settings could not be read:</translation>
+    </message>
+    <message>
+        <source>Файл %1 не найден.
+<byte value="xd"/>Убрать его из списка последних?</source>
+        <translation>The file %1 was not found.
+<byte value="xd"/>Remove it from the recent list?</translation>
+    </message>
+    <message>
+        <source>Последние кроссворды</source>
+        <translation>Recent crosswords</translation>
+    </message>
+    <message>
+        <source>Вернуть отменённый ход</source>
+        <translation>Redo the undone move</translation>
+    </message>
+    <message>
+        <source>Запомнить позицию</source>
+        <translation>Remember the position</translation>
+    </message>
+    <message>
+        <source>Вернуться к позиции</source>
+        <translation>Return to the position</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите очистить все поле?
+<byte value="xd"/>Очистку можно отменить (Alt+Backspace).</source>
+        <translation>Do you really want to clear the whole field?
+<byte value="xd"/>The clear can be undone (Alt+Backspace).</translation>
+    </message>
+    <message>
+        <source>Несохранённую работу от %1 восстановить нельзя:
+%2</source>
+        <translation>The unsaved work of %1 cannot be restored:
+%2</translation>
+    </message>
+    <message>
+        <source>новый кроссворд</source>
+        <translation>new crossword</translation>
+    </message>
+    <message>
+        <source>Восстановить несохранённую работу?
+<byte value="xd"/>%1, %2</source>
+        <translation>Restore the unsaved work?
+<byte value="xd"/>%1, %2</translation>
     </message>
 </context>
 </TS>

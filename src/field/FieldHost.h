@@ -1,7 +1,7 @@
 #pragma once
 // What the field asks of the window that holds it: the mode switch, the commands its keys run,
-// and the enabled state of the commands its changes affect. The main window implements it;
-// field tests use a recording fake.
+// and a word when the commands its changes affect must be enabled anew. The main window
+// implements it; field tests use a recording fake.
 
 namespace jcw {
 
@@ -16,9 +16,9 @@ class FieldHost {
   // The Start menu item NStart: clue checks read and change it.
   virtual bool startEnabled() const = 0;
   virtual void setStartEnabled(bool enabled) = 0;
-  // The tool buttons SBSave and SBUndo.
-  virtual void setSaveButtonEnabled(bool enabled) = 0;
-  virtual void setUndoButtonEnabled(bool enabled) = 0;
+  // The crossword's history or Modified changed: the undo, redo, save and checkpoint commands
+  // follow.
+  virtual void historyChanged() = 0;
 
   // Commands reached through the field's keys.
   virtual void NStartClick() = 0;

@@ -13,6 +13,13 @@ KeyDecision deleteKey(const KeyInput& key, const KeyContext& context) {
   return {editing ? KeyCommand::ClearClue : KeyCommand::None, true, false};
 }
 
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo (the field itself acts only while solving).
+KeyDecision historyLetter(const KeyInput& key) {
+  if (!key.ctrl) return {};
+  if (key.virtualKey == vk::letter('Y') || key.shift) return {KeyCommand::Redo, false, true};
+  return {KeyCommand::Undo, false, true};
+}
+
 std::optional<char> digitOf(int virtualKey) {
   if (virtualKey >= vk::k0 && virtualKey <= vk::k0 + 9) return char('0' + virtualKey - vk::k0);
   if (virtualKey >= vk::kNumpad0 && virtualKey <= vk::kNumpad0 + 9)
@@ -45,9 +52,14 @@ KeyDecision interpretKeyPress(const KeyInput& key, const KeyContext& context) {
     case vk::letter('N'):
       return key.ctrl ? KeyDecision{KeyCommand::NewCrossword, false, true} : KeyDecision{};
     case vk::letter('P'): return {key.ctrl ? KeyCommand::Print : KeyCommand::None};
+    case vk::letter('Y'):
+    case vk::letter('Z'): return historyLetter(key);
     case vk::functionKey(2): return {context.modified ? KeyCommand::Save : KeyCommand::None};
     case vk::functionKey(3): return {KeyCommand::Load};
     case vk::functionKey(4): return {KeyCommand::ToggleAdvance};
+    case vk::functionKey(5): return {KeyCommand::SetCheckpoint};
+    case vk::functionKey(6): return {KeyCommand::ReturnToCheckpoint};
+    case vk::functionKey(7): return {KeyCommand::AcceptCheckpoint};
     case vk::functionKey(9):
       return {context.mode == kEditorMode ? KeyCommand::Start : KeyCommand::Edit};
     default: return {};
@@ -66,7 +78,8 @@ EditorKeyDecision interpretEditorKey(const KeyInput& key, const KeyContext& cont
 
 std::optional<KeyCommand> interpretKeyRelease(const KeyInput& key, std::uint8_t mode) {
   if (key.virtualKey != vk::kBack || !key.alt || key.autoRepeat) return std::nullopt;
-  return mode == kSolvingMode ? KeyCommand::Undo : KeyCommand::None;
+  if (mode != kSolvingMode) return KeyCommand::None;
+  return key.shift ? KeyCommand::Redo : KeyCommand::Undo;
 }
 
 }  // namespace jcw

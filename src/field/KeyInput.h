@@ -11,6 +11,7 @@ namespace jcw {
 struct KeyInput {
   int virtualKey = 0;  // vk:: code of the physical key
   bool ctrl = false;
+  bool shift = false;
   bool alt = false;  // keys held with Alt are system keys, which the field's tables do not take
   bool autoRepeat = false;
 };
@@ -37,6 +38,10 @@ enum class KeyCommand : std::uint8_t {
   Start,          // the host's NStartClick
   Edit,           // the host's NEditClick
   Undo,           // the field's Undo
+  Redo,           // the field's Redo
+  SetCheckpoint,        // the field's SetCheckpoint
+  ReturnToCheckpoint,   // the field's ReturnToCheckpoint
+  AcceptCheckpoint,     // the field's AcceptCheckpoint
   ZoomIn,         // larger cells, about the editor cursor or the view's middle
   ZoomOut,        // smaller cells
   ZoomWhole,      // the whole crossword in view
@@ -62,8 +67,9 @@ struct EditorKeyDecision {
 };
 EditorKeyDecision interpretEditorKey(const KeyInput& key, const KeyContext& context);
 
-// A key release: Alt+Backspace is Undo in solving mode and nothing in the other modes; none for a
-// release that is not the field's (an auto-repeated one included), which goes on to the parent.
+// A key release: Alt+Backspace is Undo and Alt+Shift+Backspace Redo in solving mode, nothing in
+// the other modes; none for a release that is not the field's (an auto-repeated one included),
+// which goes on to the parent.
 std::optional<KeyCommand> interpretKeyRelease(const KeyInput& key, std::uint8_t mode);
 
 }  // namespace jcw

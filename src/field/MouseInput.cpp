@@ -46,6 +46,7 @@ MouseDecision interpretMouse(const MouseInput& input, std::uint8_t mode, bool di
   MouseDecision decision;
   switch (input.event) {
     case MouseEvent::Press:
+      decision.beginGesture = mode == kSolvingMode && input.button != MouseButton::Other;
       decision.onHit = pressActionOf(input.button, mode, input.hit);
       decision.takeFocus = input.button == MouseButton::Left;
       break;
@@ -58,6 +59,7 @@ MouseDecision interpretMouse(const MouseInput& input, std::uint8_t mode, bool di
       break;
     case MouseEvent::Release:
       decision.wipeCross = input.button != MouseButton::Other;
+      decision.endGesture = input.button != MouseButton::Other;
       break;
     case MouseEvent::Leave:
       decision.unhighlight = mode == kSolvingMode;

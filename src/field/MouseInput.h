@@ -39,15 +39,18 @@ struct MouseDecision {
   bool wipeCross = false;    // repaint the picture cells of the hover cell's column and row
   bool unhighlight = false;  // repaint the clue cells of the hover cell's lines plainly
   bool hoverHit = false;     // the hit cell becomes the hover cell; its lines' clue cells highlighted
+  bool beginGesture = false; // the marks until the button goes up are one undo step
   CellAction onHit = CellAction::None;
+  bool endGesture = false;   // the button went up: the gesture's step is complete
   bool showCross = false;    // the digital cross at the hover cell
   bool takeFocus = false;    // the field takes the keyboard focus
   bool operator==(const MouseDecision&) const = default;
 };
 
 // `mode` is CurrentMode; `digitalCross` the option DigCr. Marking, erasing and hover tracking
-// happen in solving mode only; a press on a clue cell in editor mode moves the editor cursor
-// there; in view mode the mouse does nothing to the field.
+// happen in solving mode only, and a press there begins a gesture that its release ends (a
+// drag is one undo step); a press on a clue cell in editor mode moves the editor cursor there;
+// in view mode the mouse does nothing to the field.
 MouseDecision interpretMouse(const MouseInput& input, std::uint8_t mode, bool digitalCross);
 
 }  // namespace jcw

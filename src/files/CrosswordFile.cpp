@@ -101,8 +101,7 @@ void adoptCrossword(Crossword crossword, const std::string& path, Crossword& fie
 
 Result<void> SaveProcess(Crossword& field) {
   if (Result<void> written = writeCrosswordFile(CurFileName, field); !written) return written;
-  field.UndoList.clear();
-  field.Modified = false;
+  field.markSaved();
   return {};
 }
 

@@ -42,8 +42,8 @@ Result<void> LoadSelfFormat(const std::string& path, Crossword& field);
 // dimensions the process-wide ones, and `path` the current file.
 void adoptCrossword(Crossword crossword, const std::string& path, Crossword& field);
 
-// Writes `field` to CurFileName; on success empties the undo history and clears Modified. On
-// failure nothing else changes.
+// Writes `field` to CurFileName; on success the field counts as saved at its present history
+// position (markSaved). On failure nothing else changes.
 Result<void> SaveProcess(Crossword& field);
 
 // The caption suffix for a path: " (" + file name without directories and without its last four

@@ -25,8 +25,7 @@ Result<void> saveCrosswordAs(std::string name, Crossword& field) {
   if (!written) return written;
   // Marks the file cannot hold stay unsaved, so that no command drops them unasked.
   if (whole || field.countMarked() == 0) {
-    field.UndoList.clear();
-    field.Modified = false;
+    field.markSaved();
   }
   CurFileName = name;
   CurShortName = ShortName(name);

@@ -19,8 +19,8 @@ bool keepsMarks(const std::string& name);
 std::string jcwNameFor(const std::string& name);
 
 // Writes `field` under `name` in the format its extension names; on success `name` becomes the
-// current file (CurFileName, CurShortName), and the field counts as saved (undo history emptied,
-// Modified cleared) when the file holds all of it: always in the .jcw layout, in the formats of
+// current file (CurFileName, CurShortName), and the field counts as saved at its present history
+// position (markSaved) when the file holds all of it: always in the .jcw layout, in the formats of
 // clues only while no picture cell is marked. On failure nothing changes and the error says why.
 // `name` is a copy: Save passes CurFileName itself.
 Result<void> saveCrosswordAs(std::string name, Crossword& field);

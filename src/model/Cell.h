@@ -1,5 +1,5 @@
 #pragma once
-// One entry of the crossword's cell table, and the undo record of a cell.
+// One entry of the crossword's cell table, and a cell's position.
 
 #include <cstdint>
 #include <string>
@@ -18,16 +18,6 @@ struct TCell {
   std::uint8_t Kind = ckNone;
   std::string Text;  // clue cells: the clue in decimal, or empty for none
   std::uint8_t State = 0;
-};
-
-// One cell of an undo step. A mark or an erase is a step of one record; a hint that decides many
-// cells is one step of many records, each after the first joining the one before it.
-struct TUndoRec {
-  std::uint8_t State = 0;  // the cell's state before the change
-  std::int32_t Col = 0;
-  std::int32_t Row = 0;
-  bool JoinsPrevious = false;  // undone together with the record before it
-  bool operator==(const TUndoRec&) const = default;
 };
 
 struct CellPos {

@@ -1,6 +1,8 @@
 #include "model/Crossword.h"
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "model/Clue.h"
 
@@ -134,15 +136,12 @@ int Crossword::countMarked() const {
   return count;
 }
 
-void Crossword::PushUndo(int x, int y) {
-  UndoList.push_back({cell(x, y).State, x, y});
-}
-
 bool Crossword::markCell(int x, int y, bool fill) {
   TCell& c = cell(x, y);
   if (c.State != csBlank) return false;
-  PushUndo(x, y);
-  c.State = fill ? csFilled : csEmpty;
+  const std::uint8_t state = fill ? csFilled : csEmpty;
+  history.record({x, y, c.State, state});
+  c.State = state;
   ++MarkedCount;
   return true;
 }
@@ -150,7 +149,7 @@ bool Crossword::markCell(int x, int y, bool fill) {
 bool Crossword::eraseCell(int x, int y) {
   TCell& c = cell(x, y);
   if (c.State == csBlank) return false;
-  PushUndo(x, y);
+  history.record({x, y, c.State, csBlank});
   c.State = csBlank;
   --MarkedCount;
   return true;
@@ -164,40 +163,104 @@ std::vector<std::uint8_t> Crossword::pictureStates() const {
   return states;
 }
 
-bool Crossword::pushUndoStep(const std::vector<std::uint8_t>& before) {
-  const std::size_t stepStart = UndoList.size();
+bool Crossword::recordPictureChange(const std::vector<std::uint8_t>& before) {
+  std::vector<CellChange> changes;
   auto earlier = before.begin();
   for (int y = firstPictureY(); y < H1(); ++y) {
     for (int x = firstPictureX(); x < W1() && earlier != before.end(); ++x, ++earlier) {
-      if (*earlier == cell(x, y).State) continue;
-      UndoList.push_back({*earlier, x, y, UndoList.size() > stepStart});
+      const std::uint8_t now = cell(x, y).State;
+      if (*earlier != now) changes.push_back({x, y, *earlier, now});
     }
   }
-  return UndoList.size() > stepStart;
+  return history.recordStep(changes);
 }
 
-std::vector<TUndoRec> Crossword::undoLast() {
-  std::vector<TUndoRec> step;
-  while (!UndoList.empty()) {
-    const TUndoRec rec = UndoList.back();
-    UndoList.pop_back();
-    // Counted from the cell as it is now: a solver run since the record may have marked it.
-    TCell& cell = this->cell(rec.Col, rec.Row);
-    MarkedCount += (rec.State != csBlank) - (cell.State != csBlank);
-    cell.State = rec.State;
-    step.push_back(rec);
-    if (!rec.JoinsPrevious) break;
+void Crossword::applyChanges(const std::vector<CellChange>& changes, bool forward) {
+  const auto apply = [this](const CellChange& change, std::uint8_t state) {
+    // Counted from the cell as it is now, so the count stays right whatever wrote the cell.
+    TCell& c = cell(change.x, change.y);
+    MarkedCount += (state != csBlank) - (c.State != csBlank);
+    c.State = state;
+  };
+  if (forward) {
+    for (const CellChange& change : changes) apply(change, change.after);
+  } else {
+    for (auto change = changes.rbegin(); change != changes.rend(); ++change)
+      apply(*change, change->before);
   }
-  return {step.rbegin(), step.rend()};
+}
+
+HistoryStep Crossword::undo() {
+  const HistoryStep* step = history.undo();
+  if (!step) return {};
+  applyChanges(*step, false);
+  return *step;
+}
+
+HistoryStep Crossword::redo() {
+  const HistoryStep* step = history.redo();
+  if (!step) return {};
+  applyChanges(*step, true);
+  return *step;
 }
 
 void Crossword::clearPicture() {
-  UndoList.clear();
+  const std::vector<std::uint8_t> before = pictureStates();
   for (int x = firstPictureX(); x < W1(); ++x)
     for (int y = firstPictureY(); y < H1(); ++y) cell(x, y).State = csBlank;
-  updateAllLineStatus();
-  Modified = true;
   MarkedCount = 0;
+  recordPictureChange(before);
+  updateAllLineStatus();
+}
+
+namespace {
+
+// The net change of each cell a path of changes touches: its state before the first change and
+// after the last, in the order the cells were first touched; cells that end as they began are
+// left out.
+std::vector<CellChange> netChanges(const std::vector<CellChange>& path) {
+  std::vector<CellChange> net;
+  std::map<std::pair<int, int>, std::size_t> slotOf;
+  for (const CellChange& change : path) {
+    const auto [slot, isNew] = slotOf.try_emplace({change.x, change.y}, net.size());
+    if (isNew)
+      net.push_back(change);
+    else
+      net[slot->second].after = change.after;
+  }
+  std::erase_if(net, [](const CellChange& change) { return change.before == change.after; });
+  return net;
+}
+
+}  // namespace
+
+std::vector<CellChange> Crossword::returnToCheckpoint() {
+  const std::optional<std::size_t> checkpoint = history.newestCheckpoint();
+  if (!checkpoint) return {};
+  const std::vector<CellChange> changes = netChanges(history.pathTo(*checkpoint));
+  history.dropCheckpoint();
+  history.recordStep(changes);
+  applyChanges(changes, true);
+  for (const CellChange& change : changes) UpdateLineStatus(change.x, change.y);
+  return changes;
+}
+
+std::vector<CellPos> Crossword::markedSinceCheckpoint() const {
+  std::vector<CellPos> cells;
+  const std::optional<std::size_t> checkpoint = history.newestCheckpoint();
+  if (!checkpoint) return cells;
+  std::vector<bool> listed(static_cast<std::size_t>(W1()) * H1());
+  for (const CellChange& change : history.changesSince(*checkpoint)) {
+    if (listed[index(change.x, change.y)] || cell(change.x, change.y).State == csBlank) continue;
+    listed[index(change.x, change.y)] = true;
+    cells.push_back({change.x, change.y});
+  }
+  return cells;
+}
+
+void Crossword::markSaved() {
+  Modified = false;
+  history.markSaved();
 }
 
 }  // namespace jcw

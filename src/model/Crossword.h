@@ -1,7 +1,7 @@
 #pragma once
 // The crossword model: the cell table with clues and marks, the status of every line, the
-// marked-cell count, the undo history and the editor cursor. A plain value owned by the field
-// (or by a loader or a tool); it knows nothing of the screen. Single-threaded.
+// marked-cell count, the history of the marks and the editor cursor. A plain value owned by the
+// field (or by a loader or a tool); it knows nothing of the screen. Single-threaded.
 //
 // Indices are table indices: x is the screen column, y the screen row, both from 0, header and
 // indicator cells included. Picture cell (c, r), both from 1, is cell(CapColCount + c,
@@ -12,6 +12,7 @@
 
 #include "model/Cell.h"
 #include "model/Dimensions.h"
+#include "model/History.h"
 #include "model/PuzzleInfo.h"
 
 namespace jcw {
@@ -74,8 +75,8 @@ class Crossword {
   // Number of picture cells whose state is csFilled or csEmpty.
   int countMarked() const;
 
-  // Marking, erasing and undo on the model alone; the field adds painting.
-  void PushUndo(int x, int y);
+  // Marking, erasing, undo and redo on the model alone; the field adds painting. Every change of
+  // a picture state goes through `history`.
   // Marks undecided picture cell (x, y); false (nothing changes) when it is already marked.
   bool markCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y); false when it is undecided.
@@ -83,29 +84,43 @@ class Crossword {
   // Picture states in reading order (rows top to bottom, each left to right): what a change of
   // many cells at once compares with afterwards.
   std::vector<std::uint8_t> pictureStates() const;
-  // Records a change of many picture cells as one undo step: the earlier state of every picture
-  // cell that differs from `before` (pictureStates() taken before the change), in reading order.
-  // Returns whether any cell differed; nothing is recorded when none did.
-  bool pushUndoStep(const std::vector<std::uint8_t>& before);
-  // Undoes the last step: restores the states of its records, newest first, keeps MarkedCount
-  // and drops them. Returns the step's records in the order they were pushed (the step's first
-  // cell first); empty when the history is.
-  std::vector<TUndoRec> undoLast();
-  // Every picture cell undecided, history emptied, lines re-evaluated, Modified set.
+  // Records a change of many picture cells as one step (or into the open gesture's): every
+  // picture cell that differs from `before` (pictureStates() taken before the change), in
+  // reading order. Returns whether any cell differed; nothing is recorded when none did.
+  bool recordPictureChange(const std::vector<std::uint8_t>& before);
+  // Undoes (redoes) one step: its cells get their states from before (after) it, MarkedCount
+  // follows. Returns the step's changes in the order they were made; empty when there is none.
+  HistoryStep undo();
+  HistoryStep redo();
+  // Every picture cell undecided as one step; lines re-evaluated.
   void clearPicture();
 
-  bool IsModified() const { return Modified || !UndoList.empty(); }
+  // Takes the picture back to the newest checkpoint's as one step and drops that checkpoint.
+  // Returns the cells that changed, each once, in the order the way back first touched them;
+  // empty when nothing changed or there is no checkpoint.
+  std::vector<CellChange> returnToCheckpoint();
+  // Picture cells marked now that were changed after the newest checkpoint, in the order of their
+  // first change; the first of them is the guess. Empty without a checkpoint.
+  std::vector<CellPos> markedSinceCheckpoint() const;
+
+  // Unsaved: clues typed since the save, or marks whose history position is not the saved one.
+  bool IsModified() const { return Modified || !history.atSaved(); }
+  // What a save or a load makes of the crossword: nothing unsaved, the history kept.
+  void markSaved();
 
   int MarkedCount = 0;
   std::bitset<256> RowsRight, RowsWrong, ColsRight, ColsWrong;
+  // Clues typed since the last save; picture changes are the history's.
   bool Modified = false;
-  std::vector<TUndoRec> UndoList;
+  History history;
   CellPos EditCursor;
   // Title, author and notes from the file it was read from; empty for a .jcw or a new crossword.
   PuzzleInfo info;
 
  private:
   std::size_t index(int x, int y) const { return static_cast<std::size_t>(x) * H1() + y; }
+  // Sets the states the changes lead to, in order, keeping MarkedCount.
+  void applyChanges(const std::vector<CellChange>& changes, bool forward);
   std::vector<int> cluesOf(int fromX, int fromY, int dx, int dy, int count) const;
   int lineStatus(int firstX, int firstY, int dx, int dy, int length,
                  const std::vector<int>& clues) const;

@@ -6,7 +6,6 @@ namespace jcw {
 
 void resetModelState() {
   setCurrentDimensions({});
-  SkipNextMark = false;
   CancelRequested = false;
   SolverBusy = false;
   ParamFile.clear();

@@ -5,8 +5,6 @@
 
 namespace jcw {
 
-// The next marking attempt only clears this flag (set by loads from a dialog or a drop).
-inline bool SkipNextMark = false;
 // Stops a running solve, test or hint; set by Escape.
 inline bool CancelRequested = false;
 // A solve, test or hint is running. The solver lets pending events through between lines, and the

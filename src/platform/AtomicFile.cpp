@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -105,7 +106,7 @@ bool writeAll(int fd, std::string_view contents) {
 // Writes from the start of the file, cuts it where the contents end, flushes it to the disk and
 // closes it; false with errno set on failure.
 bool writeAndClose(FileDescriptor& fd, std::string_view contents) {
-  return writeAll(fd.get(), contents) &&
+  return ::lseek(fd.get(), 0, SEEK_SET) == 0 && writeAll(fd.get(), contents) &&
          ::ftruncate(fd.get(), static_cast<off_t>(contents.size())) == 0 &&
          ::fsync(fd.get()) == 0 && fd.close();
 }
@@ -123,12 +124,51 @@ void syncDirectory(const fs::path& directory) {
   [[maybe_unused]] const bool synced = fd.valid() && ::fsync(fd.get()) == 0;
 }
 
-// The file written where it stands: for a directory that lets no new file be made.
+// The whole file from its start; false with errno set on failure.
+bool readAll(int fd, std::string& bytes) {
+  bytes.clear();
+  char buffer[1 << 14];
+  for (off_t at = 0;;) {
+    const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+    at += n;
+  }
+}
+
+// 0, or why the file cannot grow to `size` bytes: the file-size limit, or no room on the disk.
+// The room is taken now, so the writes that follow do not run out of it.
+int reserveSpace(int fd, std::size_t size) {
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+      size > limit.rlim_cur)
+    return EFBIG;
+  if (size == 0) return 0;
+  const int reason = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
+  // A file system that cannot reserve ahead still gets the write, as before.
+  return reason == EOPNOTSUPP || reason == EINVAL ? 0 : reason;
+}
+
+// The file written where it stands: for a directory that lets no new file be made. Nothing is
+// changed before the room for the new bytes is reserved, and a write that fails all the same
+// puts the old bytes back.
 Result<void> rewriteInPlace(const fs::path& target, const fs::path& file, std::string_view contents) {
-  FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+  FileDescriptor fd(::open(file.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
   if (!fd.valid()) return saveError(target, systemReason(errno));
-  if (!writeAndClose(fd, contents)) return saveError(target, systemReason(errno));
-  return {};
+  std::string old;
+  if (!readAll(fd.get(), old)) return saveError(target, systemReason(errno));
+  if (const int reason = reserveSpace(fd.get(), contents.size()); reason != 0) {
+    [[maybe_unused]] const bool cut = ::ftruncate(fd.get(), static_cast<off_t>(old.size())) == 0;
+    return saveError(target, systemReason(reason));
+  }
+  if (writeAndClose(fd, contents)) return {};
+  const int reason = errno;
+  if (fd.valid()) {
+    [[maybe_unused]] const bool restored = writeAndClose(fd, old);
+  }
+  return saveError(target, systemReason(reason));
 }
 
 // Through a temporary file renamed over `file`; `old` is the file replaced, if any.

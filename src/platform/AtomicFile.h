@@ -6,7 +6,9 @@
 // - the file keeps its permission bits, and its owner and group where the process may set them;
 // - the bytes go to a temporary file beside the file, renamed over it once they are all on the
 //   disk; when the directory lets no temporary file be made but the file itself may be written,
-//   the file is rewritten in place instead (then a failure midway can leave it damaged);
+//   the file is rewritten in place instead: the room for the new bytes is reserved first (the
+//   file-size limit checked, the disk space allocated), and a write that still fails puts the
+//   old bytes back;
 // - whatever fails (a full disk, the file-size limit, ...), no temporary file is left behind.
 // One thread at a time per target.
 

@@ -39,4 +39,8 @@ fs::path dataHome() { return xdgDirectory("XDG_DATA_HOME", fs::path(".local") / 
 
 fs::path settingsDirectory() { return configHome() / "jcw"; }
 
+fs::path sessionDirectory() {
+  return xdgDirectory("XDG_STATE_HOME", fs::path(".local") / "state") / "jcw";
+}
+
 }  // namespace jcw

@@ -12,5 +12,7 @@ std::filesystem::path configHome();
 std::filesystem::path dataHome();
 // The directory of the registry files: configHome()/jcw.
 std::filesystem::path settingsDirectory();
+// Where unsaved work is kept for a restart: $XDG_STATE_HOME/jcw, default ~/.local/state/jcw.
+std::filesystem::path sessionDirectory();
 
 }  // namespace jcw

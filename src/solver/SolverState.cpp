@@ -101,7 +101,6 @@ void WriteBack(const SolverState& state, Crossword& crossword,
                const std::function<void(int x, int y)>& paintCell) {
   const Dimensions& d = crossword.dims();
   if (state.Work.colCount() != d.ColCount || state.Work.rowCount() != d.RowCount) return;
-  if (state.Changed) crossword.Modified = true;
   for (int r = 0; r < d.RowCount; ++r) {
     for (int c = 0; c < d.ColCount; ++c) {
       const int x = d.CapColCount + 1 + c;

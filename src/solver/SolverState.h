@@ -58,8 +58,9 @@ bool AllCellsKnown(const SolverState& state);
 
 // Copies the work grid into the picture cells of `crossword` (surely empty -> csEmpty, surely
 // filled -> csFilled, unknown -> csBlank), row by row, evaluating the lines through each cell and
-// then calling paintCell(x, y) when given; sets MarkedCount to the marked cells and Modified
-// when Changed. Does nothing to a crossword of another shape than the one prepared from.
+// then calling paintCell(x, y) when given; sets MarkedCount to the marked cells. The caller
+// records the change in the history. Does nothing to a crossword of another shape than the one
+// prepared from.
 void WriteBack(const SolverState& state, Crossword& crossword,
                const std::function<void(int x, int y)>& paintCell = {});
 

@@ -70,6 +70,6 @@ row_indicator_centre 4
 colour=$(pixel_at "$PX" "$PY")
 [[ $colour != 008000 && $colour != FF0000 ]] || fail "incomplete row 4 shows $colour"
 
-tool_button_centre 10  # SBExit
+tool_button_centre 11  # SBExit
 click_at "$PX" "$PY"
 jcw_wait_exit || fail "jcw ended with a failure"

@@ -28,6 +28,6 @@ clue_point 6 1
 clue_point 5 4
 [[ $(pixel_at "$PX" "$PY") == FFFF00 ]] || fail "the bottom clue cell is not yellow"
 
-tool_button_centre 10  # SBExit
+tool_button_centre 11  # SBExit
 click_at "$PX" "$PY"
 jcw_wait_exit || fail "jcw ended with a failure"

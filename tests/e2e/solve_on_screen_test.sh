@@ -37,7 +37,7 @@ field_layout
 screenshot
 shows_solution && fail "the picture shows before the solve"
 
-tool_button_centre 7  # SBAuto opens the tool window at its first place, (246, 169)
+tool_button_centre 8  # SBAuto opens the tool window at its first place, (246, 169)
 click_at "$PX" "$PY"
 sleep 1
 # Drag it by its left margin; a click where "Полностью" was would now land on the field.

@@ -64,7 +64,7 @@ done
 
 # Saved, so the exit button ends the program without a question; the options are stored.
 field_layout
-tool_button_centre 10  # SBExit
+tool_button_centre 11  # SBExit
 click_at "$PX" "$PY"
 jcw_wait_exit || fail "jcw ended with a failure"
 registry=$XDG_CONFIG_HOME/jcw/HKEY_CURRENT_USER.reg

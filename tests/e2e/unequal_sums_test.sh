@@ -17,6 +17,6 @@ title=$(xdotool getwindowname "$JCW_WID")
   fail "title '$title'"
 
 field_layout
-tool_button_centre 10  # SBExit
+tool_button_centre 11  # SBExit
 click_at "$PX" "$PY"
 jcw_wait_exit || fail "jcw ended with a failure"

@@ -15,9 +15,12 @@ constexpr KeyContext kNoTable{kEditorMode, false, false, false};
 constexpr KeyContext kBusy{kEditorMode, true, true, true};
 
 constexpr KeyInput ctrl(int virtualKey) { return {virtualKey, true}; }
-constexpr KeyInput alt(int virtualKey) { return {virtualKey, false, true}; }
+constexpr KeyInput ctrlShift(int virtualKey) { return {virtualKey, true, true}; }
+constexpr KeyInput alt(int virtualKey) { return {virtualKey, false, false, true}; }
+constexpr KeyInput altShift(int virtualKey) { return {virtualKey, false, true, true}; }
 constexpr int kM = vk::letter('M'), kN = vk::letter('N'), kP = vk::letter('P');
 constexpr int kF9 = vk::functionKey(9);
+constexpr int kY = vk::letter('Y'), kZ = vk::letter('Z');
 
 using enum KeyCommand;
 
@@ -45,6 +48,13 @@ const KeyCase<KeyDecision> kKeysOfEveryMode[] = {
     {"F2 without changes does nothing", {vk::functionKey(2)}, kSolving, {}},
     {"F3 loads", {vk::functionKey(3)}, kView, {Load}},
     {"F4 toggles the advance", {vk::functionKey(4)}, kSolving, {ToggleAdvance}},
+    {"Ctrl+Z undoes and ends", ctrl(kZ), kSolving, {Undo, false, true}},
+    {"Ctrl+Y redoes", ctrl(kY), kSolving, {Redo, false, true}},
+    {"Ctrl+Shift+Z redoes", ctrlShift(kZ), kSolving, {Redo, false, true}},
+    {"Z alone does nothing", {kZ}, kSolving, {}},
+    {"F5 sets a checkpoint", {vk::functionKey(5)}, kSolving, {SetCheckpoint}},
+    {"F6 returns to it", {vk::functionKey(6)}, kSolving, {ReturnToCheckpoint}},
+    {"F7 accepts it", {vk::functionKey(7)}, kSolving, {AcceptCheckpoint}},
     {"F9 in the editor starts", {kF9}, kEditor, {Start}},
     {"F9 in view mode edits", {kF9}, kView, {Edit}},
     {"no key acts while a run is busy", {kF9}, kBusy, {None, false, true}},
@@ -73,10 +83,12 @@ TEST(KeyDecisions, KeysOfTheEditorWorkOnTheCursorCell) {
     EXPECT_TRUE(interpretEditorKey(c.key, c.context) == c.decision) << c.name;
 }
 
-TEST(KeyDecisions, ReleasingAltBackspaceUndoesOnlyWhileSolving) {
-  const KeyInput repeated{vk::kBack, false, true, true};
+TEST(KeyDecisions, ReleasingAltBackspaceUndoesAndWithShiftRedoesOnlyWhileSolving) {
+  const KeyInput repeated{vk::kBack, false, false, true, true};
   EXPECT_EQ(interpretKeyRelease(alt(vk::kBack), kSolvingMode), Undo);
+  EXPECT_EQ(interpretKeyRelease(altShift(vk::kBack), kSolvingMode), Redo);
   EXPECT_EQ(interpretKeyRelease(alt(vk::kBack), kEditorMode), None);
+  EXPECT_EQ(interpretKeyRelease(altShift(vk::kBack), kEditorMode), None);
   EXPECT_EQ(interpretKeyRelease(repeated, kSolvingMode), std::nullopt);
   EXPECT_EQ(interpretKeyRelease({vk::kBack}, kSolvingMode), std::nullopt);
   EXPECT_EQ(interpretKeyRelease(alt(vk::kDelete), kSolvingMode), std::nullopt);

@@ -14,10 +14,12 @@ std::string stepsOf(const MouseDecision& d) {
       {d.wipeCross, "wipe"},
       {d.unhighlight, "unhighlight"},
       {d.hoverHit, "hover"},
+      {d.beginGesture, "begin"},
       {d.onHit == CellAction::MarkFilled, "fill"},
       {d.onHit == CellAction::MarkEmpty, "empty"},
       {d.onHit == CellAction::Erase, "erase"},
       {d.onHit == CellAction::MoveCursor, "cursor"},
+      {d.endGesture, "end"},
       {d.showCross, "cross"},
       {d.takeFocus, "focus"}};
   std::string words;
@@ -48,13 +50,16 @@ struct MouseCase {
 };
 
 const MouseCase kCases[] = {
-    {"left press fills while solving", press(L, ckPicture), S, "fill focus"},
-    {"right press marks empty", press(R, ckPicture), S, "empty"},
+    {"left press begins a gesture and fills while solving", press(L, ckPicture), S,
+     "begin fill focus"},
+    {"right press marks empty", press(R, ckPicture), S, "begin empty"},
     {"a press on a clue in the editor moves the cursor", press(R, ckClue), E, "cursor"},
     {"a press on the picture in the editor marks nothing", press(L, ckPicture), E, "focus"},
-    {"a press on a clue while solving does nothing", press(R, ckClue), S, ""},
+    {"a press on a clue while solving only begins a gesture", press(R, ckClue), S, "begin"},
     {"a press in view mode does nothing", press(R, ckPicture), V, ""},
     {"a middle press does nothing", press(M, ckPicture), S, ""},
+    {"a press off the picture begins the gesture a drag onto it continues", press(L, ckNone), S,
+     "begin focus"},
     {"a left double click erases while solving", dblClick(L, ckPicture), S, "erase"},
     {"a double click on a clue erases nothing", dblClick(L, ckClue), S, ""},
     {"a right double click erases nothing", dblClick(R, ckPicture), S, ""},
@@ -72,7 +77,7 @@ const MouseCase kCases[] = {
     {"a move within the hover cell does nothing", move(ckPicture, kLeft, true), S, ""},
     {"a move off every cell does nothing", move(ckNone), S, ""},
     {"a move in the editor does nothing", move(ckPicture, kLeft), E, ""},
-    {"a release wipes the cross", {MouseEvent::Release, R}, E, "wipe"},
+    {"a release wipes the cross and ends the gesture", {MouseEvent::Release, R}, E, "wipe end"},
     {"a middle release wipes nothing", {MouseEvent::Release, M}, S, ""},
     {"leaving while solving removes the highlight", {MouseEvent::Leave}, S, "unhighlight"},
     {"leaving in the editor does nothing", {MouseEvent::Leave}, E, ""},

@@ -100,7 +100,7 @@ TEST(CrosswordEncoding, AHalfSolvedCrosswordComesBackWhole) {
     EXPECT_EQ(back->rowClues(y), cw.rowClues(y));
   EXPECT_EQ(back->rowStatus(cw.firstPictureY() + 2), lsRight);
   EXPECT_EQ(back->rowStatus(cw.firstPictureY()), lsIncomplete);
-  EXPECT_TRUE(back->UndoList.empty());
+  EXPECT_TRUE(back->history.steps().empty());
   EXPECT_EQ(encodeCrossword(*back), encodeCrossword(cw));
 }
 
@@ -220,8 +220,8 @@ TEST_F(TempDir, LoadSelfFormatMakesTheFileCurrent) {
 }
 
 TEST_F(TempDir, AFailedLoadLeavesThePreviousCrosswordAsItWas) {
-  Crossword field = test::makeCrossword({{{1}}, {{1}}, {"#"}});
-  field.UndoList.push_back({0, 2, 2});
+  Crossword field = test::makeCrossword({{{1}}, {{1}}, {"?"}});
+  field.markCell(2, 2, true);
   setCurrentDimensions(field.dims());
   CurFileName = "previous.jcw";
   CurShortName = " (previous)";
@@ -234,22 +234,25 @@ TEST_F(TempDir, AFailedLoadLeavesThePreviousCrosswordAsItWas) {
         write("tiny.jcw", {1, 1})}) {
     EXPECT_FALSE(LoadSelfFormat(file, field)) << file;
     EXPECT_EQ(encodeCrossword(field), before);
-    EXPECT_EQ(field.UndoList.size(), 1u);
+    EXPECT_EQ(field.history.steps().size(), 1u);
     EXPECT_EQ(currentDimensions(), field.dims());
     EXPECT_EQ(CurFileName, "previous.jcw");
     EXPECT_EQ(CurShortName, " (previous)");
   }
 }
 
-TEST_F(TempDir, SaveWritesTheFileAndForgetsTheHistory) {
+TEST_F(TempDir, SaveWritesTheFileAndKeepsTheHistoryAsSaved) {
   Crossword field = tenByteCrossword();
   field.Modified = true;
-  field.UndoList.push_back({0, 2, 2});
+  field.eraseCell(2, 2);
+  field.undo();
+  field.redo();
+  field.undo();  // the marks as the file has them, with a step to redo
   CurFileName = path("out.jcw");
   ASSERT_TRUE(SaveProcess(field));
   EXPECT_EQ(read(CurFileName), kTenBytes);
-  EXPECT_FALSE(field.Modified);
-  EXPECT_TRUE(field.UndoList.empty());
+  EXPECT_FALSE(field.IsModified());
+  EXPECT_TRUE(field.history.canRedo());
   EXPECT_EQ(fs::directory_iterator(dir_)->path().filename(), "out.jcw");  // no temporary left
 }
 
@@ -265,7 +268,7 @@ TEST_F(TempDir, AFailedSaveKeepsTheOldFileTheModelAndNoTemporary) {
   Crossword field;
   field.allocate({100, 100, 100, 100});
   field.Modified = true;
-  field.UndoList.push_back({0, 2, 2});
+  field.history.record({2, 2, 0, 1});
   CurFileName = file;
   // The file-size limit stands in for a full disk; without the signal ignored it would end us.
   ignoreFileSizeSignal();
@@ -280,7 +283,7 @@ TEST_F(TempDir, AFailedSaveKeepsTheOldFileTheModelAndNoTemporary) {
   EXPECT_TRUE(result.error().starts_with("Не удалось сохранить файл " + file + ": ")) << result.error();
   EXPECT_EQ(read(file), old);
   EXPECT_TRUE(field.Modified);
-  EXPECT_EQ(field.UndoList.size(), 1u);
+  EXPECT_FALSE(field.history.atSaved());
   EXPECT_EQ(CurFileName, file);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "model/Crossword.h"
 #include "support/Fixtures.h"
 
@@ -191,116 +189,51 @@ TEST(ClueChecks, LineFitsComparesTheShortestLengthWithTheLine) {
   EXPECT_EQ(empty.cellsNeeded(empty.firstPictureX(), 1), -1);
 }
 
-// Marks, erases and steps of many cells (as a hint makes them) in random order; every undo must
-// give back exactly the picture from before its step.
-TEST(MarkedCount, FollowsMarksErasesStepsAndUndoesInAnyOrder) {
-  Crossword cw = makeCrossword({test::Clues(6), test::Clues(7), {}});
-  std::vector<std::vector<std::string>> pictures;  // before each step still in the history
-  std::mt19937 random(20261207);
-  for (int step = 0; step < 3000; ++step) {
-    const int x = cw.firstPictureX() + static_cast<int>(random() % 7);
-    const int y = cw.firstPictureY() + static_cast<int>(random() % 6);
-    const std::vector<std::string> before = pictureRows(cw);
-    switch (random() % 4) {
-      case 0:
-        if (cw.markCell(x, y, random() % 2)) pictures.push_back(before);
-        break;
-      case 1:
-        if (cw.eraseCell(x, y)) pictures.push_back(before);
-        break;
-      case 2: {
-        const std::vector<std::uint8_t> states = cw.pictureStates();
-        for (int k = static_cast<int>(random() % 5); k > 0; --k)
-          cw.cell(cw.firstPictureX() + static_cast<int>(random() % 7),
-                  cw.firstPictureY() + static_cast<int>(random() % 6))
-              .State = static_cast<std::uint8_t>(random() % 3);
-        cw.MarkedCount = cw.countMarked();
-        if (cw.pushUndoStep(states)) pictures.push_back(before);
-        break;
-      }
-      case 3:
-        if (!cw.undoLast().empty()) {
-          ASSERT_EQ(pictureRows(cw), pictures.back()) << "step " << step;
-          pictures.pop_back();
-        }
-        break;
-    }
-    ASSERT_EQ(cw.MarkedCount, cw.countMarked()) << "step " << step;
-  }
-}
-
-TEST(Marking, ACellsStepIsUndoneWholeAndFirstCellFirst) {
-  Crossword cw = makeCrossword({test::Clues(2), test::Clues(3), {"#??", "???"}});
-  const int x = cw.firstPictureX(), y = cw.firstPictureY();
-  cw.markCell(x + 2, y + 1, false);
-  const std::vector<std::uint8_t> before = cw.pictureStates();
-  ASSERT_TRUE(setPictureRows(cw, {".##", "#?."}));  // the first cell emptied, three decided
-  cw.MarkedCount = cw.countMarked();
-  EXPECT_TRUE(cw.pushUndoStep(before));
-  EXPECT_FALSE(cw.pushUndoStep(cw.pictureStates()));  // nothing changed: no empty step
-  cw.markCell(x + 1, y + 1, true);
-
-  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csBlank, x + 1, y + 1}}));
-  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csFilled, x, y},
-                                                   {csBlank, x + 1, y, true},
-                                                   {csBlank, x + 2, y, true},
-                                                   {csBlank, x, y + 1, true}}));
-  EXPECT_EQ(pictureRows(cw), (std::vector<std::string>{"#??", "??."}));
-  EXPECT_EQ(cw.MarkedCount, 2);
-  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csBlank, x + 2, y + 1}}));
-  EXPECT_TRUE(cw.undoLast().empty());
-}
-
 TEST(Marking, MarkingAMarkedCellChangesNothing) {
   Crossword cw = makeCrossword({{{1}}, {{1}}, {}});
   const int x = cw.firstPictureX(), y = cw.firstPictureY();
   EXPECT_TRUE(cw.markCell(x, y, true));
   EXPECT_FALSE(cw.markCell(x, y, false));
   EXPECT_EQ(cw.cell(x, y).State, csFilled);
-  EXPECT_EQ(cw.UndoList.size(), 1u);
+  EXPECT_EQ(cw.history.steps().size(), 1u);
   EXPECT_FALSE(cw.eraseCell(x, y - 1));  // a clue cell is never erased
 }
 
-TEST(Marking, UndoRestoresStatesNewestFirst) {
-  Crossword cw = makeCrossword({{{1}}, {{1}}, {}});
+TEST(Marking, AStepOfManyCellsIsUndoneWholeAndRedoneInItsOrder) {
+  Crossword cw = makeCrossword({test::Clues(2), test::Clues(3), {"#??", "???"}});
   const int x = cw.firstPictureX(), y = cw.firstPictureY();
-  cw.markCell(x, y, true);   // record: blank
-  cw.eraseCell(x, y);        // record: filled
-  cw.markCell(x, y, false);  // record: blank
-  EXPECT_EQ(cw.MarkedCount, 1);
-  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csBlank, x, y}}));
-  EXPECT_EQ(cw.cell(x, y).State, csBlank);
-  EXPECT_EQ(cw.MarkedCount, 0);
-  EXPECT_EQ(cw.undoLast(), (std::vector<TUndoRec>{{csFilled, x, y}}));
-  EXPECT_EQ(cw.cell(x, y).State, csFilled);
-  EXPECT_EQ(cw.MarkedCount, 1);
-  cw.undoLast();
-  EXPECT_TRUE(cw.undoLast().empty());
-  EXPECT_EQ(cw.MarkedCount, 0);
-}
-
-TEST(Marking, UndoAfterTheSolverMarkedTheCellKeepsTheCount) {
-  Crossword cw = makeCrossword({{{1}}, {{1}}, {}});
-  const int x = cw.firstPictureX(), y = cw.firstPictureY();
-  cw.markCell(x, y, true);
-  cw.eraseCell(x, y);               // record: filled
-  cw.cell(x, y).State = csEmpty;    // a hint decided the cell meanwhile
+  cw.markCell(x + 2, y + 1, false);
+  const std::vector<std::uint8_t> before = cw.pictureStates();
+  ASSERT_TRUE(setPictureRows(cw, {".##", "#?."}));  // the first cell emptied, three decided
   cw.MarkedCount = cw.countMarked();
-  cw.undoLast();
-  EXPECT_EQ(cw.cell(x, y).State, csFilled);
-  EXPECT_EQ(cw.MarkedCount, cw.countMarked());
+  EXPECT_TRUE(cw.recordPictureChange(before));
+  EXPECT_FALSE(cw.recordPictureChange(cw.pictureStates()));  // nothing changed: no empty step
+  cw.markCell(x + 1, y + 1, true);
+
+  EXPECT_EQ(cw.undo(), (HistoryStep{{x + 1, y + 1, csBlank, csFilled}}));
+  EXPECT_EQ(cw.undo(), (HistoryStep{{x, y, csFilled, csEmpty},
+                                    {x + 1, y, csBlank, csFilled},
+                                    {x + 2, y, csBlank, csFilled},
+                                    {x, y + 1, csBlank, csFilled}}));
+  EXPECT_EQ(pictureRows(cw), (std::vector<std::string>{"#??", "??."}));
+  EXPECT_EQ(cw.MarkedCount, 2);
+  cw.redo();
+  EXPECT_EQ(pictureRows(cw), (std::vector<std::string>{".##", "#?."}));
+  EXPECT_EQ(cw.MarkedCount, 5);
 }
 
-TEST(Marking, ClearEmptiesThePictureAndTheHistory) {
+TEST(Marking, ClearIsOneStepThatUndoBringsBack) {
   Crossword cw = makeCrossword({{{1}, {1}}, {{1}, {1}}, {"#.", ".#"}});
-  cw.markCell(cw.firstPictureX(), cw.firstPictureY(), true);
+  cw.markSaved();
   cw.clearPicture();
   EXPECT_EQ(pictureRows(cw), (std::vector<std::string>{"??", "??"}));
   EXPECT_EQ(cw.MarkedCount, 0);
-  EXPECT_TRUE(cw.UndoList.empty());
-  EXPECT_TRUE(cw.Modified);
   EXPECT_TRUE(cw.RowsRight.none());
-  EXPECT_TRUE(cw.ColsRight.none());
+  EXPECT_TRUE(cw.IsModified());
+  cw.undo();
+  EXPECT_EQ(pictureRows(cw), (std::vector<std::string>{"#.", ".#"}));
+  EXPECT_EQ(cw.MarkedCount, 4);
+  EXPECT_FALSE(cw.IsModified());
 }
 
 }  // namespace

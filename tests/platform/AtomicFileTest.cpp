@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,6 +67,32 @@ TEST_F(AtomicFileTest, AWritableFileInALockedDirectoryIsRewrittenInPlaceKeepingI
   EXPECT_EQ(verdict, 0);
   EXPECT_EQ(readFile(file), "new");
   EXPECT_EQ(modeOf(file), 0640u);
+  EXPECT_EQ(listing(dir_), std::vector<std::string>{"in-place.jcw"});
+}
+
+// The file-size limit stands in for a full disk: the new bytes would not fit, so the file must
+// come out of the failed save exactly as it was.
+TEST_F(AtomicFileTest, AnInPlaceRewriteThatCannotFitLeavesTheOldBytes) {
+  const auto user = account();
+  if (!user) GTEST_SKIP() << "no unprivileged user";
+  const fs::path file = dir_ / "in-place.jcw";
+  const std::string old(3000, 'o');
+  writeFile(file, old);
+  ASSERT_TRUE(test::handOver(file, *user));
+  fs::permissions(dir_, static_cast<fs::perms>(0555));
+
+  const int verdict = test::runAs(*user, [&] {
+    ignoreFileSizeSignal();
+    rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const Result<void> tooLong = writeFileAtomically(file, std::string(5000, 'n'));
+    const bool kept = readFile(file) == old;
+    const Result<void> fits = writeFileAtomically(file, std::string(4000, 'n'));
+    return (tooLong ? 1 : 0) + (kept ? 0 : 2) + (fits ? 0 : 4);
+  });
+  fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+  EXPECT_EQ(verdict, 0);
+  EXPECT_EQ(readFile(file), std::string(4000, 'n'));
   EXPECT_EQ(listing(dir_), std::vector<std::string>{"in-place.jcw"});
 }
 

@@ -25,8 +25,8 @@ class ScopedEnv {
 
 struct DirCase {
   const char* title;
-  std::optional<std::string> xdgConfig, xdgData;
-  std::string settings, data;
+  std::optional<std::string> xdgConfig, xdgData, xdgState;
+  std::string settings, data, sessions;
 };
 
 class UserDirs : public testing::TestWithParam<DirCase> {};
@@ -35,17 +35,22 @@ TEST_P(UserDirs, FollowTheXdgVariablesOrFallBackBelowHome) {
   const ScopedEnv home("HOME", "/home/ann");
   const ScopedEnv config("XDG_CONFIG_HOME", GetParam().xdgConfig);
   const ScopedEnv data("XDG_DATA_HOME", GetParam().xdgData);
+  const ScopedEnv state("XDG_STATE_HOME", GetParam().xdgState);
   EXPECT_EQ(settingsDirectory(), GetParam().settings);
   EXPECT_EQ(dataHome(), GetParam().data);
+  EXPECT_EQ(sessionDirectory(), GetParam().sessions);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Platform, UserDirs,
     testing::Values(
-        DirCase{"Unset", std::nullopt, std::nullopt, "/home/ann/.config/jcw", "/home/ann/.local/share"},
-        DirCase{"Set", "/cfg", "/dat", "/cfg/jcw", "/dat"},
-        DirCase{"EmptyFallsBack", "", "", "/home/ann/.config/jcw", "/home/ann/.local/share"},
-        DirCase{"RelativeFallsBack", "cfg", "dat", "/home/ann/.config/jcw", "/home/ann/.local/share"}),
+        DirCase{"Unset", std::nullopt, std::nullopt, std::nullopt, "/home/ann/.config/jcw",
+                "/home/ann/.local/share", "/home/ann/.local/state/jcw"},
+        DirCase{"Set", "/cfg", "/dat", "/st", "/cfg/jcw", "/dat", "/st/jcw"},
+        DirCase{"EmptyFallsBack", "", "", "", "/home/ann/.config/jcw", "/home/ann/.local/share",
+                "/home/ann/.local/state/jcw"},
+        DirCase{"RelativeFallsBack", "cfg", "dat", "st", "/home/ann/.config/jcw",
+                "/home/ann/.local/share", "/home/ann/.local/state/jcw"}),
     [](const auto& info) { return std::string(info.param.title); });
 
 }  // namespace

@@ -168,7 +168,6 @@ TEST_F(SolverTest, WriteBackSetsStatesCountAndLineStatus) {
   WriteBack(state, crossword);
   EXPECT_EQ(pictureRows(crossword), (std::vector<std::string>{"###", "???"}));
   EXPECT_EQ(crossword.MarkedCount, 3);  // the old marks of row 2 are gone
-  EXPECT_TRUE(crossword.Modified);
   const int y = crossword.firstPictureY();
   EXPECT_EQ(crossword.rowStatus(y), lsRight);
   EXPECT_EQ(crossword.rowStatus(y + 1), lsIncomplete);
@@ -177,17 +176,6 @@ TEST_F(SolverTest, WriteBackSetsStatesCountAndLineStatus) {
   WriteBack(state, crossword);
   EXPECT_EQ(crossword.MarkedCount, 6);
   EXPECT_TRUE(crossword.solved());
-}
-
-TEST_F(SolverTest, WriteBackLeavesModifiedAloneWhenNothingChanged) {
-  Crossword crossword = makeCrossword({{{1}}, {{1}, {}}, {"#."}});
-  prepare(crossword, true);
-  SweepRows(state);
-  SweepColumns(state);
-  ASSERT_FALSE(state.Changed);
-  WriteBack(state, crossword);
-  EXPECT_FALSE(crossword.Modified);
-  EXPECT_EQ(crossword.MarkedCount, 2);
 }
 
 TEST_F(SolverTest, WriteBackReportsEveryCellRowByRowAfterItsLinesWereEvaluated) {

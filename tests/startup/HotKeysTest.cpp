@@ -30,7 +30,7 @@ TEST(HotKeys, CyrillicLettersAndTheirKeysUnderALatinLayoutChooseTheirCommand) {
       {"a Latin B", U'B', {vk::letter('B')}, HotKey::None},
       {"Ctrl+в", U'в', {kD, true}, HotKey::None},
       {"Ctrl+D types a control character", U'\x04', {kD, true}, HotKey::None},
-      {"Alt+d", U'd', {kD, false, true}, HotKey::None},
+      {"Alt+d", U'd', {kD, false, false, true}, HotKey::None},
       {"a digit", U'3', {vk::k0 + 3}, HotKey::None},
       {"Ж", U'Ж', {vk::kNone}, HotKey::None},
       {"Enter", U'\r', {vk::kReturn}, HotKey::None},

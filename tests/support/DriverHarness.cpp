@@ -31,7 +31,7 @@ void DriverHarness::save() {
 
 void DriverHarness::clearField() {
   grid->model().clearPicture();
-  grid->SetModified(true);
+  grid->historyChanged();
 }
 
 void DriverHarness::load(const Crossword& crossword) { grid->setModel(crossword); }

@@ -22,6 +22,7 @@ namespace jcw::test {
 FileSession::FileSession() {
   qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toUtf8());
   qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("data")).toUtf8());
+  qputenv("XDG_STATE_HOME", dir_.filePath(QStringLiteral("state")).toUtf8());
   // Not a first start: that would install the desktop association and start its tools.
   if (!Registry(settingsDirectory()).createKey(Hive::CurrentUser, kSettingsKey))
     qFatal("cannot create the settings key in the test's home");

@@ -17,7 +17,8 @@ namespace jcw::test {
 
 class FileSession {
  public:
-  // Points $XDG_CONFIG_HOME and $XDG_DATA_HOME into the directory, with the settings key made;
+  // Points $XDG_CONFIG_HOME, $XDG_DATA_HOME and $XDG_STATE_HOME into the directory, with the
+  // settings key made;
   // resets the process state.
   FileSession();
   ~FileSession();

@@ -65,8 +65,10 @@ int physicalKeyOf(const QKeyEvent& event) {
 }  // namespace
 
 KeyInput keyInputOf(const QKeyEvent& event) {
-  return {physicalKeyOf(event), event.modifiers().testFlag(Qt::ControlModifier),
-          event.modifiers().testFlag(Qt::AltModifier), event.isAutoRepeat()};
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  return {physicalKeyOf(event), modifiers.testFlag(Qt::ControlModifier),
+          modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::AltModifier),
+          event.isAutoRepeat()};
 }
 
 }  // namespace jcw

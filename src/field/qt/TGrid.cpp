@@ -11,6 +11,7 @@
 #include "field/ViewState.h"
 #include "field/qt/CellDrawing.h"
 #include "field/qt/CellFont.h"
+#include "field/qt/CheckpointDrawing.h"
 #include "field/qt/FieldColors.h"
 #include "model/Dimensions.h"
 #include "platform/qt/Platform.h"
@@ -40,6 +41,7 @@ TGrid::TGrid(QWidget* parent) : QWidget(parent) {
 void TGrid::setModel(Crossword model) {
   differing_.clear();
   model_ = std::move(model);
+  checkpointMarks_ = CheckpointMarks(model_);
   viewChanged();
 }
 
@@ -49,11 +51,8 @@ void TGrid::allocateTable() {
 }
 
 void TGrid::SetModified(bool flag) {
-  clearDifferingCells();
   model_.Modified = flag;
-  if (!host_) return;
-  host_->setSaveButtonEnabled(flag);
-  host_->setUndoButtonEnabled(!model_.UndoList.empty() && CurrentMode == kSolvingMode);
+  historyChanged();
 }
 
 bool TGrid::CheckClueSums() {
@@ -404,6 +403,7 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
         painter.fillRect(box, fill);
       else if (fill != background)
         painter.fillRect(box.adjusted(1, 1, -1, -1), fill);
+      drawCheckpointMark(painter, box, checkpointMarks_.at(x, y), fill);
     }
   }
   if (!viewMode) drawFrameLines(painter, columns, rows);

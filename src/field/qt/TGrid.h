@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "field/CheckpointMarks.h"
 #include "field/FieldHost.h"
 #include "field/FieldView.h"
 #include "field/KeyInput.h"
@@ -93,15 +94,18 @@ class TGrid : public QWidget {
   bool LineFits();
 
   bool IsModified() const { return model_.IsModified(); }
-  // Modified := flag; SBSave enabled := flag; SBUndo enabled := history not empty and solving.
+  // Modified (clues typed since the save) := flag; the host's commands follow.
   void SetModified(bool flag);
+  // Tells the host that what is unsaved, undoable or redoable may have changed; clears the
+  // ambiguity overlay, which showed the crossword as it was.
+  void historyChanged();
 
   // If (x, y) is a clue cell: state 1 and repaint; returns true. Otherwise leaves it alone.
   bool SelectClueCell(int x, int y);
 
   // The ambiguity overlay: picture cells (table positions) where two pictures that fit the clues
   // differ, drawn hatched in a colour no mark uses until clearDifferingCells. Not marks: not
-  // saved, not in the undo history. A mark, an erasure, an undo, SetModified and a new model clear
+  // saved, not in the history. A mark, an erasure, an undo, SetModified and a new model clear
   // it; the host clears it at every command and mode change.
   void showDifferingCells(const std::vector<CellPos>& cells);
   void clearDifferingCells();
@@ -119,18 +123,22 @@ class TGrid : public QWidget {
   // interpretMouse or interpretKeyPress decide and carry out the decision.
   // Marks undecided picture cell (x, y), or beeps when it is marked already; then repaints it,
   // re-evaluates its lines and switches the host to view mode when the crossword is solved.
-  // While SkipNextMark is set the call only clears it.
   void MarkCell(int x, int y, bool fill);
-  // Erases marked picture cell (x, y) with an undo record; anything else is left alone.
+  // Erases marked picture cell (x, y), recorded in the history; anything else is left alone.
   void EraseCell(int x, int y);
-  // Solving mode: restores the cells of the last undo step, scrolls the step's first cell into
-  // view, moves the pointer to its middle and updates Save and Undo. The cells' lines are not
-  // re-evaluated.
+  // Solving mode: restores the cells of the last step (Redo: makes the next step again), scrolls
+  // the step's first cell into view, moves the pointer to its middle and tells the host. The
+  // cells' lines are not re-evaluated.
   void Undo();
-  // Records a change of many picture cells (a hint) as one undo step, `before` being the
-  // model's pictureStates() from before the change; Save and Undo become available if any
-  // cell changed.
-  void recordUndoStep(const std::vector<std::uint8_t>& before);
+  void Redo();
+  // Records a change of many picture cells (a hint, a solve) as one step, `before` being the
+  // model's pictureStates() from before the change; the host is told if any cell changed.
+  void recordPictureChange(const std::vector<std::uint8_t>& before);
+  // Solving mode: a checkpoint at the present position; back to the newest one as one step
+  // (lines re-evaluated); the newest one dropped, the marks kept.
+  void SetCheckpoint();
+  void ReturnToCheckpoint();
+  void AcceptCheckpoint();
   // Moves the editor cursor right or down, as NextDirect and the cursor's kind of clue cell say.
   void AdvanceCursor();
   // Removes the digital cross's digits.
@@ -154,11 +162,13 @@ class TGrid : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The checkpoint marks anew from the model; the cells whose mark changed repainted.
+  void refreshCheckpointMarks();
+  // Undo or Redo: `move` is Crossword::undo or Crossword::redo.
+  void moveInHistory(HistoryStep (Crossword::*move)());
   // Where JCW_VIEW_FILE names a file: the view written there (field/ViewReport.h), for scripts
   // that drive the window.
   void reportView() const;
-  // A mark or erase added an undo record: Save and Undo become available.
-  void enableSaveAndUndo();
   void handleMouse(MouseEvent kind, const QMouseEvent& event);
   void handleMouseAt(MouseEvent kind, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
                      Qt::KeyboardModifiers modifiers);
@@ -223,6 +233,8 @@ class TGrid : public QWidget {
   // is drawn (changedSinceBlank_), until the next full paint.
   bool blank_ = false;
   QRegion changedSinceBlank_;
+  // The marks after the newest checkpoint as last drawn; renewed with every history change.
+  CheckpointMarks checkpointMarks_;
   // One flag per table cell (differingIndex) while the overlay shows; else empty.
   std::vector<std::uint8_t> differing_;
   // Middle-button panning: where it started and the scroll offsets then.

@@ -74,6 +74,10 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::Start: return runHostCommand(&FieldHost::NStartClick);
     case KeyCommand::Edit: return runHostCommand(&FieldHost::NEditClick);
     case KeyCommand::Undo: Undo(); return true;
+    case KeyCommand::Redo: Redo(); return true;
+    case KeyCommand::SetCheckpoint: SetCheckpoint(); return true;
+    case KeyCommand::ReturnToCheckpoint: ReturnToCheckpoint(); return true;
+    case KeyCommand::AcceptCheckpoint: AcceptCheckpoint(); return true;
     case KeyCommand::ZoomIn: zoom(ZoomStep::In, keyZoomAnchor()); return true;
     case KeyCommand::ZoomOut: zoom(ZoomStep::Out, keyZoomAnchor()); return true;
     case KeyCommand::ZoomWhole: zoom(ZoomStep::Whole, keyZoomAnchor()); return true;

@@ -1,4 +1,4 @@
-// Mouse marking, hover tracking and undo of the field.
+// Mouse marking, hover tracking, undo, redo and checkpoints of the field.
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -24,14 +24,9 @@ int halfCell(int cellSize) { return static_cast<int>(std::lrint(cellSize / 2.0))
 }  // namespace
 
 void TGrid::MarkCell(int x, int y, bool fill) {
-  if (SolverBusy) return;
-  if (SkipNextMark) {
-    SkipNextMark = false;
-    return;
-  }
-  if (!model_.isPicture(x, y)) return;
+  if (SolverBusy || !model_.isPicture(x, y)) return;
   if (model_.markCell(x, y, fill))
-    enableSaveAndUndo();
+    historyChanged();
   else
     platform().beep();
   PaintCell(x, y);
@@ -42,38 +37,66 @@ void TGrid::MarkCell(int x, int y, bool fill) {
 
 void TGrid::EraseCell(int x, int y) {
   if (SolverBusy || !model_.isPicture(x, y) || !model_.eraseCell(x, y)) return;
-  enableSaveAndUndo();
+  historyChanged();
   UpdateLineStatus(x, y);
   PaintIndicators(x, y);
   PaintCell(x, y);
 }
 
-void TGrid::enableSaveAndUndo() {
+void TGrid::historyChanged() {
   clearDifferingCells();
-  if (!host_) return;
-  host_->setSaveButtonEnabled(true);
-  host_->setUndoButtonEnabled(true);
+  refreshCheckpointMarks();
+  if (host_) host_->historyChanged();
 }
 
-void TGrid::Undo() {
-  if (SolverBusy || model_.UndoList.empty() || CurrentMode != kSolvingMode) return;
-  clearDifferingCells();
-  const std::vector<TUndoRec> step = model_.undoLast();
-  // A step of many cells (a hint) sends the pointer to its first cell in reading order.
-  const TUndoRec& first = step.front();
-  ensureVisible(first.Col, first.Row);
-  const QRect box = cellRect(first.Col, first.Row);
+void TGrid::refreshCheckpointMarks() {
+  CheckpointMarks now(model_);
+  const std::vector<CellPos> changed = CheckpointMarks::changed(checkpointMarks_, now);
+  checkpointMarks_ = std::move(now);
+  for (const CellPos& cell : changed) PaintCell(cell.x, cell.y);
+}
+
+void TGrid::Undo() { moveInHistory(&Crossword::undo); }
+
+void TGrid::Redo() { moveInHistory(&Crossword::redo); }
+
+void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
+  if (SolverBusy || CurrentMode != kSolvingMode) return;
+  const HistoryStep step = (model_.*move)();
+  if (step.empty()) return;
+  // The pointer goes to the step's first cell: a drag's start, a hint's first in reading order.
+  const CellChange& first = step.front();
+  ensureVisible(first.x, first.y);
+  const QRect box = cellRect(first.x, first.y);
   const int half = halfCell(cellSize());
   platform().setPointerPos(mapToGlobal(box.topLeft() + QPoint(half, half)));
-  for (const TUndoRec& record : step) PaintCell(record.Col, record.Row);
-  if (!host_) return;
-  // Typed clues, a clear or a solver result still need saving when the last mark is undone.
-  if (model_.UndoList.empty()) host_->setSaveButtonEnabled(model_.Modified);
-  host_->setUndoButtonEnabled(!model_.UndoList.empty());
+  for (const CellChange& change : step) PaintCell(change.x, change.y);
+  historyChanged();
 }
 
-void TGrid::recordUndoStep(const std::vector<std::uint8_t>& before) {
-  if (model_.pushUndoStep(before)) enableSaveAndUndo();
+void TGrid::recordPictureChange(const std::vector<std::uint8_t>& before) {
+  if (model_.recordPictureChange(before)) historyChanged();
+}
+
+void TGrid::SetCheckpoint() {
+  if (SolverBusy || CurrentMode != kSolvingMode) return;
+  model_.history.setCheckpoint();
+  historyChanged();
+}
+
+void TGrid::ReturnToCheckpoint() {
+  if (SolverBusy || CurrentMode != kSolvingMode) return;
+  for (const CellChange& change : model_.returnToCheckpoint()) {
+    PaintCell(change.x, change.y);
+    PaintIndicators(change.x, change.y);
+  }
+  historyChanged();
+}
+
+void TGrid::AcceptCheckpoint() {
+  if (SolverBusy || CurrentMode != kSolvingMode) return;
+  model_.history.dropCheckpoint();
+  historyChanged();
 }
 
 void TGrid::handleMouse(MouseEvent kind, const QMouseEvent& event) {
@@ -96,6 +119,7 @@ void TGrid::applyMouse(const MouseDecision& decision, CellPos cell) {
     hover_ = cell;
     highlightLines(cell.x, cell.y);
   }
+  if (decision.beginGesture) model_.history.beginGesture();
   switch (decision.onHit) {
     case CellAction::MarkFilled: MarkCell(cell.x, cell.y, true); break;
     case CellAction::MarkEmpty: MarkCell(cell.x, cell.y, false); break;
@@ -107,6 +131,7 @@ void TGrid::applyMouse(const MouseDecision& decision, CellPos cell) {
     }
     case CellAction::None: break;
   }
+  if (decision.endGesture) model_.history.endGesture();
   if (decision.showCross) PaintDigitalCross();
   if (decision.takeFocus) setFocus(Qt::MouseFocusReason);
 }

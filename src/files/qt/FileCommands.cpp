@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QStringList>
+#include <filesystem>
 
 #include "field/qt/TGrid.h"
 #include "files/CrosswordFile.h"
@@ -15,8 +16,10 @@
 #include "files/qt/LoadError.h"
 #include "files/qt/SaveQuestion.h"
 #include "field/ViewState.h"
+#include "model/Dimensions.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
+#include "settings/qt/SettingsSession.h"
 
 namespace jcw {
 
@@ -24,6 +27,7 @@ namespace {
 
 // The steps after a successful read, on the field that now holds the crossword.
 void acceptLoadedCrossword(FileHost& host) {
+  if (!CurFileName.empty()) noteRecentFile(CurFileName);
   host.setStartEnabled(true);
   host.field()->SetModified(false);
   OpenMode = host.field()->CheckClueSums() ? kSolvingMode : kEditorMode;
@@ -59,7 +63,8 @@ void writeCrosswordTo(const std::string& name, FileHost& host) {
     platform().errorBox(QString::fromStdString(saved.error()));
     return;
   }
-  field.SetModified(field.model().Modified);
+  noteRecentFile(name);
+  field.historyChanged();
   host.refreshTitle();
 }
 
@@ -101,7 +106,6 @@ class MainWindowDrops : public QObject {
     drop->acceptProposedAction();
     const auto name = droppedCrossword(droppedFileNames(*drop->mimeData()));
     if (!name || SolverBusy) return true;
-    SkipNextMark = true;
     if (mayDiscardChanges(host_)) loadIntoNewField(*name, host_);
     return true;
   }
@@ -157,7 +161,6 @@ Result<void> LoadProcess(const std::string& name, FileHost& host) {
 void loadCommand(FileHost& host) {
   const QString name = platform().openFileName(openDialogRequest());
   if (name.isEmpty()) return;
-  SkipNextMark = true;
   if (mayDiscardChanges(host)) loadIntoNewField(name.toStdString(), host);
 }
 
@@ -178,6 +181,28 @@ void newCommand(FileHost& host) {
   host.replaceField();
   if (ParametersForm) ParametersForm->show();
   host.mainWindow()->hide();
+}
+
+void openRecentCommand(const std::string& name, FileHost& host) {
+  if (!std::filesystem::exists(name)) {
+    const QString text =
+        QCoreApplication::translate("jcw", "Файл %1 не найден.\n\rУбрать его из списка последних?")
+            .arg(QString::fromStdString(name));
+    if (platform().messageBox({text, QCoreApplication::translate("jcw", "Японский кроссворд"),
+                               Buttons::YesNo, Icon::Question, Answer::Yes}) == Answer::Yes)
+      forgetRecentFile(name);
+    return;
+  }
+  if (mayDiscardChanges(host)) loadIntoNewField(name, host);
+}
+
+void restoreSession(Session session, FileHost& host) {
+  setCurrentDimensions(session.crossword.dims());
+  CurFileName = session.fileName;
+  CurShortName = session.fileName.empty() ? std::string() : ShortName(session.fileName);
+  host.field()->setModel(std::move(session.crossword));
+  host.setStartEnabled(true);
+  OpenMode = kSolvingMode;
 }
 
 void acceptCrosswordDrops(FileHost& host) {

@@ -5,10 +5,12 @@
 //
 // A load that fails keeps the crossword that was there (the field is replaced only once the file
 // has been read) and shows why in a box. A command that would discard unsaved changes asks first
-// (maybeSave) and stops when the user cancels or the save does not happen.
+// (maybeSave) and stops when the user cancels or the save does not happen. Every crossword file
+// read or written goes in front of the recent crosswords.
 
 #include <string>
 
+#include "files/SessionFile.h"
 #include "files/qt/FileHost.h"
 #include "platform/Result.h"
 #include "platform/qt/Platform.h"
@@ -42,6 +44,13 @@ void saveCommand(FileHost& host);
 // the current file's only when the write succeeds.
 void saveAsCommand(FileHost& host);
 void newCommand(FileHost& host);  // NNewClick
+// An item of the recent crosswords: loads `name` as Load does after its dialog; a file that is
+// gone is offered for removal from the list instead.
+void openRecentCommand(const std::string& name, FileHost& host);
+
+// Work left by a crash, taken into the host's field as it was: the crossword with its history,
+// the current file, the dimensions; OpenMode solving. The caller shows the window.
+void restoreSession(Session session, FileHost& host);
 
 // Makes the host's window a target for crossword files dropped from the desktop (WMDropFiles).
 void acceptCrosswordDrops(FileHost& host);

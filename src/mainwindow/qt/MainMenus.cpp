@@ -140,9 +140,17 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.NSaveAs = addItem(down, "NSaveAs", QT_TRANSLATE_NOOP("jcw", "Сохранить &как..."));
   m.NPrint = addItem(down, "NPrint", QT_TRANSLATE_NOOP("jcw", "Печать..."), "Ctrl+P");
   m.NNew = addItem(down, "NNew", QT_TRANSLATE_NOOP("jcw", "&Новый кроссворд..."), "Ctrl+N");
+  m.NRecent = addSubmenu(down, "NRecent", QT_TRANSLATE_NOOP("jcw", "Последние кроссворды"));
+  m.NRecent->setToolTipsVisible(true);
   addSeparator(down, "N6");
   m.NUndo =
       addItem(down, "NUndo", QT_TRANSLATE_NOOP("jcw", "Отменить последний ход"), "Alt+Backspace");
+  m.NRedo = addItem(down, "NRedo", QT_TRANSLATE_NOOP("jcw", "Вернуть отменённый ход"), "Ctrl+Y");
+  m.NCheckpoint = addItem(down, "NCheckpoint", QT_TRANSLATE_NOOP("jcw", "Запомнить позицию"), "F5");
+  m.NBackToCheckpoint =
+      addItem(down, "NBackToCheckpoint", QT_TRANSLATE_NOOP("jcw", "Вернуться к позиции"), "F6");
+  m.NAcceptCheckpoint =
+      addItem(down, "NAcceptCheckpoint", QT_TRANSLATE_NOOP("jcw", "Принять"), "F7");
   m.NClear = addItem(down, "NClear", QT_TRANSLATE_NOOP("jcw", "Очистить поле"), "Ctrl+Del");
   addSeparator(down, "NZoomSeparator");
   m.NZoomIn = addItem(down, "NZoomIn", QT_TRANSLATE_NOOP("jcw", "Крупнее"), "Ctrl++");

@@ -34,7 +34,12 @@ struct MainMenus {
   QAction* NSaveAs = nullptr;
   QAction* NPrint = nullptr;
   QAction* NNew = nullptr;
+  QMenu* NRecent = nullptr;  // the recent crosswords, filled each time DownMenu opens
   QAction* NUndo = nullptr;
+  QAction* NRedo = nullptr;
+  QAction* NCheckpoint = nullptr;        // "Запомнить позицию"
+  QAction* NBackToCheckpoint = nullptr;  // "Вернуться к позиции"
+  QAction* NAcceptCheckpoint = nullptr;  // "Принять"
   QAction* NClear = nullptr;
   QAction* NZoomIn = nullptr;
   QAction* NZoomOut = nullptr;

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "field/ClueEntry.h"
 #include "field/ViewState.h"
@@ -15,12 +18,17 @@
 #include "files/qt/FileCommands.h"
 #include "files/qt/Printing.h"
 #include "files/qt/SaveQuestion.h"
+#include "files/SessionPlaces.h"
+#include "mainwindow/HistoryCommands.h"
 #include "mainwindow/MainState.h"
 #include "mainwindow/PrintSolution.h"
+#include "mainwindow/qt/Autosave.h"
 #include "mainwindow/qt/MainWindowAutoHost.h"
 #include "mainwindow/qt/WindowLayout.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
+#include "platform/ProcessAlive.h"
+#include "platform/UserDirs.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
@@ -53,6 +61,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
   PanelTools = new ToolPanel(this);
   layout_ = std::make_unique<WindowLayout>(*this, *PanelTools, *MainBtn);
+  autosave_ = new Autosave(sessionPathFor(sessionDirectory(), currentProcessId()),
+                           [this] { return currentSession(); }, this);
   menus_ = buildMainMenus(this);
   attachField(new TGrid(this));
   connectCommands();
@@ -94,6 +104,7 @@ TGrid* TForm1::replaceField() {
   attachField(new TGrid(this));
   field_->setGeometry(old->geometry());
   field_->show();
+  historyChanged();  // the work that went is no longer kept for a restart either
   return field_;
 }
 
@@ -123,6 +134,10 @@ void TForm1::connectCommands() {
   onTrigger(m.NPrint, &TForm1::NPrintClick);
   onTrigger(m.NNew, &TForm1::NNewClick);
   onTrigger(m.NUndo, &TForm1::NUndoClick);
+  onTrigger(m.NRedo, &TForm1::NRedoClick);
+  onTrigger(m.NCheckpoint, &TForm1::NCheckpointClick);
+  onTrigger(m.NBackToCheckpoint, &TForm1::NBackToCheckpointClick);
+  onTrigger(m.NAcceptCheckpoint, &TForm1::NAcceptCheckpointClick);
   onTrigger(m.NClear, &TForm1::NClearClick);
   onTrigger(m.NHelp, &TForm1::NHelpClick);
   onTrigger(m.N1, &TForm1::N1Click);
@@ -144,6 +159,10 @@ void TForm1::connectCommands() {
   onClick(SBSaveAs, &TForm1::SBSaveAsClick);
   onClick(SBNew, &TForm1::SBNewClick);
   onClick(SBUndo, &TForm1::NUndoClick);
+  onClick(SBRedo, &TForm1::NRedoClick);
+  onClick(SBCheckpoint, &TForm1::NCheckpointClick);
+  onClick(SBBackToCheckpoint, &TForm1::NBackToCheckpointClick);
+  onClick(SBAcceptCheckpoint, &TForm1::NAcceptCheckpointClick);
   onClick(SBClear, &TForm1::SBClearClick);
   onClick(SBTip, &TForm1::SBTipClick);
   onClick(SBOptions, &TForm1::SBOptionsClick);
@@ -193,6 +212,7 @@ void TForm1::setCommandsForMode(int mode) {
   menus_.NHelp->setEnabled(solving);
   PanelTools->button(SBAuto)->setEnabled(mode != kViewMode);
   menus_.NAuto->setEnabled(mode != kViewMode);
+  historyChanged();
 }
 
 void TForm1::SetMode(int mode) {
@@ -222,9 +242,30 @@ bool TForm1::startEnabled() const { return menus_.NStart->isEnabled(); }
 
 void TForm1::setStartEnabled(bool enabled) { menus_.NStart->setEnabled(enabled); }
 
-void TForm1::setSaveButtonEnabled(bool enabled) { PanelTools->button(SBSave)->setEnabled(enabled); }
+void TForm1::historyChanged() {
+  const HistoryCommands commands = historyCommandsOf(model(), CurrentMode);
+  const std::pair<bool, std::vector<QAction*>> items[] = {
+      {commands.undo, {menus_.NUndo}},
+      {commands.redo, {menus_.NRedo}},
+      {commands.save, {menus_.NSave0}},
+      {commands.setCheckpoint, {menus_.NCheckpoint}},
+      {commands.useCheckpoint, {menus_.NBackToCheckpoint, menus_.NAcceptCheckpoint}}};
+  for (const auto& [enabled, actions] : items)
+    for (QAction* action : actions) action->setEnabled(enabled);
+  const std::pair<bool, std::vector<ToolButtonId>> buttons[] = {
+      {commands.undo, {SBUndo}},
+      {commands.redo, {SBRedo}},
+      {commands.save, {SBSave}},
+      {commands.setCheckpoint, {SBCheckpoint}},
+      {commands.useCheckpoint, {SBBackToCheckpoint, SBAcceptCheckpoint}}};
+  for (const auto& [enabled, ids] : buttons)
+    for (ToolButtonId id : ids) PanelTools->button(id)->setEnabled(enabled);
+  autosave_->changed(commands.save);
+}
 
-void TForm1::setUndoButtonEnabled(bool enabled) { PanelTools->button(SBUndo)->setEnabled(enabled); }
+Session TForm1::currentSession() {
+  return {model(), CurFileName, sessionFormatOf(CurFileName), field_->cellSize()};
+}
 
 // --- commands ---------------------------------------------------------------------------------
 
@@ -246,8 +287,8 @@ void TForm1::NClearClick() {
   const Answer answer = platform().messageBox(
       {QCoreApplication::translate(
            "jcw",
-           "Отменить очистку поля будет невозможно!\n\rВы действительно хотите "
-           "очистить все поле?"),
+           "Вы действительно хотите очистить все поле?\n\rОчистку можно отменить "
+           "(Alt+Backspace)."),
        appTitle(), Buttons::YesNo, Icon::Exclamation, Answer::No});
   if (answer != Answer::Yes) return;
   ClearProcess();
@@ -256,17 +297,20 @@ void TForm1::NClearClick() {
 
 void TForm1::ClearProcess() {
   model().clearPicture();
-  field_->SetModified(true);
+  field_->historyChanged();
   field_->invalidateField();
-  PanelTools->button(SBUndo)->setEnabled(false);
 }
 
 void TForm1::NExitClick() { close(); }
 
 void TForm1::SBExitClick() { NExitClick(); }
 
-// The field does nothing unless it is solving with a history.
+// The field does nothing unless it is solving with a history (a checkpoint).
 void TForm1::NUndoClick() { field_->Undo(); }
+void TForm1::NRedoClick() { field_->Redo(); }
+void TForm1::NCheckpointClick() { field_->SetCheckpoint(); }
+void TForm1::NBackToCheckpointClick() { field_->ReturnToCheckpoint(); }
+void TForm1::NAcceptCheckpointClick() { field_->AcceptCheckpoint(); }
 
 void TForm1::NLoadClick() { loadCommand(*this); }
 void TForm1::NSave0Click() { saveCommand(*this); }
@@ -303,8 +347,8 @@ void TForm1::focusField() { field_->setFocus(Qt::OtherFocusReason); }
 // --- menus and option items -------------------------------------------------------------------
 
 void TForm1::MainBtnMouseDown() {
-  menus_.NUndo->setEnabled(!model().UndoList.empty() && CurrentMode == kSolvingMode);
-  menus_.NSave0->setEnabled(field_->IsModified());
+  historyChanged();
+  refreshRecentItems();
   refreshPaintCaptions(menus_);
   menus_.NTools->setChecked(ShowToolPanel);
   refreshOptionItems(menus_.options);
@@ -312,6 +356,19 @@ void TForm1::MainBtnMouseDown() {
   const int x = std::max(origin.x() + MainBtn->x(), 0);
   menus_.DownMenu->popup({x, origin.y() + MainBtn->y() + MainBtn->height()});
   focusField();
+}
+
+void TForm1::refreshRecentItems() {
+  menus_.NRecent->clear();
+  for (const std::string& path : recentFiles()) {
+    const QString name = QString::fromStdString(path);
+    QAction* item = menus_.NRecent->addAction(QFileInfo(name).fileName());
+    item->setToolTip(name);
+    connect(item, &QAction::triggered, this, [this, path] {
+      if (!SolverBusy) openRecentCommand(path, *this);
+    });
+  }
+  menus_.NRecent->setEnabled(!menus_.NRecent->isEmpty());
 }
 
 void TForm1::SBOptionsClick() {
@@ -416,6 +473,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  autosave_->discard();  // saved, or given up with "No"
   emit terminateRequested();
 }
 

@@ -15,12 +15,14 @@
 
 #include "field/FieldHost.h"
 #include "field/qt/TGrid.h"
+#include "files/SessionFile.h"
 #include "files/qt/FileHost.h"
 #include "mainwindow/qt/MainMenus.h"
 #include "mainwindow/qt/ToolPanel.h"
 
 namespace jcw {
 
+class Autosave;
 class TForm3;
 class TFormAuto;
 class WindowLayout;
@@ -39,8 +41,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void SetMode(int mode) override;
   bool startEnabled() const override;
   void setStartEnabled(bool enabled) override;
-  void setSaveButtonEnabled(bool enabled) override;
-  void setUndoButtonEnabled(bool enabled) override;
+  // The undo, redo, save and checkpoint items and buttons from historyCommandsOf.
+  void historyChanged() override;
   void NStartClick() override;
   void NEditClick() override;
   void NClearClick() override;
@@ -59,8 +61,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void fitToWorkArea() override;
   void refreshTitle() override;
 
-  // Empties the history and every picture cell, re-evaluates the lines, marks the crossword
-  // modified and repaints; also used by the solver before it solves from nothing.
+  // Empties every picture cell as one undo step, re-evaluates the lines and repaints; also used
+  // by the solver before it solves from nothing.
   void ClearProcess();
 
  signals:
@@ -84,6 +86,10 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   // Commands.
   void SBStartClick();
   void NUndoClick();
+  void NRedoClick();
+  void NCheckpointClick();
+  void NBackToCheckpointClick();
+  void NAcceptCheckpointClick();
   void NExitClick();
   void SBExitClick();
   void N1Click();
@@ -111,6 +117,9 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   // The zoom items: about the middle of the field's view.
   void zoomAboutMiddle(ZoomStep step);
 
+  // The work as the session file keeps it.
+  Session currentSession();
+
   // The close query: asks about unsaved changes; stores the options in every case. True iff
   // the window may close.
   bool FormCloseQuery();
@@ -118,6 +127,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   Crossword& model() { return field_->model(); }
   QString title() const;
   void setCommandsForMode(int mode);
+  // NRecent anew from the stored list: the file names, their full paths in the tips.
+  void refreshRecentItems();
   void focusField();
   void runThenFocusField(void (TForm1::*command)());
 
@@ -135,6 +146,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   ToolPanel* PanelTools = nullptr;
   MainMenus menus_;
   std::unique_ptr<WindowLayout> layout_;
+  Autosave* autosave_ = nullptr;
 };
 
 }  // namespace jcw

@@ -21,11 +21,16 @@ constexpr std::array<ButtonSpec, kToolButtonCount> kButtons{{
     {"SBSaveAs", 4, QT_TRANSLATE_NOOP("jcw", "Сохранить кроссворд под другим именем")},
     {"SBNew", 5, QT_TRANSLATE_NOOP("jcw", "Создать новый кроссворд")},
     {"SBUndo", 6, QT_TRANSLATE_NOOP("jcw", "Отменить последний ход")},
+    {"SBRedo", 12, QT_TRANSLATE_NOOP("jcw", "Вернуть отменённый ход")},
     {"SBClear", 7, QT_TRANSLATE_NOOP("jcw", "Очистить все поле")},
     {"SBAuto", 8, QT_TRANSLATE_NOOP("jcw", "Автоматическое решение и Тест")},
     {"SBTip", 9, QT_TRANSLATE_NOOP("jcw", "Подсказка")},
     {"SBOptions", 10, QT_TRANSLATE_NOOP("jcw", "Настройки")},
     {"SBExit", 11, QT_TRANSLATE_NOOP("jcw", "Выход")},
+    // The checkpoint buttons last: the buttons before them keep their places.
+    {"SBCheckpoint", 13, QT_TRANSLATE_NOOP("jcw", "Запомнить позицию")},
+    {"SBBackToCheckpoint", 14, QT_TRANSLATE_NOOP("jcw", "Вернуться к позиции")},
+    {"SBAcceptCheckpoint", 15, QT_TRANSLATE_NOOP("jcw", "Принять")},
 }};
 
 }  // namespace

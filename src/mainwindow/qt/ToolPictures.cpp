@@ -94,6 +94,39 @@ void drawUndo(QPainter& p) {
   drawArrowHead(p, {6, 16}, {12, 10}, 8);
 }
 
+void drawRedo(QPainter& p) {
+  p.save();
+  p.translate(kToolSize.width(), 0);
+  p.scale(-1, 1);
+  drawUndo(p);
+  p.restore();
+}
+
+void drawFlag(QPainter& p, QPointF foot) {
+  p.setPen(QPen(kInk, 2));
+  p.drawLine(foot, foot - QPointF(0, 22));
+  p.setPen(QPen(QColor(150, 0, 0), 1));
+  p.setBrush(QColor(220, 30, 30));
+  p.drawPolygon(QPolygonF({foot - QPointF(0, 22), foot - QPointF(-13, 17), foot - QPointF(0, 12)}));
+}
+
+void drawCheckpoint(QPainter& p) { drawFlag(p, {13, 27}); }
+
+void drawBackToCheckpoint(QPainter& p) {
+  drawFlag(p, {7, 27});
+  p.setPen(QPen(QColor(30, 60, 160), 2));
+  p.drawLine(QPointF(32, 22), QPointF(18, 22));
+  p.setPen(QPen(QColor(30, 60, 160), 1));
+  p.setBrush(QColor(30, 60, 160));
+  drawArrowHead(p, {13, 22}, {32, 22}, 7);
+}
+
+void drawAcceptCheckpoint(QPainter& p) {
+  p.setPen(QPen(QColor(0, 140, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPolyline(QPolygonF({{8, 15}, {15, 23}, {29, 6}}));
+}
+
 void drawClear(QPainter& p) {
   p.save();
   p.translate(18, 15);
@@ -160,7 +193,8 @@ void drawExit(QPainter& p) {
 using Drawer = void (*)(QPainter&);
 constexpr std::array<Drawer, kToolPictureCount> kToolDrawers{
     {drawEditor, drawStart, drawOpen, drawSave, drawSaveAs, drawNew, drawUndo, drawClear,
-     drawAuto, drawHint, drawOptions, drawExit}};
+     drawAuto, drawHint, drawOptions, drawExit, drawRedo, drawCheckpoint, drawBackToCheckpoint,
+     drawAcceptCheckpoint}};
 
 // Arrows on a 16 x 16 picture, each from its first point to its second.
 struct Arrow {

@@ -2,10 +2,12 @@
 // The options' registry at the program's start and close: the two calls the windows make.
 // Both open the registry in settingsDirectory() afresh and report a failed write through the
 // platform's error box; neither ever stops the start or the close. A settings file that could not
-// be read is said once on stderr, and the options are then never written over it. UI thread only.
+// be read is said once at the start, on stderr and in a message box, and the options are then
+// never written over it. UI thread only.
 
 #include <QString>
 #include <string>
+#include <vector>
 
 namespace jcw {
 
@@ -19,5 +21,13 @@ void RegisterFile(const QString& exePath);
 // start-up window when it closes. Writes the options back, and the directory of
 // `currentFileName` (CurFileName) as LastCatalog when it is not empty.
 void StoreOptions(const std::string& currentFileName);
+
+// The crosswords last opened or saved, newest first, as the registry holds them now (several
+// windows share one list). Empty when the settings cannot be read.
+std::vector<std::string> recentFiles();
+// `path` put in front of the stored list, or taken out of it; nothing while the options are
+// locked (the settings could not be read). A failed write goes to the error box.
+void noteRecentFile(const std::string& path);
+void forgetRecentFile(const std::string& path);
 
 }  // namespace jcw

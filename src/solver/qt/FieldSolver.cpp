@@ -19,7 +19,6 @@ void writeBackToField(const SolverState& state, TGrid& field) {
     field.PaintCell(x, y);
     field.PaintIndicators(x, y);
   });
-  if (state.Changed) field.SetModified(true);
 }
 
 void writePictureToField(const WorkGrid& picture, TGrid& field) {
@@ -41,7 +40,7 @@ void writeOneOfSeveral(const TestVerdict& verdict, TGrid& field) {
   if (verdict.pictures.empty()) return;
   const std::vector<std::uint8_t> before = field.model().pictureStates();
   writePictureToField(verdict.pictures.front(), field);
-  field.recordUndoStep(before);  // one Undo takes the shown picture back
+  field.recordPictureChange(before);  // one Undo takes the shown picture back
   showAmbiguity(verdict, field);  // writing cleared it
 }
 

@@ -15,8 +15,8 @@ class TGrid;
 // The complete search runs elsewhere (BackgroundSearch.h) with a check of its own.
 void prepareFromField(SolverState& state, const TGrid& field, bool useMarks);
 
-// WriteBack onto the field: every picture cell and the indicators of its lines repainted; the
-// modified flag (and the buttons that show it) set when the sweeps changed something.
+// WriteBack onto the field: every picture cell and the indicators of its lines repainted. The
+// caller records the change (TGrid::recordPictureChange).
 void writeBackToField(const SolverState& state, TGrid& field);
 
 // `picture` (every cell known) written whole onto the field, as writeBackToField writes.

@@ -24,7 +24,7 @@ void HintProcess(TGrid& field) {
   if (changed) {
     const std::vector<std::uint8_t> before = field.model().pictureStates();
     writeBackToField(state, field);
-    field.recordUndoStep(before);  // one Undo takes the whole hint back
+    field.recordPictureChange(before);  // one Undo takes the whole hint back
     return;
   }
   platform().messageBox({QCoreApplication::translate(

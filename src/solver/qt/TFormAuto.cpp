@@ -219,8 +219,11 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   const SaveAnswer answer =
       askToSave(*field, SaveCaption::WithFileName, [this] { host_.save(); });
   if (answer == SaveAnswer::Cancelled || (answer == SaveAnswer::NotSaved && !useMarks)) return;
+  // The clear and everything the run writes are one undo step.
+  field->model().history.beginGesture();
   if (!useMarks) host_.clearField();
   if (!field) return;
+  const std::vector<std::uint8_t> before = field->model().pictureStates();
   if (!showSteps) showWaitPanel();
   field->invalidateField();
   QCoreApplication::processEvents();
@@ -244,7 +247,8 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   if (verdict.outcome == TestOutcome::SingleSolution && !verdict.solvedByLines)
     writePictureToField(verdict.pictures.front(), *field);
   if (verdict.outcome == TestOutcome::NoSolution) writePictureToField(start, *field);
-  field->SetModified(true);
+  field->recordPictureChange(before);
+  field->model().history.endGesture();
   showAmbiguity(verdict, *field);
   const std::string message = solveMessage(verdict.outcome);
   if (message.empty() || closeMainAfterRun_) return;

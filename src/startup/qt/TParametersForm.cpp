@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -13,11 +15,13 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <array>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <utility>
 
 #include "files/CrosswordFile.h"
+#include "files/SessionPlaces.h"
 #include "files/qt/DroppedFiles.h"
 #include "files/qt/FileCommands.h"
 #include "files/qt/LoadError.h"
@@ -27,6 +31,8 @@
 #include "mainwindow/qt/TForm1.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
+#include "platform/ProcessAlive.h"
+#include "platform/UserDirs.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
@@ -165,7 +171,6 @@ void TParametersForm::ButtonOKClick() {
 void TParametersForm::ButtonLoadClick() {
   const QString name = platform().openFileName(openDialogRequest());
   if (name.isEmpty()) return;
-  SkipNextMark = true;
   openCrossword(name.toStdString());
 }
 
@@ -192,9 +197,50 @@ void TParametersForm::showMainWindow() {
 
 void TParametersForm::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  // The load shows boxes and windows, which a paint must not: it runs right after this one.
-  if (!ParamFile.empty())
-    QMetaObject::invokeMethod(this, &TParametersForm::loadParamFile, Qt::QueuedConnection);
+  // The start shows boxes and windows, which a paint must not: it runs right after this one.
+  if (!std::exchange(startHandled_, true))
+    QMetaObject::invokeMethod(this, &TParametersForm::handleStart, Qt::QueuedConnection);
+}
+
+void TParametersForm::handleStart() {
+  if (!offerLeftWork()) loadParamFile();
+}
+
+bool TParametersForm::offerLeftWork() {
+  const QString caption = QCoreApplication::translate("jcw", "Японский кроссворд");
+  for (const std::filesystem::path& file : orphanSessions(sessionDirectory(), processAlive)) {
+    const QString when = QFileInfo(QString::fromStdString(file.string()))
+                             .lastModified()
+                             .toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+    Result<Session> session = readSessionFile(file);
+    std::error_code ignored;
+    if (!session) {
+      // Set aside, not deleted: the bytes may still be worth something to someone.
+      std::filesystem::rename(file, file.string() + ".damaged", ignored);
+      platform().messageBox({QCoreApplication::translate(
+                                 "jcw", "Несохранённую работу от %1 восстановить нельзя:\n%2")
+                                 .arg(when, QString::fromStdString(session.error())),
+                             caption, Buttons::Ok, Icon::Exclamation, Answer::Ok});
+      continue;
+    }
+    const QString name = session->fileName.empty()
+                             ? QCoreApplication::translate("jcw", "новый кроссворд")
+                             : QString::fromStdString(session->fileName);
+    const Answer answer = platform().messageBox(
+        {QCoreApplication::translate("jcw", "Восстановить несохранённую работу?\n\r%1, %2")
+             .arg(name, when),
+         caption, Buttons::YesNo, Icon::Question, Answer::Yes});
+    if (answer != Answer::Yes) {
+      std::filesystem::remove(file, ignored);
+      continue;
+    }
+    // The file becomes this program's own session: a crash before the next autosave keeps it.
+    std::filesystem::rename(file, sessionPathFor(sessionDirectory(), currentProcessId()), ignored);
+    restoreSession(std::move(*session), *mainWindow_);
+    showMainWindow();
+    return true;
+  }
+  return false;
 }
 
 void TParametersForm::loadParamFile() {
@@ -222,7 +268,6 @@ void TParametersForm::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   const auto name = droppedCrossword(droppedFileNames(*event->mimeData()));
   if (!name) return;
-  SkipNextMark = true;
   openCrossword(*name);
 }
 

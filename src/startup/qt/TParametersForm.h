@@ -51,6 +51,11 @@ class TParametersForm : public QWidget {
                         double value);
   QPushButton* addButton(const QString& objectName, const QString& caption);
   // Loads ParamFile once, after the first paint.
+  // The start's questions and loads, once, after the first paint: work left by a crash is
+  // offered back; unless it is taken, the file named on the command line is loaded.
+  void handleStart();
+  // True when the user took left work back (the main window then shows it).
+  bool offerLeftWork();
   void loadParamFile();
   enum class LoadSource { Window, CommandLine };
   // LoadProcess; on success the main window takes over, on failure a box says why (a
@@ -62,6 +67,7 @@ class TParametersForm : public QWidget {
   bool FormMouseWheel(const QWheelEvent& wheel);
 
   TForm1* mainWindow_ = nullptr;
+  bool startHandled_ = false;
   QGroupBox* captionBox = nullptr;
   QGroupBox* GridBox = nullptr;
   TEditNumKt* EditCapRow = nullptr;

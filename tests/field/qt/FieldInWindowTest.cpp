@@ -60,8 +60,7 @@ class FieldInWindowTest : public QObject {
     QCOMPARE(CurrentMode, kViewMode);
     QCOMPARE(model.MarkedCount, 4);
     QCOMPARE(platform->beeps, 0);
-    model.UndoList.clear();  // nothing to ask about when the window goes
-    model.Modified = false;
+    model.markSaved();  // nothing to ask about when the window goes
   }
 };
 

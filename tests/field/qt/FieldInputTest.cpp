@@ -70,14 +70,16 @@ class FieldInputTest : public QObject {
  private slots:
   void init() { resetProcessState(); }
 
-  void aClickMarksTheCellWithOneRecord() {
+  void aClickMarksTheCellAsOneStep() {
     FieldFixture f(kBlankFiveByFive, kSolvingMode);
     const CellPos p = f.picture(2, 3);
     press(f, p, Qt::LeftButton);
+    release(f, p, Qt::LeftButton);
     QCOMPARE(f.cell(p).State, csFilled);
-    QCOMPARE(f.model().UndoList, (std::vector<TUndoRec>{{csBlank, p.x, p.y}}));
+    QCOMPARE(f.model().history.steps(),
+             (std::vector<HistoryStep>{{{p.x, p.y, csBlank, csFilled}}}));
     QCOMPARE(f.model().MarkedCount, 1);
-    QVERIFY(f.host.save && f.host.undo);
+    QCOMPARE(f.host.historyChanges, 1);
     QCOMPARE(f.platform->beeps, 0);
   }
 
@@ -87,7 +89,8 @@ class FieldInputTest : public QObject {
     moveTo(f, f.picture(1, 2), Qt::NoButton);
     press(f, f.picture(1, 2), Qt::LeftButton);
     for (int c = 2; c <= 5; ++c) moveTo(f, f.picture(c, 2), Qt::LeftButton);
-    QCOMPARE(f.model().UndoList.size(), 5u);
+    QCOMPARE(f.model().history.steps().size(), 1u);
+    QCOMPARE(f.model().history.steps()[0].size(), 5u);
     QCOMPARE(f.model().MarkedCount, 5);
     QCOMPARE(f.platform->beeps, 0);
     QVERIFY(f.grid->CrossShown());
@@ -95,6 +98,8 @@ class FieldInputTest : public QObject {
     QVERIFY(hasPixel(f.image(), filled, Qt::white));  // a run length on a filled cell
     release(f, f.picture(5, 2), Qt::LeftButton);
     QVERIFY(!hasPixel(f.image(), filled, Qt::white));
+    press(f, f.picture(1, 3), Qt::RightButton);  // the next press is a step of its own
+    QCOMPARE(f.model().history.steps().size(), 2u);
   }
 
   // Held at the bottom edge of the view, the drag scrolls down and marks the cells it comes over.
@@ -143,7 +148,7 @@ class FieldInputTest : public QObject {
     QTest::mouseDClick(f.grid->windowHandle(), Qt::LeftButton, {}, f.centre(p));
     QCOMPARE(f.cell(p).State, csBlank);
     QCOMPARE(f.model().MarkedCount, 0);
-    QCOMPARE(f.model().UndoList.size(), 2u);
+    QCOMPARE(f.model().history.steps().size(), 2u);
     QCOMPARE(f.platform->beeps, 0);
   }
 
@@ -163,16 +168,13 @@ class FieldInputTest : public QObject {
     QCOMPARE(bool(f.model().RowsWrong[last.y]), calls.isEmpty());
   }
 
-  void theFirstClickAfterALoadDoesNothingAtAll() {
+  void markingAMarkedCellBeepsAndRecordsNothing() {
     FieldFixture f({Clues(1), Clues(1), {"#"}}, kSolvingMode);
-    SkipNextMark = true;
-    press(f, f.picture(1, 1), Qt::LeftButton);
-    QCOMPARE(f.platform->beeps, 0);
-    QVERIFY(!SkipNextMark);
-    press(f, f.picture(1, 1), Qt::LeftButton);  // marking a marked cell is refused
+    press(f, f.picture(1, 1), Qt::RightButton);
     QCOMPARE(f.platform->beeps, 1);
     QCOMPARE(f.cell(f.picture(1, 1)).State, csFilled);
-    QVERIFY(f.model().UndoList.empty() && !f.host.save);
+    QVERIFY(f.model().history.steps().empty() && !f.grid->IsModified());
+    QCOMPARE(f.host.historyChanges, 0);
   }
 
   void aClickOnAClueCellInTheEditorMovesTheCursorThere() {
@@ -232,23 +234,52 @@ class FieldInputTest : public QObject {
     QCOMPARE(f.grid->view().scrollY, 0);
   }
 
-  void undoingTheLastMarkKeepsSaveForOtherChanges_data() {
-    QTest::addColumn<bool>("modified");
-    QTest::newRow("nothing else changed: Save off") << false;
-    QTest::newRow("clues were typed: Save stays") << true;
-  }
-  void undoingTheLastMarkKeepsSaveForOtherChanges() {
-    QFETCH(bool, modified);
+  // The keys reach the history by their physical key; the rules of undo and redo are the core's.
+  void undoAndRedoKeysWalkTheHistory() {
     FieldFixture f(kBlankFiveByFive, kSolvingMode);
-    f.model().Modified = modified;
-    press(f, f.picture(1, 1), Qt::LeftButton);
-    press(f, f.picture(2, 1), Qt::LeftButton);
-    f.grid->Undo();
-    QVERIFY(f.host.save && f.host.undo);
-    f.grid->Undo();
-    QCOMPARE(f.host.save, modified);
-    QVERIFY(!f.host.undo);
-    QCOMPARE(f.grid->IsModified(), modified);
+    const CellPos p = f.picture(1, 1);
+    press(f, p, Qt::LeftButton);
+    release(f, p, Qt::LeftButton);
+    const auto walk = [&](Qt::Key key, Qt::KeyboardModifiers keys, std::uint8_t state) {
+      QTest::keyClick(f.grid.get(), key, keys);
+      return f.cell(p).State == state;
+    };
+    QVERIFY(walk(Qt::Key_Z, Qt::ControlModifier, csBlank));
+    QVERIFY(walk(Qt::Key_Y, Qt::ControlModifier, csFilled));
+    QVERIFY(walk(Qt::Key_Backspace, Qt::AltModifier, csBlank));
+    QVERIFY(walk(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, csFilled));
+    QVERIFY(walk(Qt::Key_Z, Qt::ControlModifier, csBlank));
+    QVERIFY(walk(Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier, csFilled));
+    QCOMPARE(f.host.historyChanges, 7);
+    QCOMPARE(f.platform->pointerMoves.size(), 6u);
+  }
+
+  // Marks made after a checkpoint stand apart also in grey scale: a dot in the middle, and the
+  // guess a ring; F6 takes them back and they look undecided again.
+  void marksAfterACheckpointStandApartAndF6TakesThemBack() {
+    FieldFixture f(kBlankFiveByFive, kSolvingMode, 20);
+    const CellPos known = f.picture(1, 1), guess = f.picture(2, 1), later = f.picture(3, 1);
+    const auto click = [&](CellPos p) {
+      press(f, p, Qt::LeftButton);
+      release(f, p, Qt::LeftButton);
+    };
+    const auto grey = [&](CellPos p, int right) {
+      const QPoint at = f.centre(p) + QPoint(right, 0);
+      return qGray(f.image().pixel(at));
+    };
+    const int blank = grey(known, 0);
+    click(known);
+    QTest::keyClick(f.grid.get(), Qt::Key_F5);
+    click(guess);
+    click(later);
+    QVERIFY(grey(later, 0) != grey(known, 0));  // the dot
+    QCOMPARE(grey(guess, 0), grey(later, 0));
+    QVERIFY(grey(guess, 7) != grey(later, 7));  // the ring, 0.35 of the cell from the middle
+    QTest::keyClick(f.grid.get(), Qt::Key_F6);
+    QCOMPARE(f.cell(guess).State, csBlank);
+    QCOMPARE(grey(guess, 0), blank);
+    QCOMPARE(grey(later, 7), blank);
+    QCOMPARE(f.cell(known).State, csFilled);
   }
 
   // The entry rules are the core's; these check that the option, Ctrl and the keypad reach them.
@@ -271,7 +302,7 @@ class FieldInputTest : public QObject {
     QCOMPARE(textAt(f, kFirstClue), digits.toStdString());
     QCOMPARE(f.model().EditCursor, kNextClue);
     QCOMPARE(f.cell(kNextClue).State, csSelected);
-    QVERIFY(f.host.save && f.model().Modified);
+    QVERIFY(f.host.historyChanges > 0 && f.model().Modified);
     QCOMPARE(f.platform->beeps, 0);
   }
 
@@ -307,7 +338,7 @@ class FieldInputTest : public QObject {
     f.cell(kFirstClue).Text = "12";
     QTest::keyClick(f.grid.get(), Qt::Key_Delete);
     QCOMPARE(textAt(f, kFirstClue), std::string());
-    QVERIFY(f.model().Modified && f.host.save);
+    QVERIFY(f.model().Modified && f.host.historyChanges > 0);
     QVERIFY(f.host.calls.isEmpty());
   }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A FieldHost for field tests: records the commands the field runs, keeps the enabled state of
-// Start, Save and Undo, and switches CurrentMode as the main window would. A test may hang an
-// action on a command (to run a nested switch or destroy the field).
+// Start, counts the words that the history changed, and switches CurrentMode as the main window
+// would. A test may hang an action on a command (to run a nested switch or destroy the field).
 
 #include <QPoint>
 #include <QStringList>
@@ -20,8 +20,7 @@ class RecordingHost : public FieldHost {
   }
   bool startEnabled() const override { return start; }
   void setStartEnabled(bool enabled) override { start = enabled; }
-  void setSaveButtonEnabled(bool enabled) override { save = enabled; }
-  void setUndoButtonEnabled(bool enabled) override { undo = enabled; }
+  void historyChanged() override { ++historyChanges; }
 
   void NStartClick() override { command(QStringLiteral("NStartClick")); }
   void NEditClick() override { command(QStringLiteral("NEditClick")); }
@@ -41,8 +40,7 @@ class RecordingHost : public FieldHost {
 
   QStringList calls;
   bool start = true;
-  bool save = false;
-  bool undo = false;
+  int historyChanges = 0;
   std::function<void(const QString&)> onCommand;
 
  private:

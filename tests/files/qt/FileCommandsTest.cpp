@@ -11,6 +11,7 @@
 #include <fstream>
 #include <memory>
 
+#include "settings/qt/SettingsSession.h"
 #include "support/FileSession.h"
 #include "files/CrosswordFile.h"
 #include "files/CrosswordSave.h"
@@ -131,15 +132,43 @@ class FileCommandsTest : public QObject {
                           "Файлы японского кроссворда (*.jcw)", "Кроссворды .non (*.non)",
                           "Кроссворды webpbn XML (*.xml)", "Текстовые файлы (*.txt)",
                           "Все файлы (*.*)"}));
-    QVERIFY(!SkipNextMark);
     QCOMPARE(window_->field(), field);
     QVERIFY((*platform_)->messages.empty());
   }
 
-  void aLoadMakesTheNextMarkAttemptSkipAndOpensTheCrossword() {
+  // Reading and writing put the file in front; the menu offers the list with full paths; an item
+  // whose file is gone is offered for removal.
+  void recentCrosswordsFollowLoadsAndSavesAndDropTheGoneOnAsked() {
+    QCOMPARE(recentFiles(), std::vector<std::string>{current_});
+    window_->field()->SetModified(false);
+    const std::string other = session_->write("other.jcw", test::otherCrossword());
+    run(Command::Load, other);
+    const std::string copy = session_->path("copy.jcw");
+    (*platform_)->saveNames.push_back(QString::fromStdString(copy));
+    button("SBSaveAs")->click();
+    QCOMPARE(recentFiles(), (std::vector<std::string>{copy, other, current_}));
+
+    window_->MainBtnMouseDown();
+    auto* recent = test::namedChild<QMenu>(*window_, "NRecent");
+    QCOMPARE(recent->actions().size(), 3);
+    QCOMPARE(recent->actions()[1]->text(), QStringLiteral("other.jcw"));
+    QCOMPARE(recent->actions()[1]->toolTip(), QString::fromStdString(other));
+
+    std::filesystem::remove(other);
+    (*platform_)->answers = {Answer::Yes};
+    recent->actions()[1]->trigger();
+    QCOMPARE((*platform_)->messages.back().text,
+             QStringLiteral("Файл %1 не найден.\n\rУбрать его из списка последних?")
+                 .arg(QString::fromStdString(other)));
+    QCOMPARE(recentFiles(), (std::vector<std::string>{copy, current_}));
+    recent->actions()[2]->trigger();  // the first file again, read as from the dialog
+    QCOMPARE(recentFiles(), (std::vector<std::string>{current_, copy}));
+    QCOMPARE(CurFileName, current_);
+  }
+
+  void aLoadOpensTheCrossword() {
     window_->field()->SetModified(false);
     run(Command::Load, session_->write("other.jcw", test::otherCrossword()));
-    QVERIFY(SkipNextMark);
     QVERIFY((*platform_)->messages.empty());
     QCOMPARE(window_->field()->model().MarkedCount, 6);
     QVERIFY(!window_->field()->IsModified());
@@ -147,16 +176,13 @@ class FileCommandsTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (other) - 2x3"));
   }
 
-  void theFirstClickAfterALoadMarksNothingAndTheSecondMarks() {
+  void theFirstClickAfterALoadMarks() {
     window_->field()->SetModified(false);
     run(Command::Load,
         session_->write("open.jcw",
                         test::makeCrossword({{{2}, {1}, {2}}, {{3}, {1, 1}}, {}, 1, 2})));
     TGrid* field = window_->field();
     const QPoint inside = field->cellRect(2, 3).topLeft() + QPoint(3, 3);  // first picture cell
-    QTest::mouseClick(field, Qt::LeftButton, {}, inside);
-    QCOMPARE(field->model().cell(2, 3).State, csBlank);
-    QVERIFY(!SkipNextMark);
     QTest::mouseClick(field, Qt::LeftButton, {}, inside);
     QCOMPARE(field->model().cell(2, 3).State, csFilled);
   }
@@ -272,7 +298,6 @@ class FileCommandsTest : public QObject {
     QCOMPARE(model.columnClues(model.firstPictureX()), std::vector<int>{3});
     QCOMPARE(model.MarkedCount, 0);
     QVERIFY(!model.IsModified());
-    QVERIFY(SkipNextMark);
     QCOMPARE(CurFileName, file);
     QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
     QCOMPARE(window_->windowTitle(), QStringLiteral("Японский кроссворд (dog) - 2x3"));
@@ -412,7 +437,6 @@ class FileCommandsTest : public QObject {
     std::vector<std::string> paths;
     for (const QString& name : dropped) paths.push_back(session_->path(name.toStdString()));
     drop(paths);
-    QCOMPARE(SkipNextMark, opened);
     QCOMPARE(window_->field()->model().dims(),
              opened ? test::otherCrossword().dims() : test::smallCrossword().dims());
   }

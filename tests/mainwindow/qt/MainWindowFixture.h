@@ -36,8 +36,8 @@ class WatchedForm : public TForm1 {
   void NSave0Click() override {
     ++saves;
     if (saveFails) return;
-    field()->model().UndoList.clear();
-    field()->SetModified(false);
+    field()->model().markSaved();
+    field()->historyChanged();
   }
 };
 

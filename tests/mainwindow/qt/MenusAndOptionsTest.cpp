@@ -81,7 +81,7 @@ class MenusAndOptionsTest : public MainWindowFixture {
     QVERIFY(!item("NUndo")->isEnabled());
     QVERIFY(!item("NSave0")->isEnabled());
 
-    model().UndoList.push_back({csBlank, 4, 3});
+    model().history.record({4, 3, csBlank, csFilled});
     button("SBOptions")->click();
     QVERIFY(child<QMenu>("MenuSB")->isVisible());
     QVERIFY(item("SNPar1")->isChecked());

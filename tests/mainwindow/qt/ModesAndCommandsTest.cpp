@@ -10,7 +10,7 @@
 namespace jcw::test {
 
 const QString kClearText = QStringLiteral(
-    "Отменить очистку поля будет невозможно!\n\rВы действительно хотите очистить все поле?");
+    "Вы действительно хотите очистить все поле?\n\rОчистку можно отменить (Alt+Backspace).");
 
 class ModesAndCommandsTest : public MainWindowFixture {
   Q_OBJECT
@@ -154,7 +154,6 @@ class ModesAndCommandsTest : public MainWindowFixture {
     QFETCH(bool, cleared);
     TForm1& form = open(test::makeCrossword(smallSolvable()), kSolvingMode);
     form.SetMode(mode);
-    model().UndoList.push_back({csBlank, 4, 3});
     scripted().answers = {Answer(answer)};
     form.NClearClick();
 
@@ -169,30 +168,52 @@ class ModesAndCommandsTest : public MainWindowFixture {
     QCOMPARE(model().MarkedCount, cleared ? 0 : 3);
     QCOMPARE(model().cell(model().firstPictureX(), model().firstPictureY()).State,
              cleared ? csBlank : csFilled);
-    QCOMPARE(model().UndoList.empty(), cleared);
+    QCOMPARE(model().history.steps().size(), cleared ? 1u : 0u);
     QTEST(int(CurrentMode), "modeAfter");
     if (cleared) {
       QVERIFY(form.field()->IsModified());
       QVERIFY(button("SBSave")->isEnabled());
-      QVERIFY(!button("SBUndo")->isEnabled());
+      QCOMPARE(button("SBUndo")->isEnabled(), CurrentMode == kSolvingMode);
       QVERIFY(!model().RowsRight.test(model().firstPictureY()));
     }
   }
 
-  void undoTakesTheLastMarkBackOnlyWhileSolving() {
+  void undoAndRedoWalkTheHistoryOnlyWhileSolving() {
     TForm1& form = open(test::makeCrossword(smallSolvable()), kSolvingMode);
     const int x = model().firstPictureX() + 1;
     const int y = model().firstPictureY() + 1;
     form.field()->MarkCell(x, y, true);
-    QVERIFY(button("SBUndo")->isEnabled());
+    QVERIFY(button("SBUndo")->isEnabled() && !button("SBRedo")->isEnabled());
     form.SetMode(kEditorMode);
+    QVERIFY(!button("SBUndo")->isEnabled());
     item("NUndo")->trigger();
     QCOMPARE(model().cell(x, y).State, csFilled);
     form.SetMode(kSolvingMode);
     button("SBUndo")->click();
     QCOMPARE(model().cell(x, y).State, csBlank);
-    QVERIFY(model().UndoList.empty());
-    QVERIFY(!button("SBUndo")->isEnabled());
+    QVERIFY(!button("SBUndo")->isEnabled() && !button("SBSave")->isEnabled());
+    QVERIFY(item("NRedo")->isEnabled());
+    button("SBRedo")->click();
+    QCOMPARE(model().cell(x, y).State, csFilled);
+    QVERIFY(button("SBSave")->isEnabled() && !item("NRedo")->isEnabled());
+  }
+
+  void checkpointCommandsFollowTheNewestCheckpoint() {
+    TForm1& form = open(test::makeCrossword(smallSolvable()), kSolvingMode);
+    const int x = model().firstPictureX() + 1;
+    const int y = model().firstPictureY() + 1;
+    QVERIFY(button("SBCheckpoint")->isEnabled() && !button("SBBackToCheckpoint")->isEnabled());
+    item("NCheckpoint")->trigger();
+    QVERIFY(button("SBBackToCheckpoint")->isEnabled() && item("NAcceptCheckpoint")->isEnabled());
+    form.field()->MarkCell(x, y, true);
+    button("SBBackToCheckpoint")->click();
+    QCOMPARE(model().cell(x, y).State, csBlank);
+    QVERIFY(!button("SBAcceptCheckpoint")->isEnabled());
+    button("SBCheckpoint")->click();
+    form.field()->MarkCell(x, y, false);
+    item("NAcceptCheckpoint")->trigger();
+    QCOMPARE(model().cell(x, y).State, csEmpty);
+    QVERIFY(model().history.checkpoints().empty());
   }
 
   void clearInTheViewLeavesYellowHeadersAndNothingToUndo() {

@@ -80,6 +80,7 @@ class SettingsSessionTest : public QObject {
 
   void unreadableSettingsAreToldOnceAndNeverWrittenOver() {
     test::ScopedScriptedPlatform scripted;
+    scripted->answers = {Answer::Ok};
     QVERIFY(QDir().mkpath(registryFile(Hive::CurrentUser)));  // a directory where the file should be
     std::ostringstream told;
     std::streambuf* const stderrBuffer = std::cerr.rdbuf(told.rdbuf());
@@ -94,6 +95,10 @@ class SettingsSessionTest : public QObject {
     const QStringList lines = QString::fromStdString(told.str()).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines[0].startsWith(QStringLiteral("jcw: Не удалось открыть файл ")), qPrintable(lines[0]));
+    QCOMPARE(scripted->messages.size(), 1u);
+    QCOMPARE(scripted->messages[0].text,
+             QStringLiteral("Настройки прочитать не удалось:\n") + lines[0].mid(5));
+    QCOMPARE(scripted->messages[0].icon, Icon::Exclamation);
     QVERIFY(QFileInfo(registryFile(Hive::CurrentUser)).isDir());
     QVERIFY(QDir(registryFile(Hive::CurrentUser)).isEmpty());
     QVERIFY(!QFile::exists(registryFile(Hive::ClassesRoot)));

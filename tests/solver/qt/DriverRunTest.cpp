@@ -192,7 +192,9 @@ void DriverRunTest::aSolveEndsWithWhatTheCompleteSolverDecides() {
     QCOMPARE(p->messages[0].icon, question ? Icon::Question : Icon::Information);
     QCOMPARE(p->messages[0].buttons, question ? Buttons::YesNo : Buttons::Ok);
   }
-  QVERIFY(h.model().Modified);
+  // Unsaved exactly when the run changed the picture: it is one step of the history.
+  QCOMPARE(h.model().IsModified(), pictureRows(h.model()) != pictureRows(crossword));
+  QCOMPARE(h.model().history.steps().size(), h.model().IsModified() ? 1u : 0u);
   QCOMPARE(h.model().MarkedCount, h.model().countMarked());
 }
 
@@ -209,9 +211,9 @@ void DriverRunTest::yesToSeveralPicturesWritesTheFirstAsOneUndoStepAndKeepsTheOv
   QCOMPARE(overlayRows(*h.grid), (Rows{"xx", "xx", "--", "--"}));
   QCOMPARE(h.model().MarkedCount, h.model().countMarked());
   CurrentMode = kSolvingMode;
-  h.grid->Undo();
+  h.grid->Undo();  // the picture shown is a step of its own, above the run's
   QCOMPARE(pictureRows(h.model()), (Rows{"??", "??", "..", "##"}));
-  QVERIFY(h.model().UndoList.empty());
+  QCOMPARE(h.model().history.position(), std::size_t{1});
 }
 
 void DriverRunTest::theSaveQuestionComesOnlyForChangesAndItsAnswerDecides_data() {
@@ -336,7 +338,7 @@ void DriverRunTest::theTestNamesTheVerdictAndLeavesTheFieldAlone() {
   QCOMPARE(p->messages[0].buttons, Buttons::Ok);
   QCOMPARE(p->messages[0].icon, Icon::Information);
   QCOMPARE(pictureRows(h.model()), pictureRows(crossword));
-  QVERIFY(!h.model().Modified);
+  QVERIFY(!h.model().IsModified());
 }
 
 void DriverRunTest::theTestShowsWhereTwoPicturesDifferUntilTheNextMark() {
@@ -358,8 +360,8 @@ void DriverRunTest::theTestShowsWhereTwoPicturesDifferUntilTheNextMark() {
   QVERIFY(showsOverlayColour(*h.grid, x + 1, y + 1));
   QVERIFY(!showsOverlayColour(*h.grid, x, y + 3));
   QCOMPARE(pictureRows(h.model()), pictureRows(crossword));
-  QVERIFY(!h.model().Modified);
-  QVERIFY(h.model().UndoList.empty());
+  QVERIFY(!h.model().IsModified());
+  QVERIFY(h.model().history.steps().empty());
 
   h.grid->MarkCell(x, y, true);
 
@@ -482,7 +484,7 @@ void DriverRunTest::escapeStopsARunAndSaysSo() {
   QCOMPARE(p->messages[0].text, message);
   QCOMPARE(p->messages[0].caption, kTestCaption);
   QCOMPARE(p->messages[0].icon, Icon::Information);
-  QCOMPARE(h.model().Modified, !test);
+  QCOMPARE(h.model().IsModified(), picture != pictureRows(fullSquare()));
 }
 
 void DriverRunTest::duringARunTheMainWindowWaitsAndOtherRunsDoNothing_data() {
@@ -573,7 +575,7 @@ void DriverRunTest::theHintWritesWhatOnePassDecides() {
   QFETCH(Rows, picture);
   ScopedScriptedPlatform p;
   DriverHarness h;
-  crossword.UndoList.push_back({});
+  crossword.history.record({1, 1, 0, 0});  // a step from before the hint
   h.load(crossword);
   CancelRequested = true;  // an Escape from before the hint
 
@@ -581,11 +583,11 @@ void DriverRunTest::theHintWritesWhatOnePassDecides() {
 
   QCOMPARE(pictureRows(h.model()), picture);
   QVERIFY(p->messages.empty());
-  QVERIFY(h.model().Modified);
+  QVERIFY(h.model().IsModified());
   QCOMPARE(h.model().MarkedCount, h.model().countMarked());
-  h.model().undoLast();  // the hint is one step above the record from before it
+  h.model().undo();  // the hint is one step above the step from before it
   QCOMPARE(pictureRows(h.model()), pictureRows(crossword));
-  QCOMPARE(h.model().UndoList.size(), std::size_t{1});
+  QCOMPARE(h.model().history.position(), std::size_t{1});
 }
 
 void DriverRunTest::theHintSaysSoWhenNothingCanBeDecided_data() {
@@ -611,7 +613,7 @@ void DriverRunTest::theHintSaysSoWhenNothingCanBeDecided() {
   QCOMPARE(p->messages[0].buttons, Buttons::Ok);
   QCOMPARE(p->messages[0].icon, Icon::Information);
   QCOMPARE(pictureRows(h.model()), pictureRows(crossword));
-  QVERIFY(!h.model().Modified);
+  QVERIFY(!h.model().IsModified());
 }
 
 }  // namespace jcw

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -18,10 +20,14 @@
 #include "support/FileSession.h"
 #include "files/CrosswordFile.h"
 #include "files/PuzzleFile.h"
+#include "files/SessionFile.h"
+#include "files/SessionPlaces.h"
+#include "platform/UserDirs.h"
 #include "files/qt/FileCommands.h"
 #include "field/ViewState.h"
 #include "mainwindow/qt/TForm1.h"
 #include "model/Dimensions.h"
+#include "model/PictureText.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
 #include "startup/qt/TParametersForm.h"
@@ -170,7 +176,6 @@ class TParametersFormTest : public QObject {
     if (!reason.isEmpty()) (*platform_)->answers = {Answer::Ok};
     button("ButtonLoad")->click();
     QCOMPARE((*platform_)->dialogs.front().initialDirectory, QStringLiteral("/puzzles"));
-    QCOMPARE(SkipNextMark, !chosen.isEmpty());
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE(form_->isVisible(), !opened);
     if (opened) QCOMPARE(main_->windowTitle(), QStringLiteral("Японский кроссворд (other) - 2x3"));
@@ -214,7 +219,6 @@ class TParametersFormTest : public QObject {
     const std::string path = session_->path(dropped.toStdString());
     std::unique_ptr<QMimeData> data(test::fileDrag({path}));
     test::dragAndDrop(form_.get(), data.get());
-    QCOMPARE(SkipNextMark, !dropped.endsWith(QStringLiteral(".txt")));
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE((*platform_)->messages.size(), std::size_t(!reason.isEmpty()));
     if (!reason.isEmpty())
@@ -250,7 +254,6 @@ class TParametersFormTest : public QObject {
     std::cerr.rdbuf(stderrBuffer);
     QCOMPARE(main_->isVisible(), opened);
     QCOMPARE(form_->isVisible(), !opened);
-    QVERIFY(!SkipNextMark);
     if (opened) QCOMPARE(CurFileName, path);
     QCOMPARE((*platform_)->messages.size(), std::size_t(!reason.isEmpty()));
     if (reason.isEmpty()) {
@@ -260,6 +263,53 @@ class TParametersFormTest : public QObject {
     const MessageRequest& box = (*platform_)->messages.front();
     test::verifyLoadErrorBox(box, path, reason);
     QCOMPARE(QString::fromStdString(stderrText.str()), box.text + QLatin1Char('\n'));
+  }
+
+  // Work left by a program that ended without saving: a damaged session is set aside with a
+  // word, a good one offered with its file name and time; Yes takes the marks and the history
+  // back, No deletes it.
+  void workLeftByACrashIsOfferedBack_data() {
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes restores") << int(Answer::Yes);
+    QTest::newRow("no deletes") << int(Answer::No);
+  }
+  void workLeftByACrashIsOfferedBack() {
+    QFETCH(int, answer);
+    Session left;
+    left.crossword = test::smallCrossword();
+    const int x = left.crossword.firstPictureX(), y = left.crossword.firstPictureY();
+    left.crossword.markCell(x, y, true);
+    left.crossword.markCell(x + 1, y, false);
+    left.crossword.undo();
+    left.fileName = session_->path("small.jcw");
+    const std::filesystem::path dir = sessionDirectory();
+    const int deadPid = 999'999'999;  // above any pid the kernel hands out
+    QVERIFY(writeSessionFile(sessionPathFor(dir, deadPid), left));
+    session_->writeBytes("state/jcw/session-999999998.jcws", {'J', 'C', 'W'});
+    std::filesystem::last_write_time(sessionPathFor(dir, 999'999'998),
+                                     std::filesystem::file_time_type::clock::now() +
+                                         std::chrono::hours(1));  // the damaged one is newer
+    (*platform_)->answers = {Answer::Ok, Answer(answer)};
+
+    form_->show();
+    QTRY_COMPARE((*platform_)->messages.size(), std::size_t(2));
+    QVERIFY2((*platform_)->messages[0].text.startsWith(
+                 QStringLiteral("Несохранённую работу от ")), qPrintable((*platform_)->messages[0].text));
+    QVERIFY(std::filesystem::exists(dir / "session-999999998.jcws.damaged"));
+    const MessageRequest& question = (*platform_)->messages[1];
+    QVERIFY2(question.text.startsWith(QStringLiteral("Восстановить несохранённую работу?\n\r") +
+                                      QString::fromStdString(left.fileName) + ", "),
+             qPrintable(question.text));
+    QCOMPARE(question.buttons, Buttons::YesNo);
+    QVERIFY(!std::filesystem::exists(sessionPathFor(dir, deadPid)));
+    const bool restored = answer == int(Answer::Yes);
+    QTRY_COMPARE(main_->isVisible(), restored);
+    if (!restored) return;
+    const Crossword& model = main_->field()->model();
+    QCOMPARE(pictureRows(model), (std::vector<std::string>{"#?"}));
+    QVERIFY(model.history.canRedo() && main_->field()->IsModified());
+    QCOMPARE(CurFileName, left.fileName);
+    QCOMPARE(CurrentMode, std::uint8_t(kSolvingMode));
   }
 
   // The Cyrillic letters as typed; under a Latin layout the keys that carry them.
