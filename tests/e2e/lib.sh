@@ -4,6 +4,8 @@
 #   e2e_init JCW                  remember the program, make a scratch directory ($E2E_TMP)
 #   write_jcw FILE C R K KR BYTE... a crossword file: dimensions, then the cell bytes
 #   jcw_start ARGS...             start jcw in the background ($JCW_PID)
+#   open_blank_five_by_two        start jcw on a 5 x 2 crossword, every cell filled in the
+#                                 solution and none marked, and focus its laid-out window
 #   jcw_wait_startup              wait for the start-up window and give it the focus ($STARTUP_WID)
 #   jcw_wait_box                  wait for a message box over the start-up window ($BOX_WID)
 #   jcw_wait_window [TITLE]       wait for the main window, or the shown window whose title
@@ -71,6 +73,16 @@ write_jcw() {
 jcw_start() {
   "$JCW" "$@" >"$E2E_TMP/jcw.out" 2>"$E2E_TMP/jcw.err" &
   JCW_PID=$!
+}
+
+# Table columns left to right, each top to bottom: the header column (corner, then the row clues
+# 5 and 5), then every picture column (its clue 2, then its two undecided cells).
+open_blank_five_by_two() {
+  write_jcw "$E2E_TMP/blank.jcw" 5 2 1 1 200 5 5 $(for _ in 1 2 3 4 5; do echo 2 200 200; done)
+  jcw_start "$E2E_TMP/blank.jcw"
+  jcw_wait_window
+  field_layout
+  xdotool windowfocus --sync "$JCW_WID"
 }
 
 # The start-up window's title is the application title alone; the main window's always has a

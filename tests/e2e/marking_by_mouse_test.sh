@@ -5,15 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
 
-# Five columns by two rows, all filled in the solution (row clues 5, column clues 2), nothing
-# marked yet. Table columns left to right, each top to bottom: the header column (corner, then
-# the row clues), then every picture column (its clue, then its two undecided cells).
-write_jcw "$E2E_TMP/blank.jcw" 5 2 1 1 200 5 5 $(for _ in 1 2 3 4 5; do echo 2 200 200; done)
-
-jcw_start "$E2E_TMP/blank.jcw"
-jcw_wait_window
-field_layout
-xdotool windowfocus --sync "$JCW_WID"
+open_blank_five_by_two
 
 cell_centre 1 1
 click_at "$PX" "$PY"

@@ -5,14 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
 
-# Five columns by two rows, all filled in the solution, nothing marked yet (see
-# marking_by_mouse_test.sh for the byte layout).
-write_jcw "$E2E_TMP/blank.jcw" 5 2 1 1 200 5 5 $(for _ in 1 2 3 4 5; do echo 2 200 200; done)
-
-jcw_start "$E2E_TMP/blank.jcw"
-jcw_wait_window
-field_layout
-xdotool windowfocus --sync "$JCW_WID"
+open_blank_five_by_two
 
 # Near the cell's lower left corner, off the digital cross's digits that the pointer brings.
 colour_of() { cell_centre "$1" "$2"; pixel_at $((PX - CELL / 2 + 3)) $((PY + CELL / 2 - 3)); }

@@ -134,10 +134,9 @@ void TGrid::viewChanged() {
 }
 
 void TGrid::reportView() const {
-  const QString path = qEnvironmentVariable("JCW_VIEW_FILE");
-  if (path.isEmpty() || !model_.allocated()) return;
+  if (viewFile_.isEmpty() || !model_.allocated()) return;
   const QPoint origin = mapTo(window(), QPoint(0, 0));
-  QSaveFile file(path);
+  QSaveFile file(viewFile_);
   if (!file.open(QIODevice::WriteOnly)) return;
   file.write(QByteArray::fromStdString(viewReportLine({origin.x(), origin.y(), view_})));
   file.commit();

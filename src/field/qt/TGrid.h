@@ -220,6 +220,7 @@ class TGrid : public QWidget {
   bool highlighted(int x, int y) const;
 
   FieldHost* host_ = nullptr;
+  const QString viewFile_ = qEnvironmentVariable("JCW_VIEW_FILE");  // empty: no report
   Crossword model_;
   FieldView view_;
   QScrollBar* horizontal_ = nullptr;
