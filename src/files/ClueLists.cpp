@@ -4,6 +4,7 @@
 #include <string>
 
 #include "files/FileFormat.h"
+#include "model/HeaderSize.h"
 
 namespace jcw {
 
@@ -40,6 +41,18 @@ std::string faultOf(const std::vector<ClueLine>& lines, LineWords words) {
         return where + ": число " + std::to_string(clue) + " вне пределов 0..199";
   }
   return {};
+}
+
+// The first fault that keeps the lists from making a crossword, or empty.
+std::string faultOf(const ClueLists& clues) {
+  std::string fault = faultOf(clues.rows, kRows);
+  return fault.empty() ? faultOf(clues.columns, kColumns) : fault;
+}
+
+void clearClues(Crossword& crossword) {
+  for (int x = 0; x < crossword.W1(); ++x)
+    for (int y = 0; y < crossword.H1(); ++y)
+      if (crossword.isClue(x, y)) crossword.cell(x, y).Text.clear();
 }
 
 }  // namespace
@@ -79,8 +92,7 @@ void placeClues(Crossword& crossword, const ClueLists& clues) {
 }
 
 Result<Crossword> crosswordFromClues(ClueLists clues) {
-  for (const std::string& fault : {faultOf(clues.rows, kRows), faultOf(clues.columns, kColumns)})
-    if (!fault.empty()) return Error{fault};
+  if (const std::string fault = faultOf(clues); !fault.empty()) return Error{fault};
   dropZeros(clues.rows);
   dropZeros(clues.columns);
   Crossword crossword;
@@ -88,6 +100,23 @@ Result<Crossword> crosswordFromClues(ClueLists clues) {
   placeClues(crossword, clues);
   crossword.updateAllLineStatus();
   return crossword;
+}
+
+Result<void> replaceClues(Crossword& crossword, ClueLists clues) {
+  if (const std::string fault = faultOf(clues); !fault.empty()) return Error{fault};
+  const Dimensions& d = crossword.dims();
+  if (clues.rows.size() != d.RowCount || clues.columns.size() != d.ColCount)
+    return Error{"размер рисунка " + std::to_string(clues.columns.size()) + " x " +
+                 std::to_string(clues.rows.size()) + " не совпадает с размером кроссворда " +
+                 std::to_string(d.ColCount) + " x " + std::to_string(d.RowCount)};
+  dropZeros(clues.rows);
+  dropZeros(clues.columns);
+  const Dimensions fitting = minimalDimensions(clues);
+  resizeHeaders(crossword, fitting.CapColCount, fitting.CapRowCount);
+  clearClues(crossword);
+  placeClues(crossword, clues);
+  crossword.updateAllLineStatus();
+  return {};
 }
 
 }  // namespace jcw

@@ -24,4 +24,9 @@ void placeClues(Crossword& crossword, const ClueLists& clues);
 // picture has no rows or columns or more than 100, or a line has more than 100 clues.
 Result<Crossword> crosswordFromClues(ClueLists clues);
 
+// Puts `clues` in place of the crossword's own, its headers grown or shrunk to the smallest that
+// hold them; the marks and their history stay. Refused, with nothing changed, for what
+// crosswordFromClues refuses and for lists of another picture size than the crossword's.
+Result<void> replaceClues(Crossword& crossword, ClueLists clues);
+
 }  // namespace jcw

@@ -74,6 +74,14 @@ void History::dropCheckpoint() {
   if (!checkpoints_.empty()) checkpoints_.pop_back();
 }
 
+void History::shiftCells(int dx, int dy) {
+  for (HistoryStep& step : steps_)
+    for (CellChange& change : step) {
+      change.x += dx;
+      change.y += dy;
+    }
+}
+
 std::optional<std::size_t> History::newestCheckpoint() const {
   if (checkpoints_.empty()) return std::nullopt;
   return checkpoints_.back();

@@ -84,6 +84,10 @@ class History {
   // position is not above `from`.
   std::vector<CellChange> changesSince(std::size_t from) const;
 
+  // Moves every recorded change by (dx, dy): the table grew or shrank at its top-left, so the
+  // same picture cells now lie elsewhere.
+  void shiftCells(int dx, int dy);
+
  private:
   // Drops the steps after the position (and what pointed into them) and opens a new step.
   void startStep();
