@@ -120,7 +120,7 @@ std::string numbered(const std::vector<int>& lines, const char* one, const char*
   if (lines.empty()) return {};
   std::string text = lines.size() == 1 ? one : many;
   for (std::size_t i = 0; i < lines.size(); ++i)
-    text += (i == 0 ? " " : ", ") + std::to_string(lines[i] + 1);
+    text += (i == 0 ? " " : ", ") + std::to_string(lines[i]);
   return text;
 }
 
@@ -147,9 +147,19 @@ std::optional<LineConflict> locateConflict(const ClueLists& clues, const CancelC
   return conflict;
 }
 
+std::vector<int> countedFromOne(std::vector<int> lines) {
+  for (int& line : lines) ++line;
+  return lines;
+}
+
+std::string withConflict(std::string message, const std::optional<LineConflict>& conflict) {
+  if (conflict) message += "\n\r" + conflictMessage(*conflict);
+  return message;
+}
+
 std::string conflictMessage(const LineConflict& conflict) {
-  const std::string rows = numbered(conflict.rows, "строка", "строки");
-  const std::string columns = numbered(conflict.columns, "столбец", "столбцы");
+  const std::string rows = numbered(countedFromOne(conflict.rows), "строка", "строки");
+  const std::string columns = numbered(countedFromOne(conflict.columns), "столбец", "столбцы");
   const std::string joint = !rows.empty() && !columns.empty() ? " и " : "";
   return "Противоречат друг другу: " + rows + joint + columns;
 }

@@ -27,6 +27,12 @@ struct LineConflict {
 // far as it was shrunk). Lines longer than kMaxLineLength are not looked at.
 std::optional<LineConflict> locateConflict(const ClueLists& clues, const CancelCheck& cancel = {});
 
+// The lines numbered from 1, as people count them.
+std::vector<int> countedFromOne(std::vector<int> lines);
+
+// `message`, then on a line of its own what the conflict names (nothing added without one).
+std::string withConflict(std::string message, const std::optional<LineConflict>& conflict);
+
 // "Противоречат друг другу: строки 3, 5 и столбец 7" (lines numbered from 1).
 std::string conflictMessage(const LineConflict& conflict);
 

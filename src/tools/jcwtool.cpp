@@ -30,6 +30,8 @@
 #include "model/PictureText.h"
 #include "platform/AtomicFile.h"
 #include "platform/UiLanguage.h"
+#include "files/ClueLists.h"
+#include "solver/LineConflict.h"
 #include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
 #include "startup/CommandLine.h"
@@ -124,7 +126,11 @@ int test(const std::string& path, bool useMarks) {
   if (!crossword) return kFailure;
   jcw::SolverState state = preparedState(*crossword, useMarks);
   const bool marksTaken = useMarks && crossword->countMarked() > 0;
-  std::cout << jcw::verdictIn(jcw::uiLanguage(), jcw::testMessage(jcw::runTest(state), marksTaken))
+  const jcw::TestVerdict verdict = jcw::runTest(state);
+  std::optional<jcw::LineConflict> conflict;
+  if (verdict.outcome == jcw::TestOutcome::NoSolution)
+    conflict = jcw::locateConflict(jcw::cluesOf(*crossword));
+  std::cout << jcw::verdictIn(jcw::uiLanguage(), jcw::testMessage(verdict, marksTaken, conflict))
             << "\n";
   return 0;
 }
@@ -162,6 +168,14 @@ int count(const std::string& path, bool useMarks, double timeoutSeconds) {
   json.add("complete", verdict.outcome != jcw::TestOutcome::Cancelled);
   json.add("nodes", verdict.nodes);
   json.add("ms", ms);
+  if (verdict.outcome == jcw::TestOutcome::NoSolution)
+    if (const std::optional<jcw::LineConflict> conflict =
+            jcw::locateConflict(jcw::cluesOf(*crossword), state.Cancel)) {
+      jcw::JsonObject lines;
+      lines.add("rows", jcw::countedFromOne(conflict->rows));
+      lines.add("columns", jcw::countedFromOne(conflict->columns));
+      json.add("conflict", lines);
+    }
   std::cout << json.str() << "\n";
   return 0;
 }

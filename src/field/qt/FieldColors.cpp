@@ -55,6 +55,8 @@ QColor indicatorColor(int lineStatus) {
 
 QColor differingCellColor() { return QColor(255, 0, 255); }
 
+QColor flaggedClueColor() { return kRed; }
+
 QColor crossDigitColor(std::uint8_t state) { return state == csFilled ? kWhite : kRed; }
 
 }  // namespace jcw

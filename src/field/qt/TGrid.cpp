@@ -14,6 +14,7 @@
 #include "field/qt/CheckpointDrawing.h"
 #include "field/qt/FieldColors.h"
 #include "model/Dimensions.h"
+#include "model/StartRule.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
 
@@ -40,6 +41,7 @@ TGrid::TGrid(QWidget* parent) : QWidget(parent) {
 
 void TGrid::setModel(Crossword model) {
   differing_.clear();
+  conflictLines_ = {};
   model_ = std::move(model);
   checkpointMarks_ = CheckpointMarks(model_);
   viewChanged();
@@ -56,27 +58,24 @@ void TGrid::SetModified(bool flag) {
 }
 
 bool TGrid::CheckClueSums() {
-  if (host_ && !host_->startEnabled()) return false;
-  if (model_.clueSumDifference() == 0) return true;
-  platform().messageBox(
-      {QCoreApplication::translate("jcw",
-                                   "Неверно введены значения\nСумма чисел в столбцах должна "
-                                   "быть равна сумме чисел в строках."),
-       QCoreApplication::translate("jcw", "Японский кроссворд"), Buttons::Ok, Icon::Exclamation,
-       Answer::Ok});
-  if (host_) host_->setStartEnabled(false);
+  const StartCheck check = checkStart(model_);
+  if (host_) host_->setStartEnabled(check.block != StartBlock::LineOverflows);
+  if (check.block == StartBlock::None) return true;
+  platform().messageBox({startRefusalText(check),
+                         QCoreApplication::translate("jcw", "Японский кроссворд"), Buttons::Ok,
+                         Icon::Exclamation, Answer::Ok});
   return false;
 }
 
 bool TGrid::LineFits() {
-  if (host_) host_->setStartEnabled(false);
   const bool fits = model_.lineFits(model_.EditCursor.x, model_.EditCursor.y);
-  if (fits) {
-    if (host_) host_->setStartEnabled(true);
-  } else {
-    platform().beep();
-  }
+  if (!fits) platform().beep();
+  refreshStart();
   return fits;
+}
+
+void TGrid::refreshStart() {
+  if (host_) host_->setStartEnabled(noLineOverflows(model_));
 }
 
 bool TGrid::SelectClueCell(int x, int y) {
@@ -283,6 +282,7 @@ void TGrid::showDifferingCells(const std::vector<CellPos>& cells) {
 }
 
 void TGrid::clearDifferingCells() {
+  clearConflictLines();
   if (differing_.empty()) return;
   std::vector<std::uint8_t> shown;
   shown.swap(differing_);
@@ -415,6 +415,7 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
       const TCell& cell = model_.cell(x, y);
       const QRect box = cellRect(x, y);
       look.sunken = cell.Kind == ckClue && cell.State == csSelected;
+      look.text = clueLineFlagged(x, y) ? flaggedClueColor() : windowTextColor();
       drawCellContent(painter, box, cell, currentFont(), look);
       if (differing) drawDiffering(painter, box);
     }

@@ -25,6 +25,10 @@
 
 namespace jcw {
 
+struct StartCheck;
+// Why Start refuses the clues, in the user's language; empty when it does not.
+QString startRefusalText(const StartCheck& check);
+
 class TGrid : public QWidget {
   Q_OBJECT
 
@@ -86,12 +90,20 @@ class TGrid : public QWidget {
   void invalidateField();
 
   void UpdateLineStatus(int x, int y) { model_.UpdateLineStatus(x, y); }
-  // Clue-sum check before solving: false at once while Start is disabled; on unequal sums the
-  // message box, Start disabled, false.
+  // Clue check before solving: true when no line overflows and the sums are equal; otherwise a
+  // message box that says which (the totals, or the line and its cells), and false. Start is
+  // enabled while no line overflows.
   bool CheckClueSums();
-  // Line check of the editor cursor's line: disables Start, then enables it if the line fits,
-  // else beeps. Returns whether it fits.
+  // Line check of the editor cursor's line: beeps when it overflows; Start follows every line
+  // (refreshStart). Returns whether it fits.
   bool LineFits();
+  // Start enabled exactly while no line's clues need more cells than it has.
+  void refreshStart();
+
+  // Lines named as contradicting each other (picture rows and columns, from 0): their clue
+  // numbers drawn red until clearConflictLines, or clearDifferingCells, or a new model.
+  void showConflictLines(const std::vector<int>& columns, const std::vector<int>& rows);
+  void clearConflictLines();
 
   bool IsModified() const { return model_.IsModified(); }
   // Modified (clues typed since the save) := flag; the host's commands follow.
@@ -190,6 +202,13 @@ class TGrid : public QWidget {
   // On the cell at EditCursor.
   void runEditorKey(const EditorKeyDecision& key, bool ctrlHeld);
   void typeDigit(char digit, bool ctrlHeld);
+  // A clue of the line through clue cell `at` changed: Start follows, and the line's numbers
+  // are repainted (they are red while the line overflows).
+  void clueLineChanged(CellPos at);
+  // Clue cell (x, y) belongs to a line that overflows or is named in a contradiction.
+  bool clueLineFlagged(int x, int y) const;
+  // The clue cells of column x (table index) or of row y; an index of 0 repaints nothing there.
+  void repaintClueLine(int x, int y);
   // Runs a host command that may destroy this field (New and Load replace it, the main menu
   // reaches both); false when the field is gone, and then nothing of it may be touched.
   bool runHostCommand(void (FieldHost::*command)());
@@ -236,6 +255,11 @@ class TGrid : public QWidget {
   QRegion changedSinceBlank_;
   // The marks after the newest checkpoint as last drawn; renewed with every history change.
   CheckpointMarks checkpointMarks_;
+  // Table indices of the lines named in a contradiction, for clueLineFlagged.
+  struct ConflictLines {
+    std::vector<int> columns;
+    std::vector<int> rows;
+  } conflictLines_;
   // One flag per table cell (differingIndex) while the overlay shows; else empty.
   std::vector<std::uint8_t> differing_;
   // Middle-button panning: where it started and the scroll offsets then.

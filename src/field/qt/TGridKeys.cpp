@@ -40,8 +40,10 @@ void TGrid::keyPressEvent(QKeyEvent* event) {
   if (decision.ends) return;
   const EditorKeyDecision editorKey = interpretEditorKey(key, keyContext());
   if (!editorKey.applies) return;
+  const CellPos typedAt = model_.EditCursor;
   runEditorKey(editorKey, key.ctrl);
   PaintCell(model_.EditCursor.x, model_.EditCursor.y);
+  clueLineChanged(typedAt);
 }
 
 void TGrid::keyReleaseEvent(QKeyEvent* event) {
@@ -64,7 +66,10 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::None: return true;
     case KeyCommand::ShowCross: PaintDigitalCross(); return true;
     case KeyCommand::ClearField: return runHostCommand(&FieldHost::NClearClick);
-    case KeyCommand::ClearClue: clearClue(model_); return true;
+    case KeyCommand::ClearClue:
+      clearClue(model_);
+      clueLineChanged(model_.EditCursor);
+      return true;
     case KeyCommand::OpenMenu: return runHostCommand(&FieldHost::MainBtnMouseDown);
     case KeyCommand::NewCrossword: return runHostCommand(&FieldHost::NNewClick);
     case KeyCommand::Save: return runHostCommand(&FieldHost::NSave0Click);
@@ -100,7 +105,6 @@ void TGrid::runEditorKey(const EditorKeyDecision& key, bool ctrlHeld) {
 }
 
 void TGrid::typeDigit(char digit, bool ctrlHeld) {
-  if (host_) host_->setStartEnabled(true);
   SetModified(true);
   const LineCheck lineFits = [this] { return LineFits(); };
   if (enterDigit(model_, digit, Go2Dig, ctrlHeld, lineFits).advance) AdvanceCursor();
