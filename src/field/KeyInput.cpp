@@ -71,6 +71,7 @@ EditorKeyDecision interpretEditorKey(const KeyInput& key, const KeyContext& cont
   if (key.alt) return {true};
   if (key.virtualKey == vk::kBack) return {true, EditorCommand::Backspace};
   if (key.virtualKey == vk::kReturn) return {true, EditorCommand::Enter};
+  if (key.virtualKey == vk::kInsert) return {true, EditorCommand::LineEntry};
   if (const std::optional<char> digit = digitOf(key.virtualKey))
     return {true, EditorCommand::Digit, *digit};
   return {true};

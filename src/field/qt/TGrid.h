@@ -19,6 +19,7 @@
 #include "field/FieldHost.h"
 #include "field/FieldView.h"
 #include "field/KeyInput.h"
+#include "field/LineEntry.h"
 #include "field/MouseInput.h"
 #include "field/qt/CellFont.h"
 #include "model/Crossword.h"
@@ -26,6 +27,7 @@
 namespace jcw {
 
 struct StartCheck;
+class LineEntryBox;
 // Why Start refuses the clues, in the user's language; empty when it does not.
 QString startRefusalText(const StartCheck& check);
 
@@ -153,6 +155,10 @@ class TGrid : public QWidget {
   void AcceptCheckpoint();
   // Moves the editor cursor right or down, as NextDirect and the cursor's kind of clue cell say.
   void AdvanceCursor();
+  // Editor mode: the line entry (LineEntryBox) opens at the line through clue cell (x, y), the
+  // editor cursor on that line's clue cell next to the picture. Null while it never opened.
+  void openLineEntry(int x, int y);
+  LineEntryBox* lineEntry() const { return lineEntry_; }
   // Removes the digital cross's digits.
   void wipeDigitalCross();
 
@@ -213,6 +219,11 @@ class TGrid : public QWidget {
   // reaches both); false when the field is gone, and then nothing of it may be touched.
   bool runHostCommand(void (FieldHost::*command)());
 
+  // The line entry's confirmation: the text put in place of the line's numbers, or refused
+  // with the reason shown; whether it was taken.
+  bool takeLineEntry(ClueLineRef line, const std::string& text);
+  void closeLineEntry();
+
   // The one path of every change to the screen: the widget pixels of `box` (view pixels),
   // clipped to `pane`, are painted again.
   void repaintBox(const Rect& box, const Rect& pane);
@@ -239,6 +250,7 @@ class TGrid : public QWidget {
   bool highlighted(int x, int y) const;
 
   FieldHost* host_ = nullptr;
+  LineEntryBox* lineEntry_ = nullptr;  // made at the first opening
   const QString viewFile_ = qEnvironmentVariable("JCW_VIEW_FILE");  // empty: no report
   Crossword model_;
   FieldView view_;

@@ -4,8 +4,13 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "field/ViewState.h"
+#include "field/qt/LineEntryBox.h"
+#include "field/qt/MoveCursorEvent.h"
 #include "field/qt/TGrid.h"
+#include "model/ProcessState.h"
 #include "model/StartRule.h"
+#include "platform/qt/Platform.h"
 
 namespace jcw {
 
@@ -68,6 +73,49 @@ void TGrid::clueLineChanged(CellPos at) {
     repaintClueLine(at.x, 0);
   else
     repaintClueLine(0, at.y);
+}
+
+void TGrid::openLineEntry(int x, int y) {
+  if (CurrentMode != kEditorMode || !model_.isClue(x, y)) return;
+  const ClueLineRef line = lineOfClueCell(model_, x, y);
+  // The cursor goes to the line's clue cell next to the picture, where the numbers end.
+  const CellPos last = line.column ? CellPos{line.index, model_.dims().CapRowCount}
+                                   : CellPos{model_.dims().CapColCount, line.index};
+  MoveCursorEvent move(last.x, last.y);
+  QCoreApplication::sendEvent(this, &move);
+  if (!lineEntry_) {
+    lineEntry_ = new LineEntryBox(
+        this, [this](ClueLineRef at, const std::string& text) { return takeLineEntry(at, text); },
+        [this] { closeLineEntry(); });
+    connect(lineEntry_, &LineEntryBox::confirmed, this, [this](bool forward) {
+      const ClueLineRef next = nextEntryLine(model_, lineEntry_->line(), forward);
+      openLineEntry(next.column ? next.index : model_.dims().CapColCount,
+                    next.column ? model_.dims().CapRowCount : next.index);
+    });
+  }
+  const QRect box = cellRect(last.x, last.y);
+  lineEntry_->showLine(model_, line,
+                       line.column ? box.bottomLeft() + QPoint(0, 1) : box.topRight() + QPoint(1, 0));
+}
+
+bool TGrid::takeLineEntry(ClueLineRef line, const std::string& text) {
+  Result<ClueLine> clues = parseLineEntry(text);
+  Result<void> fits = clues ? checkLineFits(model_, line, *clues) : Result<void>(Error{clues.error()});
+  if (!fits) {
+    platform().messageBox({QString::fromStdString(fits.error()),
+                           QCoreApplication::translate("jcw", "Японский кроссворд"), Buttons::Ok,
+                           Icon::Exclamation, Answer::Ok});
+    return false;
+  }
+  writeLineClues(model_, line, *clues);
+  SetModified(true);
+  clueLineChanged(line.column ? CellPos{line.index, 1} : CellPos{1, line.index});
+  return true;
+}
+
+void TGrid::closeLineEntry() {
+  lineEntry_->hide();
+  setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace jcw

@@ -100,6 +100,7 @@ void TGrid::runEditorKey(const EditorKeyDecision& key, bool ctrlHeld) {
       if (LineFits()) AdvanceCursor();
       break;
     case EditorCommand::Digit: typeDigit(key.digit, ctrlHeld); break;
+    case EditorCommand::LineEntry: openLineEntry(model_.EditCursor.x, model_.EditCursor.y); break;
     case EditorCommand::None: break;
   }
 }

@@ -129,6 +129,7 @@ void TGrid::applyMouse(const MouseDecision& decision, CellPos cell) {
       QCoreApplication::sendEvent(this, &move);
       break;
     }
+    case CellAction::OpenLineEntry: openLineEntry(cell.x, cell.y); break;
     case CellAction::None: break;
   }
   if (decision.endGesture) model_.history.endGesture();

@@ -306,7 +306,7 @@ class FieldInputTest : public QObject {
     QCOMPARE(f.platform->beeps, 0);
   }
 
-  void startFollowsTheLastLineTested() {
+  void startStaysOffWhileAnyLineOverflowsAndDeleteBringsItBack() {
     FieldFixture f(kBlankTwenty, kEditorMode);
     Go2Dig = 0;
     type(f, "25");  // 25 clues need more than the column's 20 cells
@@ -316,21 +316,21 @@ class FieldInputTest : public QObject {
     QCOMPARE(f.model().EditCursor, kFirstClue);
     moveCursor(f, kMoveRight);
     type(f, "3");
-    QVERIFY(f.host.start);  // the first column still overflows
+    QVERIFY(!f.host.start);  // the first column still overflows
     QCOMPARE(f.platform->beeps, 1);
+    moveCursor(f, kMoveLeft);
+    QTest::keyClick(f.grid.get(), Qt::Key_Delete);
+    QVERIFY(f.host.start);
   }
 
-  void backspaceThatMakesTheLineFitLeavesStartDisabledUntilEnter() {
+  void backspaceThatMakesTheLineFitEnablesStart() {
     FieldFixture f(kBlankTwenty, kEditorMode);
     Go2Dig = 2;
     type(f, "25");
     QVERIFY(!f.host.start);
     QTest::keyClick(f.grid.get(), Qt::Key_Backspace);
     QCOMPARE(textAt(f, kFirstClue), std::string("2"));
-    QVERIFY(f.model().Modified && !f.host.start);
-    QTest::keyClick(f.grid.get(), Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(f.host.start);
-    QCOMPARE(f.model().EditCursor, kNextClue);
+    QVERIFY(f.model().Modified && f.host.start);
   }
 
   void deleteEmptiesTheCursorCellAndMarksModified() {

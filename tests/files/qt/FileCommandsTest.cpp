@@ -191,10 +191,10 @@ class FileCommandsTest : public QObject {
     window_->field()->SetModified(false);
     (*platform_)->answers = {Answer::Ok};
     run(Command::Load,
-        session_->write("bad.jcw", test::makeCrossword({{{2}}, {{1}, {2}}, {}, 1, 1})));
+        session_->write("bad.jcw", test::makeCrossword({{{2}}, {{1}, {}}, {}, 1, 1})));
     QCOMPARE((*platform_)->messages.size(), std::size_t(1));
-    QVERIFY(
-        (*platform_)->messages.front().text.startsWith(QStringLiteral("Неверно введены значения")));
+    QCOMPARE((*platform_)->messages.front().text,
+             QStringLiteral("Неверно введены значения\nСумма чисел строк 2, столбцов 1, разница 1"));
     QCOMPARE(CurrentMode, std::uint8_t(kEditorMode));
   }
 
