@@ -323,6 +323,48 @@ class FieldInputTest : public QObject {
     QVERIFY(f.host.start);
   }
 
+  void theLineEntryPutsWholeLinesInPlaceAndRefusesWithTheReason() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    const int column = kFirstClue.x;
+    QTest::keyClick(f.grid.get(), Qt::Key_Insert);
+    QLineEdit* entry = f.grid->findChild<QLineEdit*>(QStringLiteral("LineEntryText"));
+    QVERIFY(entry && entry->isVisible());
+    QCOMPARE(f.model().EditCursor, (CellPos{column, 2}));  // next to the picture
+    QTest::keyClicks(entry, QStringLiteral("3,12"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    QCOMPARE(f.model().columnClues(column), (std::vector<int>{3, 12}));
+    QVERIFY(f.model().Modified);
+    // The entry went on to the next column; a row's worth of numbers too many is refused.
+    QCOMPARE(f.model().EditCursor, (CellPos{column + 1, 2}));
+    f.platform->answers = {Answer::Ok, Answer::Ok};
+    QTest::keyClicks(entry, QStringLiteral("1 1 1"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    QCOMPARE(f.platform->messages.size(), std::size_t{1});
+    QCOMPARE(f.platform->messages[0].text,
+             QStringLiteral("Чисел 3, а клеток для них в заголовке 2"));
+    QVERIFY(f.model().columnClues(column + 1).empty());
+    // Shift+Tab goes back with the numbers shown; Escape returns to the cells.
+    QTest::keyClick(entry, Qt::Key_Backtab);
+    QCOMPARE(f.platform->messages.size(), std::size_t{2});  // the same refusal: nothing moved
+    entry->setText(QString());
+    QTest::keyClick(entry, Qt::Key_Backtab);
+    QCOMPARE(entry->text(), QStringLiteral("3 12"));
+    QTest::keyClick(entry, Qt::Key_Escape);
+    QVERIFY(!entry->isVisible());
+    QVERIFY(f.grid->hasFocus() || QApplication::focusWidget() == nullptr);
+  }
+
+  void anOverflowingLineIsDrawnRed() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 0;
+    const QRect box = f.grid->cellRect(kFirstClue.x, kFirstClue.y);
+    QVERIFY(!hasPixel(f.image(), box, Qt::red));
+    type(f, "25");
+    QVERIFY(hasPixel(f.image(), box, Qt::red));
+    QTest::keyClick(f.grid.get(), Qt::Key_Backspace);
+    QVERIFY(!hasPixel(f.image(), box, Qt::red));
+  }
+
   void backspaceThatMakesTheLineFitEnablesStart() {
     FieldFixture f(kBlankTwenty, kEditorMode);
     Go2Dig = 2;
