@@ -63,14 +63,21 @@ Result<void> checkLineFits(const Crossword& crossword, ClueLineRef line, const C
   return {};
 }
 
-void writeLineClues(Crossword& crossword, ClueLineRef line, const ClueLine& clues) {
+HistoryStep writeLineClues(Crossword& crossword, ClueLineRef line, const ClueLine& clues) {
   const int cells = clueCellCount(crossword, line);
   const int first = cells - static_cast<int>(clues.size());
+  HistoryStep changes;
   for (int k = 0; k < cells; ++k) {
     const CellPos at = clueCell(line, k);
-    crossword.cell(at.x, at.y).Text =
-        k < first ? std::string() : std::to_string(clues[static_cast<std::size_t>(k - first)]);
+    std::string& text = crossword.cell(at.x, at.y).Text;
+    const int before = clueValue(text);
+    const int after = k < first ? 0 : clues[static_cast<std::size_t>(k - first)];
+    text = after == 0 ? std::string() : std::to_string(after);
+    if (before != after)
+      changes.push_back({at.x, at.y, static_cast<std::uint8_t>(std::min(before, 255)),
+                         static_cast<std::uint8_t>(after)});
   }
+  return changes;
 }
 
 std::string lineEntryText(const Crossword& crossword, ClueLineRef line) {

@@ -37,8 +37,9 @@ Result<ClueLine> parseLineEntry(std::string_view text);
 Result<void> checkLineFits(const Crossword& crossword, ClueLineRef line, const ClueLine& clues);
 
 // Writes `clues` into the line's clue cells aligned to the picture and empties the others.
-// The clues must have passed checkLineFits.
-void writeLineClues(Crossword& crossword, ClueLineRef line, const ClueLine& clues);
+// The clues must have passed checkLineFits. Returns the cells whose number changed, as one
+// history step would hold them.
+HistoryStep writeLineClues(Crossword& crossword, ClueLineRef line, const ClueLine& clues);
 
 // The line's numbers as the entry shows them: "3 1 2".
 std::string lineEntryText(const Crossword& crossword, ClueLineRef line);

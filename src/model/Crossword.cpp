@@ -177,6 +177,12 @@ bool Crossword::recordPictureChange(const std::vector<std::uint8_t>& before) {
 
 void Crossword::applyChanges(const std::vector<CellChange>& changes, bool forward) {
   const auto apply = [this](const CellChange& change, std::uint8_t state) {
+    if (isClue(change.x, change.y)) {
+      cell(change.x, change.y).Text = state == 0 ? std::string() : std::to_string(state);
+      return;
+    }
+    // A clue cell that a smaller header dropped is nowhere now.
+    if (!isPicture(change.x, change.y)) return;
     // Counted from the cell as it is now, so the count stays right whatever wrote the cell.
     TCell& c = cell(change.x, change.y);
     MarkedCount += (state != csBlank) - (c.State != csBlank);
@@ -237,7 +243,9 @@ std::vector<CellChange> netChanges(const std::vector<CellChange>& path) {
 std::vector<CellChange> Crossword::returnToCheckpoint() {
   const std::optional<std::size_t> checkpoint = history.newestCheckpoint();
   if (!checkpoint) return {};
-  const std::vector<CellChange> changes = netChanges(history.pathTo(*checkpoint));
+  // Clues typed since stay: the way back is the picture's.
+  std::vector<CellChange> changes = netChanges(history.pathTo(*checkpoint));
+  std::erase_if(changes, [this](const CellChange& change) { return !isPicture(change.x, change.y); });
   history.dropCheckpoint();
   history.recordStep(changes);
   applyChanges(changes, true);
@@ -251,7 +259,9 @@ std::vector<CellPos> Crossword::markedSinceCheckpoint() const {
   if (!checkpoint) return cells;
   std::vector<bool> listed(static_cast<std::size_t>(W1()) * H1());
   for (const CellChange& change : history.changesSince(*checkpoint)) {
-    if (listed[index(change.x, change.y)] || cell(change.x, change.y).State == csBlank) continue;
+    if (!isPicture(change.x, change.y) || listed[index(change.x, change.y)] ||
+        cell(change.x, change.y).State == csBlank)
+      continue;
     listed[index(change.x, change.y)] = true;
     cells.push_back({change.x, change.y});
   }

@@ -140,7 +140,8 @@ class TGrid : public QWidget {
   void MarkCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y), recorded in the history; anything else is left alone.
   void EraseCell(int x, int y);
-  // Solving mode: restores the cells of the last step (Redo: makes the next step again), scrolls
+  // Solving and editor mode: restores the cells of the last step (Redo: makes the next step
+  // again; a number typed at the cursor is a step as soon as it is walked over), scrolls
   // the step's first cell into view, moves the pointer to its middle and tells the host. The
   // cells' lines are not re-evaluated.
   void Undo();
@@ -219,6 +220,12 @@ class TGrid : public QWidget {
   // reaches both); false when the field is gone, and then nothing of it may be touched.
   bool runHostCommand(void (FieldHost::*command)());
 
+  // One history step per typed number: the cursor's cell's number as the cursor found it, and
+  // the step recorded when the number differs as the cursor leaves (or the history is walked).
+  void noteCursorClue();
+  void commitCursorClue();
+  // Before the cursor's cell changes: what it holds is noted unless it was already.
+  void syncCursorClue();
   // The line entry's confirmation: the text put in place of the line's numbers, or refused
   // with the reason shown; whether it was taken.
   bool takeLineEntry(ClueLineRef line, const std::string& text);
@@ -251,6 +258,10 @@ class TGrid : public QWidget {
 
   FieldHost* host_ = nullptr;
   LineEntryBox* lineEntry_ = nullptr;  // made at the first opening
+  struct CursorClue {
+    CellPos at;  // the cell noted; another cell than EditCursor: nothing noted
+    int value = 0;
+  } cursorClue_;
   const QString viewFile_ = qEnvironmentVariable("JCW_VIEW_FILE");  // empty: no report
   Crossword model_;
   FieldView view_;

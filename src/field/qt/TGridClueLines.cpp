@@ -107,7 +107,7 @@ bool TGrid::takeLineEntry(ClueLineRef line, const std::string& text) {
                            Icon::Exclamation, Answer::Ok});
     return false;
   }
-  writeLineClues(model_, line, *clues);
+  if (model_.history.recordStep(writeLineClues(model_, line, *clues))) noteCursorClue();
   SetModified(true);
   clueLineChanged(line.column ? CellPos{line.index, 1} : CellPos{1, line.index});
   return true;

@@ -4,12 +4,15 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include <algorithm>
+
 #include "field/ClueEntry.h"
 #include "field/CursorSteps.h"
 #include "field/ViewState.h"
 #include "field/qt/FieldInput.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "field/qt/TGrid.h"
+#include "model/Clue.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
 
@@ -67,6 +70,7 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::ShowCross: PaintDigitalCross(); return true;
     case KeyCommand::ClearField: return runHostCommand(&FieldHost::NClearClick);
     case KeyCommand::ClearClue:
+      syncCursorClue();
       clearClue(model_);
       clueLineChanged(model_.EditCursor);
       return true;
@@ -91,6 +95,7 @@ bool TGrid::runKeyCommand(KeyCommand command) {
 }
 
 void TGrid::runEditorKey(const EditorKeyDecision& key, bool ctrlHeld) {
+  syncCursorClue();
   switch (key.command) {
     case EditorCommand::Backspace:
       backspaceClue(model_);
@@ -123,11 +128,33 @@ void TGrid::moveEditCursor(int wParam, int lParam) {
   if (CurrentMode == kSolvingMode || !model_.allocated()) return;
   const std::optional<CellPos> target = moveCursorTarget(model_, wParam, lParam);
   if (!target) return;
+  commitCursorClue();
   leaveClueCell(model_);
   PaintCell(model_.EditCursor.x, model_.EditCursor.y);
   ensureVisible(target->x, target->y);
   SelectClueCell(target->x, target->y);
   model_.EditCursor = *target;
+  noteCursorClue();
+}
+
+void TGrid::noteCursorClue() {
+  const CellPos at = model_.EditCursor;
+  cursorClue_ = {at, model_.isClue(at.x, at.y) ? clueValue(model_.cell(at.x, at.y).Text) : 0};
+}
+
+void TGrid::syncCursorClue() {
+  if (cursorClue_.at != model_.EditCursor) noteCursorClue();
+}
+
+void TGrid::commitCursorClue() {
+  const CellPos at = model_.EditCursor;
+  if (!model_.allocated() || cursorClue_.at != at || !model_.isClue(at.x, at.y)) return;
+  const int value = std::min(clueValue(model_.cell(at.x, at.y).Text), 255);
+  if (value == cursorClue_.value) return;
+  model_.history.recordStep({{at.x, at.y, static_cast<std::uint8_t>(cursorClue_.value),
+                              static_cast<std::uint8_t>(value)}});
+  cursorClue_.value = value;
+  historyChanged();
 }
 
 QPoint TGrid::keyZoomAnchor() const {

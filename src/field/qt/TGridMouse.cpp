@@ -61,16 +61,23 @@ void TGrid::Undo() { moveInHistory(&Crossword::undo); }
 void TGrid::Redo() { moveInHistory(&Crossword::redo); }
 
 void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
-  if (SolverBusy || CurrentMode != kSolvingMode) return;
+  if (SolverBusy || CurrentMode == kViewMode) return;
+  commitCursorClue();
   const HistoryStep step = (model_.*move)();
   if (step.empty()) return;
   // The pointer goes to the step's first cell: a drag's start, a hint's first in reading order.
   const CellChange& first = step.front();
-  ensureVisible(first.x, first.y);
-  const QRect box = cellRect(first.x, first.y);
-  const int half = halfCell(cellSize());
-  platform().setPointerPos(mapToGlobal(box.topLeft() + QPoint(half, half)));
-  for (const CellChange& change : step) PaintCell(change.x, change.y);
+  if (model_.isPicture(first.x, first.y)) {
+    ensureVisible(first.x, first.y);
+    const QRect box = cellRect(first.x, first.y);
+    const int half = halfCell(cellSize());
+    platform().setPointerPos(mapToGlobal(box.topLeft() + QPoint(half, half)));
+  }
+  for (const CellChange& change : step) {
+    PaintCell(change.x, change.y);
+    if (model_.isClue(change.x, change.y)) clueLineChanged({change.x, change.y});
+  }
+  noteCursorClue();  // an undone number is the cursor's cell's own again
   historyChanged();
 }
 

@@ -354,6 +354,34 @@ class FieldInputTest : public QObject {
     QVERIFY(f.grid->hasFocus() || QApplication::focusWidget() == nullptr);
   }
 
+  void everyTypedNumberAndEveryLineEntryIsOneUndoStep() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 2;
+    type(f, "12");  // the cursor moves on: one step
+    type(f, "7");
+    QTest::keyClick(f.grid.get(), Qt::Key_Z, Qt::ControlModifier);  // the 7, not yet left
+    QCOMPARE(textAt(f, kNextClue), std::string());
+    QCOMPARE(textAt(f, kFirstClue), std::string("12"));
+    QTest::keyClick(f.grid.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(textAt(f, kFirstClue), std::string());
+    QTest::keyClick(f.grid.get(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(textAt(f, kFirstClue), std::string("12"));
+    // A line entry replaces the column's numbers in one step.
+    moveCursor(f, kFirstClue.x, kFirstClue.y);
+    QTest::keyClick(f.grid.get(), Qt::Key_Insert);
+    QLineEdit* entry = f.grid->findChild<QLineEdit*>(QStringLiteral("LineEntryText"));
+    QTest::keyClicks(entry, QStringLiteral("4 5"));
+    QTest::keyClick(entry, Qt::Key_Escape);  // Escape keeps nothing
+    QCOMPARE(f.model().columnClues(kFirstClue.x), std::vector<int>{12});
+    QTest::keyClick(f.grid.get(), Qt::Key_Insert);
+    QTest::keyClicks(entry, QStringLiteral("4 5"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    QTest::keyClick(entry, Qt::Key_Escape);
+    QCOMPARE(f.model().columnClues(kFirstClue.x), (std::vector<int>{4, 5}));
+    QTest::keyClick(f.grid.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.model().columnClues(kFirstClue.x), std::vector<int>{12});
+  }
+
   void anOverflowingLineIsDrawnRed() {
     FieldFixture f(kBlankTwenty, kEditorMode);
     Go2Dig = 0;
