@@ -29,6 +29,10 @@ class FieldHost {
   virtual void NLoadClick() = 0;
   virtual void NPrintClick() = 0;
   virtual void MainBtnMouseDown() = 0;
+  // The editor's clipboard: the clue lists pasted in place of the crossword's (it asks first),
+  // and the crossword's clue lists copied. A host without them ignores the keys.
+  virtual void pasteClues() {}
+  virtual void copyClues() {}
   // The zoom: the window lays the field out again for the step; the field pixel at (anchorX,
   // anchorY), in the field's own coordinates, stays where it is on screen as far as scrolling
   // can keep it there.

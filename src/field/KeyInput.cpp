@@ -52,6 +52,12 @@ KeyDecision interpretKeyPress(const KeyInput& key, const KeyContext& context) {
     case vk::letter('N'):
       return key.ctrl ? KeyDecision{KeyCommand::NewCrossword, false, true} : KeyDecision{};
     case vk::letter('P'): return {key.ctrl ? KeyCommand::Print : KeyCommand::None};
+    case vk::letter('V'):
+    case vk::letter('C'): {
+      if (!key.ctrl || context.mode != kEditorMode || !context.hasTable) return {};
+      const bool paste = key.virtualKey == vk::letter('V');
+      return {paste ? KeyCommand::PasteClues : KeyCommand::CopyClues, false, true};
+    }
     case vk::letter('Y'):
     case vk::letter('Z'): return historyLetter(key);
     case vk::functionKey(2): return {context.modified ? KeyCommand::Save : KeyCommand::None};

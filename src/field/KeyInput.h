@@ -45,6 +45,8 @@ enum class KeyCommand : std::uint8_t {
   ZoomIn,         // larger cells, about the editor cursor or the view's middle
   ZoomOut,        // smaller cells
   ZoomWhole,      // the whole crossword in view
+  PasteClues,     // the host's pasteClues (editor mode)
+  CopyClues,      // the host's copyClues (editor mode)
 };
 
 // The keys of every mode, taken first.

@@ -42,6 +42,7 @@ TGrid::TGrid(QWidget* parent) : QWidget(parent) {
 void TGrid::setModel(Crossword model) {
   differing_.clear();
   conflictLines_ = {};
+  cursorClue_ = {};
   model_ = std::move(model);
   checkpointMarks_ = CheckpointMarks(model_);
   viewChanged();

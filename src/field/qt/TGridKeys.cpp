@@ -90,6 +90,10 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::ZoomIn: zoom(ZoomStep::In, keyZoomAnchor()); return true;
     case KeyCommand::ZoomOut: zoom(ZoomStep::Out, keyZoomAnchor()); return true;
     case KeyCommand::ZoomWhole: zoom(ZoomStep::Whole, keyZoomAnchor()); return true;
+    case KeyCommand::PasteClues:
+      commitCursorClue();
+      return runHostCommand(&FieldHost::pasteClues);
+    case KeyCommand::CopyClues: return runHostCommand(&FieldHost::copyClues);
   }
   return true;
 }

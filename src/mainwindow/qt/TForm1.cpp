@@ -32,6 +32,7 @@
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
+#include "files/qt/ClipboardClues.h"
 #include "solver/qt/Hint.h"
 #include "solver/qt/TFormAuto.h"
 #include "widgets/qt/About.h"
@@ -320,6 +321,8 @@ void TForm1::NPrintClick() {
 }
 void TForm1::refreshTitle() { SetMode(CurrentMode); }
 void TForm1::NNewClick() { newCommand(*this); }
+void TForm1::pasteClues() { pasteCluesCommand(*this); }
+void TForm1::copyClues() { copyCluesCommand(*this); }
 void TForm1::NAutoClick() { FormAuto->toggleShown(); }
 void TForm1::NHelpClick() { HintProcess(*field_); }
 void TForm1::N1Click() { Form3->exec(); }

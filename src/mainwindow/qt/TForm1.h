@@ -51,6 +51,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NLoadClick() override;
   void NPrintClick() override;
   void MainBtnMouseDown() override;
+  void pasteClues() override;
+  void copyClues() override;
   void zoomField(ZoomStep step, int anchorX, int anchorY) override;
 
   // FileHost
