@@ -4,12 +4,6 @@
 <context>
     <name>jcw</name>
     <message>
-        <source>Неверно введены значения
-Сумма чисел в столбцах должна быть равна сумме чисел в строках.</source>
-        <translation>Wrong values entered
-The sum of the column clues must equal the sum of the row clues.</translation>
-    </message>
-    <message>
         <source>Японский кроссворд</source>
         <translation>Japanese Crossword</translation>
     </message>
@@ -432,6 +426,49 @@ The sum of the column clues must equal the sum of the row clues.</translation>
 <byte value="xd"/>%1, %2</source>
         <translation>Restore the unsaved work?
 <byte value="xd"/>%1, %2</translation>
+    </message>
+    <message>
+        <source>Столбец %1 из %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1 из %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Числа столбца %1 не помещаются в нём: нужно клеток %2, а в столбце %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Числа строки %1 не помещаются в ней: нужно клеток %2, а в строке %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неверно введены значения
+Сумма чисел строк %1, столбцов %2, разница %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Числа не вставлены:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Из буфера обмена прочитаны числа %1 строк и %2 столбцов.
+Первая строка: %3
+Первый столбец: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заменить ими числа кроссворда?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Размер рисунка другой: начать новый кроссворд %1x%2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка невозможна</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
