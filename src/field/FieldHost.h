@@ -33,6 +33,8 @@ class FieldHost {
   // and the crossword's clue lists copied. A host without them ignores the keys.
   virtual void pasteClues() {}
   virtual void copyClues() {}
+  // The option "Ввод заменяет число" (settings/EditorOptions.h), off in a host without it.
+  virtual bool typingReplaces() const { return false; }
   // The zoom: the window lays the field out again for the step; the field pixel at (anchorX,
   // anchorY), in the field's own coordinates, stays where it is on screen as far as scrolling
   // can keep it there.

@@ -261,6 +261,7 @@ class TGrid : public QWidget {
   struct CursorClue {
     CellPos at;  // the cell noted; another cell than EditCursor: nothing noted
     int value = 0;
+    bool typed = false;  // a digit or Backspace reached the cell since the cursor came
   } cursorClue_;
   const QString viewFile_ = qEnvironmentVariable("JCW_VIEW_FILE");  // empty: no report
   Crossword model_;

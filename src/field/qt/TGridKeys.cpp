@@ -102,6 +102,7 @@ void TGrid::runEditorKey(const EditorKeyDecision& key, bool ctrlHeld) {
   syncCursorClue();
   switch (key.command) {
     case EditorCommand::Backspace:
+      cursorClue_.typed = true;
       backspaceClue(model_);
       SetModified(true);
       break;
@@ -117,7 +118,9 @@ void TGrid::runEditorKey(const EditorKeyDecision& key, bool ctrlHeld) {
 void TGrid::typeDigit(char digit, bool ctrlHeld) {
   SetModified(true);
   const LineCheck lineFits = [this] { return LineFits(); };
-  if (enterDigit(model_, digit, Go2Dig, ctrlHeld, lineFits).advance) AdvanceCursor();
+  const bool replaces = host_ && host_->typingReplaces() && !cursorClue_.typed;
+  cursorClue_.typed = true;
+  if (enterDigit(model_, digit, Go2Dig, ctrlHeld, lineFits, replaces).advance) AdvanceCursor();
 }
 
 void TGrid::AdvanceCursor() {
@@ -143,7 +146,8 @@ void TGrid::moveEditCursor(int wParam, int lParam) {
 
 void TGrid::noteCursorClue() {
   const CellPos at = model_.EditCursor;
-  cursorClue_ = {at, model_.isClue(at.x, at.y) ? clueValue(model_.cell(at.x, at.y).Text) : 0};
+  cursorClue_ = {at, model_.isClue(at.x, at.y) ? clueValue(model_.cell(at.x, at.y).Text) : 0,
+                 false};
 }
 
 void TGrid::syncCursorClue() {

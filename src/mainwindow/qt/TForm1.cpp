@@ -180,6 +180,7 @@ void TForm1::connectOptionItems(const OptionItems& items) {
   for (QAction* item : items.directions) onTrigger(item, &TForm1::SNRightClick);
   for (QAction* item : items.autoModes) onTrigger(item, &TForm1::NAuto2DClick);
   onTrigger(items.max, &TForm1::NMaxClick);
+  onTrigger(items.typingReplaces, &TForm1::NTypingReplacesClick);
   for (QAction* item : items.minCellSizes) onTrigger(item, &TForm1::NMinCellClick);
   onTrigger(items.paint, &TForm1::NPaintClick);
 }
@@ -355,6 +356,7 @@ void TForm1::MainBtnMouseDown() {
   refreshPaintCaptions(menus_);
   menus_.NTools->setChecked(ShowToolPanel);
   refreshOptionItems(menus_.options);
+  menus_.options.typingReplaces->setChecked(editorOptions_.typingReplaces);
   const QPoint origin = mapToGlobal(QPoint(0, 0));
   const int x = std::max(origin.x() + MainBtn->x(), 0);
   menus_.DownMenu->popup({x, origin.y() + MainBtn->y() + MainBtn->height()});
@@ -377,6 +379,7 @@ void TForm1::refreshRecentItems() {
 void TForm1::SBOptionsClick() {
   refreshPaintCaptions(menus_);
   refreshOptionItems(menus_.sbOptions);
+  menus_.sbOptions.typingReplaces->setChecked(editorOptions_.typingReplaces);
   const QPoint origin = PanelTools->button(SBOptions)->mapToGlobal(QPoint(0, 0));
   menus_.MenuSB->popup(origin + QPoint(FieldLeft, FieldTop));
   focusField();
@@ -408,6 +411,11 @@ void TForm1::NAuto2DClick(QAction* sender) {
 void TForm1::NToolsClick(QAction* sender) {
   ShowToolPanel = sender->isChecked();
   layout_->ShowTools();
+}
+
+void TForm1::NTypingReplacesClick(QAction* sender) {
+  editorOptions_.typingReplaces = sender->isChecked();
+  storeEditorOptions(editorOptions_);
 }
 
 void TForm1::NMaxClick(QAction* sender) {

@@ -19,6 +19,7 @@
 #include "files/qt/FileHost.h"
 #include "mainwindow/qt/MainMenus.h"
 #include "mainwindow/qt/ToolPanel.h"
+#include "settings/qt/SettingsSession.h"
 
 namespace jcw {
 
@@ -53,6 +54,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void MainBtnMouseDown() override;
   void pasteClues() override;
   void copyClues() override;
+  bool typingReplaces() const override { return editorOptions_.typingReplaces; }
   void zoomField(ZoomStep step, int anchorX, int anchorY) override;
 
   // FileHost
@@ -114,6 +116,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NAuto2DClick(QAction* sender);
   void NToolsClick(QAction* sender);
   void NMaxClick(QAction* sender);
+  void NTypingReplacesClick(QAction* sender);
   void NPaintClick(QAction* sender);
   void NMinCellClick(QAction* sender);
   // The zoom items: about the middle of the field's view.
@@ -147,6 +150,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   QLabel* WaitPanel = nullptr;
   ToolPanel* PanelTools = nullptr;
   MainMenus menus_;
+  // The clue editor's options, as stored when the window was made.
+  EditorOptions editorOptions_ = storedEditorOptions();
   std::unique_ptr<WindowLayout> layout_;
   Autosave* autosave_ = nullptr;
 };

@@ -93,6 +93,13 @@ void StoreOptions(const std::string& currentFileName) {
     reportError(writeOptions(*registry, currentFileName));
 }
 
+EditorOptions storedEditorOptions() { return readEditorOptions(Registry(settingsDirectory())); }
+
+void storeEditorOptions(const EditorOptions& options) {
+  if (std::optional<Registry> registry = writableRegistry())
+    reportError(writeEditorOptions(*registry, options));
+}
+
 std::vector<std::string> recentFiles() { return readRecentFiles(Registry(settingsDirectory())); }
 
 void noteRecentFile(const std::string& path) { storeRecentFiles(withRecentFile, path); }

@@ -6,6 +6,8 @@
 // never written over it. UI thread only.
 
 #include <QString>
+
+#include "settings/EditorOptions.h"
 #include <string>
 #include <vector>
 
@@ -21,6 +23,11 @@ void RegisterFile(const QString& exePath);
 // start-up window when it closes. Writes the options back, and the directory of
 // `currentFileName` (CurFileName) as LastCatalog when it is not empty.
 void StoreOptions(const std::string& currentFileName);
+
+// The clue editor's options as stored (defaults when they cannot be read), and written back at
+// once when changed (nothing while the options are locked; a failed write goes to the error box).
+EditorOptions storedEditorOptions();
+void storeEditorOptions(const EditorOptions& options);
 
 // The crosswords last opened or saved, newest first, as the registry holds them now (several
 // windows share one list). Empty when the settings cannot be read.

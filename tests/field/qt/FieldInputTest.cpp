@@ -382,6 +382,21 @@ class FieldInputTest : public QObject {
     QCOMPARE(f.model().columnClues(kFirstClue.x), std::vector<int>{12});
   }
 
+  void withTheOptionTheFirstDigitInACellReplacesItsNumber() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 0;
+    type(f, "1");
+    moveCursor(f, kMoveRight);
+    moveCursor(f, kMoveLeft);
+    type(f, "2");
+    QCOMPARE(textAt(f, kFirstClue), std::string("12"));  // appended, as always
+    f.host.replaces = true;
+    moveCursor(f, kMoveRight);
+    moveCursor(f, kMoveLeft);
+    type(f, "34");
+    QCOMPARE(textAt(f, kFirstClue), std::string("34"));  // replaced, then appended
+  }
+
   void anOverflowingLineIsDrawnRed() {
     FieldFixture f(kBlankTwenty, kEditorMode);
     Go2Dig = 0;
