@@ -57,6 +57,8 @@ QColor differingCellColor() { return QColor(255, 0, 255); }
 
 QColor flaggedClueColor() { return kRed; }
 
+QColor cursorLineColor() { return QColor(255, 250, 205); }
+
 QColor crossDigitColor(std::uint8_t state) { return state == csFilled ? kWhite : kRed; }
 
 }  // namespace jcw

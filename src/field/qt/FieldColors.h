@@ -34,6 +34,8 @@ QColor indicatorColor(int lineStatus);
 // The hatching of cells where two pictures that fit the clues differ: magenta, which neither
 // picture cells, clues nor indicators use.
 QColor differingCellColor();
+// The undecided picture cells of the editor cursor's row or column: a pale yellow.
+QColor cursorLineColor();
 // The numbers of a line that overflows or takes part in a contradiction: red.
 QColor flaggedClueColor();
 // Digits of the digital cross: white on a filled cell, red on any other.

@@ -397,7 +397,8 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
       if (viewMode ? kind != ckPicture : kind == ckNone) continue;
       const std::uint8_t state =
           highlighted(x, y) ? std::uint8_t{csHover} : model_.cell(x, y).State;
-      const QColor& fill = fills.of(kind, state);
+      const bool lineTint = kind == ckPicture && state == csBlank && inCursorLine(x, y);
+      const QColor fill = lineTint ? cursorLineColor() : fills.of(kind, state);
       const QRect box = cellRect(x, y);
       if (viewMode)
         painter.fillRect(box, fill);
@@ -447,6 +448,7 @@ void TGrid::paintView(QPainter& painter, const QRect& exposed) {
   for (const QRect& pane : panes)
     if (const QRect clip = pane & shown; !clip.isEmpty()) drawPane(painter, clip);
   painter.restore();
+  drawCursorStatus(painter, shown);
 }
 
 void TGrid::paintEvent(QPaintEvent* event) {

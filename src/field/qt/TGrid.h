@@ -102,6 +102,10 @@ class TGrid : public QWidget {
   // Start enabled exactly while no line's clues need more cells than it has.
   void refreshStart();
 
+  // Where the editor cursor is, for the corner above the row clues: "Столбец 17 из 30" and how
+  // the cursor moves on after digits. Empty outside editor mode.
+  QString cursorStatus() const;
+
   // Lines named as contradicting each other (picture rows and columns, from 0): their clue
   // numbers drawn red until clearConflictLines, or clearDifferingCells, or a new model.
   void showConflictLines(const std::vector<int>& columns, const std::vector<int>& rows);
@@ -214,6 +218,12 @@ class TGrid : public QWidget {
   void clueLineChanged(CellPos at);
   // Clue cell (x, y) belongs to a line that overflows or is named in a contradiction.
   bool clueLineFlagged(int x, int y) const;
+  // Editor mode: cell (x, y) lies in the cursor's row or column (the clue cell's line).
+  bool inCursorLine(int x, int y) const;
+  // Every cell of the line through clue cell `at`, and the corner that tells where the cursor is.
+  void repaintCursorLine(CellPos at);
+  // The cursorStatus text in the corner block, where it meets `exposed`.
+  void drawCursorStatus(QPainter& painter, const QRect& exposed);
   // The clue cells of column x (table index) or of row y; an index of 0 repaints nothing there.
   void repaintClueLine(int x, int y);
   // Runs a host command that may destroy this field (New and Load replace it, the main menu

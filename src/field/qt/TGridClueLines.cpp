@@ -2,9 +2,15 @@
 // red, and why Start refuses the clues.
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <algorithm>
 
+#include "field/CursorSteps.h"
+#include "field/FieldView.h"
+#include "settings/Options.h"
+
 #include "field/ViewState.h"
+#include "field/qt/FieldColors.h"
 #include "field/qt/LineEntryBox.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "field/qt/TGrid.h"
@@ -73,6 +79,64 @@ void TGrid::clueLineChanged(CellPos at) {
     repaintClueLine(at.x, 0);
   else
     repaintClueLine(0, at.y);
+}
+
+bool TGrid::inCursorLine(int x, int y) const {
+  if (CurrentMode != kEditorMode || !model_.allocated() || x == 0 || y == 0) return false;
+  const CellPos at = model_.EditCursor;
+  if (!model_.isClue(at.x, at.y)) return false;
+  return model_.isColumnClue(at.x, at.y) ? x == at.x : y == at.y;
+}
+
+void TGrid::repaintCursorLine(CellPos at) {
+  if (!model_.allocated() || !model_.isClue(at.x, at.y)) return;
+  if (model_.isColumnClue(at.x, at.y))
+    for (int y = 1; y < model_.H1(); ++y) repaintCell(at.x, y);
+  else
+    for (int x = 1; x < model_.W1(); ++x) repaintCell(x, at.y);
+  const Dimensions& d = model_.dims();
+  const Rect first = cellBoxInView(view_, 1, 1);
+  const Rect last = cellBoxInView(view_, d.CapColCount, d.CapRowCount);
+  repaintBox({first.left, first.top, last.right, last.bottom}, paneOf(view_, 1, 1));
+}
+
+QString TGrid::cursorStatus() const {
+  const CellPos at = model_.EditCursor;
+  if (CurrentMode != kEditorMode || !model_.allocated() || !model_.isClue(at.x, at.y)) return {};
+  const Dimensions& d = model_.dims();
+  const bool column = model_.isColumnClue(at.x, at.y);
+  const QString line =
+      column ? QCoreApplication::translate("jcw", "Столбец %1 из %2")
+                   .arg(at.x - model_.firstPictureX() + 1)
+                   .arg(d.ColCount)
+             : QCoreApplication::translate("jcw", "Строка %1 из %2")
+                   .arg(at.y - model_.firstPictureY() + 1)
+                   .arg(d.RowCount);
+  const bool right = advanceDirection(NextDirect, column) == CursorDirection::Right;
+  const QString direction = right ? QCoreApplication::translate("jcw", "вправо")
+                                  : QCoreApplication::translate("jcw", "вниз");
+  const QString advance =
+      Go2Dig == 0   ? QCoreApplication::translate("jcw", "без перехода")
+      : Go2Dig == 1 ? QCoreApplication::translate("jcw", "переход %1 после цифры").arg(direction)
+                    : QCoreApplication::translate("jcw", "переход %1 после двух цифр").arg(direction);
+  return line + QLatin1Char('\n') + advance;
+}
+
+void TGrid::drawCursorStatus(QPainter& painter, const QRect& exposed) {
+  const QString status = cursorStatus();
+  if (status.isEmpty()) return;
+  const Dimensions& d = model_.dims();
+  const QRect corner = cellRect(1, 1).united(cellRect(d.CapColCount, d.CapRowCount));
+  if (!corner.intersects(exposed)) return;
+  painter.save();
+  painter.setClipRect(corner & exposed);
+  QFont font = painter.font();
+  font.setPixelSize(std::clamp(view_.cellSize * 2 / 3, 8, 13));
+  painter.setFont(font);
+  painter.setPen(windowTextColor());
+  painter.drawText(corner.adjusted(2, 1, -2, -1), Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap,
+                   status);
+  painter.restore();
 }
 
 void TGrid::openLineEntry(int x, int y) {

@@ -79,7 +79,10 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::Save: return runHostCommand(&FieldHost::NSave0Click);
     case KeyCommand::Load: return runHostCommand(&FieldHost::NLoadClick);
     case KeyCommand::Print: return runHostCommand(&FieldHost::NPrintClick);
-    case KeyCommand::ToggleAdvance: Go2Dig = toggledAdvance(Go2Dig); return true;
+    case KeyCommand::ToggleAdvance:
+      Go2Dig = toggledAdvance(Go2Dig);
+      repaintCursorLine(model_.EditCursor);
+      return true;
     case KeyCommand::Start: return runHostCommand(&FieldHost::NStartClick);
     case KeyCommand::Edit: return runHostCommand(&FieldHost::NEditClick);
     case KeyCommand::Undo: Undo(); return true;
@@ -138,10 +141,13 @@ void TGrid::moveEditCursor(int wParam, int lParam) {
   commitCursorClue();
   leaveClueCell(model_);
   PaintCell(model_.EditCursor.x, model_.EditCursor.y);
+  const CellPos left = model_.EditCursor;
   ensureVisible(target->x, target->y);
   SelectClueCell(target->x, target->y);
   model_.EditCursor = *target;
   noteCursorClue();
+  repaintCursorLine(left);
+  repaintCursorLine(*target);
 }
 
 void TGrid::noteCursorClue() {

@@ -397,6 +397,21 @@ class FieldInputTest : public QObject {
     QCOMPARE(textAt(f, kFirstClue), std::string("34"));  // replaced, then appended
   }
 
+  void theCursorsLineIsTintedAndItsNumberAndTheAdvanceAreShown() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 2;
+    NextDirect = 2;  // along the field
+    QCOMPARE(f.grid->cursorStatus(), QStringLiteral("Столбец 1 из 20\nпереход вправо после двух цифр"));
+    const QColor tint(255, 250, 205);
+    const auto tinted = [&](CellPos p) { return hasPixel(f.image(), f.grid->cellRect(p.x, p.y), tint); };
+    QVERIFY(tinted(f.picture(1, 20)));
+    QVERIFY(!tinted(f.picture(2, 1)));
+    moveCursor(f, 1, 5);  // a clue cell of the third picture row
+    QCOMPARE(f.grid->cursorStatus(), QStringLiteral("Строка 3 из 20\nпереход вниз после двух цифр"));
+    QVERIFY(!tinted(f.picture(1, 20)));
+    QVERIFY(tinted(f.picture(20, 3)));
+  }
+
   void anOverflowingLineIsDrawnRed() {
     FieldFixture f(kBlankTwenty, kEditorMode);
     Go2Dig = 0;
