@@ -6,11 +6,15 @@ namespace jcw {
 
 HistoryCommands historyCommandsOf(const Crossword& crossword, std::uint8_t mode) {
   const bool solving = mode == kSolvingMode;
-  // Clue changes are undone in the editor.
-  const bool walks = solving || mode == kEditorMode;
+  const bool editor = mode == kEditorMode;
+  // The editor walks the steps of clue numbers, solving mode the steps of marks.
   const History& history = crossword.history;
-  return {walks && history.canUndo(), walks && history.canRedo(), crossword.IsModified(),
-          solving, solving && history.newestCheckpoint().has_value()};
+  const bool undo = history.canUndo() && (solving ? !crossword.undoChangesClues()
+                                                  : editor && crossword.undoChangesClues());
+  const bool redo = history.canRedo() && (solving ? !crossword.redoChangesClues()
+                                                  : editor && crossword.redoChangesClues());
+  return {undo, redo, crossword.IsModified(), solving,
+          solving && history.newestCheckpoint().has_value()};
 }
 
 }  // namespace jcw

@@ -210,6 +210,23 @@ HistoryStep Crossword::redo() {
   return *step;
 }
 
+namespace {
+
+// A step of clue numbers: its changes lie off the picture (a gesture never mixes the two).
+bool changesClues(const Crossword& crossword, const HistoryStep& step) {
+  return !step.empty() && !crossword.isPicture(step.front().x, step.front().y);
+}
+
+}  // namespace
+
+bool Crossword::undoChangesClues() const {
+  return history.canUndo() && changesClues(*this, history.steps()[history.position() - 1]);
+}
+
+bool Crossword::redoChangesClues() const {
+  return history.canRedo() && changesClues(*this, history.steps()[history.position()]);
+}
+
 void Crossword::clearPicture() {
   const std::vector<std::uint8_t> before = pictureStates();
   for (int x = firstPictureX(); x < W1(); ++x)

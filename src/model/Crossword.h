@@ -92,6 +92,10 @@ class Crossword {
   // MarkedCount follows; its clue cells get their numbers. Returns the step's changes in the order they were made; empty when there is none.
   HistoryStep undo();
   HistoryStep redo();
+  // The step undo would take back (redo make again) changes clue numbers, not marks: the editor
+  // walks those steps, solving mode the others. False when there is none.
+  bool undoChangesClues() const;
+  bool redoChangesClues() const;
   // Every picture cell undecided as one step; lines re-evaluated.
   void clearPicture();
 

@@ -29,18 +29,19 @@ class LineLogic {
  public:
   LineLogic(const ClueSizes& rows, const ClueSizes& columns) : rows_(rows), columns_(columns) {}
 
-  // True when deducing over `lines` alone meets a line that no placement fits. False when it
-  // does not, and when `cancel` stopped it.
-  bool contradicts(const LineSet& lines, const CancelCheck& cancel) {
+  // When deducing over `lines` alone meets a line that no placement fits: the lines the
+  // deduction used (those that decided a cell, and that line), which meet it again by themselves.
+  // Nothing when it does not, and when `cancel` stopped it.
+  std::optional<LineSet> contradiction(const LineSet& lines, const CancelCheck& cancel) {
     const int rowCount = static_cast<int>(rows_.size());
     const int lineCount = rowCount + static_cast<int>(columns_.size());
-    std::vector<char> active(lineCount, 0), queued(lineCount, 0);
+    std::vector<char> active(lineCount, 0), queued(lineCount, 0), used(lineCount, 0);
     std::vector<LineCells> known(lineCount);
     std::deque<int> queue;
     for (int line : lines) active[line] = queued[line] = 1;
     queue.assign(lines.begin(), lines.end());
     while (!queue.empty()) {
-      if (cancelled(cancel)) return false;
+      if (cancelled(cancel)) return std::nullopt;
       const int line = queue.front();
       queue.pop_front();
       queued[line] = 0;
@@ -48,8 +49,15 @@ class LineLogic {
       const auto& sizes = isRow ? rows_[line] : columns_[line - rowCount];
       const int length = isRow ? static_cast<int>(columns_.size()) : rowCount;
       LineCells decided;
-      if (!solver_.solve(sizes, length, known[line], decided)) return true;
+      if (!solver_.solve(sizes, length, known[line], decided)) {
+        used[line] = 1;
+        LineSet core;
+        for (int k = 0; k < lineCount; ++k)
+          if (used[k]) core.push_back(k);
+        return core;
+      }
       const auto learn = [&](LineBits fresh, bool filled) {
+        if (fresh != 0) used[line] = 1;
         forEachBit(fresh, [&](int k) {
           const int crossing = isRow ? rowCount + k : k;
           const LineBits bit = LineBits{1} << (isRow ? line : line - rowCount);
@@ -64,7 +72,7 @@ class LineLogic {
       learn(decided.empty & ~known[line].empty, false);
       known[line] = decided;
     }
-    return false;
+    return std::nullopt;
   }
 
  private:
@@ -82,7 +90,7 @@ class ConflictOracle {
 
   // The contradictory set within `lines` (perhaps smaller), or nothing.
   std::optional<LineSet> contradictory(const LineSet& lines) {
-    if (lines_.contradicts(lines, cancel_)) return lines;
+    if (std::optional<LineSet> used = lines_.contradiction(lines, cancel_)) return used;
     if (cancelled(cancel_)) return std::nullopt;
     if (!sat_) sat_ = std::make_unique<LineCoreSolver>(rows_, columns_);
     LineCoreAnswer answer = sat_->core(lines, cancel_);

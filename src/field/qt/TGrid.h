@@ -144,8 +144,9 @@ class TGrid : public QWidget {
   void MarkCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y), recorded in the history; anything else is left alone.
   void EraseCell(int x, int y);
-  // Solving and editor mode: restores the cells of the last step (Redo: makes the next step
-  // again; a number typed at the cursor is a step as soon as it is walked over), scrolls
+  // Solving mode for a step of marks, editor mode for a step of clue numbers: restores the
+  // cells of the last step (Redo: makes the next step again; a number typed at the cursor is a
+  // step as soon as it is walked over), scrolls
   // the step's first cell into view, moves the pointer to its middle and tells the host. The
   // cells' lines are not re-evaluated.
   void Undo();

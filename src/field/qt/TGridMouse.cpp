@@ -63,6 +63,9 @@ void TGrid::Redo() { moveInHistory(&Crossword::redo); }
 void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
   if (SolverBusy || CurrentMode == kViewMode) return;
   commitCursorClue();
+  // The editor walks the steps of clue numbers, solving mode the steps of marks.
+  const bool clues = move == &Crossword::undo ? model_.undoChangesClues() : model_.redoChangesClues();
+  if (clues != (CurrentMode == kEditorMode)) return;
   const HistoryStep step = (model_.*move)();
   if (step.empty()) return;
   // The pointer goes to the step's first cell: a drag's start, a hint's first in reading order.
