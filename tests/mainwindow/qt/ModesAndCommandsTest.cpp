@@ -6,6 +6,7 @@
 #include "field/qt/MoveCursorEvent.h"
 
 #include "mainwindow/qt/MainWindowFixture.h"
+#include "settings/qt/SettingsSession.h"
 
 namespace jcw::test {
 
@@ -214,6 +215,46 @@ class ModesAndCommandsTest : public MainWindowFixture {
     item("NAcceptCheckpoint")->trigger();
     QCOMPARE(model().cell(x, y).State, csEmpty);
     QVERIFY(model().history.checkpoints().empty());
+  }
+
+  // smallSolvable's one picture is "###" over "..#": a filled cell at the bottom left is wrong.
+  void theCheckCountsAndOutlinesWrongMarksAndTheWayBackDropsThem() {
+    TForm1& form = open(test::makeCrossword(smallSolvable()), kSolvingMode);
+    const int x = model().firstPictureX();
+    const int y = model().firstPictureY() + 1;
+    form.field()->MarkCell(x + 2, y, true);  // right
+    form.field()->MarkCell(x, y, true);      // wrong
+    scripted().answers = {Answer::Yes};
+    item("NCheck")->trigger();
+    QCOMPARE(scripted().messages.back().text, QStringLiteral("Неверных отметок: 1.\nПоказать их?"));
+    QVERIFY(form.field()->isDiffering(x, y));
+    QVERIFY(!form.field()->isDiffering(x + 2, y));
+    const std::size_t steps = model().history.steps().size();
+    item("NBackToRight")->trigger();
+    QCOMPARE(model().cell(x, y).State, csBlank);
+    QCOMPARE(model().cell(x + 2, y).State, csFilled);
+    QCOMPARE(model().history.steps().size(), steps + 1);
+    scripted().answers = {Answer::Ok};
+    item("NCheck")->trigger();
+    QCOMPARE(scripted().messages.back().text, QStringLiteral("Неверных отметок нет."));
+  }
+
+  // An aid item of either menu changes the field's aids and the crossed-off clues at once, and
+  // the aids are stored when the window closes.
+  void aidItemsReachTheFieldAndAreStored() {
+    TForm1& form = open(test::makeCrossword(smallSolvable()), kSolvingMode);
+    QVERIFY(!form.field()->isCrossedOff(model().firstPictureX() - 1, model().firstPictureY()));
+    item("NCrossOffLines1")->trigger();
+    QCOMPARE(form.field()->aids().crossOff, CrossOffMode::CompleteLines);
+    QVERIFY(form.field()->isCrossedOff(model().firstPictureX() - 1, model().firstPictureY()));
+    item("NDragLock")->trigger();
+    QVERIFY(form.field()->aids().dragLineLock);
+    form.MainBtnMouseDown();
+    QVERIFY(item("NDragLock")->isChecked() && item("NCrossOffLines")->isChecked());
+    form.close();
+    const AidOptions stored = storedAidOptions();
+    QCOMPARE(stored.crossOff, CrossOffMode::CompleteLines);
+    QVERIFY(stored.dragLineLock && !stored.emptyDots);
   }
 
   void clearInTheViewLeavesYellowHeadersAndNothingToUndo() {
