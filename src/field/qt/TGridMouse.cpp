@@ -132,10 +132,12 @@ void TGrid::handleMouseAt(MouseEvent kind, QPoint at, Qt::MouseButton button,
     return;
   }
   const MouseDecision decision = interpretMouse(input, CurrentMode, DigCr);
+  // A move that marks nothing (Shift held, say) still moves where the drag goes on from.
   if (kind == MouseEvent::Move && input.hit == ckPicture) markDrag_.last = cell;
-  const bool marks = decision.onHit == CellAction::MarkFilled ||
-                     decision.onHit == CellAction::MarkEmpty;
-  if (kind == MouseEvent::Press) markDrag_ = {marks, cell, cell, DragAxis::Free};
+  // A press that marks starts a drag from its cell; any other press starts none.
+  const bool pressMarks = decision.onHit == CellAction::MarkFilled ||
+                          decision.onHit == CellAction::MarkEmpty;
+  if (kind == MouseEvent::Press) markDrag_ = {pressMarks, cell, cell, DragAxis::Free};
   if (decision.endGesture) markDrag_ = {};
   applyMouse(decision, cell);
 }
