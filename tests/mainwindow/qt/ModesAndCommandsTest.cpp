@@ -5,6 +5,7 @@
 
 #include "field/qt/MoveCursorEvent.h"
 
+#include "files/ClueLists.h"
 #include "mainwindow/qt/MainWindowFixture.h"
 #include "settings/qt/SettingsSession.h"
 
@@ -237,6 +238,40 @@ class ModesAndCommandsTest : public MainWindowFixture {
     scripted().answers = {Answer::Ok};
     item("NCheck")->trigger();
     QCOMPARE(scripted().messages.back().text, QStringLiteral("Неверных отметок нет."));
+  }
+
+  void withSeveralSolutionsTheCheckSaysWhetherTheMarksStillFitOne() {
+    open(test::makeCrossword({{{1}, {1}}, {{1}, {1}}, {"#?", "??"}}), kSolvingMode);
+    scripted().answers = {Answer::Ok};
+    item("NCheck")->trigger();
+    QCOMPARE(scripted().messages.back().text,
+             QStringLiteral("Решений несколько; ваши отметки подходят хотя бы к одному из них."));
+    model().cell(model().firstPictureX() + 1, model().firstPictureY()).State = csFilled;
+    scripted().answers = {Answer::Ok};
+    item("NCheck")->trigger();
+    QCOMPARE(scripted().messages.back().text,
+             QStringLiteral("Решений несколько, но ваши отметки не подходят ни к одному из них."));
+  }
+
+  // The one-line hint names its line and counts its cells; where no line advances and no cell
+  // is proved (the framed diagonal fits two pictures) it says so and marks nothing.
+  void theOneLineHintSaysWhatItDecided() {
+    open(test::pictureCrossword(test::kStairs), kSolvingMode);
+    scripted().answers = {Answer::Ok};
+    item("NHintLine")->trigger();
+    QCOMPARE(scripted().messages.back().text, QStringLiteral("Строка 2: 1 клетка"));
+    QCOMPARE(model().history.steps().size(), 1u);
+    QCOMPARE(model().cell(model().firstPictureX() + 1, model().firstPictureY() + 1).State,
+             csFilled);
+    const ClueLists framed = cluesOf(test::pictureCrossword(test::kFramedDiagonal));
+    open(test::makeCrossword({framed.rows, framed.columns, test::kFramedDiagonalByLines}),
+         kSolvingMode);
+    scripted().answers = {Answer::Ok};
+    item("NHintLine")->trigger();
+    QCOMPARE(scripted().messages.back().text,
+             QStringLiteral("Ни одну линию нельзя продвинуть, и проба одной клетки ничего не "
+                            "доказывает."));
+    QVERIFY(model().history.steps().empty());
   }
 
   // An aid item of either menu changes the field's aids and the crossed-off clues at once, and
