@@ -62,24 +62,6 @@ bool allFilled(LineBits filled, int start, int size) {
   return true;
 }
 
-// The clue cells of a line with a number, in reading order, and the numbers.
-struct LineClues {
-  std::vector<CellPos> cells;
-  std::vector<int> numbers;
-};
-
-LineClues cluesAlong(const Crossword& crossword, CellPos first, int dx, int dy, int count) {
-  LineClues clues;
-  for (int i = 0; i < count; ++i) {
-    const CellPos at{first.x + i * dx, first.y + i * dy};
-    const std::string& text = crossword.cell(at.x, at.y).Text;
-    if (text.empty()) continue;
-    clues.cells.push_back(at);
-    clues.numbers.push_back(clueValue(text));
-  }
-  return clues;
-}
-
 LineCells marksAlong(const Crossword& crossword, CellPos first, int dx, int dy, int count) {
   LineCells known;
   for (int k = 0; k < count; ++k) {
@@ -90,18 +72,17 @@ LineCells marksAlong(const Crossword& crossword, CellPos first, int dx, int dy, 
   return known;
 }
 
-// The crossed-off clue cells of one line appended to `out`.
-void crossOffLine(const LineClues& clues, LineCells known, int length, bool complete,
-                  CrossOffMode mode, std::vector<CellPos>& out) {
-  if (complete) {
-    out.insert(out.end(), clues.cells.begin(), clues.cells.end());
-    return;
-  }
-  if (mode != CrossOffMode::EachNumber || cellsNeeded(clues.numbers) > length) return;
-  const std::vector<std::uint8_t> sizes(clues.numbers.begin(), clues.numbers.end());
+// The crossed-off cells among `clueCells` (the numbers' cells) of a line that is not complete.
+std::vector<CellPos> settledClueCells(const std::vector<CellPos>& clueCells,
+                                      const std::vector<int>& numbers, int length,
+                                      LineCells known) {
+  std::vector<CellPos> crossed;
+  if (cellsNeeded(numbers) > length) return crossed;
+  const std::vector<std::uint8_t> sizes(numbers.begin(), numbers.end());
   const std::vector<bool> settled = settledBlocks(sizes, length, known);
   for (std::size_t j = 0; j < settled.size(); ++j)
-    if (settled[j]) out.push_back(clues.cells[j]);
+    if (settled[j]) crossed.push_back(clueCells[j]);
+  return crossed;
 }
 
 }  // namespace
@@ -133,21 +114,48 @@ std::vector<bool> settledBlocks(std::span<const std::uint8_t> sizes, int length,
 }
 
 std::vector<CellPos> crossedOffClueCells(const Crossword& crossword, CrossOffMode mode) {
+  return CrossedOffClues().update(crossword, mode);
+}
+
+void CrossedOffClues::updateLine(std::size_t i, Line line, bool complete, CrossOffMode mode) {
+  if (i < lines_.size() && lines_[i] == line) return;
+  if (complete)
+    line.crossed = line.clueCells;
+  else if (mode == CrossOffMode::EachNumber)
+    line.crossed = settledClueCells(line.clueCells, line.numbers, line.length, line.known);
+  if (i >= lines_.size()) lines_.resize(i + 1);
+  lines_[i] = std::move(line);
+}
+
+std::vector<CellPos> CrossedOffClues::update(const Crossword& crossword, CrossOffMode mode) {
   std::vector<CellPos> out;
+  if (mode != mode_) lines_.clear();
+  mode_ = mode;
   if (mode == CrossOffMode::Off || !crossword.allocated()) return out;
   const Dimensions& d = crossword.dims();
-  for (int y = crossword.firstPictureY(); y < crossword.H1(); ++y) {
-    const CellPos first{crossword.firstPictureX(), y};
-    crossOffLine(cluesAlong(crossword, {1, y}, 1, 0, d.CapColCount),
-                 marksAlong(crossword, first, 1, 0, d.ColCount), d.ColCount,
-                 crossword.CheckRow(y) == lsRight, mode, out);
-  }
-  for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x) {
-    const CellPos first{x, crossword.firstPictureY()};
-    crossOffLine(cluesAlong(crossword, {x, 1}, 0, 1, d.CapRowCount),
-                 marksAlong(crossword, first, 0, 1, d.RowCount), d.RowCount,
-                 crossword.CheckColumn(x) == lsRight, mode, out);
-  }
+  // A line's clue cells run from `clue`, its picture cells from `first`, both by (dx, dy).
+  const auto lineAt = [&](CellPos clue, int clueCount, CellPos first, int dx, int dy, int length) {
+    Line line;
+    for (int i = 0; i < clueCount; ++i) {
+      const CellPos at{clue.x + i * dx, clue.y + i * dy};
+      const std::string& text = crossword.cell(at.x, at.y).Text;
+      if (text.empty()) continue;
+      line.clueCells.push_back(at);
+      line.numbers.push_back(clueValue(text));
+    }
+    line.length = length;
+    line.known = marksAlong(crossword, first, dx, dy, length);
+    return line;
+  };
+  std::size_t i = 0;
+  for (int y = crossword.firstPictureY(); y < crossword.H1(); ++y, ++i)
+    updateLine(i, lineAt({1, y}, d.CapColCount, {crossword.firstPictureX(), y}, 1, 0, d.ColCount),
+               crossword.CheckRow(y) == lsRight, mode);
+  for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x, ++i)
+    updateLine(i, lineAt({x, 1}, d.CapRowCount, {x, crossword.firstPictureY()}, 0, 1, d.RowCount),
+               crossword.CheckColumn(x) == lsRight, mode);
+  lines_.resize(i);
+  for (const Line& line : lines_) out.insert(out.end(), line.crossed.begin(), line.crossed.end());
   return out;
 }
 

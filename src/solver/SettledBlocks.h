@@ -27,4 +27,30 @@ std::vector<bool> settledBlocks(std::span<const std::uint8_t> sizes, int length,
 // every settled number of the other lines.
 std::vector<CellPos> crossedOffClueCells(const Crossword& crossword, CrossOffMode mode);
 
+// crossedOffClueCells kept between calls: a line is worked out again only when its clue cells,
+// its numbers or its marks changed, so a mark costs its two lines, not the whole crossword.
+// Owned by the main window; single-threaded.
+class CrossedOffClues {
+ public:
+  // The same cells as crossedOffClueCells(crossword, mode).
+  std::vector<CellPos> update(const Crossword& crossword, CrossOffMode mode);
+
+ private:
+  struct Line {
+    std::vector<CellPos> clueCells;  // the clue cells with a number, in reading order
+    std::vector<int> numbers;
+    int length = 0;
+    LineCells known;
+    std::vector<CellPos> crossed;  // what the rest gives
+    bool operator==(const Line& other) const {
+      return clueCells == other.clueCells && numbers == other.numbers &&
+             length == other.length && known == other.known;
+    }
+  };
+  void updateLine(std::size_t i, Line line, bool complete, CrossOffMode mode);
+
+  CrossOffMode mode_ = CrossOffMode::Off;
+  std::vector<Line> lines_;  // rows, then columns
+};
+
 }  // namespace jcw

@@ -153,5 +153,26 @@ TEST(SettledBlocks, CrossedOffClueCellsFollowTheMode) {
   EXPECT_EQ(text(CrossOffMode::EachNumber), "(2,3)(1,4)(4,1)");
 }
 
+// Kept between marks, the lines that changed are worked out again and the rest kept: after each
+// of a run of marks and an undo the kept answer is the fresh one.
+TEST(SettledBlocks, KeptCrossedOffCluesFollowEveryMarkAndUndo) {
+  Crossword crossword = test::pictureCrossword(test::kStairs);
+  CrossedOffClues kept;
+  const auto same = [&](const char* after) {
+    for (CrossOffMode mode : {CrossOffMode::EachNumber, CrossOffMode::CompleteLines})
+      EXPECT_EQ(kept.update(crossword, mode), crossedOffClueCells(crossword, mode)) << after;
+  };
+  same("nothing marked");
+  for (int r = 0; r < 5; ++r)
+    for (int c = 0; c < 5; ++c) {
+      const int x = crossword.firstPictureX() + c, y = crossword.firstPictureY() + r;
+      ASSERT_TRUE(crossword.markCell(x, y, test::kStairs[r][c] == '#'));
+      same("a mark");
+    }
+  EXPECT_EQ(kept.update(crossword, CrossOffMode::EachNumber).size(), 11u) << "every number";
+  crossword.undo();
+  same("an undo");
+}
+
 }  // namespace
 }  // namespace jcw

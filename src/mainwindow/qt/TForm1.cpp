@@ -32,7 +32,6 @@
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
-#include "solver/SettledBlocks.h"
 #include "solver/qt/Check.h"
 #include "solver/qt/Hint.h"
 #include "solver/qt/HintLine.h"
@@ -278,7 +277,7 @@ void TForm1::historyChanged() {
 
 void TForm1::refreshCrossedOff() {
   const bool marking = CurrentMode == kSolvingMode || CurrentMode == kViewMode;
-  field_->setCrossedOffClues(marking ? crossedOffClueCells(model(), aids_.crossOff)
+  field_->setCrossedOffClues(marking ? crossedOff_.update(model(), aids_.crossOff)
                                      : std::vector<CellPos>{});
 }
 

@@ -20,6 +20,7 @@
 #include "mainwindow/qt/MainMenus.h"
 #include "mainwindow/qt/ToolPanel.h"
 #include "settings/AidOptions.h"
+#include "solver/SettledBlocks.h"
 
 namespace jcw {
 
@@ -156,6 +157,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   std::unique_ptr<WindowLayout> layout_;
   Autosave* autosave_ = nullptr;
   AidOptions aids_;
+  CrossedOffClues crossedOff_;  // what the field shows crossed off, line by line
 };
 
 }  // namespace jcw
