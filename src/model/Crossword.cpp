@@ -260,10 +260,14 @@ std::vector<CellChange> netChanges(const std::vector<CellChange>& path) {
 std::vector<CellChange> Crossword::returnToCheckpoint() {
   const std::optional<std::size_t> checkpoint = history.newestCheckpoint();
   if (!checkpoint) return {};
-  // Clues typed since stay: the way back is the picture's.
-  std::vector<CellChange> changes = netChanges(history.pathTo(*checkpoint));
-  std::erase_if(changes, [this](const CellChange& change) { return !isPicture(change.x, change.y); });
   history.dropCheckpoint();
+  return returnToPosition(*checkpoint);
+}
+
+std::vector<CellChange> Crossword::returnToPosition(std::size_t target) {
+  // Clues typed since stay: the way back is the picture's.
+  std::vector<CellChange> changes = netChanges(history.pathTo(target));
+  std::erase_if(changes, [this](const CellChange& change) { return !isPicture(change.x, change.y); });
   history.recordStep(changes);
   applyChanges(changes, true);
   for (const CellChange& change : changes) UpdateLineStatus(change.x, change.y);

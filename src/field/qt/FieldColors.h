@@ -38,6 +38,12 @@ QColor differingCellColor();
 QColor cursorLineColor();
 // The numbers of a line that overflows or takes part in a contradiction: red.
 QColor flaggedClueColor();
+// A clue number crossed off: grey, and the strike through it.
+QColor crossedOffClueColor();
+// `fill` under the quiet crosshair: tinted towards a pale blue, still telling the states apart.
+QColor crosshairTint(const QColor& fill);
+// The dot of a cell marked empty.
+QColor emptyDotColor();
 // Digits of the digital cross: white on a filled cell, red on any other.
 QColor crossDigitColor(std::uint8_t state);
 

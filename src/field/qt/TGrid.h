@@ -20,9 +20,11 @@
 #include "field/FieldView.h"
 #include "field/KeyInput.h"
 #include "field/LineEntry.h"
+#include "field/MarkDrag.h"
 #include "field/MouseInput.h"
 #include "field/qt/CellFont.h"
 #include "model/Crossword.h"
+#include "settings/AidOptions.h"
 
 namespace jcw {
 
@@ -129,6 +131,16 @@ class TGrid : public QWidget {
   void clearDifferingCells();
   bool isDiffering(int x, int y) const;
 
+  // The solving aids the field carries out itself: the drag's line lock, the dots in cells
+  // marked empty and the tinted lines under the pointer; the view follows at once.
+  void setAids(const AidOptions& aids);
+  const AidOptions& aids() const { return aids_; }
+
+  // Clue cells (table positions) drawn crossed off, until the next call; the cells whose look
+  // changed are repainted. View state: the main window decides them from the marks.
+  void setCrossedOffClues(const std::vector<CellPos>& cells);
+  bool isCrossedOff(int x, int y) const;
+
   CellPos hoverCell() const { return hover_; }
   bool CrossShown() const { return crossShown_; }
 
@@ -140,7 +152,8 @@ class TGrid : public QWidget {
   // (TGridKeys.cpp). The event handlers reduce an event to plain input values, let
   // interpretMouse or interpretKeyPress decide and carry out the decision.
   // Marks undecided picture cell (x, y), or beeps when it is marked already; then repaints it,
-  // re-evaluates its lines and switches the host to view mode when the crossword is solved.
+  // re-evaluates its lines and switches the host to view mode when the crossword is solved
+  // (with finishByFilled, once its filled cells fit every clue).
   void MarkCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y), recorded in the history; anything else is left alone.
   void EraseCell(int x, int y);
@@ -158,6 +171,8 @@ class TGrid : public QWidget {
   // (lines re-evaluated); the newest one dropped, the marks kept.
   void SetCheckpoint();
   void ReturnToCheckpoint();
+  // Solving mode: the marks as they were at history position `target`, as one step.
+  void ReturnToPosition(std::size_t target);
   void AcceptCheckpoint();
   // Moves the editor cursor right or down, as NextDirect and the cursor's kind of clue cell say.
   void AdvanceCursor();
@@ -186,6 +201,10 @@ class TGrid : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The cells a return changed repainted with their indicators; the host told.
+  void showReturn(const std::vector<CellChange>& changes);
+  // With the aid on, once the filled cells fit every clue: the rest marked empty as one step.
+  void finishByFilled();
   // The checkpoint marks anew from the model; the cells whose mark changed repainted.
   void refreshCheckpointMarks();
   // Undo or Redo: `move` is Crossword::undo or Crossword::redo.
@@ -198,6 +217,10 @@ class TGrid : public QWidget {
                      Qt::KeyboardModifiers modifiers);
   // `cell` is the cell under the pointer (the hover cell for a leave).
   void applyMouse(const MouseDecision& decision, CellPos cell);
+  // A move of a marking drag: every picture cell on the way entered in order, then the cell
+  // under the pointer, when it is no picture cell, left as by a move.
+  void followMarkDrag(const MouseInput& input, CellPos cell);
+  PictureArea pictureArea() const;
   // Middle-button panning; true when the event was one of it.
   bool pan(QMouseEvent& event);
   // A mark drag held at the edge of the picture pane scrolls the view, one cell a tick.
@@ -263,6 +286,14 @@ class TGrid : public QWidget {
   // The digital cross's digits over the cells of columns `columns` and rows `rows`.
   void drawCross(QPainter& painter, const LineSpan& columns, const LineSpan& rows);
   std::size_t differingIndex(int x, int y) const;  // row by row over the whole table
+  // Flags by differingIndex of the cells in `cells` that are `kind` cells; empty when none.
+  std::vector<std::uint8_t> tableFlags(const std::vector<CellPos>& cells, CellKind kind) const;
+  // Repaints every cell whose flag differs between the two (either may be empty).
+  void repaintFlagChanges(const std::vector<std::uint8_t>& was,
+                          const std::vector<std::uint8_t>& now);
+  // The quiet crosshair: the picture lines through `at` tinted ((0, 0) for none).
+  void setTintedLines(CellPos at);
+  bool tinted(int x, int y) const;
   // The clue and cross font for the present cell size, remade when that changes.
   const CellFont& currentFont();
   bool highlighted(int x, int y) const;
@@ -297,6 +328,11 @@ class TGrid : public QWidget {
   } conflictLines_;
   // One flag per table cell (differingIndex) while the overlay shows; else empty.
   std::vector<std::uint8_t> differing_;
+  AidOptions aids_;
+  MarkDrag markDrag_;
+  CellPos tintedLines_;  // the quiet crosshair's cell; (0, 0) for none
+  // One flag per table cell (differingIndex) for clue cells drawn crossed off; else empty.
+  std::vector<std::uint8_t> crossedOff_;
   // Middle-button panning: where it started and the scroll offsets then.
   bool panning_ = false;
   QPoint panFrom_;

@@ -33,7 +33,9 @@
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
 #include "files/qt/ClipboardClues.h"
+#include "solver/qt/Check.h"
 #include "solver/qt/Hint.h"
+#include "solver/qt/HintLine.h"
 #include "solver/qt/TFormAuto.h"
 #include "widgets/qt/About.h"
 
@@ -65,6 +67,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   autosave_ = new Autosave(sessionPathFor(sessionDirectory(), currentProcessId()),
                            [this] { return currentSession(); }, this);
   menus_ = buildMainMenus(this);
+  aids_ = storedAidOptions();
   attachField(new TGrid(this));
   connectCommands();
   acceptCrosswordDrops(*this);
@@ -89,6 +92,7 @@ void TForm1::attachField(TGrid* field) {
   field_->setFocusPolicy(Qt::StrongFocus);
   field_->installEventFilter(this);
   field_->lower();
+  field_->setAids(aids_);
   layout_->setField(field_);
 }
 
@@ -141,6 +145,9 @@ void TForm1::connectCommands() {
   onTrigger(m.NAcceptCheckpoint, &TForm1::NAcceptCheckpointClick);
   onTrigger(m.NClear, &TForm1::NClearClick);
   onTrigger(m.NHelp, &TForm1::NHelpClick);
+  onTrigger(m.NHintLine, &TForm1::NHintLineClick);
+  onTrigger(m.NCheck, &TForm1::NCheckClick);
+  onTrigger(m.NBackToRight, &TForm1::NBackToRightClick);
   onTrigger(m.N1, &TForm1::N1Click);
   onTrigger(m.NExit, &TForm1::NExitClick);
   connect(m.NZoomIn, &QAction::triggered, this, [this] { zoomAboutMiddle(ZoomStep::In); });
@@ -183,6 +190,9 @@ void TForm1::connectOptionItems(const OptionItems& items) {
   onTrigger(items.typingReplaces, &TForm1::NTypingReplacesClick);
   for (QAction* item : items.minCellSizes) onTrigger(item, &TForm1::NMinCellClick);
   onTrigger(items.paint, &TForm1::NPaintClick);
+  for (QAction* item : {items.dragLock, items.finishByFilled, items.emptyDots, items.crosshair})
+    onTrigger(item, &TForm1::aidItemClick);
+  for (QAction* item : items.crossOffModes) onTrigger(item, &TForm1::aidItemClick);
 }
 
 // --- modes ------------------------------------------------------------------------------------
@@ -211,7 +221,8 @@ void TForm1::setCommandsForMode(int mode) {
                                                 : QCoreApplication::translate("jcw", "Редактор"));
   }
   PanelTools->button(SBTip)->setEnabled(solving);
-  menus_.NHelp->setEnabled(solving);
+  for (QAction* item : {menus_.NHelp, menus_.NHintLine, menus_.NCheckMenu->menuAction()})
+    item->setEnabled(solving);
   PanelTools->button(SBAuto)->setEnabled(mode != kViewMode);
   menus_.NAuto->setEnabled(mode != kViewMode);
   historyChanged();
@@ -263,6 +274,13 @@ void TForm1::historyChanged() {
   for (const auto& [enabled, ids] : buttons)
     for (ToolButtonId id : ids) PanelTools->button(id)->setEnabled(enabled);
   autosave_->changed(commands.save);
+  refreshCrossedOff();
+}
+
+void TForm1::refreshCrossedOff() {
+  const bool marking = CurrentMode == kSolvingMode || CurrentMode == kViewMode;
+  field_->setCrossedOffClues(marking ? crossedOff_.update(model(), aids_.crossOff)
+                                     : std::vector<CellPos>{});
 }
 
 Session TForm1::currentSession() {
@@ -326,6 +344,9 @@ void TForm1::pasteClues() { pasteCluesCommand(*this); }
 void TForm1::copyClues() { copyCluesCommand(*this); }
 void TForm1::NAutoClick() { FormAuto->toggleShown(); }
 void TForm1::NHelpClick() { HintProcess(*field_); }
+void TForm1::NHintLineClick() { HintLineProcess(*field_); }
+void TForm1::NCheckClick() { CheckProcess(*field_); }
+void TForm1::NBackToRightClick() { BackToLastRight(*field_); }
 void TForm1::N1Click() { Form3->exec(); }
 
 // Tool buttons run their menu command and give the field the keyboard focus back.
@@ -339,7 +360,11 @@ void TForm1::SBSaveClick() { runThenFocusField(&TForm1::NSave0Click); }
 void TForm1::SBSaveAsClick() { runThenFocusField(&TForm1::NSaveAsClick); }
 void TForm1::SBClearClick() { runThenFocusField(&TForm1::NClearClick); }
 void TForm1::SBAutoClick() { runThenFocusField(&TForm1::NAutoClick); }
-void TForm1::SBTipClick() { runThenFocusField(&TForm1::NHelpClick); }
+// With Shift the hint button decides one line only.
+void TForm1::SBTipClick() {
+  const bool oneLine = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
+  runThenFocusField(oneLine ? &TForm1::NHintLineClick : &TForm1::NHelpClick);
+}
 
 void TForm1::SBNewClick() {
   NNewClick();
@@ -355,7 +380,7 @@ void TForm1::MainBtnMouseDown() {
   refreshRecentItems();
   refreshPaintCaptions(menus_);
   menus_.NTools->setChecked(ShowToolPanel);
-  refreshOptionItems(menus_.options);
+  refreshOptionItems(menus_.options, aids_);
   menus_.options.typingReplaces->setChecked(editorOptions_.typingReplaces);
   const QPoint origin = mapToGlobal(QPoint(0, 0));
   const int x = std::max(origin.x() + MainBtn->x(), 0);
@@ -378,7 +403,7 @@ void TForm1::refreshRecentItems() {
 
 void TForm1::SBOptionsClick() {
   refreshPaintCaptions(menus_);
-  refreshOptionItems(menus_.sbOptions);
+  refreshOptionItems(menus_.sbOptions, aids_);
   menus_.sbOptions.typingReplaces->setChecked(editorOptions_.typingReplaces);
   const QPoint origin = PanelTools->button(SBOptions)->mapToGlobal(QPoint(0, 0));
   menus_.MenuSB->popup(origin + QPoint(FieldLeft, FieldTop));
@@ -441,6 +466,19 @@ void TForm1::zoomAboutMiddle(ZoomStep step) {
   zoomField(step, view.width / 2, view.height / 2);
 }
 
+void TForm1::aidItemClick(QAction* sender) {
+  for (const OptionItems* items : {&menus_.options, &menus_.sbOptions}) {
+    if (sender == items->dragLock) aids_.dragLineLock = sender->isChecked();
+    if (sender == items->finishByFilled) aids_.finishByFilled = sender->isChecked();
+    if (sender == items->emptyDots) aids_.emptyDots = sender->isChecked();
+    if (sender == items->crosshair) aids_.quietCrosshair = sender->isChecked();
+    for (QAction* mode : items->crossOffModes)
+      if (sender == mode) aids_.crossOff = static_cast<CrossOffMode>(itemTag(mode));
+  }
+  field_->setAids(aids_);
+  refreshCrossedOff();
+}
+
 void TForm1::NPaintClick(QAction*) {
   PaintOn = !PaintOn;
   refreshPaintCaptions(menus_);
@@ -475,6 +513,7 @@ void TForm1::showEvent(QShowEvent* event) {
 bool TForm1::FormCloseQuery() {
   const bool allowed = maybeSave(*field_, SaveCaption::WithFileName, [this] { NSave0Click(); });
   StoreOptions(CurFileName);  // in every case, a refused close too
+  StoreAidOptions(aids_);
   return allowed;
 }
 

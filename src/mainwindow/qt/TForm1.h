@@ -20,6 +20,8 @@
 #include "mainwindow/qt/MainMenus.h"
 #include "mainwindow/qt/ToolPanel.h"
 #include "settings/qt/SettingsSession.h"
+#include "settings/AidOptions.h"
+#include "solver/SettledBlocks.h"
 
 namespace jcw {
 
@@ -55,6 +57,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void pasteClues() override;
   void copyClues() override;
   bool typingReplaces() const override { return editorOptions_.typingReplaces; }
+  void NCheckClick() override;
+  void NHintLineClick() override;
   void zoomField(ZoomStep step, int anchorX, int anchorY) override;
 
   // FileHost
@@ -119,6 +123,11 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NTypingReplacesClick(QAction* sender);
   void NPaintClick(QAction* sender);
   void NMinCellClick(QAction* sender);
+  // The aid items of either menu: the aid follows the item, the field and the clues follow.
+  void aidItemClick(QAction* sender);
+  void NBackToRightClick();
+  // The clue numbers crossed off anew from the marks, as the aid says.
+  void refreshCrossedOff();
   // The zoom items: about the middle of the field's view.
   void zoomAboutMiddle(ZoomStep step);
 
@@ -154,6 +163,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   EditorOptions editorOptions_ = storedEditorOptions();
   std::unique_ptr<WindowLayout> layout_;
   Autosave* autosave_ = nullptr;
+  AidOptions aids_;
+  CrossedOffClues crossedOff_;  // what the field shows crossed off, line by line
 };
 
 }  // namespace jcw

@@ -100,6 +100,13 @@ void storeEditorOptions(const EditorOptions& options) {
     reportError(writeEditorOptions(*registry, options));
 }
 
+AidOptions storedAidOptions() { return readAidOptions(Registry(settingsDirectory())); }
+
+void StoreAidOptions(const AidOptions& aids) {
+  if (std::optional<Registry> registry = writableRegistry())
+    reportError(writeAidOptions(*registry, aids));
+}
+
 std::vector<std::string> recentFiles() { return readRecentFiles(Registry(settingsDirectory())); }
 
 void noteRecentFile(const std::string& path) { storeRecentFiles(withRecentFile, path); }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/AidOptions.h"
+
 namespace jcw {
 
 // Called once by the start-up window's creation with QCoreApplication::applicationFilePath().
@@ -28,6 +30,10 @@ void StoreOptions(const std::string& currentFileName);
 // once when changed (nothing while the options are locked; a failed write goes to the error box).
 EditorOptions storedEditorOptions();
 void storeEditorOptions(const EditorOptions& options);
+// The solving aids as stored (all off when the settings cannot be read), and stored anew; a
+// failed write goes to the error box, nothing is written while the options are locked.
+AidOptions storedAidOptions();
+void StoreAidOptions(const AidOptions& aids);
 
 // The crosswords last opened or saved, newest first, as the registry holds them now (several
 // windows share one list). Empty when the settings cannot be read.
