@@ -63,6 +63,8 @@ Result<ClueLists> readNonSections(std::string_view text, const std::vector<TextL
   const std::optional<std::vector<TextLine>> rows = sectionBody(lines, "rows");
   const std::optional<std::vector<TextLine>> columns = sectionBody(lines, "columns");
   if (!rows || !columns) return Error{std::string("нет раздела ") + (rows ? "columns" : "rows")};
+  if (rows->empty() || columns->empty())
+    return Error{std::string("в разделе ") + (rows->empty() ? "rows" : "columns") + " нет строк"};
   Result<std::vector<ClueLine>> rowLines = linesOf(*rows);
   if (!rowLines) return Error{rowLines.error()};
   Result<std::vector<ClueLine>> columnLines = linesOf(*columns);

@@ -34,6 +34,7 @@ const ReadCase kCases[] = {
      "ожидаются два блока чисел: строки, пустая строка, столбцы; блоков 3"},
     {"nothing", "", {}, "ожидаются два блока чисел: строки, пустая строка, столбцы; блоков 0"},
     {"rows without columns", "rows\n1\n", {}, "нет раздела columns"},
+    {"sections without lines", "rows\n\ncolumns\n\n", {}, "в разделе rows нет строк"},
 };
 
 TEST(ClueListText, ReadsBothFormsAndRefusesDamageWithTheReason) {
