@@ -54,8 +54,8 @@ Difficulty gradeClues(const ClueLists& clues, const CancelCheck& cancel) {
   state.Cancel = cancel;
   solveByLines(state, [&] { ++difficulty.sweeps; });
   const bool byLines = AllCellsKnown(state) && !state.Contradiction;
-  const SearchResult search = byLines ? SearchResult{1, true, {}, 0}
-                                      : searchSolutions(clues, state.Work, cancel);
+  const SearchResult search =
+      byLines ? SearchResult{1, true, {}, 0} : searchSolutions(clues, state.Work, cancel);
   difficulty.complete = search.complete && !cancelled(cancel);
   difficulty.solutions = search.solutions;
   difficulty.nodes = search.nodes;

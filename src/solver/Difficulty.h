@@ -20,13 +20,13 @@ namespace jcw {
 inline constexpr int kEasySweeps = 10;
 
 struct Difficulty {
-  int grade = 0;        // 0 (not one picture) or 1..5 as above
-  int solutions = 0;    // 0, 1 or 2 (two or more)
-  int sweeps = 0;       // row and column sweeps line logic makes from an empty picture
+  int grade = 0;             // 0 (not one picture) or 1..5 as above
+  int solutions = 0;         // 0, 1 or 2 (two or more)
+  int sweeps = 0;            // row and column sweeps line logic makes from an empty picture
   bool overlapOnly = false;  // the overlap rule alone decides every cell
-  int depth = 0;        // 0 line logic suffices; 1 one-cell trials suffice; 2 deeper
-  long long nodes = 0;  // the complete solver's search nodes; 0 when line logic decides
-  bool complete = true; // false: the check stopped the work and the rest is meaningless
+  int depth = 0;             // 0 line logic suffices; 1 one-cell trials suffice; 2 deeper
+  long long nodes = 0;       // the complete solver's search nodes; 0 when line logic decides
+  bool complete = true;      // false: the check stopped the work and the rest is meaningless
 };
 
 Difficulty gradeClues(const ClueLists& clues, const CancelCheck& cancel = {});

@@ -17,10 +17,10 @@ inline constexpr std::size_t kMostSuggestions = 10;
 
 struct FixSuggestion {
   PictureCell cell;
-  bool fill = false;        // the change fills the cell; false: it clears it
-  int decided = 0;          // open cells the change decides (open before less open after)
-  bool makesUnique = false; // line logic decides every cell after it: one picture
-  bool inHatch = false;     // the cell is one where two pictures differ
+  bool fill = false;         // the change fills the cell; false: it clears it
+  int decided = 0;           // open cells the change decides (open before less open after)
+  bool makesUnique = false;  // line logic decides every cell after it: one picture
+  bool inHatch = false;      // the cell is one where two pictures differ
   bool operator==(const FixSuggestion&) const = default;
 };
 

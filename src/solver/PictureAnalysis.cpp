@@ -9,10 +9,14 @@ namespace {
 
 Fairness fairnessOf(const TestVerdict& verdict) {
   switch (verdict.outcome) {
-    case TestOutcome::Cancelled: return Fairness::Cancelled;
-    case TestOutcome::NoSolution: return Fairness::None;
-    case TestOutcome::SeveralSolutions: return Fairness::Several;
-    case TestOutcome::SingleSolution: break;
+    case TestOutcome::Cancelled:
+      return Fairness::Cancelled;
+    case TestOutcome::NoSolution:
+      return Fairness::None;
+    case TestOutcome::SeveralSolutions:
+      return Fairness::Several;
+    case TestOutcome::SingleSolution:
+      break;
   }
   return verdict.solvedByLines ? Fairness::ByLines : Fairness::NeedsTrying;
 }

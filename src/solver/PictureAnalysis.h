@@ -14,11 +14,11 @@
 namespace jcw {
 
 enum class Fairness {
-  Cancelled,     // the check stopped the work; nothing else is meaningful
-  ByLines,       // one picture, and line logic finds it
-  NeedsTrying,   // one picture, but line logic leaves cells open
-  Several,       // two or more pictures fit
-  None,          // no picture fits
+  Cancelled,    // the check stopped the work; nothing else is meaningful
+  ByLines,      // one picture, and line logic finds it
+  NeedsTrying,  // one picture, but line logic leaves cells open
+  Several,      // two or more pictures fit
+  None,         // no picture fits
 };
 
 struct PictureAnalysis {

@@ -57,8 +57,7 @@ TEST(DrawnPicture, ResizingAtTheEdgesKeepsTheRestOfThePicture) {
   stroke(crossword, {{0, 0}, {3, 2}});
   ASSERT_TRUE(cluesFromPicture(crossword));
   ASSERT_TRUE(resizePicture(crossword, {1, -1, -2, 2}));
-  EXPECT_EQ(pictureRows(crossword),
-            (std::vector<std::string>{"???", "???", "???", "???"}));
+  EXPECT_EQ(pictureRows(crossword), (std::vector<std::string>{"???", "???", "???", "???"}));
   ASSERT_TRUE(resizePicture(crossword, {-1, 0, 2, -1}));
   EXPECT_EQ(crossword.dims().ColCount, 4);
   ASSERT_TRUE(resizePicture(crossword, {0, 2, 0, 0}));
@@ -69,8 +68,7 @@ TEST(DrawnPicture, ResizingAtTheEdgesKeepsTheRestOfThePicture) {
   Crossword kept = blankDrawing();
   stroke(kept, {{0, 0}, {3, 2}, {1, 1}});
   ASSERT_TRUE(resizePicture(kept, {1, 1, 0, 0}));
-  EXPECT_EQ(pictureRows(kept),
-            (std::vector<std::string>{"?????", "?#???", "??#??", "????#"}));
+  EXPECT_EQ(pictureRows(kept), (std::vector<std::string>{"?????", "?#???", "??#??", "????#"}));
   EXPECT_EQ(cluesOf(kept).rows, (std::vector<ClueLine>{{}, {1}, {1}, {1}}));
 
   for (const EdgeChange change : {EdgeChange{-5, 0, 0, 0}, EdgeChange{0, 0, 0, 98}}) {

@@ -7,8 +7,8 @@
 #include "solver/FixSuggestions.h"
 #include "solver/OverlapRule.h"
 #include "solver/PictureAnalysis.h"
-#include "support/Fixtures.h"
 #include "solver/RandomSeed.h"
+#include "support/Fixtures.h"
 
 namespace jcw {
 namespace {
@@ -35,8 +35,7 @@ TEST(PictureAnalysis, NamesTheVerdictTheOpenCellsAndTheHatch) {
   const PictureAnalysis framed = analyseClues(cluesOfPicture(test::kFramedDiagonal));
   EXPECT_EQ(framed.fairness, Fairness::Several);
   EXPECT_EQ(rowsText(framed.byLines), test::kFramedDiagonalByLines);
-  EXPECT_EQ(framed.differing,
-            (std::vector<PictureCell>{{2, 2}, {3, 2}, {2, 3}, {3, 3}}));
+  EXPECT_EQ(framed.differing, (std::vector<PictureCell>{{2, 2}, {3, 2}, {2, 3}, {3, 3}}));
 
   // A contradicting clue list: no picture.
   EXPECT_EQ(analyseClues({{{2}}, {{1}, {}}}).fairness, Fairness::None);
@@ -67,10 +66,11 @@ TEST(FixSuggestions, ACellOfTheSwapRanksFirstAndEveryClaimHolds) {
                 fixes[i].makesUnique * 1000 + fixes[i].decided);
   }
   // The single swap: its first fix leaves one picture.
-  const std::vector<FixSuggestion> single =
-      suggestFixes(gridOf(test::kFramedDiagonal), analyseClues(cluesOfPicture(test::kFramedDiagonal)));
+  const std::vector<FixSuggestion> single = suggestFixes(
+      gridOf(test::kFramedDiagonal), analyseClues(cluesOfPicture(test::kFramedDiagonal)));
   EXPECT_TRUE(single.front().makesUnique);
-  EXPECT_TRUE(suggestFixes(gridOf(test::kStairs), analyseClues(cluesOfPicture(test::kStairs))).empty());
+  EXPECT_TRUE(
+      suggestFixes(gridOf(test::kStairs), analyseClues(cluesOfPicture(test::kStairs))).empty());
 }
 
 TEST(Difficulty, GradesFromTheWeakestRuleThatSolves) {
@@ -85,9 +85,15 @@ TEST(Difficulty, GradesFromTheWeakestRuleThatSolves) {
       {{"#...##", "#..###", ".....#", ".##.##", "..#...", "##.#.."}, 1, true, 0, 6},
       {{"###...##.#.#", ".....#.#....", "..####..#.##", "..###.#.###.", "###.#.##..##",
         "#.#..#.#...#", "##.#..##..#."},
-       2, false, 0, 10},
+       2,
+       false,
+       0,
+       10},
       {{"#...#.", "#.....", ".....#", "...###", "..####", "##....", ".#....", "#..#..", ".##..."},
-       3, false, 0, 11},
+       3,
+       false,
+       0,
+       11},
       {{"...##.##", "....###.", "#.###...", ".###....", ".......#", "#.#....#"}, 4, false, 1, 2},
       {test::kFramedDiagonal, 0, false, 0, 6},
   };
@@ -110,15 +116,9 @@ TEST(OverlapRule, DecidesWhatBothExtremePlacementsAgreeOn) {
     std::string decided;  // "!" when nothing fits
   };
   const Case cases[] = {
-      {{3}, "?????", "??#??"},
-      {{2, 2}, "?????", "##.##"},
-      {{}, "???", "..."},
-      {{1}, "?#???", ".#..."},
-      {{2}, "??.??", "??.??"},
-      {{3}, "?.???", "..###"},
-      {{1, 1}, "#?#??", "#.#.."},
-      {{4}, "??.??", "!"},
-      {{1}, "#.#", "!"},
+      {{3}, "?????", "??#??"},    {{2, 2}, "?????", "##.##"}, {{}, "???", "..."},
+      {{1}, "?#???", ".#..."},    {{2}, "??.??", "??.??"},    {{3}, "?.???", "..###"},
+      {{1, 1}, "#?#??", "#.#.."}, {{4}, "??.??", "!"},        {{1}, "#.#", "!"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.known);

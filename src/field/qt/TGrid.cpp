@@ -50,6 +50,12 @@ void TGrid::allocateTable() {
   viewChanged();
 }
 
+void TGrid::tableReshaped() {
+  differing_.clear();
+  checkpointMarks_ = CheckpointMarks(model_);
+  viewChanged();
+}
+
 void TGrid::SetModified(bool flag) {
   model_.Modified = flag;
   historyChanged();
@@ -268,18 +274,25 @@ std::size_t TGrid::differingIndex(int x, int y) const {
 }
 
 bool TGrid::isDiffering(int x, int y) const {
-  return !differing_.empty() && model_.inTable(x, y) && differing_[differingIndex(x, y)] != 0;
+  return !differing_.empty() && model_.inTable(x, y) && differing_[differingIndex(x, y)] == 1;
 }
 
-void TGrid::showDifferingCells(const std::vector<CellPos>& cells) {
+void TGrid::showDifferingCells(const std::vector<CellPos>& cells) { showPictureOverlay({}, cells); }
+
+void TGrid::showPictureOverlay(const std::vector<CellPos>& open,
+                               const std::vector<CellPos>& differing) {
   clearDifferingCells();
   if (!model_.allocated()) return;
   differing_.assign(static_cast<std::size_t>(model_.W1()) * model_.H1(), 0);
-  for (const CellPos& cell : cells) {
-    if (!model_.isPicture(cell.x, cell.y)) continue;
-    differing_[differingIndex(cell.x, cell.y)] = 1;
-    repaintCell(cell.x, cell.y);
-  }
+  const auto mark = [&](const std::vector<CellPos>& cells, std::uint8_t look) {
+    for (const CellPos& cell : cells) {
+      if (!model_.isPicture(cell.x, cell.y)) continue;
+      differing_[differingIndex(cell.x, cell.y)] = look;
+      repaintCell(cell.x, cell.y);
+    }
+  };
+  mark(open, 2);
+  mark(differing, 1);
 }
 
 void TGrid::clearDifferingCells() {
@@ -336,6 +349,15 @@ void TGrid::drawDiffering(QPainter& painter, const QRect& box) {
   painter.setPen(differingCellColor());
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(inner.adjusted(0, 0, -1, -1));  // a pen rectangle covers one pixel more
+  painter.restore();
+}
+
+void TGrid::drawOpenCell(QPainter& painter, const QRect& box) {
+  const int radius = std::max(1, box.width() / 8);
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(differingCellColor());
+  painter.drawEllipse(box.center(), radius, radius);
   painter.restore();
 }
 
@@ -410,13 +432,15 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
   for (int x = columns.first; x <= columns.last; ++x) {
     for (int y = rows.first; y <= rows.last; ++y) {
       // Only clue cells carry a number or the cursor's edge; any cell may be hatched.
-      const bool differing = isDiffering(x, y);
-      if (!differing && (viewMode || model_.kindAt(x, y) != ckClue)) continue;
+      const std::uint8_t overlay =
+          differing_.empty() ? 0 : differing_[differingIndex(x, y)];
+      if (overlay == 0 && (viewMode || model_.kindAt(x, y) != ckClue)) continue;
       const TCell& cell = model_.cell(x, y);
       const QRect box = cellRect(x, y);
       look.sunken = cell.Kind == ckClue && cell.State == csSelected;
       drawCellContent(painter, box, cell, currentFont(), look);
-      if (differing) drawDiffering(painter, box);
+      if (overlay == 1) drawDiffering(painter, box);
+      if (overlay == 2) drawOpenCell(painter, box);
     }
   }
   if (viewMode) return;

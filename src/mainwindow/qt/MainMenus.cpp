@@ -134,6 +134,7 @@ MainMenus buildMainMenus(QWidget* owner) {
   QMenu* down = m.DownMenu;
   m.NStart = addItem(down, "NStart", QT_TRANSLATE_NOOP("jcw", "&Старт"), "F9");
   m.NEdit = addItem(down, "NEdit", QT_TRANSLATE_NOOP("jcw", "&Редактор"));
+  m.NDraw = addItem(down, "NDraw", QT_TRANSLATE_NOOP("jcw", "Р&исование"), "F8");
   addSeparator(down, "N3");
   m.NLoad = addItem(down, "NLoad", QT_TRANSLATE_NOOP("jcw", "&Загрузить"), "F3");
   m.NSave0 = addItem(down, "NSave0", QT_TRANSLATE_NOOP("jcw", "Со&хранить"), "F2");
@@ -160,6 +161,8 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.NTools = addCheckItem(down, "NTools", QT_TRANSLATE_NOOP("jcw", "Панель инструментов"), false);
   m.NAuto = addItem(down, "NAuto", QT_TRANSLATE_NOOP("jcw", "Авторешение и Тест"));
   m.NHelp = addItem(down, "NHelp", QT_TRANSLATE_NOOP("jcw", "Подсказка"));
+  m.NSuggest =
+      addItem(down, "NSuggest", QT_TRANSLATE_NOOP("jcw", "Предложить исправление"), "F10");
   addSeparator(down, "N2");
   m.NOptions = addSubmenu(down, "NOptions", QT_TRANSLATE_NOOP("jcw", "Настройки"));
   m.options = addOptionItems(m.NOptions, kDownMenuOptions);

@@ -29,6 +29,7 @@ struct MainMenus {
   QMenu* DownMenu = nullptr;
   QAction* NStart = nullptr;
   QAction* NEdit = nullptr;
+  QAction* NDraw = nullptr;     // "Рисование": picture mode
   QAction* NLoad = nullptr;
   QAction* NSave0 = nullptr;
   QAction* NSaveAs = nullptr;
@@ -47,6 +48,7 @@ struct MainMenus {
   QAction* NTools = nullptr;
   QAction* NAuto = nullptr;
   QAction* NHelp = nullptr;
+  QAction* NSuggest = nullptr;  // "Предложить исправление" in picture mode
   QMenu* NOptions = nullptr;
   QAction* N1 = nullptr;
   QAction* NExit = nullptr;

@@ -24,6 +24,7 @@
 #include "mainwindow/PrintSolution.h"
 #include "mainwindow/qt/Autosave.h"
 #include "mainwindow/qt/MainWindowAutoHost.h"
+#include "mainwindow/qt/PictureMode.h"
 #include "mainwindow/qt/WindowLayout.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
@@ -65,6 +66,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                            [this] { return currentSession(); }, this);
   menus_ = buildMainMenus(this);
   attachField(new TGrid(this));
+  picture_ = new PictureMode(*this, [this] { return field_; }, [this] {
+    setCurrentDimensions(model().dims());
+    layout_->GetCellSize();
+    layout_->placeMainBtn();
+    picture_->placeStatusLine();
+  });
   connectCommands();
   acceptCrosswordDrops(*this);
 
@@ -128,6 +135,8 @@ void TForm1::connectCommands() {
   };
   onTrigger(m.NStart, &TForm1::NStartClick);
   onTrigger(m.NEdit, &TForm1::NEditClick);
+  onTrigger(m.NDraw, &TForm1::NDrawClick);
+  onTrigger(m.NSuggest, &TForm1::NSuggestClick);
   onTrigger(m.NLoad, &TForm1::NLoadClick);
   onTrigger(m.NSave0, &TForm1::NSave0Click);
   onTrigger(m.NSaveAs, &TForm1::NSaveAsClick);
@@ -191,6 +200,8 @@ QString TForm1::title() const {
     case kEditorMode:
       return base + QCoreApplication::translate("jcw", " - режим редактирования - ") + sizeText();
     case kSolvingMode: return base + QStringLiteral(" - ") + sizeText();
+    case kPictureMode:
+      return base + QCoreApplication::translate("jcw", " - рисование - ") + sizeText();
     default: return base + QCoreApplication::translate("jcw", " - просмотр");
   }
 }
@@ -198,6 +209,9 @@ QString TForm1::title() const {
 void TForm1::setCommandsForMode(int mode) {
   const bool editor = mode == kEditorMode;
   const bool solving = mode == kSolvingMode;
+  const bool drawing = mode == kPictureMode;
+  menus_.NDraw->setEnabled(!drawing);
+  menus_.NSuggest->setEnabled(drawing);
   menus_.NStart->setEnabled(!solving);
   menus_.NEdit->setEnabled(!editor);
   setItemShortcut(menus_.NStart, editor ? QStringLiteral("F9") : QString());
@@ -210,12 +224,14 @@ void TForm1::setCommandsForMode(int mode) {
   }
   PanelTools->button(SBTip)->setEnabled(solving);
   menus_.NHelp->setEnabled(solving);
-  PanelTools->button(SBAuto)->setEnabled(mode != kViewMode);
-  menus_.NAuto->setEnabled(mode != kViewMode);
+  // The solver would write over the picture; picture mode analyses by itself.
+  PanelTools->button(SBAuto)->setEnabled(mode != kViewMode && !drawing);
+  menus_.NAuto->setEnabled(mode != kViewMode && !drawing);
   historyChanged();
 }
 
 void TForm1::SetMode(int mode) {
+  if (CurrentMode == kPictureMode && mode != kPictureMode) picture_->left();
   CurrentMode = static_cast<std::uint8_t>(mode);
   LayoutReady = false;
   field_->clearDifferingCells();
@@ -223,19 +239,21 @@ void TForm1::SetMode(int mode) {
   if (mode == kEditorMode) {
     field_->SelectClueCell(cursor.x, cursor.y);
     HeaderColor = kEditorHeaderColor;
-  } else if (mode == kSolvingMode) {
+  } else if (mode == kSolvingMode || mode == kPictureMode) {
     // The cursor leaves its cell as a move would: a typed "0" is no clue, "07" is 7.
     if (model().inTable(cursor.x, cursor.y)) leaveClueCell(model());
     HeaderColor = toRgb(buttonFaceColor());
   }
-  if (mode == kEditorMode || mode == kSolvingMode) field_->move(FieldLeft, field_->y());
-  if (mode == kEditorMode || mode == kSolvingMode || mode == kViewMode) {
+  if (mode == kEditorMode || mode == kSolvingMode || mode == kPictureMode)
+    field_->move(FieldLeft, field_->y());
+  if (mode == kEditorMode || mode == kSolvingMode || mode == kViewMode || mode == kPictureMode) {
     setWindowTitle(title());
     setCommandsForMode(mode);
   }
   layout_->wrapField();
   LayoutReady = true;
   field_->invalidateField();
+  if (mode == kPictureMode) picture_->entered();
 }
 
 bool TForm1::startEnabled() const { return menus_.NStart->isEnabled(); }
@@ -299,7 +317,18 @@ void TForm1::ClearProcess() {
   model().clearPicture();
   field_->historyChanged();
   field_->invalidateField();
+  if (CurrentMode == kPictureMode) pictureChanged();
 }
+
+void TForm1::pictureChanged() { picture_->pictureChanged(); }
+
+void TForm1::NDrawClick() {
+  if (CurrentMode == kPictureMode || !picture_->mayEnter()) return;
+  SetMode(kPictureMode);
+  focusField();
+}
+
+void TForm1::NSuggestClick() { picture_->offerFixes(); }
 
 void TForm1::NExitClick() { close(); }
 
@@ -480,6 +509,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   layout_->MinMax(event->size());
+  picture_->placeStatusLine();
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {
@@ -519,6 +549,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 bool TForm1::previewKey(const QKeyEvent& key) {
   const int virtualKey = keyInputOf(key).virtualKey;
   if (virtualKey == vk::kEscape) CancelRequested = true;
+  // Picture mode's keys: none of the field's own.
+  if (virtualKey == vk::functionKey(8) && !SolverBusy) {
+    NDrawClick();
+    return true;
+  }
+  if (virtualKey == vk::functionKey(10) && !SolverBusy) {
+    NSuggestClick();
+    return true;
+  }
   static const std::map<int, int> kArrowMoves{{vk::kLeft, kMoveLeft},
                                               {vk::kUp, kMoveUp},
                                               {vk::kRight, kMoveRight},

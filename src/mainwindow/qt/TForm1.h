@@ -23,6 +23,7 @@
 namespace jcw {
 
 class Autosave;
+class PictureMode;
 class TForm3;
 class TFormAuto;
 class WindowLayout;
@@ -52,6 +53,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NPrintClick() override;
   void MainBtnMouseDown() override;
   void zoomField(ZoomStep step, int anchorX, int anchorY) override;
+  void pictureChanged() override;
 
   // FileHost
   QWidget* mainWindow() override { return this; }
@@ -96,6 +98,9 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NSaveAsClick();
   void NAutoClick();
   void NHelpClick();
+  // Picture mode, and its suggested fixes.
+  void NDrawClick();
+  void NSuggestClick();
   void SBOpenClick();
   void SBSaveClick();
   void SBSaveAsClick();
@@ -147,6 +152,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   MainMenus menus_;
   std::unique_ptr<WindowLayout> layout_;
   Autosave* autosave_ = nullptr;
+  PictureMode* picture_ = nullptr;
 };
 
 }  // namespace jcw
