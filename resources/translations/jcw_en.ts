@@ -509,5 +509,45 @@ The sum of the column clues must equal the sum of the row clues.</translation>
         <source>Нет исправлений в одну клетку</source>
         <translation>No one-cell fix</translation>
     </message>
+    <message>
+        <source>Рисование: числа по рисунку</source>
+        <translation>Drawing: clues from the picture</translation>
+    </message>
+    <message>
+        <source>Рисунок</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Добавить столбец слева</source>
+        <translation>Add a column at the left</translation>
+    </message>
+    <message>
+        <source>Добавить столбец справа</source>
+        <translation>Add a column at the right</translation>
+    </message>
+    <message>
+        <source>Добавить строку сверху</source>
+        <translation>Add a row at the top</translation>
+    </message>
+    <message>
+        <source>Добавить строку снизу</source>
+        <translation>Add a row at the bottom</translation>
+    </message>
+    <message>
+        <source>Убрать столбец слева</source>
+        <translation>Remove the left column</translation>
+    </message>
+    <message>
+        <source>Убрать столбец справа</source>
+        <translation>Remove the right column</translation>
+    </message>
+    <message>
+        <source>Убрать строку сверху</source>
+        <translation>Remove the top row</translation>
+    </message>
+    <message>
+        <source>Убрать строку снизу</source>
+        <translation>Remove the bottom row</translation>
+    </message>
 </context>
 </TS>

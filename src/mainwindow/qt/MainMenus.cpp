@@ -161,8 +161,6 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.NTools = addCheckItem(down, "NTools", QT_TRANSLATE_NOOP("jcw", "Панель инструментов"), false);
   m.NAuto = addItem(down, "NAuto", QT_TRANSLATE_NOOP("jcw", "Авторешение и Тест"));
   m.NHelp = addItem(down, "NHelp", QT_TRANSLATE_NOOP("jcw", "Подсказка"));
-  m.NSuggest =
-      addItem(down, "NSuggest", QT_TRANSLATE_NOOP("jcw", "Предложить исправление"), "F10");
   addSeparator(down, "N2");
   m.NOptions = addSubmenu(down, "NOptions", QT_TRANSLATE_NOOP("jcw", "Настройки"));
   m.options = addOptionItems(m.NOptions, kDownMenuOptions);

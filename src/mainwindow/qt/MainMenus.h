@@ -48,7 +48,6 @@ struct MainMenus {
   QAction* NTools = nullptr;
   QAction* NAuto = nullptr;
   QAction* NHelp = nullptr;
-  QAction* NSuggest = nullptr;  // "Предложить исправление" in picture mode
   QMenu* NOptions = nullptr;
   QAction* N1 = nullptr;
   QAction* NExit = nullptr;

@@ -90,6 +90,7 @@ PictureMode::PictureMode(QWidget& window, std::function<TGrid*()> field,
       relayout_(std::move(relayout)),
       status_(new QLabel(&window)),
       fixes_(new QMenu(&window)),
+      menu_(new QMenu(QCoreApplication::translate("jcw", "Рисунок"), &window)),
       analysis_(this),
       fixWork_(this) {
   status_->setObjectName(QStringLiteral("PictureStatus"));
@@ -99,6 +100,29 @@ PictureMode::PictureMode(QWidget& window, std::function<TGrid*()> field,
   status_->setMargin(2);
   status_->hide();
   fixes_->setObjectName(QStringLiteral("PictureFixes"));
+  menu_->setObjectName(QStringLiteral("NPicture"));
+  menu_->menuAction()->setObjectName(QStringLiteral("NPicture"));
+  QAction* suggest = menu_->addAction(
+      QCoreApplication::translate("jcw", "Предложить исправление") + QStringLiteral("\tF10"));
+  suggest->setObjectName(QStringLiteral("NSuggest"));
+  connect(suggest, &QAction::triggered, this, [this] { offerFixes(); });
+  menu_->addSeparator();
+  const std::pair<const char*, EdgeChange> sizeItems[] = {
+      {QT_TRANSLATE_NOOP("jcw", "Добавить столбец слева"), {1, 0, 0, 0}},
+      {QT_TRANSLATE_NOOP("jcw", "Добавить столбец справа"), {0, 0, 1, 0}},
+      {QT_TRANSLATE_NOOP("jcw", "Добавить строку сверху"), {0, 1, 0, 0}},
+      {QT_TRANSLATE_NOOP("jcw", "Добавить строку снизу"), {0, 0, 0, 1}},
+      {QT_TRANSLATE_NOOP("jcw", "Убрать столбец слева"), {-1, 0, 0, 0}},
+      {QT_TRANSLATE_NOOP("jcw", "Убрать столбец справа"), {0, 0, -1, 0}},
+      {QT_TRANSLATE_NOOP("jcw", "Убрать строку сверху"), {0, -1, 0, 0}},
+      {QT_TRANSLATE_NOOP("jcw", "Убрать строку снизу"), {0, 0, 0, -1}},
+  };
+  for (std::size_t i = 0; i < std::size(sizeItems); ++i) {
+    if (i == 4) menu_->addSeparator();  // the additions, then the removals
+    const auto& [caption, change] = sizeItems[i];
+    connect(menu_->addAction(QCoreApplication::translate("jcw", caption)), &QAction::triggered,
+            this, [this, change] { resizeBy(change); });
+  }
   delay_.setSingleShot(true);
   delay_.setInterval(kAnalysisDelayMs);
   connect(&delay_, &QTimer::timeout, this, [this] { analyse(); });
@@ -256,6 +280,19 @@ void PictureMode::applyFix(const FixSuggestion& fix) {
   grid->recordPictureChange(before);
   grid->PaintCell(at.x, at.y);
   pictureChanged();
+}
+
+void PictureMode::resizeBy(const EdgeChange& change) {
+  TGrid* grid = field();
+  if (!grid || CurrentMode != kPictureMode) return;
+  if (!resizePicture(grid->model(), change)) {
+    platform().beep();  // the picture is at its smallest or largest already
+    return;
+  }
+  grid->tableReshaped();
+  relayout_();
+  grid->historyChanged();
+  scheduleAnalysis();
 }
 
 void PictureMode::setStatus(const QString& text) {

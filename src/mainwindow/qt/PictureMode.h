@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "files/DrawnPicture.h"
 #include "solver/qt/LatestWork.h"
 
 namespace jcw {
@@ -46,6 +47,9 @@ class PictureMode : public QObject {
 
   QLabel* statusLine() const { return status_; }
   QMenu* fixesMenu() const { return fixes_; }
+  // "Рисунок": the suggested fixes (NSuggest), then a row or column added or removed at each
+  // edge of the picture.
+  QMenu* pictureMenu() const { return menu_; }
   // Keeps the status line along the bottom of the field.
   void placeStatusLine();
 
@@ -57,6 +61,7 @@ class PictureMode : public QObject {
   void showGrade(const Difficulty& difficulty);
   void showFixes(const std::vector<FixSuggestion>& fixes, bool severalPictures);
   void applyFix(const FixSuggestion& fix);
+  void resizeBy(const EdgeChange& change);
   void setStatus(const QString& text);
   TGrid* field() const { return field_(); }
 
@@ -65,6 +70,7 @@ class PictureMode : public QObject {
   std::function<void()> relayout_;
   QLabel* status_;
   QMenu* fixes_;
+  QMenu* menu_;
   QTimer delay_;
   LatestWork analysis_;
   LatestWork fixWork_;

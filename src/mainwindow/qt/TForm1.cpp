@@ -68,10 +68,15 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   attachField(new TGrid(this));
   picture_ = new PictureMode(*this, [this] { return field_; }, [this] {
     setCurrentDimensions(model().dims());
+    setWindowTitle(title());
     layout_->GetCellSize();
     layout_->placeMainBtn();
     picture_->placeStatusLine();
   });
+  // Beside the mode items, before the separator that ends them.
+  const QList<QAction*> downItems = menus_.DownMenu->actions();
+  menus_.DownMenu->insertMenu(downItems.at(downItems.indexOf(menus_.NDraw) + 1),
+                              picture_->pictureMenu());
   connectCommands();
   acceptCrosswordDrops(*this);
 
@@ -136,7 +141,6 @@ void TForm1::connectCommands() {
   onTrigger(m.NStart, &TForm1::NStartClick);
   onTrigger(m.NEdit, &TForm1::NEditClick);
   onTrigger(m.NDraw, &TForm1::NDrawClick);
-  onTrigger(m.NSuggest, &TForm1::NSuggestClick);
   onTrigger(m.NLoad, &TForm1::NLoadClick);
   onTrigger(m.NSave0, &TForm1::NSave0Click);
   onTrigger(m.NSaveAs, &TForm1::NSaveAsClick);
@@ -176,6 +180,7 @@ void TForm1::connectCommands() {
   onClick(SBTip, &TForm1::SBTipClick);
   onClick(SBOptions, &TForm1::SBOptionsClick);
   onClick(SBExit, &TForm1::SBExitClick);
+  onClick(SBDraw, &TForm1::NDrawClick);
   connect(PanelTools->button(SBAuto), &QToolButton::clicked, this, &TForm1::SBAutoClick);
 }
 
@@ -211,7 +216,8 @@ void TForm1::setCommandsForMode(int mode) {
   const bool solving = mode == kSolvingMode;
   const bool drawing = mode == kPictureMode;
   menus_.NDraw->setEnabled(!drawing);
-  menus_.NSuggest->setEnabled(drawing);
+  PanelTools->button(SBDraw)->setEnabled(!drawing);
+  picture_->pictureMenu()->menuAction()->setEnabled(drawing);
   menus_.NStart->setEnabled(!solving);
   menus_.NEdit->setEnabled(!editor);
   setItemShortcut(menus_.NStart, editor ? QStringLiteral("F9") : QString());

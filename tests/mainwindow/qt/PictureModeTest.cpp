@@ -58,6 +58,12 @@ class PictureModeTest : public MainWindowFixture {
     QVERIFY(!item("NUndo")->isEnabled());
     item("NRedo")->trigger();
     QCOMPARE(cluesOf(model()).rows.front(), (ClueLine{5}));
+
+    const QList<QAction*> items = child<QMenu>("NPicture")->actions();
+    items.at(2)->trigger();  // a column at the left, after the fixes and a separator
+    QCOMPARE(pictureRows(model()).front(), std::string("?#####"));
+    QCOMPARE(cluesOf(model()).columns.front(), ClueLine{});
+    QVERIFY(form().windowTitle().endsWith(QStringLiteral("6x4")));
   }
 
   void theAnalysisHatchesTwoPicturesAndTheFirstFixMakesOne() {
@@ -73,7 +79,7 @@ class PictureModeTest : public MainWindowFixture {
     QVERIFY(form().field()->isDiffering(x + 2, y + 1));
     QVERIFY(!form().field()->isDiffering(x, y));
 
-    item("NSuggest")->trigger();
+    item("NSuggest")->trigger();  // in the picture menu
     auto* fixes = child<QMenu>("PictureFixes");
     QTRY_VERIFY(!fixes->actions().isEmpty());
     QVERIFY(fixes->actions().front()->text().endsWith(QStringLiteral("станет единственным")));
