@@ -549,5 +549,13 @@ The sum of the column clues must equal the sum of the row clues.</translation>
         <source>Убрать строку снизу</source>
         <translation>Remove the bottom row</translation>
     </message>
+    <message>
+        <source>Записать в файл и рисунок? Без него в файле будут только числа.</source>
+        <translation>Write the picture to the file too? Without it the file holds only the clues.</translation>
+    </message>
+    <message>
+        <source>В файле есть рисунок кроссворда. Открыть его в режиме рисования?</source>
+        <translation>The file holds the crossword&apos;s picture. Open it in drawing mode?</translation>
+    </message>
 </context>
 </TS>

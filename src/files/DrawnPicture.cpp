@@ -15,6 +15,41 @@ bool cluesMatchPicture(const Crossword& crossword) {
   return cluesOf(crossword) == cluesOfFilledMarks(crossword);
 }
 
+namespace {
+
+bool hasFilledMark(const Crossword& crossword) {
+  for (const std::uint8_t state : crossword.pictureStates())
+    if (state == csFilled) return true;
+  return false;
+}
+
+std::vector<std::string> filledMarks(const Crossword& crossword) {
+  std::vector<std::string> rows;
+  for (int y = crossword.firstPictureY(); y < crossword.H1(); ++y) {
+    std::string row;
+    for (int x = crossword.firstPictureX(); x < crossword.W1(); ++x)
+      row += crossword.cell(x, y).State == csFilled ? '#' : '.';
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+}  // namespace
+
+std::vector<std::string> goalOf(const Crossword& crossword) {
+  if (hasFilledMark(crossword) && cluesMatchPicture(crossword)) return filledMarks(crossword);
+  const std::vector<std::string>& read = crossword.info.goal;
+  if (read.size() == crossword.dims().RowCount && !read.empty() &&
+      read.front().size() == crossword.dims().ColCount &&
+      cluesOfPicture(read) == cluesOf(crossword))
+    return read;
+  return {};
+}
+
+bool marksAreGoal(const Crossword& crossword) {
+  return hasFilledMark(crossword) && cluesMatchPicture(crossword);
+}
+
 Result<void> resizePicture(Crossword& crossword, EdgeChange change) {
   const Dimensions old = crossword.dims();
   const int cols = old.ColCount + change.left + change.right;

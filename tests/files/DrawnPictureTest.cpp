@@ -2,6 +2,8 @@
 
 #include "files/ClueLists.h"
 #include "files/DrawnPicture.h"
+#include "files/NonFormat.h"
+#include "files/WebpbnFormat.h"
 #include "model/PictureText.h"
 #include "support/Fixtures.h"
 
@@ -76,6 +78,38 @@ TEST(DrawnPicture, ResizingAtTheEdgesKeepsTheRestOfThePicture) {
     EXPECT_FALSE(resizePicture(refused, change));
     EXPECT_EQ(refused.dims(), kept.dims());
   }
+}
+
+TEST(DrawnPicture, NonAndWebpbnKeepTheDrawingAsTheirGoalAndReadItBack) {
+  Crossword drawn = blankDrawing();
+  stroke(drawn, {{0, 0}, {1, 0}, {3, 1}, {0, 2}});
+  ASSERT_TRUE(cluesFromPicture(drawn));
+  const std::vector<std::string> picture{"##..", "...#", "#..."};
+  EXPECT_EQ(goalOf(drawn), picture);
+  EXPECT_TRUE(marksAreGoal(drawn));
+  EXPECT_NE(encodeNon(drawn, drawn.info).find("goal \"110000011000\""), std::string::npos);
+
+  const Result<Crossword> viaNon = decodeNon(encodeNon(drawn, drawn.info));
+  const Result<Crossword> viaXml = decodeWebpbn(encodeWebpbn(drawn, drawn.info));
+  for (const Result<Crossword>* read : {&viaNon, &viaXml}) {
+    ASSERT_TRUE(*read);
+    EXPECT_EQ((*read)->info.goal, picture);
+    EXPECT_EQ((*read)->countMarked(), 0);
+    // Written again without marks, the goal read is kept.
+    EXPECT_EQ(decodeNon(encodeNon(**read, (*read)->info))->info.goal, picture);
+  }
+
+  // A player's marks that are not the picture are no goal; nor is a goal that fits other clues.
+  Crossword played = drawn;
+  played.cell(played.firstPictureX() + 2, played.firstPictureY()).State = csFilled;
+  played.info.goal.clear();
+  EXPECT_TRUE(goalOf(played).empty());
+  EXPECT_FALSE(marksAreGoal(played));
+  const std::string text = encodeNon(drawn, drawn.info);
+  std::string wrongGoal = text;
+  wrongGoal.replace(wrongGoal.find("goal \"1"), 7, "goal \"0");
+  ASSERT_TRUE(decodeNon(wrongGoal));
+  EXPECT_TRUE(decodeNon(wrongGoal)->info.goal.empty());
 }
 
 }  // namespace

@@ -102,8 +102,8 @@ PictureMode::PictureMode(QWidget& window, std::function<TGrid*()> field,
   fixes_->setObjectName(QStringLiteral("PictureFixes"));
   menu_->setObjectName(QStringLiteral("NPicture"));
   menu_->menuAction()->setObjectName(QStringLiteral("NPicture"));
-  QAction* suggest = menu_->addAction(
-      QCoreApplication::translate("jcw", "Предложить исправление") + QStringLiteral("\tF10"));
+  QAction* suggest = menu_->addAction(QCoreApplication::translate("jcw", "Предложить исправление") +
+                                      QStringLiteral("\tF10"));
   suggest->setObjectName(QStringLiteral("NSuggest"));
   connect(suggest, &QAction::triggered, this, [this] { offerFixes(); });
   menu_->addSeparator();
@@ -156,6 +156,29 @@ bool PictureMode::mayEnter() {
     grid->recordPictureChange(before);
   }
   followPicture();
+  return true;
+}
+
+bool PictureMode::offerGoal() {
+  TGrid* grid = field();
+  if (!grid || offeredField_ == grid || grid->model().info.goal.empty()) return false;
+  offeredField_ = grid;
+  Crossword& model = grid->model();
+  const std::vector<std::string> goal = goalOf(model);
+  if (goal.empty()) return false;
+  const QString question = QCoreApplication::translate(
+      "jcw", "В файле есть рисунок кроссворда. Открыть его в режиме рисования?");
+  if (platform().messageBox({question, window_.windowTitle(), Buttons::YesNo, Icon::Question,
+                             Answer::No}) != Answer::Yes)
+    return false;
+  for (int r = 0; r < model.dims().RowCount; ++r)
+    for (int c = 0; c < model.dims().ColCount; ++c)
+      model.cell(model.firstPictureX() + c, model.firstPictureY() + r).State =
+          goal[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] == '#' ? csFilled
+                                                                                : csBlank;
+  model.MarkedCount = model.countMarked();
+  model.updateAllLineStatus();
+  grid->invalidateField();
   return true;
 }
 

@@ -37,6 +37,9 @@ class PictureMode : public QObject {
   // (not those of its filled marks): its unique solution or the filled marks. False when the
   // author declines.
   bool mayEnter();
+  // A crossword read with a goal (a picture the file gives): asks once per field whether to draw
+  // on it; yes puts the goal in as the marks (as read, nothing unsaved). True when it did.
+  bool offerGoal();
   // After the switch into the mode, and when leaving it.
   void entered();
   void left();
@@ -77,7 +80,8 @@ class PictureMode : public QObject {
   // The field last drawn on: back in the mode with clues that differ from its picture, the
   // author has typed them.
   QPointer<TGrid> drawnField_;
-  QString verdict_;  // the status line's verdict part, the grade follows it
+  QPointer<TGrid> offeredField_;  // the field whose goal was offered
+  QString verdict_;               // the status line's verdict part, the grade follows it
 };
 
 }  // namespace jcw

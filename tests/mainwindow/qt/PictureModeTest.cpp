@@ -89,6 +89,17 @@ class PictureModeTest : public MainWindowFixture {
     QCOMPARE(model().countMarked(), 2);
   }
 
+  void aGoalReadWithTheCrosswordIsOfferedForDrawing() {
+    Crossword read = pictureCrossword(kDiagonal);
+    read.info.goal = kDiagonal;
+    scripted().answers.push_back(Answer::Yes);
+    open(std::move(read), kSolvingMode);
+    QCOMPARE(scripted().messages.size(), std::size_t{1});
+    QCOMPARE(CurrentMode, std::uint8_t{kPictureMode});
+    QCOMPARE(pictureRows(model()), (std::vector<std::string>{"#?", "?#"}));
+    QVERIFY(!model().IsModified());
+  }
+
   void aSolvedCrosswordOffersItsSolutionAsThePicture() {
     open(pictureCrossword(kStairs), kSolvingMode);
     scripted().answers.push_back(Answer::Yes);
