@@ -80,8 +80,7 @@ PuzzleInfo infoOf(const pugi::xml_node& puzzle) {
           childText(puzzle, "description")};
 }
 
-// The picture of the puzzle's goal <solution> (type "goal", the default): its <image> rows
-// between '|' marks, the background colour's character empty and any other filled. Empty when
+// The picture of the puzzle's goal <solution> (type "goal", the default): its <image> rows, the background colour's character empty and any other filled. Empty when
 // there is none or it is no picture of cols x rows.
 std::vector<std::string> goalImageOf(const pugi::xml_node& puzzle, int cols, int rows) {
   const std::string background = puzzle.attribute("backgroundcolor").as_string(kWhite);
@@ -91,17 +90,18 @@ std::vector<std::string> goalImageOf(const pugi::xml_node& puzzle, int cols, int
       empty = colour.attribute("char").as_string(".")[0];
   for (const pugi::xml_node& solution : puzzle.children("solution")) {
     if (std::string_view(solution.attribute("type").as_string("goal")) != "goal") continue;
+    // Rows lie between '|' marks, one a line or one after another on a line.
     std::vector<std::string> picture;
-    std::string row;
-    bool inRow = false;
-    for (const char c : std::string_view(solution.child_value("image"))) {
-      if (c == '|') {
-        if (inRow) picture.push_back(std::move(row));
-        row.clear();
-        inRow = !inRow;
-      } else if (inRow) {
-        row += c == empty ? '.' : '#';
+    std::string_view image = solution.child_value("image");
+    while (!image.empty()) {
+      const std::size_t bar = image.find('|');
+      if (const std::string_view row = trimmed(image.substr(0, bar)); !row.empty()) {
+        std::string cells;
+        for (const char c : row) cells += c == empty ? '.' : '#';
+        picture.push_back(std::move(cells));
       }
+      if (bar == std::string_view::npos) break;
+      image.remove_prefix(bar + 1);
     }
     const bool fits = static_cast<int>(picture.size()) == rows &&
                       std::ranges::all_of(picture, [&](const std::string& line) {

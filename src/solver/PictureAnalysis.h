@@ -29,7 +29,11 @@ struct PictureAnalysis {
   std::vector<PictureCell> differing;
 };
 
-PictureAnalysis analyseClues(const ClueLists& clues, const CancelCheck& cancel = {});
+// `drawn`, when given (every cell wcFilled or wcEmpty), is a picture the clues were made from:
+// a second picture is then first looked for as a swap of four of its cells, which settles most
+// ambiguous drawings at once. A `drawn` of another size or other clues is ignored.
+PictureAnalysis analyseClues(const ClueLists& clues, const CancelCheck& cancel = {},
+                             const WorkGrid& drawn = {});
 
 // The cells line logic leaves open in the clues' picture, by sweeps from an empty one (with no
 // cancellation: a stopped sweep would leave cells open that it would have decided).

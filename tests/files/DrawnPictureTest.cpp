@@ -99,6 +99,16 @@ TEST(DrawnPicture, NonAndWebpbnKeepTheDrawingAsTheirGoalAndReadItBack) {
     EXPECT_EQ(decodeNon(encodeNon(**read, (*read)->info))->info.goal, picture);
   }
 
+  // webpbn's own export puts the rows one after another between bars.
+  const Result<Crossword> exported = decodeWebpbn(
+      "<puzzleset><puzzle><color name=\"white\" char=\"-\"/>"
+      "<clues type=\"rows\"><line><count>1</count><count>1</count></line><line/>"
+      "<line><count>3</count></line></clues><clues type=\"columns\"><line><count>1</count>"
+      "<count>1</count></line><line><count>1</count></line><line><count>1</count><count>1</count>"
+      "</line></clues><solution><image>|X-X|---|XXX|</image></solution></puzzle></puzzleset>");
+  ASSERT_TRUE(exported);
+  EXPECT_EQ(exported->info.goal, (std::vector<std::string>{"#.#", "...", "###"}));
+
   // A player's marks that are not the picture are no goal; nor is a goal that fits other clues.
   Crossword played = drawn;
   played.cell(played.firstPictureX() + 2, played.firstPictureY()).State = csFilled;

@@ -43,6 +43,21 @@ TEST(PictureAnalysis, NamesTheVerdictTheOpenCellsAndTheHatch) {
             Fairness::Cancelled);
 }
 
+TEST(PictureAnalysis, ADrawingSettlesItsSwapWithoutSearchAndNeverInventsOne) {
+  const PictureAnalysis framed = analyseClues(cluesOfPicture(kTwoSwaps), {}, gridOf(kTwoSwaps));
+  EXPECT_EQ(framed.fairness, Fairness::Several);
+  EXPECT_EQ(framed.nodes, 0);
+  EXPECT_EQ(framed.differing.size(), 4u);
+
+  const std::vector<std::string> trying{"...##.##", "....###.", "#.###...",
+                                        ".###....", ".......#", "#.#....#"};
+  EXPECT_EQ(analyseClues(cluesOfPicture(trying), {}, gridOf(trying)).fairness,
+            Fairness::NeedsTrying);
+  // A picture of other clues is no drawing of these: the search decides.
+  EXPECT_EQ(analyseClues(cluesOfPicture(test::kFramedDiagonal), {}, gridOf(kTwoSwaps)).fairness,
+            Fairness::Several);
+}
+
 TEST(FixSuggestions, ACellOfTheSwapRanksFirstAndEveryClaimHolds) {
   for (const auto& picture : {test::kFramedDiagonal, kTwoSwaps}) {
     const ClueLists clues = cluesOfPicture(picture);

@@ -233,15 +233,19 @@ void PictureMode::analyse() {
   TGrid* grid = field();
   if (!grid || CurrentMode != kPictureMode) return;
   const ClueLists clues = cluesOf(grid->model());
+  const WorkGrid drawn = pictureGrid(grid->model());
   if (!cluesMatchPicture(grid->model()))
     verdict_ = QCoreApplication::translate(
         "jcw", "Числа введены вручную и не следуют рисунку; следующий штрих пересчитает их. ");
   else
     verdict_.clear();
-  analysis_.start([this, clues](const CancelCheck& cancel, const LatestWork::Post& post) {
-    PictureAnalysis analysis = analyseClues(clues, cancel);
+  analysis_.start([this, clues, drawn](const CancelCheck& cancel, const LatestWork::Post& post) {
+    PictureAnalysis analysis = analyseClues(clues, cancel, drawn);
     if (cancelled(cancel)) return;
-    post([this, analysis] { showAnalysis(analysis); });
+    const bool unique =
+        analysis.fairness == Fairness::ByLines || analysis.fairness == Fairness::NeedsTrying;
+    post([this, analysis = std::move(analysis)] { showAnalysis(analysis); });
+    if (!unique) return;  // a grade is for one picture only
     const Difficulty difficulty = gradeClues(clues, cancel);
     if (difficulty.complete) post([this, difficulty] { showGrade(difficulty); });
   });
@@ -269,7 +273,7 @@ void PictureMode::offerFixes() {
   const ClueLists clues = cluesOf(grid->model());
   const WorkGrid picture = pictureGrid(grid->model());
   fixWork_.start([this, clues, picture](const CancelCheck& cancel, const LatestWork::Post& post) {
-    const PictureAnalysis analysis = analyseClues(clues, cancel);
+    const PictureAnalysis analysis = analyseClues(clues, cancel, picture);
     std::vector<FixSuggestion> fixes = suggestFixes(picture, analysis, cancel);
     if (cancelled(cancel)) return;
     const bool several = analysis.fairness == Fairness::Several;
