@@ -35,6 +35,8 @@ constexpr KeyLine kKeys[] = {
     {same("Ctrl+Del"), {"очистить рисунок", "clear the picture"}},
     {same("F4"),
      {"курсор идёт дальше после одной или двух цифр", "the cursor moves on after one or two digits"}},
+    {same("F8"), {"рисование: числа по рисунку", "drawing: clues from the picture"}},
+    {same("F10"), {"предложить исправление (рисование)", "suggest a fix (drawing)"}},
     {same("F9"), {"старт или редактор", "start or editor"}},
     {same("M"), {"меню", "menu"}},
     {same("Alt+Backspace"), {"отменить отметку", "undo a mark"}},
