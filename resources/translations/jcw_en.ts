@@ -554,8 +554,10 @@ The sum of the column clues must equal the sum of the row clues.</translation>
         <translation>Write the picture to the file too? Without it the file holds only the clues.</translation>
     </message>
     <message>
-        <source>В файле есть рисунок кроссворда. Открыть его в режиме рисования?</source>
-        <translation>The file holds the crossword&apos;s picture. Open it in drawing mode?</translation>
+        <source>Рисунком станет рисунок из файла кроссворда, а числа будут следовать рисунку.
+<byte value="xd"/>Перейти к рисованию?</source>
+        <translation>The picture from the crossword&apos;s file becomes the picture, and the clues will follow the picture.
+<byte value="xd"/>Start drawing?</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "files/ClueLists.h"
 #include "files/DrawnPicture.h"
 #include "mainwindow/PrintSolution.h"
+#include "model/PictureText.h"
 #include "platform/qt/Platform.h"
 #include "solver/Difficulty.h"
 #include "solver/FixSuggestions.h"
@@ -131,54 +132,40 @@ PictureMode::PictureMode(QWidget& window, std::function<TGrid*()> field,
 bool PictureMode::mayEnter() {
   TGrid* grid = field();
   if (!grid || !grid->model().allocated()) return false;
-  const Crossword& crossword = grid->model();
-  if (cluesMatchPicture(crossword) || drawnField_ == grid) return true;
-  const std::optional<Crossword> solution = uniqueSolution(crossword);
-  const QString question =
-      solution ? QCoreApplication::translate(
-                     "jcw",
-                     "Рисунком станет решение кроссворда, а числа будут следовать рисунку.\n\r"
-                     "Перейти к рисованию?")
-               : QCoreApplication::translate(
-                     "jcw",
-                     "Рисунком станут закрашенные клетки, а числа будут пересчитаны по ним.\n\r"
-                     "Перейти к рисованию?");
-  if (platform().messageBox({question, window_.windowTitle(), Buttons::YesNo, Icon::Question,
-                             Answer::Yes}) != Answer::Yes)
+  Crossword& model = grid->model();
+  if (cluesMatchPicture(model) || drawnField_ == grid) return true;
+  // The goal read with the file, else the unique solution, else the filled marks.
+  std::vector<std::string> picture = goalOf(model);
+  const char* question =
+      QT_TRANSLATE_NOOP("jcw",
+                        "Рисунком станет рисунок из файла кроссворда, а числа будут следовать "
+                        "рисунку.\n\rПерейти к рисованию?");
+  if (picture.empty()) {
+    if (const std::optional<Crossword> solution = uniqueSolution(model))
+      picture = pictureRows(*solution);
+    question = picture.empty()
+                   ? QT_TRANSLATE_NOOP("jcw",
+                                       "Рисунком станут закрашенные клетки, а числа будут "
+                                       "пересчитаны по ним.\n\rПерейти к рисованию?")
+                   : QT_TRANSLATE_NOOP("jcw",
+                                       "Рисунком станет решение кроссворда, а числа будут "
+                                       "следовать рисунку.\n\rПерейти к рисованию?");
+  }
+  if (platform().messageBox({QCoreApplication::translate("jcw", question), window_.windowTitle(),
+                             Buttons::YesNo, Icon::Question, Answer::Yes}) != Answer::Yes)
     return false;
-  if (solution) {
-    Crossword& model = grid->model();
+  if (!picture.empty()) {
     const std::vector<std::uint8_t> before = model.pictureStates();
-    for (int x = model.firstPictureX(); x < model.W1(); ++x)
-      for (int y = model.firstPictureY(); y < model.H1(); ++y)
-        model.cell(x, y).State = solution->cell(x, y).State == csFilled ? csFilled : csBlank;
+    for (int r = 0; r < model.dims().RowCount; ++r)
+      for (int c = 0; c < model.dims().ColCount; ++c)
+        model.cell(model.firstPictureX() + c, model.firstPictureY() + r).State =
+            picture[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] == '#' ? csFilled
+                                                                                     : csBlank;
     model.MarkedCount = model.countMarked();
+    model.updateAllLineStatus();
     grid->recordPictureChange(before);
   }
   followPicture();
-  return true;
-}
-
-bool PictureMode::offerGoal() {
-  TGrid* grid = field();
-  if (!grid || offeredField_ == grid || grid->model().info.goal.empty()) return false;
-  offeredField_ = grid;
-  Crossword& model = grid->model();
-  const std::vector<std::string> goal = goalOf(model);
-  if (goal.empty()) return false;
-  const QString question = QCoreApplication::translate(
-      "jcw", "В файле есть рисунок кроссворда. Открыть его в режиме рисования?");
-  if (platform().messageBox({question, window_.windowTitle(), Buttons::YesNo, Icon::Question,
-                             Answer::No}) != Answer::Yes)
-    return false;
-  for (int r = 0; r < model.dims().RowCount; ++r)
-    for (int c = 0; c < model.dims().ColCount; ++c)
-      model.cell(model.firstPictureX() + c, model.firstPictureY() + r).State =
-          goal[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] == '#' ? csFilled
-                                                                                : csBlank;
-  model.MarkedCount = model.countMarked();
-  model.updateAllLineStatus();
-  grid->invalidateField();
   return true;
 }
 

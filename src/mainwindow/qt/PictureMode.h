@@ -34,12 +34,9 @@ class PictureMode : public QObject {
   PictureMode(QWidget& window, std::function<TGrid*()> field, std::function<void()> relayout);
 
   // Before the switch: what becomes the picture, asked when the crossword's clues are its own
-  // (not those of its filled marks): its unique solution or the filled marks. False when the
-  // author declines.
+  // (not those of its filled marks): the goal read with its file, else its unique solution, else
+  // the filled marks; the picture goes in as one step. False when the author declines.
   bool mayEnter();
-  // A crossword read with a goal (a picture the file gives): asks once per field whether to draw
-  // on it; yes puts the goal in as the marks (as read, nothing unsaved). True when it did.
-  bool offerGoal();
   // After the switch into the mode, and when leaving it.
   void entered();
   void left();
@@ -80,8 +77,7 @@ class PictureMode : public QObject {
   // The field last drawn on: back in the mode with clues that differ from its picture, the
   // author has typed them.
   QPointer<TGrid> drawnField_;
-  QPointer<TGrid> offeredField_;  // the field whose goal was offered
-  QString verdict_;               // the status line's verdict part, the grade follows it
+  QString verdict_;  // the status line's verdict part, the grade follows it
 };
 
 }  // namespace jcw

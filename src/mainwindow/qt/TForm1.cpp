@@ -477,7 +477,7 @@ void TForm1::FormShow() {
   // The table first: with the maximum size option the next step already lays the field out.
   field_->allocateTable();
   layout_->layOutShownField();
-  SetMode(picture_->offerGoal() ? int{kPictureMode} : int{OpenMode});
+  SetMode(OpenMode);
   layout_->placeMainBtn();
   if (CurrentMode == kEditorMode) {
     model().EditCursor = {CapColCount + 1, 1};

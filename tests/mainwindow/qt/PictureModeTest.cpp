@@ -89,15 +89,17 @@ class PictureModeTest : public MainWindowFixture {
     QCOMPARE(model().countMarked(), 2);
   }
 
-  void aGoalReadWithTheCrosswordIsOfferedForDrawing() {
-    Crossword read = pictureCrossword(kDiagonal);
-    read.info.goal = kDiagonal;
-    scripted().answers.push_back(Answer::Yes);
+  void drawingStartsFromTheGoalReadWithTheCrossword() {
+    Crossword read = pictureCrossword(kDiagonal);  // two pictures: only the goal says which
+    read.info.goal = {".#", "#."};
     open(std::move(read), kSolvingMode);
+    QVERIFY(scripted().messages.empty());  // a player is not shown the goal
+    scripted().answers.push_back(Answer::Yes);
+    item("NDraw")->trigger();
     QCOMPARE(scripted().messages.size(), std::size_t{1});
+    QVERIFY(scripted().messages.front().text.contains(QStringLiteral("из файла")));
     QCOMPARE(CurrentMode, std::uint8_t{kPictureMode});
-    QCOMPARE(pictureRows(model()), (std::vector<std::string>{"#?", "?#"}));
-    QVERIFY(!model().IsModified());
+    QCOMPARE(pictureRows(model()), (std::vector<std::string>{"?#", "#?"}));
   }
 
   void aSolvedCrosswordOffersItsSolutionAsThePicture() {
