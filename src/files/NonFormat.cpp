@@ -124,7 +124,8 @@ std::vector<std::string> goalRows(std::string_view digits, int cols, int rows) {
   }
   if (cells.size() != static_cast<std::size_t>(cols) * rows) return {};
   std::vector<std::string> picture;
-  for (int r = 0; r < rows; ++r) picture.push_back(cells.substr(static_cast<std::size_t>(r) * cols, cols));
+  for (int r = 0; r < rows; ++r)
+    picture.push_back(cells.substr(static_cast<std::size_t>(r) * cols, cols));
   return picture;
 }
 

@@ -4,7 +4,8 @@
 // picture row (column): numbers separated by commas and/or blanks, an empty line or "0" for a
 // line without blocks. The keys title, by, copyright and description (their first line, quotes
 // taken off) give the crossword's PuzzleInfo, and "goal" (the solution as "0" and "1" digits, row
-// by row) its goal when that is a picture of the clues; other keys are read over and ignored. Lines may end in LF, CR LF or CR; '#' starts a comment line.
+// by row) its goal when that is a picture of the clues; other keys are read over and ignored.
+// Lines may end in LF, CR LF or CR; '#' starts a comment line.
 
 #include <string>
 #include <string_view>

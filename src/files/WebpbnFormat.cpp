@@ -80,8 +80,9 @@ PuzzleInfo infoOf(const pugi::xml_node& puzzle) {
           childText(puzzle, "description")};
 }
 
-// The picture of the puzzle's goal <solution> (type "goal", the default): its <image> rows, the background colour's character empty and any other filled. Empty when
-// there is none or it is no picture of cols x rows.
+// The picture of the puzzle's goal <solution> (type "goal", the default): its <image> rows, the
+// background colour's character empty and any other filled. Empty when there is none or it is
+// no picture of cols x rows.
 std::vector<std::string> goalImageOf(const pugi::xml_node& puzzle, int cols, int rows) {
   const std::string background = puzzle.attribute("backgroundcolor").as_string(kWhite);
   char empty = '.';

@@ -61,7 +61,9 @@ void TGrid::Undo() { moveInHistory(&Crossword::undo); }
 void TGrid::Redo() { moveInHistory(&Crossword::redo); }
 
 void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
-  if (SolverBusy || (CurrentMode != kSolvingMode && CurrentMode != kPictureMode)) return;
+  // Not in the middle of a stroke: its cells are the picture from before it.
+  const bool walks = CurrentMode == kSolvingMode || CurrentMode == kPictureMode;
+  if (SolverBusy || stroke_ || !walks) return;
   const HistoryStep step = (model_.*move)();
   if (step.empty()) return;
   // The pointer goes to the step's first cell: a drag's start, a hint's first in reading order.
