@@ -559,5 +559,131 @@ The sum of the column clues must equal the sum of the row clues.</translation>
         <translation>The picture from the crossword&apos;s file becomes the picture, and the clues will follow the picture.
 <byte value="xd"/>Start drawing?</translation>
     </message>
+    <message>
+        <source>%1 клетка</source>
+        <translation>%1 cell</translation>
+    </message>
+    <message>
+        <source>%1 клетки</source>
+        <translation>%1 cells</translation>
+    </message>
+    <message>
+        <source>%1 клеток</source>
+        <translation>%1 cells</translation>
+    </message>
+    <message>
+        <source>%1: отметки не сходятся с числами.</source>
+        <translation>%1: the marks do not fit the clue.</translation>
+    </message>
+    <message>
+        <source>В истории нет позиции без неверных отметок.</source>
+        <translation>The history holds no position without wrong marks.</translation>
+    </message>
+    <message>
+        <source>Вернуться к верной позиции можно, только когда у кроссворда одно решение.</source>
+        <translation>Going back to a right position needs a crossword with a single solution.</translation>
+    </message>
+    <message>
+        <source>Вернуться к последней верной</source>
+        <translation>Back to the last right position</translation>
+    </message>
+    <message>
+        <source>Все клетки уже решены.</source>
+        <translation>Every cell is decided already.</translation>
+    </message>
+    <message>
+        <source>Готовые линии</source>
+        <translation>Finished lines</translation>
+    </message>
+    <message>
+        <source>Зачёркивать числа</source>
+        <translation>Cross off clue numbers</translation>
+    </message>
+    <message>
+        <source>Каждое число</source>
+        <translation>Every number</translation>
+    </message>
+    <message>
+        <source>Неверных отметок нет.</source>
+        <translation>No mark is wrong.</translation>
+    </message>
+    <message>
+        <source>Неверных отметок: %1.
+Показать их?</source>
+        <translation>Wrong marks: %1.
+Show them?</translation>
+    </message>
+    <message>
+        <source>Ни одну линию нельзя продвинуть, и проба одной клетки ничего не доказывает.</source>
+        <translation>No line can advance, and trying single cells proves nothing.</translation>
+    </message>
+    <message>
+        <source>Ни одну линию нельзя продвинуть.
+Клетка в строке %1, столбце %2 %3: иначе не сходится %4.
+Отметить её?</source>
+        <translation>No line can advance.
+The cell in row %1, column %2 is %3: otherwise %4 does not fit.
+Mark it?</translation>
+    </message>
+    <message>
+        <source>Подсвечивать строку и столбец</source>
+        <translation>Tint the row and column</translation>
+    </message>
+    <message>
+        <source>Подсказка: одна линия</source>
+        <translation>Hint: one line</translation>
+    </message>
+    <message>
+        <source>Проверить</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Решений несколько, но ваши отметки не подходят ни к одному из них.</source>
+        <translation>There are several solutions, and your marks fit none of them.</translation>
+    </message>
+    <message>
+        <source>Решений несколько; ваши отметки подходят хотя бы к одному из них.</source>
+        <translation>There are several solutions; your marks still fit at least one.</translation>
+    </message>
+    <message>
+        <source>Решено, когда верны закрашенные</source>
+        <translation>Solved when the filled cells are right</translation>
+    </message>
+    <message>
+        <source>Столбец %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>Строка %1</source>
+        <translation>Row %1</translation>
+    </message>
+    <message>
+        <source>Точки в пустых клетках</source>
+        <translation>Dots in empty cells</translation>
+    </message>
+    <message>
+        <source>Тянуть по одной линии</source>
+        <translation>Drag along one line</translation>
+    </message>
+    <message>
+        <source>У этих чисел нет ни одного решения.</source>
+        <translation>These clues have no solution.</translation>
+    </message>
+    <message>
+        <source>Японский кроссворд - Проверка</source>
+        <translation>Japanese Crossword - Check</translation>
+    </message>
+    <message>
+        <source>закрашена</source>
+        <translation>filled</translation>
+    </message>
+    <message>
+        <source>пустая</source>
+        <translation>empty</translation>
+    </message>
 </context>
 </TS>

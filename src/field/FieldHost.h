@@ -29,6 +29,9 @@ class FieldHost {
   virtual void NLoadClick() = 0;
   virtual void NPrintClick() = 0;
   virtual void MainBtnMouseDown() = 0;
+  // The check of the marks against the solution, and the hint that decides one line.
+  virtual void NCheckClick() = 0;
+  virtual void NHintLineClick() = 0;
   // The zoom: the window lays the field out again for the step; the field pixel at (anchorX,
   // anchorY), in the field's own coordinates, stays where it is on screen as far as scrolling
   // can keep it there.

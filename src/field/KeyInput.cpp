@@ -57,9 +57,11 @@ KeyDecision interpretKeyPress(const KeyInput& key, const KeyContext& context) {
     case vk::functionKey(2): return {context.modified ? KeyCommand::Save : KeyCommand::None};
     case vk::functionKey(3): return {KeyCommand::Load};
     case vk::functionKey(4): return {KeyCommand::ToggleAdvance};
-    case vk::functionKey(5): return {KeyCommand::SetCheckpoint};
+    case vk::functionKey(5):
+      return {key.shift ? KeyCommand::AcceptCheckpoint : KeyCommand::SetCheckpoint};
     case vk::functionKey(6): return {KeyCommand::ReturnToCheckpoint};
-    case vk::functionKey(7): return {KeyCommand::AcceptCheckpoint};
+    case vk::functionKey(7): return {KeyCommand::Check};
+    case vk::functionKey(8): return {KeyCommand::HintLine};
     case vk::functionKey(9):
       return {context.mode == kEditorMode ? KeyCommand::Start : KeyCommand::Edit};
     default: return {};

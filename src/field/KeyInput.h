@@ -42,6 +42,8 @@ enum class KeyCommand : std::uint8_t {
   SetCheckpoint,        // the field's SetCheckpoint
   ReturnToCheckpoint,   // the field's ReturnToCheckpoint
   AcceptCheckpoint,     // the field's AcceptCheckpoint
+  Check,          // the host's NCheckClick
+  HintLine,       // the host's NHintLineClick
   ZoomIn,         // larger cells, about the editor cursor or the view's middle
   ZoomOut,        // smaller cells
   ZoomWhole,      // the whole crossword in view

@@ -237,8 +237,12 @@ std::vector<CellChange> netChanges(const std::vector<CellChange>& path) {
 std::vector<CellChange> Crossword::returnToCheckpoint() {
   const std::optional<std::size_t> checkpoint = history.newestCheckpoint();
   if (!checkpoint) return {};
-  const std::vector<CellChange> changes = netChanges(history.pathTo(*checkpoint));
   history.dropCheckpoint();
+  return returnToPosition(*checkpoint);
+}
+
+std::vector<CellChange> Crossword::returnToPosition(std::size_t target) {
+  const std::vector<CellChange> changes = netChanges(history.pathTo(target));
   history.recordStep(changes);
   applyChanges(changes, true);
   for (const CellChange& change : changes) UpdateLineStatus(change.x, change.y);

@@ -99,6 +99,9 @@ class Crossword {
   // Returns the cells that changed, each once, in the order the way back first touched them;
   // empty when nothing changed or there is no checkpoint.
   std::vector<CellChange> returnToCheckpoint();
+  // Takes the picture back (or forward) to its state at history position `target` (<=
+  // history.steps().size()) as one new step; the cells that changed, as returnToCheckpoint.
+  std::vector<CellChange> returnToPosition(std::size_t target);
   // Picture cells marked now that were changed after the newest checkpoint, in the order of their
   // first change; the first of them is the guess. Empty without a checkpoint.
   std::vector<CellPos> markedSinceCheckpoint() const;

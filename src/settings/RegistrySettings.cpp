@@ -118,6 +118,37 @@ Result<void> writeOptions(Registry& registry, const std::string& currentFileName
   return registry.writeString(kUser, kSettingsKey, "LastCatalog", catalogOf(currentFileName));
 }
 
+AidOptions readAidOptions(const Registry& registry) {
+  AidOptions aids;
+  readBool(registry, "DragLineLock", aids.dragLineLock);
+  std::uint8_t crossOff = 0;
+  readByte(registry, "CrossOff", static_cast<std::uint8_t>(CrossOffMode::EachNumber), crossOff);
+  aids.crossOff = static_cast<CrossOffMode>(crossOff);
+  readBool(registry, "FinishByFilled", aids.finishByFilled);
+  readBool(registry, "EmptyDots", aids.emptyDots);
+  readBool(registry, "QuietCrosshair", aids.quietCrosshair);
+  return aids;
+}
+
+Result<void> writeAidOptions(Registry& registry, const AidOptions& aids) {
+  if (Result<void> created = registry.createKey(kUser, kSettingsKey); !created) return created;
+  const struct {
+    const char* name;
+    std::uint32_t value;
+  } values[] = {
+      {"DragLineLock", aids.dragLineLock ? 1u : 0u},
+      {"CrossOff", static_cast<std::uint32_t>(aids.crossOff)},
+      {"FinishByFilled", aids.finishByFilled ? 1u : 0u},
+      {"EmptyDots", aids.emptyDots ? 1u : 0u},
+      {"QuietCrosshair", aids.quietCrosshair ? 1u : 0u},
+  };
+  for (const auto& value : values)
+    if (Result<void> written = registry.writeDword(kUser, kSettingsKey, value.name, value.value);
+        !written)
+      return written;
+  return {};
+}
+
 std::string catalogOf(const std::string& fileName) {
   constexpr auto kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
   const std::size_t last = fileName.rfind(kSeparator);

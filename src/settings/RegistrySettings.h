@@ -14,6 +14,7 @@
 
 #include "platform/Registry.h"
 #include "platform/Result.h"
+#include "settings/AidOptions.h"
 
 namespace jcw {
 
@@ -51,6 +52,11 @@ std::string openCommand(const std::string& exePath);
 // file, "" for none) is not empty. A settings key removed meanwhile is created again. Fails at
 // the first failing write.
 Result<void> writeOptions(Registry& registry, const std::string& currentFileName);
+
+// The solving aids as stored; an aid that is absent, of the wrong type or out of range is off.
+AidOptions readAidOptions(const Registry& registry);
+// Writes the five aids; a settings key removed meanwhile is created again.
+Result<void> writeAidOptions(Registry& registry, const AidOptions& aids);
 
 // The directory part of a file name without its trailing separator; the root stays "/".
 std::string catalogOf(const std::string& fileName);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Picture mode end to end: on a blank 4 x 4 crossword, F8 starts drawing; two diagonal cells make
+# Picture mode end to end: on a blank 4 x 4 crossword, F11 starts drawing; two diagonal cells make
 # a picture with two solutions, and the field hatches where they differ; F10 lists the fixes and
 # the first one, taken with the keyboard, leaves one solution: no hatch or dot stays, and the
 # clues saved (without the picture) have one solution by jcwtool's count.
@@ -14,7 +14,7 @@ jcw_start "$E2E_TMP/blank.jcw"
 jcw_wait_window
 field_layout
 xdotool windowfocus --sync "$JCW_WID"
-xdotool key F8
+xdotool key F11
 jcw_wait_window "рисование"
 
 # A left click on picture cell (C, R); the headers may grow after it, so the layout is read anew.

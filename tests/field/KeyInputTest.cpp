@@ -16,6 +16,7 @@ constexpr KeyContext kBusy{kEditorMode, true, true, true};
 
 constexpr KeyInput ctrl(int virtualKey) { return {virtualKey, true}; }
 constexpr KeyInput ctrlShift(int virtualKey) { return {virtualKey, true, true}; }
+constexpr KeyInput shift(int virtualKey) { return {virtualKey, false, true}; }
 constexpr KeyInput alt(int virtualKey) { return {virtualKey, false, false, true}; }
 constexpr KeyInput altShift(int virtualKey) { return {virtualKey, false, true, true}; }
 constexpr int kM = vk::letter('M'), kN = vk::letter('N'), kP = vk::letter('P');
@@ -54,7 +55,9 @@ const KeyCase<KeyDecision> kKeysOfEveryMode[] = {
     {"Z alone does nothing", {kZ}, kSolving, {}},
     {"F5 sets a checkpoint", {vk::functionKey(5)}, kSolving, {SetCheckpoint}},
     {"F6 returns to it", {vk::functionKey(6)}, kSolving, {ReturnToCheckpoint}},
-    {"F7 accepts it", {vk::functionKey(7)}, kSolving, {AcceptCheckpoint}},
+    {"Shift+F5 accepts it", shift(vk::functionKey(5)), kSolving, {AcceptCheckpoint}},
+    {"F7 checks the marks", {vk::functionKey(7)}, kSolving, {Check}},
+    {"F8 hints one line", {vk::functionKey(8)}, kSolving, {HintLine}},
     {"F9 in the editor starts", {kF9}, kEditor, {Start}},
     {"F9 in view mode edits", {kF9}, kView, {Edit}},
     {"no key acts while a run is busy", {kF9}, kBusy, {None, false, true}},

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "field/MarkDrag.h"
 #include "field/MouseInput.h"
 #include "field/ViewState.h"
 
@@ -86,6 +87,57 @@ const MouseCase kCases[] = {
 TEST(MouseDecisions, FollowTheModeTheButtonsAndTheCellHit) {
   for (const MouseCase& c : kCases)
     EXPECT_EQ(stepsOf(interpretMouse(c.input, c.mode, c.digitalCross)), c.steps) << c.name;
+}
+
+// A mark drag's moves: the pressed cell, then each pointer cell in turn, and the cells the drag
+// enters, written "x,y" in order, one move's cells after another's with " | " between. The
+// picture is columns 3..12, rows 2..9.
+struct DragCase {
+  const char* name;
+  CellPos pressed;
+  std::vector<CellPos> pointer;
+  bool lineLock;
+  std::string entered;
+};
+
+const PictureArea kArea{{3, 2}, {12, 9}};
+
+const DragCase kDragCases[] = {
+    {"a jump along a row enters every cell between", {3, 4}, {{12, 4}}, false,
+     "4,4 5,4 6,4 7,4 8,4 9,4 10,4 11,4 12,4"},
+    {"a jump back up a column too, in order", {5, 9}, {{5, 5}}, false, "5,8 5,7 5,6 5,5"},
+    {"a diagonal jump steps one cell each way", {3, 2}, {{6, 5}}, false, "4,3 5,4 6,5"},
+    {"a slanted jump follows the straight line", {3, 2}, {{7, 4}}, false, "4,3 5,3 6,4 7,4"},
+    {"a move within the cell enters nothing", {4, 4}, {{4, 4}}, false, ""},
+    {"the pointer over the clues is held at the picture's edge", {5, 4}, {{5, 1}}, false,
+     "5,3 5,2"},
+    {"without the lock a wobble enters the next row", {3, 4}, {{5, 4}, {6, 5}}, false,
+     "4,4 5,4 | 6,5"},
+    {"with the lock the drag stays on its row", {3, 4}, {{5, 4}, {6, 5}, {8, 3}}, true,
+     "4,4 5,4 | 6,4 | 7,4 8,4"},
+    {"with the lock a first step down keeps to the column", {7, 3}, {{7, 4}, {9, 6}}, true,
+     "7,4 | 7,5 7,6"},
+    {"the lock takes the longer way of a slanted first step", {3, 3}, {{6, 4}}, true,
+     "4,3 5,3 6,3"},
+    {"a locked drag coming back passes the pressed cell", {6, 6}, {{8, 6}, {4, 7}}, true,
+     "7,6 8,6 | 7,6 6,6 5,6 4,6"},
+};
+
+std::string enteredText(const DragCase& c) {
+  MarkDrag drag{true, c.pressed, c.pressed, DragAxis::Free};
+  std::string text;
+  for (std::size_t i = 0; i < c.pointer.size(); ++i) {
+    if (i > 0) text += " |";
+    for (const CellPos& cell : dragSteps(drag, c.pointer[i], kArea, c.lineLock))
+      text += (text.empty() ? "" : " ") + std::to_string(cell.x) + "," + std::to_string(cell.y);
+  }
+  return text;
+}
+
+TEST(MouseDecisions, AMarkDragEntersEveryCellOnItsWayAndTheLockHoldsItsLine) {
+  for (const DragCase& c : kDragCases) EXPECT_EQ(enteredText(c), c.entered) << c.name;
+  MarkDrag idle;
+  EXPECT_TRUE(dragSteps(idle, {8, 8}, kArea, false).empty()) << "no drag, no cells";
 }
 
 }  // namespace

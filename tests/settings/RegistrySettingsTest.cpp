@@ -324,6 +324,27 @@ TEST_F(SettingsTest, OptionsSurviveARestart) {
   EXPECT_EQ(currentOptions(), chosen);
 }
 
+TEST_F(SettingsTest, AidsAreOffUntilStoredAndSurviveARestart) {
+  start();
+  EXPECT_EQ(readAidOptions(Registry(registryDir())), AidOptions{});
+  const AidOptions chosen{true, CrossOffMode::EachNumber, true, false, true};
+  {
+    Registry registry(registryDir());
+    ASSERT_TRUE(writeAidOptions(registry, chosen));
+    ASSERT_TRUE(writeOptions(registry, "")) << "the seven options leave the aids alone";
+  }
+  EXPECT_EQ(readAidOptions(Registry(registryDir())), chosen);
+}
+
+TEST_F(SettingsTest, AnAidStoredOutOfRangeOrWithTheWrongTypeIsOff) {
+  storeSettingsLines("\"CrossOff\"=dword:00000003\n\"EmptyDots\"=\"1\"\n"
+                     "\"DragLineLock\"=dword:00000001\n");
+  const AidOptions aids = readAidOptions(Registry(registryDir()));
+  EXPECT_EQ(aids.crossOff, CrossOffMode::Off);
+  EXPECT_FALSE(aids.emptyDots);
+  EXPECT_TRUE(aids.dragLineLock);
+}
+
 struct CatalogCase {
   std::string fileName, catalog;
 };

@@ -36,7 +36,7 @@ TEST(CommandLine, TheHelpListsTheFormsAndTheKeysInEitherLanguage) {
     const std::string help = helpText(c.language);
     EXPECT_TRUE(help.starts_with(c.firstLine)) << help;
     EXPECT_NE(help.find(c.spaceLine), std::string::npos) << help;
-    for (const char* key : {"F2", "F3", "Ctrl+N", "Ctrl+P", "Ctrl+Del", "F4", "F9", "M",
+    for (const char* key : {"F2", "F3", "Ctrl+N", "Ctrl+P", "Ctrl+Del", "F4", "F7", "F8", "F9", "M",
                             "Alt+Backspace", "Escape"})
       EXPECT_NE(help.find(std::string("\n  ") + key + " "), std::string::npos) << key;
   }

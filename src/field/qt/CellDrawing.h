@@ -37,4 +37,10 @@ void frameBox(QPainter& painter, const QRect& box, const QColor& color);
 void drawCellContent(QPainter& painter, const QRect& box, const TCell& cell, const CellFont& font,
                      const CellLook& look);
 
+// A dot in the middle of a cell marked empty, as solvers mark them on paper: a fifth of the cell
+// across.
+void drawEmptyDot(QPainter& painter, const QRect& box, const QColor& color);
+// A line struck through a crossed-off clue number, corner to corner.
+void drawStrike(QPainter& painter, const QRect& box, const QColor& color);
+
 }  // namespace jcw

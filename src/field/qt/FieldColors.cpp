@@ -55,6 +55,18 @@ QColor indicatorColor(int lineStatus) {
 
 QColor differingCellColor() { return QColor(255, 0, 255); }
 
+QColor crossedOffClueColor() { return QColor(160, 160, 160); }
+
+QColor crosshairTint(const QColor& fill) {
+  const QColor tint(120, 170, 255);
+  constexpr int kShare = 35;  // percent of the tint
+  const auto mix = [](int a, int b) { return (a * (100 - kShare) + b * kShare) / 100; };
+  return QColor(mix(fill.red(), tint.red()), mix(fill.green(), tint.green()),
+                mix(fill.blue(), tint.blue()));
+}
+
+QColor emptyDotColor() { return kDarkGrey; }
+
 QColor crossDigitColor(std::uint8_t state) { return state == csFilled ? kWhite : kRed; }
 
 }  // namespace jcw

@@ -34,6 +34,12 @@ QColor indicatorColor(int lineStatus);
 // The hatching of cells where two pictures that fit the clues differ: magenta, which neither
 // picture cells, clues nor indicators use.
 QColor differingCellColor();
+// A clue number crossed off: grey, and the strike through it.
+QColor crossedOffClueColor();
+// `fill` under the quiet crosshair: tinted towards a pale blue, still telling the states apart.
+QColor crosshairTint(const QColor& fill);
+// The dot of a cell marked empty.
+QColor emptyDotColor();
 // Digits of the digital cross: white on a filled cell, red on any other.
 QColor crossDigitColor(std::uint8_t state);
 

@@ -52,6 +52,7 @@ void TGrid::allocateTable() {
 
 void TGrid::tableReshaped() {
   differing_.clear();
+  crossedOff_.clear();
   checkpointMarks_ = CheckpointMarks(model_);
   viewChanged();
 }
@@ -277,31 +278,77 @@ bool TGrid::isDiffering(int x, int y) const {
   return !differing_.empty() && model_.inTable(x, y) && differing_[differingIndex(x, y)] == 1;
 }
 
+std::vector<std::uint8_t> TGrid::tableFlags(const std::vector<CellPos>& cells,
+                                            CellKind kind) const {
+  std::vector<std::uint8_t> flags;
+  if (!model_.allocated()) return flags;
+  for (const CellPos& cell : cells) {
+    if (model_.kindAt(cell.x, cell.y) != kind) continue;
+    if (flags.empty()) flags.assign(static_cast<std::size_t>(model_.W1()) * model_.H1(), 0);
+    flags[differingIndex(cell.x, cell.y)] = 1;
+  }
+  return flags;
+}
+
+void TGrid::repaintFlagChanges(const std::vector<std::uint8_t>& was,
+                               const std::vector<std::uint8_t>& now) {
+  if (was.empty() && now.empty()) return;
+  const auto at = [](const std::vector<std::uint8_t>& flags, std::size_t i) {
+    return i < flags.size() && flags[i] != 0;
+  };
+  for (int x = 0; x < model_.W1(); ++x)
+    for (int y = 0; y < model_.H1(); ++y)
+      if (at(was, differingIndex(x, y)) != at(now, differingIndex(x, y))) repaintCell(x, y);
+}
+
 void TGrid::showDifferingCells(const std::vector<CellPos>& cells) { showPictureOverlay({}, cells); }
 
 void TGrid::showPictureOverlay(const std::vector<CellPos>& open,
                                const std::vector<CellPos>& differing) {
-  clearDifferingCells();
-  if (!model_.allocated()) return;
-  differing_.assign(static_cast<std::size_t>(model_.W1()) * model_.H1(), 0);
-  const auto mark = [&](const std::vector<CellPos>& cells, std::uint8_t look) {
-    for (const CellPos& cell : cells) {
-      if (!model_.isPicture(cell.x, cell.y)) continue;
-      differing_[differingIndex(cell.x, cell.y)] = look;
-      repaintCell(cell.x, cell.y);
-    }
-  };
-  mark(open, 2);
-  mark(differing, 1);
+  std::vector<std::uint8_t> shown = tableFlags(differing, ckPicture);
+  const std::vector<std::uint8_t> dotted = tableFlags(open, ckPicture);
+  if (shown.empty()) shown.assign(dotted.size(), 0);
+  for (std::size_t i = 0; i < dotted.size(); ++i)
+    if (dotted[i] != 0 && shown[i] == 0) shown[i] = 2;
+  shown.swap(differing_);
+  repaintFlagChanges(shown, differing_);
 }
 
 void TGrid::clearDifferingCells() {
-  if (differing_.empty()) return;
   std::vector<std::uint8_t> shown;
   shown.swap(differing_);
-  for (int x = 0; x < model_.W1(); ++x)
-    for (int y = 0; y < model_.H1(); ++y)
-      if (shown[differingIndex(x, y)] != 0) repaintCell(x, y);
+  repaintFlagChanges(shown, differing_);
+}
+
+void TGrid::setCrossedOffClues(const std::vector<CellPos>& cells) {
+  std::vector<std::uint8_t> shown = tableFlags(cells, ckClue);
+  shown.swap(crossedOff_);
+  repaintFlagChanges(shown, crossedOff_);
+}
+
+bool TGrid::isCrossedOff(int x, int y) const {
+  return !crossedOff_.empty() && model_.inTable(x, y) && crossedOff_[differingIndex(x, y)] != 0;
+}
+
+// --- the aids --------------------------------------------------------------------------------
+
+void TGrid::setAids(const AidOptions& aids) {
+  const bool redraw = aids.emptyDots != aids_.emptyDots;
+  aids_ = aids;
+  setTintedLines(aids_.quietCrosshair ? tintedLines_ : CellPos{});
+  if (redraw) invalidateField();
+}
+
+void TGrid::setTintedLines(CellPos at) {
+  if (!aids_.quietCrosshair || !model_.allocated() || !model_.isPicture(at.x, at.y)) at = {};
+  if (at == tintedLines_) return;
+  if (tintedLines_ != CellPos{}) repaintCross(tintedLines_);
+  tintedLines_ = at;
+  if (tintedLines_ != CellPos{}) repaintCross(tintedLines_);
+}
+
+bool TGrid::tinted(int x, int y) const {
+  return tintedLines_ != CellPos{} && (x == tintedLines_.x || y == tintedLines_.y);
 }
 
 // --- drawing ---------------------------------------------------------------------------------
@@ -418,12 +465,15 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
       if (viewMode ? kind != ckPicture : kind == ckNone) continue;
       const std::uint8_t state =
           highlighted(x, y) ? std::uint8_t{csHover} : model_.cell(x, y).State;
-      const QColor& fill = fills.of(kind, state);
+      const bool tint = !viewMode && kind == ckPicture && tinted(x, y);
+      const QColor fill = tint ? crosshairTint(fills.of(kind, state)) : fills.of(kind, state);
       const QRect box = cellRect(x, y);
       if (viewMode)
         painter.fillRect(box, fill);
       else if (fill != background)
         painter.fillRect(box.adjusted(1, 1, -1, -1), fill);
+      if (!viewMode && aids_.emptyDots && kind == ckPicture && state == csEmpty)
+        drawEmptyDot(painter, box, emptyDotColor());
       drawCheckpointMark(painter, box, checkpointMarks_.at(x, y), fill);
     }
   }
@@ -438,7 +488,10 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
       const TCell& cell = model_.cell(x, y);
       const QRect box = cellRect(x, y);
       look.sunken = cell.Kind == ckClue && cell.State == csSelected;
+      const bool crossedOff = isCrossedOff(x, y);
+      look.text = crossedOff ? crossedOffClueColor() : windowTextColor();
       drawCellContent(painter, box, cell, currentFont(), look);
+      if (crossedOff) drawStrike(painter, box, crossedOffClueColor());
       if (overlay == 1) drawDiffering(painter, box);
       if (overlay == 2) drawOpenCell(painter, box);
     }

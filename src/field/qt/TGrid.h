@@ -20,10 +20,12 @@
 #include "field/FieldHost.h"
 #include "field/FieldView.h"
 #include "field/KeyInput.h"
+#include "field/MarkDrag.h"
 #include "field/MouseInput.h"
 #include "field/PictureStroke.h"
 #include "field/qt/CellFont.h"
 #include "model/Crossword.h"
+#include "settings/AidOptions.h"
 
 namespace jcw {
 
@@ -119,6 +121,16 @@ class TGrid : public QWidget {
   void clearDifferingCells();
   bool isDiffering(int x, int y) const;
 
+  // The solving aids the field carries out itself: the drag's line lock, the dots in cells
+  // marked empty and the tinted lines under the pointer; the view follows at once.
+  void setAids(const AidOptions& aids);
+  const AidOptions& aids() const { return aids_; }
+
+  // Clue cells (table positions) drawn crossed off, until the next call; the cells whose look
+  // changed are repainted. View state: the main window decides them from the marks.
+  void setCrossedOffClues(const std::vector<CellPos>& cells);
+  bool isCrossedOff(int x, int y) const;
+
   CellPos hoverCell() const { return hover_; }
   bool CrossShown() const { return crossShown_; }
 
@@ -130,7 +142,8 @@ class TGrid : public QWidget {
   // (TGridKeys.cpp). The event handlers reduce an event to plain input values, let
   // interpretMouse or interpretKeyPress decide and carry out the decision.
   // Marks undecided picture cell (x, y), or beeps when it is marked already; then repaints it,
-  // re-evaluates its lines and switches the host to view mode when the crossword is solved.
+  // re-evaluates its lines and switches the host to view mode when the crossword is solved
+  // (with finishByFilled, once its filled cells fit every clue).
   void MarkCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y), recorded in the history; anything else is left alone.
   void EraseCell(int x, int y);
@@ -146,6 +159,8 @@ class TGrid : public QWidget {
   // (lines re-evaluated); the newest one dropped, the marks kept.
   void SetCheckpoint();
   void ReturnToCheckpoint();
+  // Solving mode: the marks as they were at history position `target`, as one step.
+  void ReturnToPosition(std::size_t target);
   void AcceptCheckpoint();
   // Moves the editor cursor right or down, as NextDirect and the cursor's kind of clue cell say.
   void AdvanceCursor();
@@ -170,6 +185,10 @@ class TGrid : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The cells a return changed repainted with their indicators; the host told.
+  void showReturn(const std::vector<CellChange>& changes);
+  // With the aid on, once the filled cells fit every clue: the rest marked empty as one step.
+  void finishByFilled();
   // The checkpoint marks anew from the model; the cells whose mark changed repainted.
   void refreshCheckpointMarks();
   // Undo or Redo: `move` is Crossword::undo or Crossword::redo.
@@ -182,6 +201,10 @@ class TGrid : public QWidget {
                      Qt::KeyboardModifiers modifiers);
   // `cell` is the cell under the pointer (the hover cell for a leave).
   void applyMouse(const MouseDecision& decision, CellPos cell);
+  // A move of a marking drag: every picture cell on the way entered in order, then the cell
+  // under the pointer, when it is no picture cell, left as by a move.
+  void followMarkDrag(const MouseInput& input, CellPos cell);
+  PictureArea pictureArea() const;
   // Picture mode (TGridDrawing.cpp): a press starts a stroke, moves extend it, the release
   // records it as one step and tells the host.
   void drawWithMouse(MouseEvent kind, CellPos cell, Qt::MouseButton button,
@@ -230,6 +253,14 @@ class TGrid : public QWidget {
   // The digital cross's digits over the cells of columns `columns` and rows `rows`.
   void drawCross(QPainter& painter, const LineSpan& columns, const LineSpan& rows);
   std::size_t differingIndex(int x, int y) const;  // row by row over the whole table
+  // Flags by differingIndex of the cells in `cells` that are `kind` cells; empty when none.
+  std::vector<std::uint8_t> tableFlags(const std::vector<CellPos>& cells, CellKind kind) const;
+  // Repaints every cell whose flag differs between the two (either may be empty).
+  void repaintFlagChanges(const std::vector<std::uint8_t>& was,
+                          const std::vector<std::uint8_t>& now);
+  // The quiet crosshair: the picture lines through `at` tinted ((0, 0) for none).
+  void setTintedLines(CellPos at);
+  bool tinted(int x, int y) const;
   // The clue and cross font for the present cell size, remade when that changes.
   const CellFont& currentFont();
   bool highlighted(int x, int y) const;
@@ -254,6 +285,11 @@ class TGrid : public QWidget {
   // One entry per table cell (differingIndex) while the overlay shows, else empty: 1 hatched,
   // 2 dotted (open).
   std::vector<std::uint8_t> differing_;
+  AidOptions aids_;
+  MarkDrag markDrag_;
+  CellPos tintedLines_;  // the quiet crosshair's cell; (0, 0) for none
+  // One flag per table cell (differingIndex) for clue cells drawn crossed off; else empty.
+  std::vector<std::uint8_t> crossedOff_;
   // Picture mode's stroke in progress, and the picture's states from before it.
   std::optional<PictureStroke> stroke_;
   std::vector<std::uint8_t> strokeBefore_;

@@ -78,6 +78,8 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::SetCheckpoint: SetCheckpoint(); return true;
     case KeyCommand::ReturnToCheckpoint: ReturnToCheckpoint(); return true;
     case KeyCommand::AcceptCheckpoint: AcceptCheckpoint(); return true;
+    case KeyCommand::Check: return runHostCommand(&FieldHost::NCheckClick);
+    case KeyCommand::HintLine: return runHostCommand(&FieldHost::NHintLineClick);
     case KeyCommand::ZoomIn: zoom(ZoomStep::In, keyZoomAnchor()); return true;
     case KeyCommand::ZoomOut: zoom(ZoomStep::Out, keyZoomAnchor()); return true;
     case KeyCommand::ZoomWhole: zoom(ZoomStep::Whole, keyZoomAnchor()); return true;

@@ -10,6 +10,7 @@
 #include "field/qt/FieldInput.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "field/qt/TGrid.h"
+#include "model/FilledCellsFit.h"
 #include "model/ProcessState.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
@@ -32,7 +33,14 @@ void TGrid::MarkCell(int x, int y, bool fill) {
   PaintCell(x, y);
   UpdateLineStatus(x, y);
   PaintIndicators(x, y);
+  if (aids_.finishByFilled && !model_.solved() && filledCellsFitClues(model_)) finishByFilled();
   if (model_.solved() && host_) host_->SetMode(kViewMode);
+}
+
+void TGrid::finishByFilled() {
+  if (!markUndecidedEmpty(model_)) return;
+  invalidateField();
+  historyChanged();
 }
 
 void TGrid::EraseCell(int x, int y) {
@@ -89,7 +97,16 @@ void TGrid::SetCheckpoint() {
 
 void TGrid::ReturnToCheckpoint() {
   if (SolverBusy || CurrentMode != kSolvingMode) return;
-  for (const CellChange& change : model_.returnToCheckpoint()) {
+  showReturn(model_.returnToCheckpoint());
+}
+
+void TGrid::ReturnToPosition(std::size_t target) {
+  if (SolverBusy || CurrentMode != kSolvingMode) return;
+  showReturn(model_.returnToPosition(target));
+}
+
+void TGrid::showReturn(const std::vector<CellChange>& changes) {
+  for (const CellChange& change : changes) {
     PaintCell(change.x, change.y);
     PaintIndicators(change.x, change.y);
   }
@@ -113,7 +130,33 @@ void TGrid::handleMouseAt(MouseEvent kind, QPoint at, Qt::MouseButton button,
   if (CurrentMode == kPictureMode) return drawWithMouse(kind, cell, button, modifiers);
   const MouseInput input{kind, mouseButtonOf(button), keyStateOf(buttons, modifiers),
                          model_.kindAt(cell.x, cell.y), cell == hover_};
-  applyMouse(interpretMouse(input, CurrentMode, DigCr), cell);
+  const bool marking = input.keyState == kLeftButtonHeld || input.keyState == kRightButtonHeld;
+  if (kind == MouseEvent::Move && markDrag_.active && marking && input.hit != ckNone) {
+    followMarkDrag(input, cell);
+    return;
+  }
+  const MouseDecision decision = interpretMouse(input, CurrentMode, DigCr);
+  // A move that marks nothing (Shift held, say) still moves where the drag goes on from.
+  if (kind == MouseEvent::Move && input.hit == ckPicture) markDrag_.last = cell;
+  // A press that marks starts a drag from its cell; any other press starts none.
+  const bool pressMarks = decision.onHit == CellAction::MarkFilled ||
+                          decision.onHit == CellAction::MarkEmpty;
+  if (kind == MouseEvent::Press) markDrag_ = {pressMarks, cell, cell, DragAxis::Free};
+  if (decision.endGesture) markDrag_ = {};
+  applyMouse(decision, cell);
+}
+
+void TGrid::followMarkDrag(const MouseInput& input, CellPos cell) {
+  for (const CellPos step : dragSteps(markDrag_, cell, pictureArea(), aids_.dragLineLock)) {
+    const MouseInput entered{MouseEvent::Move, input.button, input.keyState, ckPicture,
+                             step == hover_};
+    applyMouse(interpretMouse(entered, CurrentMode, DigCr), step);
+  }
+  if (input.hit != ckPicture) applyMouse(interpretMouse(input, CurrentMode, DigCr), cell);
+}
+
+PictureArea TGrid::pictureArea() const {
+  return {{model_.firstPictureX(), model_.firstPictureY()}, {model_.W1() - 1, model_.H1() - 1}};
 }
 
 void TGrid::applyMouse(const MouseDecision& decision, CellPos cell) {
@@ -122,6 +165,7 @@ void TGrid::applyMouse(const MouseDecision& decision, CellPos cell) {
   if (decision.hoverHit) {
     hover_ = cell;
     highlightLines(cell.x, cell.y);
+    setTintedLines(cell);
   }
   if (decision.beginGesture) model_.history.beginGesture();
   switch (decision.onHit) {
@@ -163,6 +207,7 @@ void TGrid::mouseMoveEvent(QMouseEvent* event) {
 
 void TGrid::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
+  setTintedLines({});
   applyMouse(interpretMouse({MouseEvent::Leave}, CurrentMode, DigCr), hover_);
 }
 

@@ -19,8 +19,6 @@ namespace jcw {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-// A dot in a cell marked empty, as solvers mark them on paper: a fifth of the cell across.
-constexpr int kDotDivisor = 5;
 // The heights of the title's and the page number's letters.
 constexpr double kTitleTextMm = 6.0;
 constexpr double kNumberTextMm = 3.5;
@@ -28,14 +26,6 @@ constexpr double kNumberTextMm = 3.5;
 CellLook paperLook(const TCell& cell, bool withMarks) {
   const bool filled = withMarks && cell.Kind == ckPicture && cell.State == csFilled;
   return {filled ? Qt::black : Qt::white, cellFrameColor(cell), false, Qt::black};
-}
-
-void paintDot(QPainter& painter, const Rect& box) {
-  const int size = kPrintCellSize / kDotDivisor;
-  const QPoint centre(box.left + box.width() / 2, box.top + box.height() / 2);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(Qt::black);
-  painter.drawEllipse(QRect(centre.x() - size / 2, centre.y() - size / 2, size, size));
 }
 
 // The job's name: the crossword's title or its file's, or the program's for a crossword of
@@ -68,7 +58,7 @@ void CrosswordPrint::paintCell(QPainter& painter, int x, int y) const {
   if (cell.Kind == ckNone) return;
   const Rect box = cellBox(crossword_.dims(), kPrintCellSize, x, y);
   drawCell(painter, toQRect(box), cell, font_, paperLook(cell, withMarks_));
-  if (withMarks_ && cell.Kind == ckPicture && cell.State == csEmpty) paintDot(painter, box);
+  if (withMarks_ && cell.Kind == ckPicture && cell.State == csEmpty) drawEmptyDot(painter, toQRect(box), Qt::black);
 }
 
 void CrosswordPrint::paintPage(QPainter& painter, const PrintLayout& layout,

@@ -69,6 +69,12 @@ struct OptionNames {
   const char* minCell;
   std::array<const char*, 7> minCellSizes;
   const char* paint;
+  const char* dragLock;
+  const char* crossOff;
+  std::array<const char*, 3> crossOffModes;
+  const char* finishByFilled;
+  const char* emptyDots;
+  const char* crosshair;
 };
 
 constexpr std::array<int, 7> kMinCellChoices{8, 10, 12, 14, 16, 20, 24};
@@ -83,13 +89,37 @@ constexpr OptionNames kDownMenuOptions{
     "NAutoNext", {"NAutoNo", "NAuto1D", "NAuto2D"}, "NMax", "NMinCell",
     {"NMinCell8", "NMinCell10", "NMinCell12", "NMinCell14", "NMinCell16", "NMinCell20",
      "NMinCell24"},
-    "NPaint"};
+    "NPaint", "NDragLock", "NCrossOff", {"NCrossOffNone", "NCrossOffLines", "NCrossOffEach"},
+    "NFinishByFilled", "NEmptyDots", "NCrosshair"};
 constexpr OptionNames kMenuSBOptions{
     "NInd1", "NDigitCrest1", "NDirect1", {"SNRight1", "SNDown1", "SNPar1", "MenuItem23"},
     "NAutoNext1", {"NAutoNo1", "NAuto1D1", "NAuto2D1"}, "NMax1", "NMinCell1",
     {"NMinCell8_1", "NMinCell10_1", "NMinCell12_1", "NMinCell14_1", "NMinCell16_1",
      "NMinCell20_1", "NMinCell24_1"},
-    "NPaint1"};
+    "NPaint1", "NDragLock1", "NCrossOff1",
+    {"NCrossOffNone1", "NCrossOffLines1", "NCrossOffEach1"},
+    "NFinishByFilled1", "NEmptyDots1", "NCrosshair1"};
+
+// The solving aids, below the options of old; every one off until the player turns it on.
+void addAidItems(QMenu* menu, const OptionNames& names, OptionItems& items) {
+  menu->addSeparator();
+  items.dragLock =
+      addCheckItem(menu, names.dragLock, QT_TRANSLATE_NOOP("jcw", "Тянуть по одной линии"), false);
+  items.crossOff =
+      addSubmenu(menu, names.crossOff, QT_TRANSLATE_NOOP("jcw", "Зачёркивать числа"));
+  items.crossOffModes = addRadioGroup<3>(
+      items.crossOff, names.crossOffModes,
+      {QT_TRANSLATE_NOOP("jcw", "Нет"), QT_TRANSLATE_NOOP("jcw", "Готовые линии"),
+       QT_TRANSLATE_NOOP("jcw", "Каждое число")},
+      false);
+  items.finishByFilled = addCheckItem(
+      menu, names.finishByFilled, QT_TRANSLATE_NOOP("jcw", "Решено, когда верны закрашенные"),
+      false);
+  items.emptyDots =
+      addCheckItem(menu, names.emptyDots, QT_TRANSLATE_NOOP("jcw", "Точки в пустых клетках"), false);
+  items.crosshair = addCheckItem(menu, names.crosshair,
+                                 QT_TRANSLATE_NOOP("jcw", "Подсвечивать строку и столбец"), false);
+}
 
 OptionItems addOptionItems(QMenu* menu, const OptionNames& names) {
   OptionItems items;
@@ -117,6 +147,7 @@ OptionItems addOptionItems(QMenu* menu, const OptionNames& names) {
   items.minCellSizes = addRadioGroup<7>(items.minCell, names.minCellSizes, kMinCellCaptions,
                                         false, &kMinCellChoices);
   items.paint = addItem(menu, names.paint, QT_TRANSLATE_NOOP("jcw", "Отключить перерисовку"));
+  addAidItems(menu, names, items);
   return items;
 }
 
@@ -134,7 +165,7 @@ MainMenus buildMainMenus(QWidget* owner) {
   QMenu* down = m.DownMenu;
   m.NStart = addItem(down, "NStart", QT_TRANSLATE_NOOP("jcw", "&Старт"), "F9");
   m.NEdit = addItem(down, "NEdit", QT_TRANSLATE_NOOP("jcw", "&Редактор"));
-  m.NDraw = addItem(down, "NDraw", QT_TRANSLATE_NOOP("jcw", "Р&исование"), "F8");
+  m.NDraw = addItem(down, "NDraw", QT_TRANSLATE_NOOP("jcw", "Р&исование"), "F11");
   addSeparator(down, "N3");
   m.NLoad = addItem(down, "NLoad", QT_TRANSLATE_NOOP("jcw", "&Загрузить"), "F3");
   m.NSave0 = addItem(down, "NSave0", QT_TRANSLATE_NOOP("jcw", "Со&хранить"), "F2");
@@ -151,7 +182,7 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.NBackToCheckpoint =
       addItem(down, "NBackToCheckpoint", QT_TRANSLATE_NOOP("jcw", "Вернуться к позиции"), "F6");
   m.NAcceptCheckpoint =
-      addItem(down, "NAcceptCheckpoint", QT_TRANSLATE_NOOP("jcw", "Принять"), "F7");
+      addItem(down, "NAcceptCheckpoint", QT_TRANSLATE_NOOP("jcw", "Принять"), "Shift+F5");
   m.NClear = addItem(down, "NClear", QT_TRANSLATE_NOOP("jcw", "Очистить поле"), "Ctrl+Del");
   addSeparator(down, "NZoomSeparator");
   m.NZoomIn = addItem(down, "NZoomIn", QT_TRANSLATE_NOOP("jcw", "Крупнее"), "Ctrl++");
@@ -161,6 +192,12 @@ MainMenus buildMainMenus(QWidget* owner) {
   m.NTools = addCheckItem(down, "NTools", QT_TRANSLATE_NOOP("jcw", "Панель инструментов"), false);
   m.NAuto = addItem(down, "NAuto", QT_TRANSLATE_NOOP("jcw", "Авторешение и Тест"));
   m.NHelp = addItem(down, "NHelp", QT_TRANSLATE_NOOP("jcw", "Подсказка"));
+  m.NHintLine =
+      addItem(down, "NHintLine", QT_TRANSLATE_NOOP("jcw", "Подсказка: одна линия"), "F8");
+  m.NCheckMenu = addSubmenu(down, "NCheckMenu", QT_TRANSLATE_NOOP("jcw", "Проверка"));
+  m.NCheck = addItem(m.NCheckMenu, "NCheck", QT_TRANSLATE_NOOP("jcw", "Проверить"), "F7");
+  m.NBackToRight = addItem(m.NCheckMenu, "NBackToRight",
+                           QT_TRANSLATE_NOOP("jcw", "Вернуться к последней верной"));
   addSeparator(down, "N2");
   m.NOptions = addSubmenu(down, "NOptions", QT_TRANSLATE_NOOP("jcw", "Настройки"));
   m.options = addOptionItems(m.NOptions, kDownMenuOptions);
@@ -173,7 +210,12 @@ MainMenus buildMainMenus(QWidget* owner) {
   return m;
 }
 
-void refreshOptionItems(const OptionItems& items) {
+void refreshOptionItems(const OptionItems& items, const AidOptions& aids) {
+  items.dragLock->setChecked(aids.dragLineLock);
+  items.crossOffModes[static_cast<std::size_t>(aids.crossOff)]->setChecked(true);
+  items.finishByFilled->setChecked(aids.finishByFilled);
+  items.emptyDots->setChecked(aids.emptyDots);
+  items.crosshair->setChecked(aids.quietCrosshair);
   items.ind->setChecked(IndErr);
   items.digitCross->setChecked(DigCr);
   items.max->setChecked(Maximize);

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <array>
 
+#include "settings/AidOptions.h"
+
 namespace jcw {
 
 // One copy of the options submenu.
@@ -23,6 +25,13 @@ struct OptionItems {
   QMenu* minCell = nullptr;       // NMinCell / NMinCell1
   std::array<QAction*, 7> minCellSizes{};  // Tags = MinCellSize values
   QAction* paint = nullptr;       // NPaint / NPaint1
+  // The solving aids.
+  QAction* dragLock = nullptr;    // NDragLock / NDragLock1
+  QMenu* crossOff = nullptr;      // NCrossOff / NCrossOff1
+  std::array<QAction*, 3> crossOffModes{};  // Tags 0..2 = CrossOffMode
+  QAction* finishByFilled = nullptr;  // NFinishByFilled / NFinishByFilled1
+  QAction* emptyDots = nullptr;   // NEmptyDots / NEmptyDots1
+  QAction* crosshair = nullptr;   // NCrosshair / NCrosshair1
 };
 
 struct MainMenus {
@@ -48,6 +57,10 @@ struct MainMenus {
   QAction* NTools = nullptr;
   QAction* NAuto = nullptr;
   QAction* NHelp = nullptr;
+  QAction* NHintLine = nullptr;     // "Подсказка: одна линия"
+  QMenu* NCheckMenu = nullptr;      // "Проверка": the check and the way back
+  QAction* NCheck = nullptr;        // "Проверить"
+  QAction* NBackToRight = nullptr;  // "Вернуться к последней верной"
   QMenu* NOptions = nullptr;
   QAction* N1 = nullptr;
   QAction* NExit = nullptr;
@@ -65,7 +78,7 @@ QPushButton* makeMenuButton(QWidget* parent);
 
 // What a menu shows each time it opens: the option items' marks from the options, and the
 // redraw item named by what it will do ("Отключить перерисовку" while PaintOn) in both menus.
-void refreshOptionItems(const OptionItems& items);
+void refreshOptionItems(const OptionItems& items, const AidOptions& aids);
 void refreshPaintCaptions(const MainMenus& menus);
 
 // An item's caption and its shown shortcut text are kept together in the action's text,

@@ -309,6 +309,15 @@ void PictureMode::resizeBy(const EdgeChange& change) {
   scheduleAnalysis();
 }
 
+void PictureMode::addEnterItem(QAction* enter) {
+  menu_->insertAction(menu_->actions().value(0), enter);
+}
+
+void PictureMode::enableCommands(bool drawing) {
+  for (QAction* item : menu_->actions())
+    if (item->objectName() != QStringLiteral("NDraw")) item->setEnabled(drawing);
+}
+
 void PictureMode::setStatus(const QString& text) {
   status_->setText(text);
   placeStatusLine();

@@ -47,9 +47,12 @@ class PictureMode : public QObject {
 
   QLabel* statusLine() const { return status_; }
   QMenu* fixesMenu() const { return fixes_; }
-  // "Рисунок": the suggested fixes (NSuggest), then a row or column added or removed at each
-  // edge of the picture.
+  // "Рисунок": `enter` (the window's item that starts the mode) first, then the suggested fixes
+  // (NSuggest) and a row or column added or removed at each edge of the picture.
   QMenu* pictureMenu() const { return menu_; }
+  void addEnterItem(QAction* enter);
+  // The items that work on the picture follow the mode; the menu itself stays available.
+  void enableCommands(bool drawing);
   // Keeps the status line along the bottom of the field.
   void placeStatusLine();
 

@@ -33,7 +33,9 @@
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
+#include "solver/qt/Check.h"
 #include "solver/qt/Hint.h"
+#include "solver/qt/HintLine.h"
 #include "solver/qt/TFormAuto.h"
 #include "widgets/qt/About.h"
 
@@ -65,6 +67,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   autosave_ = new Autosave(sessionPathFor(sessionDirectory(), currentProcessId()),
                            [this] { return currentSession(); }, this);
   menus_ = buildMainMenus(this);
+  aids_ = storedAidOptions();
   attachField(new TGrid(this));
   picture_ = new PictureMode(*this, [this] { return field_; }, [this] {
     setCurrentDimensions(model().dims());
@@ -73,10 +76,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     layout_->placeMainBtn();
     picture_->placeStatusLine();
   });
-  // Beside the mode items, before the separator that ends them.
-  const QList<QAction*> downItems = menus_.DownMenu->actions();
-  menus_.DownMenu->insertMenu(downItems.at(downItems.indexOf(menus_.NDraw) + 1),
-                              picture_->pictureMenu());
+  // One row of the main menu for picture mode: its item opens the picture menu.
+  menus_.DownMenu->insertMenu(menus_.NDraw, picture_->pictureMenu());
+  menus_.DownMenu->removeAction(menus_.NDraw);
+  picture_->addEnterItem(menus_.NDraw);
   connectCommands();
   acceptCrosswordDrops(*this);
 
@@ -100,6 +103,7 @@ void TForm1::attachField(TGrid* field) {
   field_->setFocusPolicy(Qt::StrongFocus);
   field_->installEventFilter(this);
   field_->lower();
+  field_->setAids(aids_);
   layout_->setField(field_);
 }
 
@@ -153,6 +157,9 @@ void TForm1::connectCommands() {
   onTrigger(m.NAcceptCheckpoint, &TForm1::NAcceptCheckpointClick);
   onTrigger(m.NClear, &TForm1::NClearClick);
   onTrigger(m.NHelp, &TForm1::NHelpClick);
+  onTrigger(m.NHintLine, &TForm1::NHintLineClick);
+  onTrigger(m.NCheck, &TForm1::NCheckClick);
+  onTrigger(m.NBackToRight, &TForm1::NBackToRightClick);
   onTrigger(m.N1, &TForm1::N1Click);
   onTrigger(m.NExit, &TForm1::NExitClick);
   connect(m.NZoomIn, &QAction::triggered, this, [this] { zoomAboutMiddle(ZoomStep::In); });
@@ -195,6 +202,9 @@ void TForm1::connectOptionItems(const OptionItems& items) {
   onTrigger(items.max, &TForm1::NMaxClick);
   for (QAction* item : items.minCellSizes) onTrigger(item, &TForm1::NMinCellClick);
   onTrigger(items.paint, &TForm1::NPaintClick);
+  for (QAction* item : {items.dragLock, items.finishByFilled, items.emptyDots, items.crosshair})
+    onTrigger(item, &TForm1::aidItemClick);
+  for (QAction* item : items.crossOffModes) onTrigger(item, &TForm1::aidItemClick);
 }
 
 // --- modes ------------------------------------------------------------------------------------
@@ -217,7 +227,7 @@ void TForm1::setCommandsForMode(int mode) {
   const bool drawing = mode == kPictureMode;
   menus_.NDraw->setEnabled(!drawing);
   PanelTools->button(SBDraw)->setEnabled(!drawing);
-  picture_->pictureMenu()->menuAction()->setEnabled(drawing);
+  picture_->enableCommands(drawing);
   menus_.NStart->setEnabled(!solving);
   menus_.NEdit->setEnabled(!editor);
   setItemShortcut(menus_.NStart, editor ? QStringLiteral("F9") : QString());
@@ -229,7 +239,8 @@ void TForm1::setCommandsForMode(int mode) {
                                                 : QCoreApplication::translate("jcw", "Редактор"));
   }
   PanelTools->button(SBTip)->setEnabled(solving);
-  menus_.NHelp->setEnabled(solving);
+  for (QAction* item : {menus_.NHelp, menus_.NHintLine, menus_.NCheckMenu->menuAction()})
+    item->setEnabled(solving);
   // The solver would write over the picture; picture mode analyses by itself.
   PanelTools->button(SBAuto)->setEnabled(mode != kViewMode && !drawing);
   menus_.NAuto->setEnabled(mode != kViewMode && !drawing);
@@ -285,6 +296,13 @@ void TForm1::historyChanged() {
   for (const auto& [enabled, ids] : buttons)
     for (ToolButtonId id : ids) PanelTools->button(id)->setEnabled(enabled);
   autosave_->changed(commands.save);
+  refreshCrossedOff();
+}
+
+void TForm1::refreshCrossedOff() {
+  const bool marking = CurrentMode == kSolvingMode || CurrentMode == kViewMode;
+  field_->setCrossedOffClues(marking ? crossedOff_.update(model(), aids_.crossOff)
+                                     : std::vector<CellPos>{});
 }
 
 Session TForm1::currentSession() {
@@ -357,6 +375,9 @@ void TForm1::refreshTitle() { SetMode(CurrentMode); }
 void TForm1::NNewClick() { newCommand(*this); }
 void TForm1::NAutoClick() { FormAuto->toggleShown(); }
 void TForm1::NHelpClick() { HintProcess(*field_); }
+void TForm1::NHintLineClick() { HintLineProcess(*field_); }
+void TForm1::NCheckClick() { CheckProcess(*field_); }
+void TForm1::NBackToRightClick() { BackToLastRight(*field_); }
 void TForm1::N1Click() { Form3->exec(); }
 
 // Tool buttons run their menu command and give the field the keyboard focus back.
@@ -370,7 +391,11 @@ void TForm1::SBSaveClick() { runThenFocusField(&TForm1::NSave0Click); }
 void TForm1::SBSaveAsClick() { runThenFocusField(&TForm1::NSaveAsClick); }
 void TForm1::SBClearClick() { runThenFocusField(&TForm1::NClearClick); }
 void TForm1::SBAutoClick() { runThenFocusField(&TForm1::NAutoClick); }
-void TForm1::SBTipClick() { runThenFocusField(&TForm1::NHelpClick); }
+// With Shift the hint button decides one line only.
+void TForm1::SBTipClick() {
+  const bool oneLine = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
+  runThenFocusField(oneLine ? &TForm1::NHintLineClick : &TForm1::NHelpClick);
+}
 
 void TForm1::SBNewClick() {
   NNewClick();
@@ -386,7 +411,7 @@ void TForm1::MainBtnMouseDown() {
   refreshRecentItems();
   refreshPaintCaptions(menus_);
   menus_.NTools->setChecked(ShowToolPanel);
-  refreshOptionItems(menus_.options);
+  refreshOptionItems(menus_.options, aids_);
   const QPoint origin = mapToGlobal(QPoint(0, 0));
   const int x = std::max(origin.x() + MainBtn->x(), 0);
   menus_.DownMenu->popup({x, origin.y() + MainBtn->y() + MainBtn->height()});
@@ -408,7 +433,7 @@ void TForm1::refreshRecentItems() {
 
 void TForm1::SBOptionsClick() {
   refreshPaintCaptions(menus_);
-  refreshOptionItems(menus_.sbOptions);
+  refreshOptionItems(menus_.sbOptions, aids_);
   const QPoint origin = PanelTools->button(SBOptions)->mapToGlobal(QPoint(0, 0));
   menus_.MenuSB->popup(origin + QPoint(FieldLeft, FieldTop));
   focusField();
@@ -465,6 +490,19 @@ void TForm1::zoomAboutMiddle(ZoomStep step) {
   zoomField(step, view.width / 2, view.height / 2);
 }
 
+void TForm1::aidItemClick(QAction* sender) {
+  for (const OptionItems* items : {&menus_.options, &menus_.sbOptions}) {
+    if (sender == items->dragLock) aids_.dragLineLock = sender->isChecked();
+    if (sender == items->finishByFilled) aids_.finishByFilled = sender->isChecked();
+    if (sender == items->emptyDots) aids_.emptyDots = sender->isChecked();
+    if (sender == items->crosshair) aids_.quietCrosshair = sender->isChecked();
+    for (QAction* mode : items->crossOffModes)
+      if (sender == mode) aids_.crossOff = static_cast<CrossOffMode>(itemTag(mode));
+  }
+  field_->setAids(aids_);
+  refreshCrossedOff();
+}
+
 void TForm1::NPaintClick(QAction*) {
   PaintOn = !PaintOn;
   refreshPaintCaptions(menus_);
@@ -499,6 +537,7 @@ void TForm1::showEvent(QShowEvent* event) {
 bool TForm1::FormCloseQuery() {
   const bool allowed = maybeSave(*field_, SaveCaption::WithFileName, [this] { NSave0Click(); });
   StoreOptions(CurFileName);  // in every case, a refused close too
+  StoreAidOptions(aids_);
   return allowed;
 }
 
@@ -556,7 +595,7 @@ bool TForm1::previewKey(const QKeyEvent& key) {
   const int virtualKey = keyInputOf(key).virtualKey;
   if (virtualKey == vk::kEscape) CancelRequested = true;
   // Picture mode's keys: none of the field's own.
-  if (virtualKey == vk::functionKey(8) && !SolverBusy) {
+  if (virtualKey == vk::functionKey(11) && !SolverBusy) {
     NDrawClick();
     return true;
   }

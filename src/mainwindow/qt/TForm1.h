@@ -19,6 +19,8 @@
 #include "files/qt/FileHost.h"
 #include "mainwindow/qt/MainMenus.h"
 #include "mainwindow/qt/ToolPanel.h"
+#include "settings/AidOptions.h"
+#include "solver/SettledBlocks.h"
 
 namespace jcw {
 
@@ -52,6 +54,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NLoadClick() override;
   void NPrintClick() override;
   void MainBtnMouseDown() override;
+  void NCheckClick() override;
+  void NHintLineClick() override;
   void zoomField(ZoomStep step, int anchorX, int anchorY) override;
   void pictureChanged() override;
 
@@ -119,6 +123,11 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NMaxClick(QAction* sender);
   void NPaintClick(QAction* sender);
   void NMinCellClick(QAction* sender);
+  // The aid items of either menu: the aid follows the item, the field and the clues follow.
+  void aidItemClick(QAction* sender);
+  void NBackToRightClick();
+  // The clue numbers crossed off anew from the marks, as the aid says.
+  void refreshCrossedOff();
   // The zoom items: about the middle of the field's view.
   void zoomAboutMiddle(ZoomStep step);
 
@@ -152,6 +161,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   MainMenus menus_;
   std::unique_ptr<WindowLayout> layout_;
   Autosave* autosave_ = nullptr;
+  AidOptions aids_;
+  CrossedOffClues crossedOff_;  // what the field shows crossed off, line by line
   PictureMode* picture_ = nullptr;
 };
 

@@ -93,6 +93,13 @@ void StoreOptions(const std::string& currentFileName) {
     reportError(writeOptions(*registry, currentFileName));
 }
 
+AidOptions storedAidOptions() { return readAidOptions(Registry(settingsDirectory())); }
+
+void StoreAidOptions(const AidOptions& aids) {
+  if (std::optional<Registry> registry = writableRegistry())
+    reportError(writeAidOptions(*registry, aids));
+}
+
 std::vector<std::string> recentFiles() { return readRecentFiles(Registry(settingsDirectory())); }
 
 void noteRecentFile(const std::string& path) { storeRecentFiles(withRecentFile, path); }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/AidOptions.h"
+
 namespace jcw {
 
 // Called once by the start-up window's creation with QCoreApplication::applicationFilePath().
@@ -21,6 +23,11 @@ void RegisterFile(const QString& exePath);
 // start-up window when it closes. Writes the options back, and the directory of
 // `currentFileName` (CurFileName) as LastCatalog when it is not empty.
 void StoreOptions(const std::string& currentFileName);
+
+// The solving aids as stored (all off when the settings cannot be read), and stored anew; a
+// failed write goes to the error box, nothing is written while the options are locked.
+AidOptions storedAidOptions();
+void StoreAidOptions(const AidOptions& aids);
 
 // The crosswords last opened or saved, newest first, as the registry holds them now (several
 // windows share one list). Empty when the settings cannot be read.

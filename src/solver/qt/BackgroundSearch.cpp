@@ -18,13 +18,10 @@ namespace {
 // Everything a worker touches, owned jointly by the worker and its caller, so that a worker the
 // caller stopped waiting for still has all its data.
 struct SearchJob {
-  SearchFunction search;
-  ClueLists clues;
-  WorkGrid fixed;
+  BackgroundWork work;
   std::atomic<bool> stop{false};
   std::atomic<bool> done{false};
   SearchProgress progress;
-  SearchResult result;
 };
 
 // Cancelled searches that had not ended when their caller went on. The SAT solver may take a
@@ -67,18 +64,14 @@ CancelledSearches& cancelledSearches() {
 
 }  // namespace
 
-SearchResult searchInBackground(
-    const SearchFunction& search, const ClueLists& clues, const WorkGrid& fixed,
-    const std::function<void(const SearchProgress&, qint64 elapsedMs)>& onTick) {
+bool runInBackground(BackgroundWork work,
+                     const std::function<void(const SearchProgress&, qint64 elapsedMs)>& onTick) {
   cancelledSearches().joinEnded();
   auto job = std::make_shared<SearchJob>();
-  job->search = search;
-  job->clues = clues;
-  job->fixed = fixed;
+  job->work = std::move(work);
   std::thread worker([job] {
-    job->result = job->search(job->clues, job->fixed,
-                              [&stop = job->stop] { return stop.load(std::memory_order_relaxed); },
-                              &job->progress);
+    job->work([&stop = job->stop] { return stop.load(std::memory_order_relaxed); },
+              &job->progress);
     job->done = true;
   });
 
@@ -95,10 +88,23 @@ SearchResult searchInBackground(
   loop.exec();
   if (job->done) {
     worker.join();
-    return std::move(job->result);
+    return true;
   }
   job->stop = true;
   cancelledSearches().add(job, std::move(worker));
+  return false;
+}
+
+SearchResult searchInBackground(
+    const SearchFunction& search, const ClueLists& clues, const WorkGrid& fixed,
+    const std::function<void(const SearchProgress&, qint64 elapsedMs)>& onTick) {
+  auto result = std::make_shared<SearchResult>();
+  const bool ended = runInBackground(
+      [search, clues, fixed, result](const CancelCheck& cancel, SearchProgress* progress) {
+        *result = search(clues, fixed, cancel, progress);
+      },
+      onTick);
+  if (ended) return std::move(*result);
   SearchResult cancelled;
   cancelled.complete = false;
   return cancelled;

@@ -21,6 +21,16 @@ using SearchFunction = std::function<SearchResult(const ClueLists&, const WorkGr
 // an Escape ends the wait well within 0.1 s.
 inline constexpr int kSearchTickMs = 20;
 
+// Work for the worker thread: it owns (by value, or shared) everything it touches, asks its check
+// as it goes and reports progress where it has any.
+using BackgroundWork = std::function<void(const CancelCheck&, SearchProgress*)>;
+
+// Runs `work` on a worker thread while the UI thread waits as searchInBackground does. True when
+// the work ended; false on Escape or when the application quits meanwhile (the worker is told to
+// stop and joined later).
+bool runInBackground(BackgroundWork work,
+                     const std::function<void(const SearchProgress&, qint64 elapsedMs)>& onTick = {});
+
 // Runs `search` on a worker thread and returns its result once the worker has ended, processing
 // the UI thread's events meanwhile. onTick(progress, elapsed ms) runs on the UI thread at every
 // tick. On Escape, or when the application quits meanwhile, it returns at once a result with

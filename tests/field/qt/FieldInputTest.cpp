@@ -102,6 +102,42 @@ class FieldInputTest : public QObject {
     QCOMPARE(f.model().history.steps().size(), 2u);
   }
 
+  // Motion events ten cells apart still mark every cell between, in order, as one step; with the
+  // line lock a wobble into the next row marks nothing there.
+  void aFastDragMarksEveryCellPassedAndTheLockKeepsItsRow() {
+    FieldFixture f(kBlankTwenty, kSolvingMode);
+    press(f, f.picture(1, 3), Qt::LeftButton);
+    moveTo(f, f.picture(10, 3), Qt::LeftButton);
+    release(f, f.picture(10, 3), Qt::LeftButton);
+    for (int c = 1; c <= 10; ++c) QCOMPARE(f.cell(f.picture(c, 3)).State, csFilled);
+    QCOMPARE(f.model().history.steps().size(), 1u);
+    QCOMPARE(f.model().history.steps()[0].front().x, f.picture(1, 3).x);
+    QCOMPARE(f.model().history.steps()[0].back().x, f.picture(10, 3).x);
+
+    f.grid->setAids({.dragLineLock = true});
+    press(f, f.picture(1, 6), Qt::RightButton);
+    moveTo(f, f.picture(3, 6), Qt::RightButton);
+    moveTo(f, f.picture(5, 7), Qt::RightButton);
+    release(f, f.picture(5, 7), Qt::RightButton);
+    for (int c = 1; c <= 5; ++c) QCOMPARE(f.cell(f.picture(c, 6)).State, csEmpty);
+    QCOMPARE(f.cell(f.picture(5, 7)).State, csBlank);
+  }
+
+  // With the aid on, filling exactly the filled cells of the solution solves the crossword: the
+  // rest is marked empty as one step of its own and the field asks for view mode.
+  void fillingTheRightCellsFinishesWithTheAid() {
+    FieldFixture f({{{1}, {2}}, {{2}, {1}}, {}}, kSolvingMode);
+    f.grid->setAids({.finishByFilled = true});
+    for (const CellPos p : {f.picture(1, 1), f.picture(1, 2), f.picture(2, 2)}) {
+      press(f, p, Qt::LeftButton);
+      release(f, p, Qt::LeftButton);
+    }
+    QCOMPARE(f.host.calls, QStringList{"SetMode 2"});
+    QCOMPARE(f.cell(f.picture(2, 1)).State, csEmpty);
+    QCOMPARE(f.model().history.steps().size(), 4u);
+    QVERIFY(f.model().solved());
+  }
+
   // Held at the bottom edge of the view, the drag scrolls down and marks the cells it comes over.
   void aMarkDragHeldAtTheViewsEdgeScrollsOnAndMarks() {
     FieldFixture f(kBlankTwenty, kSolvingMode);

@@ -30,6 +30,8 @@ class RecordingHost : public FieldHost {
   void NLoadClick() override { command(QStringLiteral("NLoadClick")); }
   void NPrintClick() override { command(QStringLiteral("NPrintClick")); }
   void MainBtnMouseDown() override { command(QStringLiteral("MainBtnMouseDown")); }
+  void NCheckClick() override { command(QStringLiteral("NCheckClick")); }
+  void NHintLineClick() override { command(QStringLiteral("NHintLineClick")); }
   void zoomField(ZoomStep step, int anchorX, int anchorY) override {
     calls << zoomCall(step, {anchorX, anchorY});
   }

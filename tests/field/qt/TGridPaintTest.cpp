@@ -491,6 +491,40 @@ class TGridPaintTest : public QObject {
       QCOMPARE(field.fillOf(clue.x, clue.y), buttonFace());
   }
 
+  // The drawn aids: a dot in cells marked empty, a tint over the pointer's row and column, and
+  // crossed-off clue numbers in grey with a strike; each only while it is on.
+  void theAidsShowOnlyWhileTheyAreOn() {
+    CurrentMode = kSolvingMode;
+    HeaderColor = toRgb(buttonFace());
+    Field field(sevenBySix({"???????", "?.?????"}));
+    const QColor white(255, 255, 255);
+    field.look();
+    QCOMPARE(field.centreOf(4, 4), white);
+    field.grid.setAids({.emptyDots = true, .quietCrosshair = true});
+    field.look();
+    QCOMPARE(field.centreOf(4, 4), emptyDotColor());
+    QCOMPARE(field.fillOf(4, 4), white);
+
+    field.hoverOver(6, 5);
+    field.look();
+    QCOMPARE(field.fillOf(9, 5), crosshairTint(buttonFace()));
+    QCOMPARE(field.fillOf(6, 8), crosshairTint(buttonFace()));
+    QCOMPARE(field.fillOf(7, 6), buttonFace());
+
+    QVERIFY(!field.hasPixelOf(2, 5, crossedOffClueColor()));
+    field.grid.setCrossedOffClues({{2, 5}, {5, 5}});  // a clue cell and a picture cell
+    field.look();
+    QVERIFY(field.hasPixelOf(2, 5, crossedOffClueColor()));
+    QVERIFY(!field.hasPixelOf(2, 5, paletteColor(QPalette::WindowText)));
+    QVERIFY(!field.grid.isCrossedOff(5, 5));
+    field.grid.setCrossedOffClues({});
+    field.grid.setAids({});
+    field.look();
+    QVERIFY(!field.hasPixelOf(2, 5, crossedOffClueColor()));
+    QCOMPARE(field.centreOf(4, 4), white);
+    QCOMPARE(field.fillOf(9, 5), buttonFace());
+  }
+
   void fullPaintDrawsCellsOnlyWhenActiveOrPaintOnAndNothingBeyondThem_data() {
     QTest::addColumn<bool>("paintOn");
     QTest::addColumn<bool>("active");

@@ -5,7 +5,9 @@
 
 #include "field/qt/MoveCursorEvent.h"
 
+#include "files/ClueLists.h"
 #include "mainwindow/qt/MainWindowFixture.h"
+#include "settings/qt/SettingsSession.h"
 
 namespace jcw::test {
 
@@ -214,6 +216,80 @@ class ModesAndCommandsTest : public MainWindowFixture {
     item("NAcceptCheckpoint")->trigger();
     QCOMPARE(model().cell(x, y).State, csEmpty);
     QVERIFY(model().history.checkpoints().empty());
+  }
+
+  // smallSolvable's one picture is "###" over "..#": a filled cell at the bottom left is wrong.
+  void theCheckCountsAndOutlinesWrongMarksAndTheWayBackDropsThem() {
+    TForm1& form = open(test::makeCrossword(smallSolvable()), kSolvingMode);
+    const int x = model().firstPictureX();
+    const int y = model().firstPictureY() + 1;
+    form.field()->MarkCell(x + 2, y, true);  // right
+    form.field()->MarkCell(x, y, true);      // wrong
+    scripted().answers = {Answer::Yes};
+    item("NCheck")->trigger();
+    QCOMPARE(scripted().messages.back().text, QStringLiteral("Неверных отметок: 1.\nПоказать их?"));
+    QVERIFY(form.field()->isDiffering(x, y));
+    QVERIFY(!form.field()->isDiffering(x + 2, y));
+    const std::size_t steps = model().history.steps().size();
+    item("NBackToRight")->trigger();
+    QCOMPARE(model().cell(x, y).State, csBlank);
+    QCOMPARE(model().cell(x + 2, y).State, csFilled);
+    QCOMPARE(model().history.steps().size(), steps + 1);
+    scripted().answers = {Answer::Ok};
+    item("NCheck")->trigger();
+    QCOMPARE(scripted().messages.back().text, QStringLiteral("Неверных отметок нет."));
+  }
+
+  void withSeveralSolutionsTheCheckSaysWhetherTheMarksStillFitOne() {
+    open(test::makeCrossword({{{1}, {1}}, {{1}, {1}}, {"#?", "??"}}), kSolvingMode);
+    scripted().answers = {Answer::Ok};
+    item("NCheck")->trigger();
+    QCOMPARE(scripted().messages.back().text,
+             QStringLiteral("Решений несколько; ваши отметки подходят хотя бы к одному из них."));
+    model().cell(model().firstPictureX() + 1, model().firstPictureY()).State = csFilled;
+    scripted().answers = {Answer::Ok};
+    item("NCheck")->trigger();
+    QCOMPARE(scripted().messages.back().text,
+             QStringLiteral("Решений несколько, но ваши отметки не подходят ни к одному из них."));
+  }
+
+  // The one-line hint names its line and counts its cells; where no line advances and no cell
+  // is proved (the framed diagonal fits two pictures) it says so and marks nothing.
+  void theOneLineHintSaysWhatItDecided() {
+    open(test::pictureCrossword(test::kStairs), kSolvingMode);
+    scripted().answers = {Answer::Ok};
+    item("NHintLine")->trigger();
+    QCOMPARE(scripted().messages.back().text, QStringLiteral("Строка 2: 1 клетка"));
+    QCOMPARE(model().history.steps().size(), 1u);
+    QCOMPARE(model().cell(model().firstPictureX() + 1, model().firstPictureY() + 1).State,
+             csFilled);
+    const ClueLists framed = cluesOf(test::pictureCrossword(test::kFramedDiagonal));
+    open(test::makeCrossword({framed.rows, framed.columns, test::kFramedDiagonalByLines}),
+         kSolvingMode);
+    scripted().answers = {Answer::Ok};
+    item("NHintLine")->trigger();
+    QCOMPARE(scripted().messages.back().text,
+             QStringLiteral("Ни одну линию нельзя продвинуть, и проба одной клетки ничего не "
+                            "доказывает."));
+    QVERIFY(model().history.steps().empty());
+  }
+
+  // An aid item of either menu changes the field's aids and the crossed-off clues at once, and
+  // the aids are stored when the window closes.
+  void aidItemsReachTheFieldAndAreStored() {
+    TForm1& form = open(test::makeCrossword(smallSolvable()), kSolvingMode);
+    QVERIFY(!form.field()->isCrossedOff(model().firstPictureX() - 1, model().firstPictureY()));
+    item("NCrossOffLines1")->trigger();
+    QCOMPARE(form.field()->aids().crossOff, CrossOffMode::CompleteLines);
+    QVERIFY(form.field()->isCrossedOff(model().firstPictureX() - 1, model().firstPictureY()));
+    item("NDragLock")->trigger();
+    QVERIFY(form.field()->aids().dragLineLock);
+    form.MainBtnMouseDown();
+    QVERIFY(item("NDragLock")->isChecked() && item("NCrossOffLines")->isChecked());
+    form.close();
+    const AidOptions stored = storedAidOptions();
+    QCOMPARE(stored.crossOff, CrossOffMode::CompleteLines);
+    QVERIFY(stored.dragLineLock && !stored.emptyDots);
   }
 
   void clearInTheViewLeavesYellowHeadersAndNothingToUndo() {

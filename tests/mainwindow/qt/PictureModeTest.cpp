@@ -60,7 +60,7 @@ class PictureModeTest : public MainWindowFixture {
     QCOMPARE(cluesOf(model()).rows.front(), (ClueLine{5}));
 
     const QList<QAction*> items = child<QMenu>("NPicture")->actions();
-    items.at(2)->trigger();  // a column at the left, after the fixes and a separator
+    items.at(3)->trigger();  // a column at the left, after drawing, the fixes and a separator
     QCOMPARE(pictureRows(model()).front(), std::string("?#####"));
     QCOMPARE(cluesOf(model()).columns.front(), ClueLine{});
     QVERIFY(form().windowTitle().endsWith(QStringLiteral("6x4")));
