@@ -6,8 +6,10 @@ namespace jcw {
 
 HistoryCommands historyCommandsOf(const Crossword& crossword, std::uint8_t mode) {
   const bool solving = mode == kSolvingMode;
+  // Picture mode walks the history of its strokes; checkpoints belong to solving.
+  const bool walks = solving || mode == kPictureMode;
   const History& history = crossword.history;
-  return {solving && history.canUndo(), solving && history.canRedo(), crossword.IsModified(),
+  return {walks && history.canUndo(), walks && history.canRedo(), crossword.IsModified(),
           solving, solving && history.newestCheckpoint().has_value()};
 }
 

@@ -69,7 +69,9 @@ void TGrid::Undo() { moveInHistory(&Crossword::undo); }
 void TGrid::Redo() { moveInHistory(&Crossword::redo); }
 
 void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
-  if (SolverBusy || CurrentMode != kSolvingMode) return;
+  // Not in the middle of a stroke: its cells are the picture from before it.
+  const bool walks = CurrentMode == kSolvingMode || CurrentMode == kPictureMode;
+  if (SolverBusy || stroke_ || !walks) return;
   const HistoryStep step = (model_.*move)();
   if (step.empty()) return;
   // The pointer goes to the step's first cell: a drag's start, a hint's first in reading order.
@@ -80,6 +82,7 @@ void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
   platform().setPointerPos(mapToGlobal(box.topLeft() + QPoint(half, half)));
   for (const CellChange& change : step) PaintCell(change.x, change.y);
   historyChanged();
+  if (CurrentMode == kPictureMode && host_) host_->pictureChanged();
 }
 
 void TGrid::recordPictureChange(const std::vector<std::uint8_t>& before) {
@@ -124,6 +127,7 @@ void TGrid::handleMouse(MouseEvent kind, const QMouseEvent& event) {
 void TGrid::handleMouseAt(MouseEvent kind, QPoint at, Qt::MouseButton button,
                           Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
   const CellPos cell = CellAtPoint(at.x(), at.y());
+  if (CurrentMode == kPictureMode) return drawWithMouse(kind, cell, button, modifiers);
   const MouseInput input{kind, mouseButtonOf(button), keyStateOf(buttons, modifiers),
                          model_.kindAt(cell.x, cell.y), cell == hover_};
   const bool marking = input.keyState == kLeftButtonHeld || input.keyState == kRightButtonHeld;
