@@ -428,6 +428,132 @@
 <byte value="xd"/>%1, %2</translation>
     </message>
     <message>
+        <source>Р&amp;исование</source>
+        <translation>&amp;Drawing</translation>
+    </message>
+    <message>
+        <source>Предложить исправление</source>
+        <translation>Suggest a fix</translation>
+    </message>
+    <message>
+        <source> - рисование - </source>
+        <translation> - drawing - </translation>
+    </message>
+    <message>
+        <source>Единственное решение: хватает логики строк и столбцов</source>
+        <translation>Unique solution: row and column logic suffices</translation>
+    </message>
+    <message>
+        <source>Единственное решение, но нужно пробовать клетки (узлов поиска: %1)</source>
+        <translation>Unique solution, but cells have to be tried (search nodes: %1)</translation>
+    </message>
+    <message>
+        <source>Несколько решений: заштрихованы клетки, где два из них различаются</source>
+        <translation>Several solutions: the cells where two of them differ are hatched</translation>
+    </message>
+    <message>
+        <source>Ни один рисунок не подходит к числам</source>
+        <translation>No picture fits the clues</translation>
+    </message>
+    <message>
+        <source>Закрасить клетку %1, %2</source>
+        <translation>Fill cell %1, %2</translation>
+    </message>
+    <message>
+        <source>Очистить клетку %1, %2</source>
+        <translation>Clear cell %1, %2</translation>
+    </message>
+    <message>
+        <source>станет единственным</source>
+        <translation>becomes unique</translation>
+    </message>
+    <message>
+        <source>решится логикой строк и столбцов</source>
+        <translation>row and column logic solves it</translation>
+    </message>
+    <message>
+        <source>−%1 неопределённых клеток</source>
+        <translation>−%1 undecided cells</translation>
+    </message>
+    <message>
+        <source>Рисунком станет решение кроссворда, а числа будут следовать рисунку.
+<byte value="xd"/>Перейти к рисованию?</source>
+        <translation>The crossword&apos;s solution becomes the picture, and the clues will follow the picture.
+<byte value="xd"/>Start drawing?</translation>
+    </message>
+    <message>
+        <source>Рисунком станут закрашенные клетки, а числа будут пересчитаны по ним.
+<byte value="xd"/>Перейти к рисованию?</source>
+        <translation>The filled cells become the picture, and the clues will be computed from them.
+<byte value="xd"/>Start drawing?</translation>
+    </message>
+    <message>
+        <source>Проверка...</source>
+        <translation>Checking...</translation>
+    </message>
+    <message>
+        <source>Числа введены вручную и не следуют рисунку; следующий штрих пересчитает их. </source>
+        <translation>The clues were typed by hand and do not follow the picture; the next stroke computes them anew. </translation>
+    </message>
+    <message>
+        <source>. Сложность: %1 из 5</source>
+        <translation>. Difficulty: %1 of 5</translation>
+    </message>
+    <message>
+        <source>Нет исправлений в одну клетку</source>
+        <translation>No one-cell fix</translation>
+    </message>
+    <message>
+        <source>Рисование: числа по рисунку</source>
+        <translation>Drawing: clues from the picture</translation>
+    </message>
+    <message>
+        <source>Рисунок</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Добавить столбец слева</source>
+        <translation>Add a column at the left</translation>
+    </message>
+    <message>
+        <source>Добавить столбец справа</source>
+        <translation>Add a column at the right</translation>
+    </message>
+    <message>
+        <source>Добавить строку сверху</source>
+        <translation>Add a row at the top</translation>
+    </message>
+    <message>
+        <source>Добавить строку снизу</source>
+        <translation>Add a row at the bottom</translation>
+    </message>
+    <message>
+        <source>Убрать столбец слева</source>
+        <translation>Remove the left column</translation>
+    </message>
+    <message>
+        <source>Убрать столбец справа</source>
+        <translation>Remove the right column</translation>
+    </message>
+    <message>
+        <source>Убрать строку сверху</source>
+        <translation>Remove the top row</translation>
+    </message>
+    <message>
+        <source>Убрать строку снизу</source>
+        <translation>Remove the bottom row</translation>
+    </message>
+    <message>
+        <source>Записать в файл и рисунок? Без него в файле будут только числа.</source>
+        <translation>Write the picture to the file too? Without it the file holds only the clues.</translation>
+    </message>
+    <message>
+        <source>Рисунком станет рисунок из файла кроссворда, а числа будут следовать рисунку.
+<byte value="xd"/>Перейти к рисованию?</source>
+        <translation>The picture from the crossword&apos;s file becomes the picture, and the clues will follow the picture.
+<byte value="xd"/>Start drawing?</translation>
+    </message>
+    <message>
         <source>%1 клетка</source>
         <translation>%1 cell</translation>
     </message>

@@ -42,6 +42,8 @@ class FieldHost {
   // anchorY), in the field's own coordinates, stays where it is on screen as far as scrolling
   // can keep it there.
   virtual void zoomField(ZoomStep step, int anchorX, int anchorY) = 0;
+  // Picture mode: a stroke, an undo or a redo changed the picture; its clues are to follow.
+  virtual void pictureChanged() {}
 };
 
 }  // namespace jcw

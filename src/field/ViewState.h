@@ -10,7 +10,7 @@
 
 namespace jcw {
 
-enum Mode : std::uint8_t { kEditorMode = 0, kSolvingMode = 1, kViewMode = 2 };
+enum Mode : std::uint8_t { kEditorMode = 0, kSolvingMode = 1, kViewMode = 2, kPictureMode = 3 };
 
 inline constexpr Rgb kEditorHeaderColor{255, 255, 0};  // pure yellow
 

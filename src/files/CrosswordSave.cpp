@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/CrosswordFile.h"
+#include "files/DrawnPicture.h"
 #include "files/PuzzleFile.h"
 
 namespace jcw {
@@ -24,7 +25,7 @@ Result<void> saveCrosswordAs(std::string name, Crossword& field) {
       whole ? writeCrosswordFile(name, field) : writePuzzleFile(name, field);
   if (!written) return written;
   // Marks the file cannot hold stay unsaved, so that no command drops them unasked.
-  if (whole || field.countMarked() == 0) {
+  if (whole || field.countMarked() == 0 || marksAreGoal(field)) {
     field.markSaved();
   }
   CurFileName = name;

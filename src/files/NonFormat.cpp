@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "files/ClueLists.h"
+#include "files/DrawnPicture.h"
 #include "files/FileFormat.h"
 #include "files/TextParsing.h"
+#include "model/PictureClues.h"
 
 namespace jcw {
 
@@ -112,6 +114,29 @@ PuzzleInfo infoOf(const std::vector<Section>& sections) {
           optionalValue(sections, "copyright"), optionalValue(sections, "description")};
 }
 
+// The goal's rows from its "0" and "1" digits (row by row, blanks and quotes ignored); empty when
+// it is not a picture of cols x rows.
+std::vector<std::string> goalRows(std::string_view digits, int cols, int rows) {
+  std::string cells;
+  for (const char c : digits) {
+    if (c == '0' || c == '1') cells += c == '1' ? '#' : '.';
+    else if (c != '"' && c != ' ' && c != '\t') return {};
+  }
+  if (cells.size() != static_cast<std::size_t>(cols) * rows) return {};
+  std::vector<std::string> picture;
+  for (int r = 0; r < rows; ++r)
+    picture.push_back(cells.substr(static_cast<std::size_t>(r) * cols, cols));
+  return picture;
+}
+
+std::string goalLine(const std::vector<std::string>& goal) {
+  if (goal.empty()) return {};
+  std::string digits;
+  for (const std::string& row : goal)
+    for (const char c : row) digits += c == '#' ? '1' : '0';
+  return "goal \"" + digits + "\"\n";
+}
+
 // A key line for text that may hold line breaks: a .non value is one line.
 std::string keyLine(std::string_view key, std::string_view value) {
   std::string oneLine(value);
@@ -147,7 +172,13 @@ Result<Crossword> decodeNon(std::string_view text) {
   Result<std::vector<ClueLine>> columnClues = clueLinesOf(**columns, *colCount);
   if (!columnClues) return Error{columnClues.error()};
   Result<Crossword> crossword = crosswordFromClues({std::move(*rowClues), std::move(*columnClues)});
-  if (crossword) crossword->info = infoOf(*sections);
+  if (!crossword) return crossword;
+  crossword->info = infoOf(*sections);
+  // A goal that is no picture of the clues is read over, as an unknown key would be.
+  std::vector<std::string> goal =
+      goalRows(optionalValue(*sections, "goal"), *colCount, *rowCount);
+  if (!goal.empty() && cluesOfPicture(goal) == cluesOf(*crossword))
+    crossword->info.goal = std::move(goal);
   return crossword;
 }
 
@@ -160,7 +191,7 @@ std::string encodeNon(const Crossword& crossword, const PuzzleInfo& info) {
   for (const ClueLine& line : clues.rows) text += clueLineText(line) + "\n";
   text += "\ncolumns\n";
   for (const ClueLine& line : clues.columns) text += clueLineText(line) + "\n";
-  return text;
+  return text + goalLine(goalOf(crossword));
 }
 
 }  // namespace jcw

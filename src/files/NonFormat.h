@@ -3,8 +3,9 @@
 // rows and columns make the crossword. After "rows" (or "columns") follows one clue line per
 // picture row (column): numbers separated by commas and/or blanks, an empty line or "0" for a
 // line without blocks. The keys title, by, copyright and description (their first line, quotes
-// taken off) give the crossword's PuzzleInfo; other keys (goal, ...) are read over and ignored,
-// and a goal picture is not applied. Lines may end in LF, CR LF or CR; '#' starts a comment line.
+// taken off) give the crossword's PuzzleInfo, and "goal" (the solution as "0" and "1" digits, row
+// by row) its goal when that is a picture of the clues; other keys are read over and ignored.
+// Lines may end in LF, CR LF or CR; '#' starts a comment line.
 
 #include <string>
 #include <string_view>
@@ -20,7 +21,8 @@ namespace jcw {
 Result<Crossword> decodeNon(std::string_view text);
 
 // The crossword's clues as .non text, with the keys of `info` that are not empty (each on one
-// line, control characters and quotes dropped). Marks are not written.
+// line, control characters and quotes dropped), and its goal (DrawnPicture.h) when it has one.
+// Marks are not written.
 std::string encodeNon(const Crossword& crossword, const PuzzleInfo& info);
 
 }  // namespace jcw

@@ -2,13 +2,16 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 #include <vector>
 
 #include "files/ClueLists.h"
+#include "files/DrawnPicture.h"
 #include "files/FileFormat.h"
 #include "files/TextParsing.h"
+#include "model/PictureClues.h"
 
 namespace jcw {
 
@@ -77,6 +80,39 @@ PuzzleInfo infoOf(const pugi::xml_node& puzzle) {
           childText(puzzle, "description")};
 }
 
+// The picture of the puzzle's goal <solution> (type "goal", the default): its <image> rows, the
+// background colour's character empty and any other filled. Empty when there is none or it is
+// no picture of cols x rows.
+std::vector<std::string> goalImageOf(const pugi::xml_node& puzzle, int cols, int rows) {
+  const std::string background = puzzle.attribute("backgroundcolor").as_string(kWhite);
+  char empty = '.';
+  for (const pugi::xml_node& colour : puzzle.children("color"))
+    if (colour.attribute("name").as_string() == background)
+      empty = colour.attribute("char").as_string(".")[0];
+  for (const pugi::xml_node& solution : puzzle.children("solution")) {
+    if (std::string_view(solution.attribute("type").as_string("goal")) != "goal") continue;
+    // Rows lie between '|' marks, one a line or one after another on a line.
+    std::vector<std::string> picture;
+    std::string_view image = solution.child_value("image");
+    while (!image.empty()) {
+      const std::size_t bar = image.find('|');
+      if (const std::string_view row = trimmed(image.substr(0, bar)); !row.empty()) {
+        std::string cells;
+        for (const char c : row) cells += c == empty ? '.' : '#';
+        picture.push_back(std::move(cells));
+      }
+      if (bar == std::string_view::npos) break;
+      image.remove_prefix(bar + 1);
+    }
+    const bool fits = static_cast<int>(picture.size()) == rows &&
+                      std::ranges::all_of(picture, [&](const std::string& line) {
+                        return static_cast<int>(line.size()) == cols;
+                      });
+    return fits ? picture : std::vector<std::string>{};
+  }
+  return {};
+}
+
 Result<Crossword> crosswordOf(const pugi::xml_node& puzzle) {
   if (std::string_view(puzzle.attribute("type").as_string("grid")) != "grid")
     return Error{"поддерживаются только кроссворды type=\"grid\""};
@@ -90,8 +126,15 @@ Result<Crossword> crosswordOf(const pugi::xml_node& puzzle) {
   if (!rows) return Error{rows.error()};
   Result<std::vector<ClueLine>> columns = cluesOfType(puzzle, "columns");
   if (!columns) return Error{columns.error()};
+  const int cols = static_cast<int>(columns->size());
+  const int rowCount = static_cast<int>(rows->size());
   Result<Crossword> crossword = crosswordFromClues({std::move(*rows), std::move(*columns)});
-  if (crossword) crossword->info = infoOf(puzzle);
+  if (!crossword) return crossword;
+  crossword->info = infoOf(puzzle);
+  // A goal that is no picture of the clues is read over.
+  std::vector<std::string> goal = goalImageOf(puzzle, cols, rowCount);
+  if (!goal.empty() && cluesOfPicture(goal) == cluesOf(*crossword))
+    crossword->info.goal = std::move(goal);
   return crossword;
 }
 
@@ -156,6 +199,17 @@ std::string encodeWebpbn(const Crossword& crossword, const PuzzleInfo& info) {
   const ClueLists clues = cluesOf(crossword);
   appendClues(puzzle, "columns", clues.columns);
   appendClues(puzzle, "rows", clues.rows);
+  if (const std::vector<std::string> goal = goalOf(crossword); !goal.empty()) {
+    pugi::xml_node solution = puzzle.append_child("solution");
+    solution.append_attribute("type") = "goal";
+    std::string image = "\n";
+    for (const std::string& row : goal) {
+      std::string line = row;
+      std::ranges::replace(line, '#', 'X');
+      image += "|" + line + "|\n";
+    }
+    solution.append_child("image").text() = image.c_str();
+  }
   std::ostringstream out;
   document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
   return out.str();

@@ -17,8 +17,8 @@ struct HistoryCommands {
   bool operator==(const HistoryCommands&) const = default;
 };
 
-// `mode` is CurrentMode: solving mode walks the history's steps of marks, the editor its steps
-// of clue numbers (checkpoints are solving mode's only); saving is offered in every
+// `mode` is CurrentMode: solving and picture mode walk the history's steps of marks, the editor
+// its steps of clue numbers; checkpoints are set in solving mode only; saving is offered in every
 // mode while something is unsaved.
 HistoryCommands historyCommandsOf(const Crossword& crossword, std::uint8_t mode);
 

@@ -3,6 +3,7 @@
 // formats hold it and the program writes it back to them; the .jcw layout has no room for it.
 
 #include <string>
+#include <vector>
 
 namespace jcw {
 
@@ -12,6 +13,8 @@ struct PuzzleInfo {
   std::string author{};
   std::string copyright{};
   std::string notes{};  // free text; may run over several lines
+  // The picture the file gives as the solution, rows of '#' (filled) and '.'; empty for none.
+  std::vector<std::string> goal{};
   bool operator==(const PuzzleInfo&) const = default;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <span>
 
+#include "files/ClueLists.h"
+
 namespace jcw {
 
 namespace {
@@ -13,16 +15,6 @@ std::uint8_t workCellOf(std::uint8_t state) {
 
 std::uint8_t pictureStateOf(std::uint8_t work) {
   return work == wcFilled ? csFilled : work == wcEmpty ? csEmpty : csBlank;
-}
-
-void ReadRowClues(LineState& line, const Crossword& crossword, int r) {
-  const Dimensions& d = crossword.dims();
-  setLineClues(line, r, d.ColCount, crossword.rowClues(d.CapRowCount + r));
-}
-
-void ReadColumnClues(LineState& line, const Crossword& crossword, int c) {
-  const Dimensions& d = crossword.dims();
-  setLineClues(line, c, d.RowCount, crossword.columnClues(d.CapColCount + c));
 }
 
 int mostBlocks(const std::vector<LineState>& lines) {
@@ -66,24 +58,34 @@ void sweep(SolverState& state, std::vector<LineState>& lines, std::vector<LineSt
 
 }  // namespace
 
-void PrepareSolver(SolverState& state, const Crossword& crossword) {
-  const Dimensions& d = crossword.dims();
-  const int longest = std::max(d.RowCount, d.ColCount);
+void PrepareSolver(SolverState& state, const ClueLists& clues) {
+  const int cols = static_cast<int>(clues.columns.size());
+  const int rows = static_cast<int>(clues.rows.size());
+  const int longest = std::max(rows, cols);
   state.FilledInAll.assign(longest, 1);
   state.FilledInAny.assign(longest, 0);
-  state.Work.assign(d.ColCount, d.RowCount, wcUnknown);
-  if (state.UseMarks)
-    for (int c = 0; c < d.ColCount; ++c)
-      for (int r = 0; r < d.RowCount; ++r)
-        state.Work.at(c, r) =
-            workCellOf(crossword.cell(d.CapColCount + 1 + c, d.CapRowCount + 1 + r).State);
-  state.Columns.resize(d.ColCount);
-  for (int c = 1; c <= d.ColCount; ++c) ReadColumnClues(state.Columns[c - 1], crossword, c);
-  state.Rows.resize(d.RowCount);
-  for (int r = 1; r <= d.RowCount; ++r) ReadRowClues(state.Rows[r - 1], crossword, r);
+  state.Work.assign(cols, rows, wcUnknown);
+  const auto readLines = [](std::vector<LineState>& lines, const std::vector<ClueLine>& lists,
+                            int length) {
+    lines.resize(lists.size());
+    for (std::size_t i = 0; i < lists.size(); ++i)
+      setLineClues(lines[i], static_cast<int>(i) + 1, length, lists[i]);
+  };
+  readLines(state.Columns, clues.columns, rows);
+  readLines(state.Rows, clues.rows, cols);
   state.Changed = false;
   state.Contradiction = false;
   state.Solver.reserve(std::max(mostBlocks(state.Rows), mostBlocks(state.Columns)));
+}
+
+void PrepareSolver(SolverState& state, const Crossword& crossword) {
+  const Dimensions& d = crossword.dims();
+  PrepareSolver(state, cluesOf(crossword));
+  if (!state.UseMarks) return;
+  for (int c = 0; c < d.ColCount; ++c)
+    for (int r = 0; r < d.RowCount; ++r)
+      state.Work.at(c, r) =
+          workCellOf(crossword.cell(d.CapColCount + 1 + c, d.CapRowCount + 1 + r).State);
 }
 
 void SweepRows(SolverState& state) {

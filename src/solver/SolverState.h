@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "model/ClueLists.h"
 #include "model/Crossword.h"
 #include "solver/CancelCheck.h"
 #include "solver/LineSolver.h"
@@ -44,6 +45,8 @@ struct SolverState {
 
 // Builds the work grid, the buffers and every line from `crossword`; honours UseMarks.
 void PrepareSolver(SolverState& state, const Crossword& crossword);
+// The same from clue lists alone, every cell unknown (UseMarks has nothing to read).
+void PrepareSolver(SolverState& state, const ClueLists& clues);
 
 // Clears Changed, then solves rows 1..RowCount in order, each against what the earlier ones
 // left; a row none of whose cells changed since it was last solved is skipped (solving it again

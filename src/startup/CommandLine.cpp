@@ -37,6 +37,8 @@ constexpr KeyLine kKeys[] = {
      {"курсор идёт дальше после одной или двух цифр", "the cursor moves on after one or two digits"}},
     {same("F7"), {"проверить отметки", "check the marks"}},
     {same("F8"), {"подсказка: одна линия", "hint: one line"}},
+    {same("F11"), {"рисование: числа по рисунку", "drawing: clues from the picture"}},
+    {same("F10"), {"предложить исправление (рисование)", "suggest a fix (drawing)"}},
     {same("F9"), {"старт или редактор", "start or editor"}},
     {same("M"), {"меню", "menu"}},
     {same("Alt+Backspace"), {"отменить отметку", "undo a mark"}},

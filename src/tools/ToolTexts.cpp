@@ -14,6 +14,7 @@ constexpr std::string_view kForms =
     "jcwtool solve FILE [--marks] [--steps] [--complete]\n"
     "jcwtool test FILE [--marks]\n"
     "jcwtool count FILE [--marks] [--timeout SECONDS]\n"
+    "jcwtool grade FILE\n"
     "jcwtool convert IN OUT\n"
     "jcwtool view-point LEFT TOP WIDTH HEIGHT CELL SCROLLX SCROLLY COLUMNS ROWS HEADERCOLUMNS "
     "HEADERROWS X Y\n"
@@ -29,6 +30,8 @@ constexpr Phrase kCommands{
     "            после каждого прохода, --complete: дорешать перебором) и описать как info\n"
     "  test      тест программы: единственное ли решение\n"
     "  count     сосчитать решения перебором (0, 1 или 2 — два и больше)\n"
+    "  grade     сложность кроссворда одним объектом JSON: оценка 1..5 (0 — решение не\n"
+    "            единственное), проходы, правило перекрытия, глубина проб, узлы поиска\n"
     "  convert   записать IN в формате расширения OUT: .jcw, .non, .xml, .svg\n"
     "  view-point где в окне показана клетка (X, Y) таблицы при виде поля, который программа\n"
     "            сообщает в файл JCW_VIEW_FILE: середина и видимая часть клетки\n"
@@ -41,6 +44,8 @@ constexpr Phrase kCommands{
     "            picture after every sweep, --complete: finish by search), described as info\n"
     "  test      the program's test: whether the solution is unique\n"
     "  count     count the solutions by search (0, 1 or 2 for two or more)\n"
+    "  grade     the crossword's difficulty as one JSON object: grade 1..5 (0: no unique\n"
+    "            solution), sweeps, overlap rule, depth of trials, search nodes\n"
     "  convert   write IN in the format of OUT's extension: .jcw, .non, .xml, .svg\n"
     "  view-point where table cell (X, Y) shows in the window for the view the program writes\n"
     "            to the file JCW_VIEW_FILE: the cell's middle and the part of it that shows\n"
@@ -56,6 +61,16 @@ constexpr Phrase kVerdictLines[] = {
     {"Решить его одной логикой строк и столбцов нельзя: нужно пробовать варианты клеток",
      "Row and column logic alone cannot solve it: cells have to be tried"},
     {"Кроссворд имеет несколько вариантов решений", "The crossword has several solutions"},
+    {"Сложность", "Difficulty"},
+    {"ни один рисунок не подходит к числам", "no picture fits the clues"},
+    {"к числам подходит больше одного рисунка", "more than one picture fits the clues"},
+    {"проходов логики строк и столбцов", "row and column sweeps"},
+    {"хватает простого правила перекрытия", "the simple overlap rule suffices"},
+    {"хватает логики строк и столбцов", "row and column logic suffices"},
+    {"нужно пробовать клетки по одной до противоречия",
+     "cells must be tried one at a time up to a contradiction"},
+    {"нужен перебор глубже одной клетки", "a search deeper than one cell is needed"},
+    {"узлов поиска", "search nodes"},
 };
 
 // The line naming contradicting lines (solver/LineConflict.h): its opening, then word by word.
@@ -103,6 +118,13 @@ std::string toolUsage(UiLanguage language) {
 
 std::string toolHelp(UiLanguage language) {
   return toolUsage(language) + std::string(kCommands.in(language));
+}
+
+std::string reasonIn(UiLanguage language, const std::string& russian) {
+  const std::size_t colon = russian.find(": ");
+  if (colon == std::string::npos) return std::string(lineIn(language, russian));
+  return std::string(lineIn(language, std::string_view(russian).substr(0, colon))) +
+         russian.substr(colon);
 }
 
 std::string verdictIn(UiLanguage language, std::string russian) {

@@ -16,5 +16,8 @@ std::string toolHelp(UiLanguage language);
 // A verdict of the solver's testMessage, its line feed and carriage return as one line break,
 // in `language`; any other text unchanged.
 std::string verdictIn(UiLanguage language, std::string russian);
+// A line "label" or "label: value" of the difficulty's reasons (solver/Difficulty.h), its label
+// in `language`.
+std::string reasonIn(UiLanguage language, const std::string& russian);
 
 }  // namespace jcw

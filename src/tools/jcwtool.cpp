@@ -8,6 +8,7 @@
 //   jcwtool count FILE [--marks] [--timeout SECONDS]
 //                                          count the pictures that fit (0, 1, 2 = two or more,
 //                                          null when the time ran out)
+//   jcwtool grade FILE                     the difficulty as one JSON object
 //   jcwtool convert IN OUT                 write IN in the format OUT's extension names
 //   jcwtool view-point VIEW... X Y         where table cell (X, Y) shows in the window, VIEW
 //                                          being the eleven numbers the program reports
@@ -25,12 +26,13 @@
 #include <vector>
 
 #include "field/ViewReport.h"
+#include "files/ClueLists.h"
 #include "files/CrosswordFile.h"
 #include "files/PuzzleFile.h"
 #include "model/PictureText.h"
 #include "platform/AtomicFile.h"
 #include "platform/UiLanguage.h"
-#include "files/ClueLists.h"
+#include "solver/Difficulty.h"
 #include "solver/LineConflict.h"
 #include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
@@ -126,12 +128,32 @@ int test(const std::string& path, bool useMarks) {
   if (!crossword) return kFailure;
   jcw::SolverState state = preparedState(*crossword, useMarks);
   const bool marksTaken = useMarks && crossword->countMarked() > 0;
+  const jcw::UiLanguage language = jcw::uiLanguage();
   const jcw::TestVerdict verdict = jcw::runTest(state);
   std::optional<jcw::LineConflict> conflict;
   if (verdict.outcome == jcw::TestOutcome::NoSolution)
     conflict = jcw::locateConflict(jcw::cluesOf(*crossword));
-  std::cout << jcw::verdictIn(jcw::uiLanguage(), jcw::testMessage(verdict, marksTaken, conflict))
-            << "\n";
+  std::cout << jcw::verdictIn(language, jcw::testMessage(verdict, marksTaken, conflict)) << "\n";
+  // The grade judges the clues alone, as an author hands them out.
+  const jcw::Difficulty difficulty = jcw::gradeClues(jcw::cluesOf(*crossword));
+  std::cout << jcw::reasonIn(language, "Сложность: " + std::to_string(difficulty.grade)) << "\n";
+  for (const std::string& reason : jcw::difficultyReasons(difficulty))
+    std::cout << "  " << jcw::reasonIn(language, reason) << "\n";
+  return 0;
+}
+
+int grade(const std::string& path) {
+  const auto crossword = load(path);
+  if (!crossword) return kFailure;
+  const jcw::Difficulty difficulty = jcw::gradeClues(jcw::cluesOf(*crossword));
+  jcw::JsonObject json;
+  json.add("grade", static_cast<long long>(difficulty.grade));
+  json.add("sweeps", static_cast<long long>(difficulty.sweeps));
+  json.add("overlapOnly", difficulty.overlapOnly);
+  json.add("depth", static_cast<long long>(difficulty.depth));
+  json.add("nodes", difficulty.nodes);
+  json.add("solutions", static_cast<long long>(difficulty.solutions));
+  std::cout << json.str() << "\n";
   return 0;
 }
 
@@ -246,6 +268,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args.size() == 2 && args[0] == "info") return info(args[1]);
+  if (args.size() == 2 && args[0] == "grade") return grade(args[1]);
   if (args.size() == 3 && args[0] == "resave") return resave(args[1], args[2]);
   if (args.size() == 3 && args[0] == "convert") return convert(args[1], args[2]);
   if (args.empty()) return usage();

@@ -4,6 +4,8 @@
 #include <random>
 #include <stdexcept>
 
+#include "model/PictureClues.h"
+
 namespace jcw::test {
 
 namespace {
@@ -11,21 +13,6 @@ int longest(const Clues& clues) {
   std::size_t n = 1;
   for (const auto& line : clues) n = std::max(n, line.size());
   return static_cast<int>(n);
-}
-
-// The run lengths of the '#' cells in `line`.
-std::vector<int> runsOf(const std::string& line) {
-  std::vector<int> runs;
-  int run = 0;
-  for (const char ch : line + '.') {
-    if (ch == '#') {
-      ++run;
-    } else if (run > 0) {
-      runs.push_back(run);
-      run = 0;
-    }
-  }
-  return runs;
 }
 }  // namespace
 
@@ -64,14 +51,8 @@ Crossword makeCrossword(const CrosswordSpec& spec) {
 }
 
 Crossword pictureCrossword(const std::vector<std::string>& solution) {
-  CrosswordSpec spec;
-  for (const std::string& row : solution) spec.rowClues.push_back(runsOf(row));
-  for (std::size_t x = 0; x < solution.front().size(); ++x) {
-    std::string column;
-    for (const std::string& row : solution) column += row.at(x);
-    spec.colClues.push_back(runsOf(column));
-  }
-  return makeCrossword(spec);
+  const ClueLists clues = cluesOfPicture(solution);
+  return makeCrossword({clues.rows, clues.columns, {}, 0, 0});
 }
 
 Crossword randomCrossword(int cols, int rows, unsigned seed) {

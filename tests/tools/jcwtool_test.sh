@@ -60,26 +60,28 @@ check "solve --marks starts from the marks" '"picture":["#.",".#"]' \
   "$("$tool" solve --marks "$dir/diagonals" | grep -o '"picture":[^]]*]')"
 check "solve --steps prints the picture after each sweep" \
   "$(printf '??\n??\n\n??\n??\n')" "$("$tool" solve "$dir/diagonals" --steps | head -5)"
+# The verdict alone, without the grade that follows it.
+verdict() { "$tool" test "$@" | sed '/^\(Сложность\|Difficulty\): /,$d'; }
 check "test of two diagonals" "$(printf 'Решение не найдено.\nКроссворд имеет несколько вариантов решений')" \
-  "$("$tool" test "$dir/diagonals")"
+  "$(verdict "$dir/diagonals")"
 check "test --marks of two diagonals with one mark" "Кроссворд имеет единственное решение" \
-  "$("$tool" test "$dir/diagonals" --marks)"
-check "test of the ten-byte crossword" "Кроссворд имеет единственное решение" "$("$tool" test "$dir/ten")"
+  "$(verdict "$dir/diagonals" --marks)"
+check "test of the ten-byte crossword" "Кроссворд имеет единственное решение" "$(verdict "$dir/ten")"
 none_verdict=$(printf 'Решение не найдено.\nКроссворд не имеет решений\nПротиворечат друг другу: строка 2 и столбец 1')
 check "test of clues without a picture names the lines that contradict" "$none_verdict" \
-  "$("$tool" test "$dir/none")"
-check "test --marks without marks blames no marks" "$none_verdict" "$("$tool" test --marks "$dir/none")"
+  "$(verdict "$dir/none")"
+check "test --marks without marks blames no marks" "$none_verdict" "$(verdict --marks "$dir/none")"
 check "the contradicting lines in English" "Contradicting each other: row 2 and column 1" \
-  "$(LC_ALL=en_US.UTF-8 "$tool" test "$dir/none" | tail -1)"
+  "$(LC_ALL=en_US.UTF-8 "$tool" test "$dir/none" | grep '^Contradicting')"
 "$tool" test "$dir/diagonals" >/dev/null; check "test exits 0" 0 $?
 check "test speaks English under an English locale" \
   "$(printf 'No solution found.\nThe crossword has several solutions')" \
-  "$(LC_ALL=en_US.UTF-8 "$tool" test "$dir/diagonals")"
+  "$(LC_ALL=en_US.UTF-8 verdict "$dir/diagonals")"
 
 help=$("$tool" --help); status=$?
 check "--help exits 0" 0 "$status"
 check "--help starts with the usage in Russian" "Использование: jcwtool info FILE" "$(head -1 <<<"$help")"
-check "--help names every command" 6 "$(grep -cE '^  (info|resave|solve|test|count|convert) ' <<<"$help")"
+check "--help names every command" 7 "$(grep -cE '^  (info|resave|solve|test|count|grade|convert) ' <<<"$help")"
 check "--help in English under LANG=en_US.UTF-8" "Usage: jcwtool info FILE" \
   "$(env -u LC_ALL LANG=en_US.UTF-8 "$tool" --help | head -1)"
 check "--version" "jcwtool 1.0" "$("$tool" --version)"
@@ -93,10 +95,20 @@ done
 printf '\x04\x04\x02\x02''\xc8\xc8\x01\x00\x01\x01''\xc8\xc8\x01\x01\x01\x01''\x01\x01\xc8\xc8\xc8\xc8''\x00\x02\xc8\xc8\xc8\xc8''\x01\x01\xc8\xc8\xc8\xc8''\x00\x01\xc8\xc8\xc8\xc8' > "$dir/unique"
 check "test of a crossword that needs trying cells" \
   "$(printf 'Кроссворд имеет единственное решение\nРешить его одной логикой строк и столбцов нельзя: нужно пробовать варианты клеток')" \
-  "$("$tool" test "$dir/unique")"
+  "$(verdict "$dir/unique")"
 check "test --marks of a mark against the only picture" \
   "$(printf 'Решение не найдено.\nОтмеченные клетки противоречат числам')" \
-  "$(printf '\x04\x04\x02\x02''\xc8\xc8\x01\x00\x01\x01''\xc8\xc8\x01\x01\x01\x01''\x01\x01\xca\xc8\xc8\xc8''\x00\x02\xc8\xc8\xc8\xc8''\x01\x01\xc8\xc8\xc8\xc8''\x00\x01\xc8\xc8\xc8\xc8' > "$dir/refuted"; "$tool" test --marks "$dir/refuted")"
+  "$(printf '\x04\x04\x02\x02''\xc8\xc8\x01\x00\x01\x01''\xc8\xc8\x01\x01\x01\x01''\x01\x01\xca\xc8\xc8\xc8''\x00\x02\xc8\xc8\xc8\xc8''\x01\x01\xc8\xc8\xc8\xc8''\x00\x01\xc8\xc8\xc8\xc8' > "$dir/refuted"; verdict --marks "$dir/refuted")"
+check "test grades the crossword after the verdict" \
+  "$(printf 'Сложность: 4\n  проходов логики строк и столбцов: 2\n  нужно пробовать клетки по одной до противоречия\n  узлов поиска: 1')" \
+  "$("$tool" test "$dir/unique" | sed -n '/^Сложность/,$p')"
+check "test grades in English under an English locale" "Difficulty: 0" \
+  "$(LC_ALL=en_US.UTF-8 "$tool" test "$dir/diagonals" | grep '^Difficulty')"
+check "grade of the crossword that needs trying cells" \
+  '{"grade":4,"sweeps":2,"overlapOnly":false,"depth":1,"nodes":1,"solutions":1}' "$("$tool" grade "$dir/unique")"
+check "grade of two diagonals" '"grade":0' "$("$tool" grade "$dir/diagonals" | grep -o '"grade":[0-9]*')"
+check "grade of the ten-byte crossword" '{"grade":1,"sweeps":1,"overlapOnly":true,"depth":0,"nodes":0,"solutions":1}' \
+  "$("$tool" grade "$dir/ten")"
 # count: the fields but the time, which varies.
 counted() { "$tool" count "$@" | sed 's/,"ms":[0-9]*//; s/,"nodes":[0-9]*//'; }
 check "count of the crossword that needs trying cells" \
@@ -135,7 +147,7 @@ for source in ten.NON ten.xml; do
   check "convert $source gives the minimal .jcw" "$blank" "$(od -An -tx1 < "$dir/$source.jcw")"
   check "info of $source equals info of its .jcw" "$("$tool" info "$dir/$source.jcw")" "$("$tool" info "$dir/$source")"
 done
-check "test reads .non" "Кроссворд имеет единственное решение" "$("$tool" test "$dir/ten.NON")"
+check "test reads .non" "Кроссворд имеет единственное решение" "$(verdict "$dir/ten.NON")"
 "$tool" convert "$dir/ten.NON.jcw" "$dir/round.xml" && "$tool" convert "$dir/round.xml" "$dir/round.non" &&
   "$tool" convert "$dir/round.non" "$dir/round.jcw"
 check ".jcw to XML to .non to .jcw keeps every byte" "$blank" "$(od -An -tx1 < "$dir/round.jcw")"

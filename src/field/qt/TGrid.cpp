@@ -53,6 +53,13 @@ void TGrid::allocateTable() {
   viewChanged();
 }
 
+void TGrid::tableReshaped() {
+  differing_.clear();
+  crossedOff_.clear();
+  checkpointMarks_ = CheckpointMarks(model_);
+  viewChanged();
+}
+
 void TGrid::SetModified(bool flag) {
   model_.Modified = flag;
   historyChanged();
@@ -268,7 +275,7 @@ std::size_t TGrid::differingIndex(int x, int y) const {
 }
 
 bool TGrid::isDiffering(int x, int y) const {
-  return !differing_.empty() && model_.inTable(x, y) && differing_[differingIndex(x, y)] != 0;
+  return !differing_.empty() && model_.inTable(x, y) && differing_[differingIndex(x, y)] == 1;
 }
 
 std::vector<std::uint8_t> TGrid::tableFlags(const std::vector<CellPos>& cells,
@@ -294,8 +301,15 @@ void TGrid::repaintFlagChanges(const std::vector<std::uint8_t>& was,
       if (at(was, differingIndex(x, y)) != at(now, differingIndex(x, y))) repaintCell(x, y);
 }
 
-void TGrid::showDifferingCells(const std::vector<CellPos>& cells) {
-  std::vector<std::uint8_t> shown = tableFlags(cells, ckPicture);
+void TGrid::showDifferingCells(const std::vector<CellPos>& cells) { showPictureOverlay({}, cells); }
+
+void TGrid::showPictureOverlay(const std::vector<CellPos>& open,
+                               const std::vector<CellPos>& differing) {
+  std::vector<std::uint8_t> shown = tableFlags(differing, ckPicture);
+  const std::vector<std::uint8_t> dotted = tableFlags(open, ckPicture);
+  if (shown.empty()) shown.assign(dotted.size(), 0);
+  for (std::size_t i = 0; i < dotted.size(); ++i)
+    if (dotted[i] != 0 && shown[i] == 0) shown[i] = 2;
   shown.swap(differing_);
   repaintFlagChanges(shown, differing_);
 }
@@ -386,6 +400,15 @@ void TGrid::drawDiffering(QPainter& painter, const QRect& box) {
   painter.restore();
 }
 
+void TGrid::drawOpenCell(QPainter& painter, const QRect& box) {
+  const int radius = std::max(1, box.width() / 8);
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(differingCellColor());
+  painter.drawEllipse(box.center(), radius, radius);
+  painter.restore();
+}
+
 void TGrid::drawIndicator(QPainter& painter, const Rect& box, int status) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(indicatorColor(IndErr ? status : lsIncomplete));
@@ -463,8 +486,9 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
   for (int x = columns.first; x <= columns.last; ++x) {
     for (int y = rows.first; y <= rows.last; ++y) {
       // Only clue cells carry a number or the cursor's edge; any cell may be hatched.
-      const bool differing = isDiffering(x, y);
-      if (!differing && (viewMode || model_.kindAt(x, y) != ckClue)) continue;
+      const std::uint8_t overlay =
+          differing_.empty() ? 0 : differing_[differingIndex(x, y)];
+      if (overlay == 0 && (viewMode || model_.kindAt(x, y) != ckClue)) continue;
       const TCell& cell = model_.cell(x, y);
       const QRect box = cellRect(x, y);
       look.sunken = cell.Kind == ckClue && cell.State == csSelected;
@@ -474,7 +498,8 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
                                         : windowTextColor();
       drawCellContent(painter, box, cell, currentFont(), look);
       if (crossedOff) drawStrike(painter, box, crossedOffClueColor());
-      if (differing) drawDiffering(painter, box);
+      if (overlay == 1) drawDiffering(painter, box);
+      if (overlay == 2) drawOpenCell(painter, box);
     }
   }
   if (viewMode) return;

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "field/CheckpointMarks.h"
@@ -22,6 +23,7 @@
 #include "field/LineEntry.h"
 #include "field/MarkDrag.h"
 #include "field/MouseInput.h"
+#include "field/PictureStroke.h"
 #include "field/qt/CellFont.h"
 #include "model/Crossword.h"
 #include "settings/AidOptions.h"
@@ -49,6 +51,9 @@ class TGrid : public QWidget {
 
   // Table allocation for the process-wide dimensions (contents kept when the shape is the same).
   void allocateTable();
+  // The model's table changed its shape in place (headers grown or shrunk, a picture resized):
+  // the overlay goes and the view follows.
+  void tableReshaped();
 
   // The side of a cell in pixels (held at 1 when below); the scroll offsets stay in range.
   int cellSize() const { return view_.cellSize; }
@@ -128,6 +133,9 @@ class TGrid : public QWidget {
   // saved, not in the history. A mark, an erasure, an undo, SetModified and a new model clear
   // it; the host clears it at every command and mode change.
   void showDifferingCells(const std::vector<CellPos>& cells);
+  // The same overlay for picture mode's analysis: `open` cells (those line logic leaves open)
+  // get a dot, `differing` ones the hatch.
+  void showPictureOverlay(const std::vector<CellPos>& open, const std::vector<CellPos>& differing);
   void clearDifferingCells();
   bool isDiffering(int x, int y) const;
 
@@ -221,6 +229,12 @@ class TGrid : public QWidget {
   // under the pointer, when it is no picture cell, left as by a move.
   void followMarkDrag(const MouseInput& input, CellPos cell);
   PictureArea pictureArea() const;
+  // Picture mode (TGridDrawing.cpp): a press starts a stroke, moves extend it, the release
+  // records it as one step and tells the host.
+  void drawWithMouse(MouseEvent kind, CellPos cell, Qt::MouseButton button,
+                     Qt::KeyboardModifiers modifiers);
+  // Puts the stroke's cells (and only those) in their new state over strokeBefore_.
+  void applyStroke();
   // Middle-button panning; true when the event was one of it.
   bool pan(QMouseEvent& event);
   // A mark drag held at the edge of the picture pane scrolls the view, one cell a tick.
@@ -283,6 +297,7 @@ class TGrid : public QWidget {
   void drawFrameLines(QPainter& painter, const LineSpan& columns, const LineSpan& rows);
   void drawIndicator(QPainter& painter, const Rect& box, int status);
   void drawDiffering(QPainter& painter, const QRect& box);
+  void drawOpenCell(QPainter& painter, const QRect& box);
   // The digital cross's digits over the cells of columns `columns` and rows `rows`.
   void drawCross(QPainter& painter, const LineSpan& columns, const LineSpan& rows);
   std::size_t differingIndex(int x, int y) const;  // row by row over the whole table
@@ -326,13 +341,17 @@ class TGrid : public QWidget {
     std::vector<int> columns;
     std::vector<int> rows;
   } conflictLines_;
-  // One flag per table cell (differingIndex) while the overlay shows; else empty.
+  // One entry per table cell (differingIndex) while the overlay shows, else empty: 1 hatched,
+  // 2 dotted (open).
   std::vector<std::uint8_t> differing_;
   AidOptions aids_;
   MarkDrag markDrag_;
   CellPos tintedLines_;  // the quiet crosshair's cell; (0, 0) for none
   // One flag per table cell (differingIndex) for clue cells drawn crossed off; else empty.
   std::vector<std::uint8_t> crossedOff_;
+  // Picture mode's stroke in progress, and the picture's states from before it.
+  std::optional<PictureStroke> stroke_;
+  std::vector<std::uint8_t> strokeBefore_;
   // Middle-button panning: where it started and the scroll offsets then.
   bool panning_ = false;
   QPoint panFrom_;

@@ -69,9 +69,10 @@ void TGrid::Undo() { moveInHistory(&Crossword::undo); }
 void TGrid::Redo() { moveInHistory(&Crossword::redo); }
 
 void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
-  if (SolverBusy || CurrentMode == kViewMode) return;
+  // Not in the middle of a stroke: its cells are the picture from before it.
+  if (SolverBusy || stroke_ || CurrentMode == kViewMode) return;
   commitCursorClue();
-  // The editor walks the steps of clue numbers, solving mode the steps of marks.
+  // The editor walks the steps of clue numbers; solving and picture mode the steps of marks.
   const bool clues = move == &Crossword::undo ? model_.undoChangesClues() : model_.redoChangesClues();
   if (clues != (CurrentMode == kEditorMode)) return;
   const HistoryStep step = (model_.*move)();
@@ -90,6 +91,7 @@ void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
   }
   noteCursorClue();  // an undone number is the cursor's cell's own again
   historyChanged();
+  if (CurrentMode == kPictureMode && host_) host_->pictureChanged();
 }
 
 void TGrid::recordPictureChange(const std::vector<std::uint8_t>& before) {
@@ -134,6 +136,7 @@ void TGrid::handleMouse(MouseEvent kind, const QMouseEvent& event) {
 void TGrid::handleMouseAt(MouseEvent kind, QPoint at, Qt::MouseButton button,
                           Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
   const CellPos cell = CellAtPoint(at.x(), at.y());
+  if (CurrentMode == kPictureMode) return drawWithMouse(kind, cell, button, modifiers);
   const MouseInput input{kind, mouseButtonOf(button), keyStateOf(buttons, modifiers),
                          model_.kindAt(cell.x, cell.y), cell == hover_};
   const bool marking = input.keyState == kLeftButtonHeld || input.keyState == kRightButtonHeld;

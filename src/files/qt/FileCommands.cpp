@@ -11,6 +11,7 @@
 #include "field/qt/TGrid.h"
 #include "files/CrosswordFile.h"
 #include "files/CrosswordSave.h"
+#include "files/DrawnPicture.h"
 #include "files/FileLoad.h"
 #include "files/qt/DroppedFiles.h"
 #include "files/qt/LoadError.h"
@@ -57,9 +58,27 @@ bool mayDiscardChanges(FileHost& host) {
 // The save with its screen side. On success the name is the current file's, the buttons follow
 // what is still unsaved and the title shows the name; on failure the error box, and the previous
 // name stays.
+// A drawing's marks are its solution, which a crossword handed out in .jcw does not hold unless
+// the author says so: without them the file keeps the clues and the drawing stays unsaved.
+bool keepsDrawingAsMarks(const std::string& name, const Crossword& crossword) {
+  if (CurrentMode != kPictureMode || !keepsMarks(name) || crossword.countMarked() == 0) return true;
+  return platform().messageBox(
+             {QCoreApplication::translate(
+                  "jcw", "Записать в файл и рисунок? Без него в файле будут только числа."),
+              QCoreApplication::translate("jcw", "Японский кроссворд"), Buttons::YesNo,
+              Icon::Question, Answer::No}) == Answer::Yes;
+}
+
 void writeCrosswordTo(const std::string& name, FileHost& host) {
   TGrid& field = *host.field();
-  if (const Result<void> saved = saveCrosswordAs(name, field.model()); !saved) {
+  Crossword cluesOnly;
+  Crossword* written = &field.model();
+  if (!keepsDrawingAsMarks(name, field.model())) {
+    cluesOnly = field.model();
+    cluesOnly.clearPicture();
+    written = &cluesOnly;
+  }
+  if (const Result<void> saved = saveCrosswordAs(name, *written); !saved) {
     platform().errorBox(QString::fromStdString(saved.error()));
     return;
   }
@@ -70,7 +89,8 @@ void writeCrosswordTo(const std::string& name, FileHost& host) {
 
 // A format of clues only would drop the marks: the user says whether to save all the same.
 bool mayLeaveMarksOut(const QString& name, const Crossword& crossword) {
-  if (keepsMarks(name.toStdString()) || crossword.countMarked() == 0) return true;
+  if (keepsMarks(name.toStdString()) || crossword.countMarked() == 0 || marksAreGoal(crossword))
+    return true;
   const QString text =
       QCoreApplication::translate("jcw",
                                   "В файл .%1 записываются только числа кроссворда, ваши "

@@ -168,6 +168,7 @@ MainMenus buildMainMenus(QWidget* owner) {
   QMenu* down = m.DownMenu;
   m.NStart = addItem(down, "NStart", QT_TRANSLATE_NOOP("jcw", "&Старт"), "F9");
   m.NEdit = addItem(down, "NEdit", QT_TRANSLATE_NOOP("jcw", "&Редактор"));
+  m.NDraw = addItem(down, "NDraw", QT_TRANSLATE_NOOP("jcw", "Р&исование"), "F11");
   addSeparator(down, "N3");
   m.NLoad = addItem(down, "NLoad", QT_TRANSLATE_NOOP("jcw", "&Загрузить"), "F3");
   m.NSave0 = addItem(down, "NSave0", QT_TRANSLATE_NOOP("jcw", "Со&хранить"), "F2");

@@ -39,6 +39,7 @@ struct MainMenus {
   QMenu* DownMenu = nullptr;
   QAction* NStart = nullptr;
   QAction* NEdit = nullptr;
+  QAction* NDraw = nullptr;     // "Рисование": picture mode
   QAction* NLoad = nullptr;
   QAction* NSave0 = nullptr;
   QAction* NSaveAs = nullptr;

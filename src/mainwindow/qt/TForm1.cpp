@@ -24,6 +24,7 @@
 #include "mainwindow/PrintSolution.h"
 #include "mainwindow/qt/Autosave.h"
 #include "mainwindow/qt/MainWindowAutoHost.h"
+#include "mainwindow/qt/PictureMode.h"
 #include "mainwindow/qt/WindowLayout.h"
 #include "model/Dimensions.h"
 #include "model/ProcessState.h"
@@ -69,6 +70,17 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   menus_ = buildMainMenus(this);
   aids_ = storedAidOptions();
   attachField(new TGrid(this));
+  picture_ = new PictureMode(*this, [this] { return field_; }, [this] {
+    setCurrentDimensions(model().dims());
+    setWindowTitle(title());
+    layout_->GetCellSize();
+    layout_->placeMainBtn();
+    picture_->placeStatusLine();
+  });
+  // One row of the main menu for picture mode: its item opens the picture menu.
+  menus_.DownMenu->insertMenu(menus_.NDraw, picture_->pictureMenu());
+  menus_.DownMenu->removeAction(menus_.NDraw);
+  picture_->addEnterItem(menus_.NDraw);
   connectCommands();
   acceptCrosswordDrops(*this);
 
@@ -133,6 +145,7 @@ void TForm1::connectCommands() {
   };
   onTrigger(m.NStart, &TForm1::NStartClick);
   onTrigger(m.NEdit, &TForm1::NEditClick);
+  onTrigger(m.NDraw, &TForm1::NDrawClick);
   onTrigger(m.NLoad, &TForm1::NLoadClick);
   onTrigger(m.NSave0, &TForm1::NSave0Click);
   onTrigger(m.NSaveAs, &TForm1::NSaveAsClick);
@@ -175,6 +188,7 @@ void TForm1::connectCommands() {
   onClick(SBTip, &TForm1::SBTipClick);
   onClick(SBOptions, &TForm1::SBOptionsClick);
   onClick(SBExit, &TForm1::SBExitClick);
+  onClick(SBDraw, &TForm1::NDrawClick);
   connect(PanelTools->button(SBAuto), &QToolButton::clicked, this, &TForm1::SBAutoClick);
 }
 
@@ -203,6 +217,8 @@ QString TForm1::title() const {
     case kEditorMode:
       return base + QCoreApplication::translate("jcw", " - режим редактирования - ") + sizeText();
     case kSolvingMode: return base + QStringLiteral(" - ") + sizeText();
+    case kPictureMode:
+      return base + QCoreApplication::translate("jcw", " - рисование - ") + sizeText();
     default: return base + QCoreApplication::translate("jcw", " - просмотр");
   }
 }
@@ -210,6 +226,10 @@ QString TForm1::title() const {
 void TForm1::setCommandsForMode(int mode) {
   const bool editor = mode == kEditorMode;
   const bool solving = mode == kSolvingMode;
+  const bool drawing = mode == kPictureMode;
+  menus_.NDraw->setEnabled(!drawing);
+  PanelTools->button(SBDraw)->setEnabled(!drawing);
+  picture_->enableCommands(drawing);
   menus_.NStart->setEnabled(!solving);
   menus_.NEdit->setEnabled(!editor);
   setItemShortcut(menus_.NStart, editor ? QStringLiteral("F9") : QString());
@@ -223,12 +243,14 @@ void TForm1::setCommandsForMode(int mode) {
   PanelTools->button(SBTip)->setEnabled(solving);
   for (QAction* item : {menus_.NHelp, menus_.NHintLine, menus_.NCheckMenu->menuAction()})
     item->setEnabled(solving);
-  PanelTools->button(SBAuto)->setEnabled(mode != kViewMode);
-  menus_.NAuto->setEnabled(mode != kViewMode);
+  // The solver would write over the picture; picture mode analyses by itself.
+  PanelTools->button(SBAuto)->setEnabled(mode != kViewMode && !drawing);
+  menus_.NAuto->setEnabled(mode != kViewMode && !drawing);
   historyChanged();
 }
 
 void TForm1::SetMode(int mode) {
+  if (CurrentMode == kPictureMode && mode != kPictureMode) picture_->left();
   CurrentMode = static_cast<std::uint8_t>(mode);
   LayoutReady = false;
   field_->clearDifferingCells();
@@ -236,19 +258,21 @@ void TForm1::SetMode(int mode) {
   if (mode == kEditorMode) {
     field_->SelectClueCell(cursor.x, cursor.y);
     HeaderColor = kEditorHeaderColor;
-  } else if (mode == kSolvingMode) {
+  } else if (mode == kSolvingMode || mode == kPictureMode) {
     // The cursor leaves its cell as a move would: a typed "0" is no clue, "07" is 7.
     if (model().inTable(cursor.x, cursor.y)) leaveClueCell(model());
     HeaderColor = toRgb(buttonFaceColor());
   }
-  if (mode == kEditorMode || mode == kSolvingMode) field_->move(FieldLeft, field_->y());
-  if (mode == kEditorMode || mode == kSolvingMode || mode == kViewMode) {
+  if (mode == kEditorMode || mode == kSolvingMode || mode == kPictureMode)
+    field_->move(FieldLeft, field_->y());
+  if (mode == kEditorMode || mode == kSolvingMode || mode == kViewMode || mode == kPictureMode) {
     setWindowTitle(title());
     setCommandsForMode(mode);
   }
   layout_->wrapField();
   LayoutReady = true;
   field_->invalidateField();
+  if (mode == kPictureMode) picture_->entered();
 }
 
 bool TForm1::startEnabled() const { return menus_.NStart->isEnabled(); }
@@ -319,7 +343,18 @@ void TForm1::ClearProcess() {
   model().clearPicture();
   field_->historyChanged();
   field_->invalidateField();
+  if (CurrentMode == kPictureMode) pictureChanged();
 }
+
+void TForm1::pictureChanged() { picture_->pictureChanged(); }
+
+void TForm1::NDrawClick() {
+  if (CurrentMode == kPictureMode || !picture_->mayEnter()) return;
+  SetMode(kPictureMode);
+  focusField();
+}
+
+void TForm1::NSuggestClick() { picture_->offerFixes(); }
 
 void TForm1::NExitClick() { close(); }
 
@@ -530,6 +565,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   layout_->MinMax(event->size());
+  picture_->placeStatusLine();
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {
@@ -569,6 +605,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 bool TForm1::previewKey(const QKeyEvent& key) {
   const int virtualKey = keyInputOf(key).virtualKey;
   if (virtualKey == vk::kEscape) CancelRequested = true;
+  // Picture mode's keys: none of the field's own.
+  if (virtualKey == vk::functionKey(11) && !SolverBusy) {
+    NDrawClick();
+    return true;
+  }
+  if (virtualKey == vk::functionKey(10) && !SolverBusy) {
+    NSuggestClick();
+    return true;
+  }
   static const std::map<int, int> kArrowMoves{{vk::kLeft, kMoveLeft},
                                               {vk::kUp, kMoveUp},
                                               {vk::kRight, kMoveRight},

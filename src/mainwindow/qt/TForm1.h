@@ -26,6 +26,7 @@
 namespace jcw {
 
 class Autosave;
+class PictureMode;
 class TForm3;
 class TFormAuto;
 class WindowLayout;
@@ -60,6 +61,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NCheckClick() override;
   void NHintLineClick() override;
   void zoomField(ZoomStep step, int anchorX, int anchorY) override;
+  void pictureChanged() override;
 
   // FileHost
   QWidget* mainWindow() override { return this; }
@@ -104,6 +106,9 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NSaveAsClick();
   void NAutoClick();
   void NHelpClick();
+  // Picture mode, and its suggested fixes.
+  void NDrawClick();
+  void NSuggestClick();
   void SBOpenClick();
   void SBSaveClick();
   void SBSaveAsClick();
@@ -165,6 +170,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   Autosave* autosave_ = nullptr;
   AidOptions aids_;
   CrossedOffClues crossedOff_;  // what the field shows crossed off, line by line
+  PictureMode* picture_ = nullptr;
 };
 
 }  // namespace jcw

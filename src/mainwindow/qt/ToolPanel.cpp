@@ -31,6 +31,7 @@ constexpr std::array<ButtonSpec, kToolButtonCount> kButtons{{
     {"SBCheckpoint", 13, QT_TRANSLATE_NOOP("jcw", "Запомнить позицию")},
     {"SBBackToCheckpoint", 14, QT_TRANSLATE_NOOP("jcw", "Вернуться к позиции")},
     {"SBAcceptCheckpoint", 15, QT_TRANSLATE_NOOP("jcw", "Принять")},
+    {"SBDraw", 16, QT_TRANSLATE_NOOP("jcw", "Рисование: числа по рисунку")},
 }};
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// PanelTools: the main window's tool bar of fifteen buttons (43 x 36, pictures 36 x 30), docked
+// PanelTools: the main window's tool bar of sixteen buttons (43 x 36, pictures 36 x 30), docked
 // along the top or the left edge of the client area. It places its buttons itself, in a row or
 // a column after an indent of 10 pixels, so its thickness is known exactly: a button plus a
 // one-pixel edge. Buttons never take the keyboard focus; the field keeps it.
@@ -14,7 +14,7 @@ namespace jcw {
 
 enum ToolButtonId {
   SBStart, SBOpen, SBSave, SBSaveAs, SBNew, SBUndo, SBRedo, SBClear, SBAuto, SBTip, SBOptions,
-  SBExit, SBCheckpoint, SBBackToCheckpoint, SBAcceptCheckpoint, kToolButtonCount
+  SBExit, SBCheckpoint, SBBackToCheckpoint, SBAcceptCheckpoint, SBDraw, kToolButtonCount
 };
 
 class ToolPanel : public QWidget {

@@ -190,11 +190,22 @@ void drawExit(QPainter& p) {
   drawArrowHead(p, {35, 15}, {25, 15}, 5);
 }
 
+// A small grid with filled cells and the pencil that fills them.
+void drawDrawing(QPainter& p) {
+  p.setPen(QPen(kInk, 1));
+  for (int row = 0; row < 3; ++row)
+    for (int col = 0; col < 3; ++col) {
+      p.setBrush((row + col) % 2 == 0 ? kInk : QColor(Qt::white));
+      p.drawRect(QRectF(3 + col * 7, 4 + row * 7, 7, 7));
+    }
+  drawPencil(p, {20, 22}, 20);
+}
+
 using Drawer = void (*)(QPainter&);
 constexpr std::array<Drawer, kToolPictureCount> kToolDrawers{
     {drawEditor, drawStart, drawOpen, drawSave, drawSaveAs, drawNew, drawUndo, drawClear,
      drawAuto, drawHint, drawOptions, drawExit, drawRedo, drawCheckpoint, drawBackToCheckpoint,
-     drawAcceptCheckpoint}};
+     drawAcceptCheckpoint, drawDrawing}};
 
 // Arrows on a 16 x 16 picture, each from its first point to its second.
 struct Arrow {
