@@ -163,8 +163,11 @@ void TGrid::syncCursorClue() {
 }
 
 void TGrid::commitCursorClue() {
+  // Only typing changes a clue number by hand; elsewhere the clues follow other changes.
   const CellPos at = model_.EditCursor;
-  if (!model_.allocated() || cursorClue_.at != at || !model_.isClue(at.x, at.y)) return;
+  if (CurrentMode != kEditorMode || !model_.allocated() || cursorClue_.at != at ||
+      !model_.isClue(at.x, at.y))
+    return;
   const int value = std::min(clueValue(model_.cell(at.x, at.y).Text), 255);
   if (value == cursorClue_.value) return;
   model_.history.recordStep({{at.x, at.y, static_cast<std::uint8_t>(cursorClue_.value),
