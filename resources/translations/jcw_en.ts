@@ -4,12 +4,6 @@
 <context>
     <name>jcw</name>
     <message>
-        <source>Неверно введены значения
-Сумма чисел в столбцах должна быть равна сумме чисел в строках.</source>
-        <translation>Wrong values entered
-The sum of the column clues must equal the sum of the row clues.</translation>
-    </message>
-    <message>
         <source>Японский кроссворд</source>
         <translation>Japanese Crossword</translation>
     </message>
@@ -684,6 +678,84 @@ Mark it?</translation>
     <message>
         <source>пустая</source>
         <translation>empty</translation>
+    </message>
+    <message>
+        <source>Столбец %1 из %2:</source>
+        <translation>Column %1 of %2:</translation>
+    </message>
+    <message>
+        <source>Строка %1 из %2:</source>
+        <translation>Row %1 of %2:</translation>
+    </message>
+    <message>
+        <source>Числа столбца %1 не помещаются в нём: нужно клеток %2, а в столбце %3</source>
+        <translation>The clues of column %1 do not fit: they need %2 cells, the column has %3</translation>
+    </message>
+    <message>
+        <source>Числа строки %1 не помещаются в ней: нужно клеток %2, а в строке %3</source>
+        <translation>The clues of row %1 do not fit: they need %2 cells, the row has %3</translation>
+    </message>
+    <message>
+        <source>Неверно введены значения
+Сумма чисел строк %1, столбцов %2, разница %3</source>
+        <translation>Wrong values entered
+The row clues add up to %1, the column clues to %2, a difference of %3</translation>
+    </message>
+    <message>
+        <source>Столбец %1 из %2</source>
+        <translation>Column %1 of %2</translation>
+    </message>
+    <message>
+        <source>Строка %1 из %2</source>
+        <translation>Row %1 of %2</translation>
+    </message>
+    <message>
+        <source>вправо</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>вниз</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>без перехода</source>
+        <translation>no automatic move</translation>
+    </message>
+    <message>
+        <source>переход %1 после цифры</source>
+        <translation>moves %1 after a digit</translation>
+    </message>
+    <message>
+        <source>переход %1 после двух цифр</source>
+        <translation>moves %1 after two digits</translation>
+    </message>
+    <message>
+        <source>Числа не вставлены:</source>
+        <translation>The clues were not pasted:</translation>
+    </message>
+    <message>
+        <source>Из буфера обмена прочитаны числа %1 строк и %2 столбцов.
+Первая строка: %3
+Первый столбец: %4</source>
+        <translation>The clipboard holds the clues of %1 rows and %2 columns.
+First row: %3
+First column: %4</translation>
+    </message>
+    <message>
+        <source>Заменить ими числа кроссворда?</source>
+        <translation>Replace the crossword's clues with them?</translation>
+    </message>
+    <message>
+        <source>Размер рисунка другой: начать новый кроссворд %1x%2?</source>
+        <translation>The picture size differs: start a new %1x%2 crossword?</translation>
+    </message>
+    <message>
+        <source>Ввод заменяет число</source>
+        <translation>Typing replaces the number</translation>
+    </message>
+    <message>
+        <source>Подсказка невозможна</source>
+        <translation>No hint possible</translation>
     </message>
 </context>
 </TS>

@@ -21,9 +21,9 @@ bool waitsForSecondDigit(int go2Dig, bool ctrlHeld) {
 }  // namespace
 
 DigitEntry enterDigit(Crossword& cw, char digit, int go2Dig, bool ctrlHeld,
-                      const LineCheck& lineFits) {
+                      const LineCheck& lineFits, bool replaceNumber) {
   std::string& text = cursorCell(cw).Text;
-  if (startsNewNumber(text, lineFits)) text.clear();
+  if (startsNewNumber(text, lineFits) || replaceNumber) text.clear();
   text += digit;
 
   DigitEntry entry;

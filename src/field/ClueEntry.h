@@ -20,11 +20,13 @@ struct DigitEntry {
 };
 
 // Enters `digit` ('0'..'9') into the cursor's cell. A cell that already holds two or more
-// characters, or whose line overflowed before this digit, starts a new number. Then, by go2Dig:
+// characters, whose line overflowed before this digit, or whose number `replaceNumber` says the
+// digit replaces (the first digit since the cursor came, with the option on) starts a new
+// number. Then, by go2Dig:
 // 1 without Ctrl advances when the line fits; 1 with Ctrl and 2 advance after a second digit when
 // the line fits; 0 (and any other value) never advances.
 DigitEntry enterDigit(Crossword& cw, char digit, int go2Dig, bool ctrlHeld,
-                      const LineCheck& lineFits);
+                      const LineCheck& lineFits, bool replaceNumber = false);
 
 // F4: the advance after digits switches between one (1) and two (2) digits; never (0) stays.
 std::uint8_t toggledAdvance(std::uint8_t go2Dig);

@@ -29,6 +29,12 @@ class FieldHost {
   virtual void NLoadClick() = 0;
   virtual void NPrintClick() = 0;
   virtual void MainBtnMouseDown() = 0;
+  // The editor's clipboard: the clue lists pasted in place of the crossword's (it asks first),
+  // and the crossword's clue lists copied. A host without them ignores the keys.
+  virtual void pasteClues() {}
+  virtual void copyClues() {}
+  // The option "Ввод заменяет число" (settings/EditorOptions.h), off in a host without it.
+  virtual bool typingReplaces() const { return false; }
   // The check of the marks against the solution, and the hint that decides one line.
   virtual void NCheckClick() = 0;
   virtual void NHintLineClick() = 0;

@@ -52,6 +52,12 @@ KeyDecision interpretKeyPress(const KeyInput& key, const KeyContext& context) {
     case vk::letter('N'):
       return key.ctrl ? KeyDecision{KeyCommand::NewCrossword, false, true} : KeyDecision{};
     case vk::letter('P'): return {key.ctrl ? KeyCommand::Print : KeyCommand::None};
+    case vk::letter('V'):
+    case vk::letter('C'): {
+      if (!key.ctrl || context.mode != kEditorMode || !context.hasTable) return {};
+      const bool paste = key.virtualKey == vk::letter('V');
+      return {paste ? KeyCommand::PasteClues : KeyCommand::CopyClues, false, true};
+    }
     case vk::letter('Y'):
     case vk::letter('Z'): return historyLetter(key);
     case vk::functionKey(2): return {context.modified ? KeyCommand::Save : KeyCommand::None};
@@ -73,6 +79,7 @@ EditorKeyDecision interpretEditorKey(const KeyInput& key, const KeyContext& cont
   if (key.alt) return {true};
   if (key.virtualKey == vk::kBack) return {true, EditorCommand::Backspace};
   if (key.virtualKey == vk::kReturn) return {true, EditorCommand::Enter};
+  if (key.virtualKey == vk::kInsert) return {true, EditorCommand::LineEntry};
   if (const std::optional<char> digit = digitOf(key.virtualKey))
     return {true, EditorCommand::Digit, *digit};
   return {true};

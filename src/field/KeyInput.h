@@ -47,6 +47,8 @@ enum class KeyCommand : std::uint8_t {
   ZoomIn,         // larger cells, about the editor cursor or the view's middle
   ZoomOut,        // smaller cells
   ZoomWhole,      // the whole crossword in view
+  PasteClues,     // the host's pasteClues (editor mode)
+  CopyClues,      // the host's copyClues (editor mode)
 };
 
 // The keys of every mode, taken first.
@@ -60,7 +62,8 @@ KeyDecision interpretKeyPress(const KeyInput& key, const KeyContext& context);
 
 // The keys of editor mode, judged after the keys of every mode have run (a Start or Edit they
 // ran has changed the mode by then) and only when their decision did not end the key.
-enum class EditorCommand : std::uint8_t { None, Backspace, Enter, Digit };
+// LineEntry: the whole line of the cursor's cell typed at once (Insert).
+enum class EditorCommand : std::uint8_t { None, Backspace, Enter, Digit, LineEntry };
 struct EditorKeyDecision {
   bool applies = false;  // editor mode with a table: run the command, then repaint the cursor cell
   EditorCommand command = EditorCommand::None;

@@ -53,6 +53,8 @@ MouseDecision interpretMouse(const MouseInput& input, std::uint8_t mode, bool di
     case MouseEvent::DoubleClick:
       if (input.button == MouseButton::Left && mode == kSolvingMode && input.hit == ckPicture)
         decision.onHit = CellAction::Erase;
+      if (input.button == MouseButton::Left && mode == kEditorMode && input.hit == ckClue)
+        decision.onHit = CellAction::OpenLineEntry;
       break;
     case MouseEvent::Move:
       if (mode == kSolvingMode) decision = decideMove(input, digitalCross);

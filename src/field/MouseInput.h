@@ -32,7 +32,8 @@ struct MouseInput {
 };
 
 // What the hit cell is to undergo.
-enum class CellAction : std::uint8_t { None, MarkFilled, MarkEmpty, Erase, MoveCursor };
+// OpenLineEntry: the line entry at the line of the cell (a clue cell in the editor).
+enum class CellAction : std::uint8_t { None, MarkFilled, MarkEmpty, Erase, MoveCursor, OpenLineEntry };
 
 // Steps for the field to take, in the order of the members.
 struct MouseDecision {

@@ -13,6 +13,7 @@ inline constexpr int kLeft = 37;  // Left, Up, Right, Down are 37 .. 40
 inline constexpr int kUp = 38;
 inline constexpr int kRight = 39;
 inline constexpr int kDown = 40;
+inline constexpr int kInsert = 45;
 inline constexpr int kDelete = 46;
 inline constexpr int k0 = 48;       // '0' .. '9' are 48 .. 57
 inline constexpr int kA = 65;       // 'A' .. 'Z' are 65 .. 90

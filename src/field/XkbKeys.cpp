@@ -30,6 +30,8 @@ constexpr unsigned kSymKeypadSubtract = 0xffad;
 constexpr unsigned kSymKeypad0 = 0xffb0;
 constexpr unsigned kSymF1 = 0xffbe;  // F1 .. F35 in a row; virtual keys go to F24
 constexpr unsigned kSymDelete = 0xffff;
+constexpr unsigned kSymInsert = 0xff63;
+constexpr unsigned kSymKeypadInsert = 0xff9e;
 
 bool inRun(unsigned sym, unsigned first, unsigned count) {
   return sym >= first && sym < first + count;
@@ -56,6 +58,8 @@ std::optional<int> keyNamedBy(unsigned sym) {
     case kSymReturn:
     case kSymKeypadEnter: return vk::kReturn;
     case kSymEscape: return vk::kEscape;
+    case kSymInsert:
+    case kSymKeypadInsert: return vk::kInsert;
     case kSymDelete:
     case kSymKeypadDelete: return vk::kDelete;
     default: return std::nullopt;

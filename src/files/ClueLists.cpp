@@ -4,6 +4,7 @@
 #include <string>
 
 #include "files/FileFormat.h"
+#include "model/Clue.h"
 #include "model/HeaderSize.h"
 
 namespace jcw {
@@ -102,13 +103,61 @@ Result<Crossword> crosswordFromClues(ClueLists clues) {
   return crossword;
 }
 
-Result<void> replaceClues(Crossword& crossword, ClueLists clues) {
-  if (const std::string fault = faultOf(clues); !fault.empty()) return Error{fault};
+namespace {
+
+// Why `clues` cannot take the place of the crossword's; empty when they can.
+std::string replacementFault(const Crossword& crossword, const ClueLists& clues) {
+  if (std::string fault = faultOf(clues); !fault.empty()) return fault;
   const Dimensions& d = crossword.dims();
   if (clues.rows.size() != d.RowCount || clues.columns.size() != d.ColCount)
-    return Error{"размер рисунка " + std::to_string(clues.columns.size()) + " x " +
-                 std::to_string(clues.rows.size()) + " не совпадает с размером кроссворда " +
-                 std::to_string(d.ColCount) + " x " + std::to_string(d.RowCount)};
+    return "размер рисунка " + std::to_string(clues.columns.size()) + " x " +
+           std::to_string(clues.rows.size()) + " не совпадает с размером кроссворда " +
+           std::to_string(d.ColCount) + " x " + std::to_string(d.RowCount);
+  return {};
+}
+
+// Every clue cell's number, column by column.
+std::vector<int> clueNumbers(const Crossword& crossword) {
+  std::vector<int> numbers;
+  for (int x = 0; x < crossword.W1(); ++x)
+    for (int y = 0; y < crossword.H1(); ++y)
+      if (crossword.isClue(x, y)) numbers.push_back(clueValue(crossword.cell(x, y).Text));
+  return numbers;
+}
+
+}  // namespace
+
+Result<void> pasteClues(Crossword& crossword, ClueLists clues) {
+  if (const std::string fault = replacementFault(crossword, clues); !fault.empty())
+    return Error{fault};
+  dropZeros(clues.rows);
+  dropZeros(clues.columns);
+  const Dimensions fitting = minimalDimensions(clues);
+  const Dimensions& d = crossword.dims();
+  resizeHeaders(crossword, std::max(fitting.CapColCount, d.CapColCount),
+                std::max(fitting.CapRowCount, d.CapRowCount));
+  const std::vector<int> before = clueNumbers(crossword);
+  clearClues(crossword);
+  placeClues(crossword, clues);
+  const std::vector<int> after = clueNumbers(crossword);
+  HistoryStep step;
+  std::size_t k = 0;
+  for (int x = 0; x < crossword.W1(); ++x)
+    for (int y = 0; y < crossword.H1(); ++y)
+      if (crossword.isClue(x, y)) {
+        if (before[k] != after[k])
+          step.push_back({x, y, static_cast<std::uint8_t>(std::min(before[k], 255)),
+                          static_cast<std::uint8_t>(after[k])});
+        ++k;
+      }
+  static_cast<void>(crossword.history.recordStep(step));
+  crossword.updateAllLineStatus();
+  return {};
+}
+
+Result<void> replaceClues(Crossword& crossword, ClueLists clues) {
+  if (const std::string fault = replacementFault(crossword, clues); !fault.empty())
+    return Error{fault};
   dropZeros(clues.rows);
   dropZeros(clues.columns);
   const Dimensions fitting = minimalDimensions(clues);

@@ -29,4 +29,8 @@ Result<Crossword> crosswordFromClues(ClueLists clues);
 // crosswordFromClues refuses and for lists of another picture size than the crossword's.
 Result<void> replaceClues(Crossword& crossword, ClueLists clues);
 
+// As replaceClues, but the headers only grow (every old clue cell stays), and every clue number
+// that changed is recorded as one history step, so that one undo takes the new lists back.
+Result<void> pasteClues(Crossword& crossword, ClueLists clues);
+
 }  // namespace jcw

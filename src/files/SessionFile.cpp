@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "files/CrosswordFile.h"
+#include "files/FileFormat.h"
 #include "files/PuzzleFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
@@ -75,25 +76,34 @@ Error damaged(std::string_view what) {
   return Error{"файл сеанса повреждён: " + std::string(what)};
 }
 
-// The history read back: every change on a picture cell with a picture state, and the steps
-// leading from the first state to the last through the stored marks (undone back from the
-// position, each change must find the state it left; redone forward, the state it found).
+// The history read back: every change on a picture cell with a picture state (or on a clue
+// position with a number a clue may have), and the picture's steps leading from the first state
+// to the last through the stored marks (undone back from the position, each change must find
+// the state it left; redone forward, the state it found). A clue's number may still be typed
+// over at the cursor, and a position a smaller header dropped is skipped: clue changes are not
+// walked.
 bool fitsCrossword(const History& history, const Crossword& crossword) {
   Crossword walk = crossword;
   for (const HistoryStep& step : history.steps())
-    for (const CellChange& change : step)
-      if (!walk.inTable(change.x, change.y) || !walk.isPicture(change.x, change.y) ||
-          change.before > csEmpty || change.after > csEmpty)
-        return false;
+    for (const CellChange& change : step) {
+      const bool picture = walk.inTable(change.x, change.y) && walk.isPicture(change.x, change.y);
+      const std::uint8_t limit = picture ? std::uint8_t{csEmpty} : fileformat::kClueMax;
+      if (change.before > limit || change.after > limit) return false;
+    }
+  const auto isPicture = [&](const CellChange& change) {
+    return walk.inTable(change.x, change.y) && walk.isPicture(change.x, change.y);
+  };
   for (std::size_t at = history.position(); at > 0; --at)
     for (auto change = history.steps()[at - 1].rbegin(); change != history.steps()[at - 1].rend();
          ++change) {
+      if (!isPicture(*change)) continue;
       std::uint8_t& state = walk.cell(change->x, change->y).State;
       if (state != change->after) return false;
       state = change->before;
     }
   for (const HistoryStep& step : history.steps())
     for (const CellChange& change : step) {
+      if (!isPicture(change)) continue;
       std::uint8_t& state = walk.cell(change.x, change.y).State;
       if (state != change.before) return false;
       state = change.after;

@@ -6,11 +6,17 @@ namespace jcw {
 
 HistoryCommands historyCommandsOf(const Crossword& crossword, std::uint8_t mode) {
   const bool solving = mode == kSolvingMode;
-  // Picture mode walks the history of its strokes; checkpoints belong to solving.
-  const bool walks = solving || mode == kPictureMode;
+  const bool editor = mode == kEditorMode;
+  // The editor walks the steps of clue numbers; solving and picture mode the steps of marks, a
+  // picture's strokes; checkpoints belong to solving.
+  const bool marks = solving || mode == kPictureMode;
   const History& history = crossword.history;
-  return {walks && history.canUndo(), walks && history.canRedo(), crossword.IsModified(),
-          solving, solving && history.newestCheckpoint().has_value()};
+  const bool undo = history.canUndo() && (marks ? !crossword.undoChangesClues()
+                                                : editor && crossword.undoChangesClues());
+  const bool redo = history.canRedo() && (marks ? !crossword.redoChangesClues()
+                                                : editor && crossword.redoChangesClues());
+  return {undo, redo, crossword.IsModified(), solving,
+          solving && history.newestCheckpoint().has_value()};
 }
 
 }  // namespace jcw

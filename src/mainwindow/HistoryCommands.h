@@ -17,8 +17,9 @@ struct HistoryCommands {
   bool operator==(const HistoryCommands&) const = default;
 };
 
-// `mode` is CurrentMode: the history is walked in solving and picture mode only, checkpoints are
-// set in solving mode only; saving is offered in every mode while something is unsaved.
+// `mode` is CurrentMode: solving and picture mode walk the history's steps of marks, the editor
+// its steps of clue numbers; checkpoints are set in solving mode only; saving is offered in every
+// mode while something is unsaved.
 HistoryCommands historyCommandsOf(const Crossword& crossword, std::uint8_t mode);
 
 }  // namespace jcw

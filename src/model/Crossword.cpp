@@ -177,6 +177,12 @@ bool Crossword::recordPictureChange(const std::vector<std::uint8_t>& before) {
 
 void Crossword::applyChanges(const std::vector<CellChange>& changes, bool forward) {
   const auto apply = [this](const CellChange& change, std::uint8_t state) {
+    if (isClue(change.x, change.y)) {
+      cell(change.x, change.y).Text = state == 0 ? std::string() : std::to_string(state);
+      return;
+    }
+    // A clue cell that a smaller header dropped is nowhere now.
+    if (!isPicture(change.x, change.y)) return;
     // Counted from the cell as it is now, so the count stays right whatever wrote the cell.
     TCell& c = cell(change.x, change.y);
     MarkedCount += (state != csBlank) - (c.State != csBlank);
@@ -202,6 +208,23 @@ HistoryStep Crossword::redo() {
   if (!step) return {};
   applyChanges(*step, true);
   return *step;
+}
+
+namespace {
+
+// A step of clue numbers: its changes lie off the picture (a gesture never mixes the two).
+bool changesClues(const Crossword& crossword, const HistoryStep& step) {
+  return !step.empty() && !crossword.isPicture(step.front().x, step.front().y);
+}
+
+}  // namespace
+
+bool Crossword::undoChangesClues() const {
+  return history.canUndo() && changesClues(*this, history.steps()[history.position() - 1]);
+}
+
+bool Crossword::redoChangesClues() const {
+  return history.canRedo() && changesClues(*this, history.steps()[history.position()]);
 }
 
 void Crossword::clearPicture() {
@@ -242,7 +265,9 @@ std::vector<CellChange> Crossword::returnToCheckpoint() {
 }
 
 std::vector<CellChange> Crossword::returnToPosition(std::size_t target) {
-  const std::vector<CellChange> changes = netChanges(history.pathTo(target));
+  // Clues typed since stay: the way back is the picture's.
+  std::vector<CellChange> changes = netChanges(history.pathTo(target));
+  std::erase_if(changes, [this](const CellChange& change) { return !isPicture(change.x, change.y); });
   history.recordStep(changes);
   applyChanges(changes, true);
   for (const CellChange& change : changes) UpdateLineStatus(change.x, change.y);
@@ -255,7 +280,9 @@ std::vector<CellPos> Crossword::markedSinceCheckpoint() const {
   if (!checkpoint) return cells;
   std::vector<bool> listed(static_cast<std::size_t>(W1()) * H1());
   for (const CellChange& change : history.changesSince(*checkpoint)) {
-    if (listed[index(change.x, change.y)] || cell(change.x, change.y).State == csBlank) continue;
+    if (!isPicture(change.x, change.y) || listed[index(change.x, change.y)] ||
+        cell(change.x, change.y).State == csBlank)
+      continue;
     listed[index(change.x, change.y)] = true;
     cells.push_back({change.x, change.y});
   }

@@ -88,10 +88,14 @@ class Crossword {
   // picture cell that differs from `before` (pictureStates() taken before the change), in
   // reading order. Returns whether any cell differed; nothing is recorded when none did.
   bool recordPictureChange(const std::vector<std::uint8_t>& before);
-  // Undoes (redoes) one step: its cells get their states from before (after) it, MarkedCount
-  // follows. Returns the step's changes in the order they were made; empty when there is none.
+  // Undoes (redoes) one step: its picture cells get their states from before (after) it,
+  // MarkedCount follows; its clue cells get their numbers. Returns the step's changes in the order they were made; empty when there is none.
   HistoryStep undo();
   HistoryStep redo();
+  // The step undo would take back (redo make again) changes clue numbers, not marks: the editor
+  // walks those steps, solving mode the others. False when there is none.
+  bool undoChangesClues() const;
+  bool redoChangesClues() const;
   // Every picture cell undecided as one step; lines re-evaluated.
   void clearPicture();
 

@@ -15,7 +15,8 @@
 
 namespace jcw {
 
-// One cell's change: table position and its state before and after.
+// One cell's change: table position and, for a picture cell, its state before and after; for a
+// clue cell, its number before and after (0: no number).
 struct CellChange {
   std::int32_t x = 0;
   std::int32_t y = 0;

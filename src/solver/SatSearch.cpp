@@ -52,11 +52,17 @@ class Encoder {
   int cell(int row, int column) const { return 1 + row * columns_ + column; }
 
   // Clauses wait until every variable is known: the solver then makes room for all of them
-  // at once instead of growing its tables variable by variable.
+  // at once instead of growing its tables variable by variable. Under a guard (setGuard) each
+  // clause only holds while the guard is assumed.
   void clause(std::initializer_list<int> literals) {
     pending_.insert(pending_.end(), literals);
+    if (guard_ != 0) pending_.push_back(-guard_);
     pending_.push_back(0);
   }
+
+  int newVariable() { return ++lastVar_; }
+  // The clauses added from now on hold only under `literal` (0: unconditionally).
+  void setGuard(int literal) { guard_ = literal; }
 
   // False when `cancel` stopped it (asked every few hundred thousand literals: a large
   // crossword has millions).
@@ -110,7 +116,7 @@ class Encoder {
           if (const int var = state[k][i])
             preferred_.push_back(marginals_.state(k, i) > 0.5 ? var : -var);
     if (state[0][0] == 0) {  // nothing fits
-      pending_.push_back(0);
+      clause({});
       return;
     }
     clause({state[0][0]});
@@ -183,6 +189,7 @@ class Encoder {
   int rows_;
   int columns_;
   int lastVar_;
+  int guard_ = 0;
   std::vector<int> pending_;
   LineMarginals marginals_;
   std::vector<int> preferred_;  // the literals to try first, as the beliefs say
@@ -292,6 +299,48 @@ SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& ex
   }
   solver.disconnect_terminator();
   if (conflicts) solver.disconnect_learner();
+  return answer;
+}
+
+LineCoreSolver::LineCoreSolver(const ClueSizes& rows, const ClueSizes& columns)
+    : solver_(std::make_unique<CaDiCaL::Solver>()) {
+  solver_->set("quiet", 1);
+  const int rowCount = static_cast<int>(rows.size());
+  const int columnCount = static_cast<int>(columns.size());
+  Encoder encode(*solver_, rowCount, columnCount);
+  std::vector<int> cells;
+  const auto guarded = [&](const std::vector<std::uint8_t>& sizes) {
+    guards_.push_back(encode.newVariable());
+    encode.setGuard(guards_.back());
+    encode.line(cells, sizes, {}, {});
+  };
+  for (int r = 0; r < rowCount; ++r) {
+    cells.clear();
+    for (int c = 0; c < columnCount; ++c) cells.push_back(encode.cell(r, c));
+    guarded(rows[r]);
+  }
+  for (int c = 0; c < columnCount; ++c) {
+    cells.clear();
+    for (int r = 0; r < rowCount; ++r) cells.push_back(encode.cell(r, c));
+    guarded(columns[c]);
+  }
+  static_cast<void>(encode.flush({}));
+}
+
+LineCoreSolver::~LineCoreSolver() = default;
+
+LineCoreAnswer LineCoreSolver::core(const std::vector<int>& lines, const CancelCheck& cancel) {
+  for (int line : lines) solver_->assume(guards_[line]);
+  Terminator terminator(cancel);
+  solver_->connect_terminator(&terminator);
+  const int status = solver_->solve();
+  solver_->disconnect_terminator();
+  LineCoreAnswer answer;
+  answer.complete = status == kSatisfiable || status == kUnsatisfiable;
+  answer.contradictory = status == kUnsatisfiable;
+  if (answer.contradictory)
+    for (int line : lines)
+      if (solver_->failed(guards_[line])) answer.lines.push_back(line);
   return answer;
 }
 

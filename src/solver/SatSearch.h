@@ -10,11 +10,16 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "solver/CancelCheck.h"
 #include "solver/LineSolver.h"
 #include "solver/WorkGrid.h"
+
+namespace CaDiCaL {
+class Solver;
+}
 
 namespace jcw {
 
@@ -37,5 +42,32 @@ LineCells knownInColumn(const SatProblem& problem, int column);
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
                       int wanted, const CancelCheck& cancel,
                       std::atomic<long long>* conflicts = nullptr);
+
+using ClueSizes = std::vector<std::vector<std::uint8_t>>;
+
+struct LineCoreAnswer {
+  bool complete = true;        // false when the check stopped it
+  bool contradictory = false;  // no picture fits the lines asked about
+  std::vector<int> lines;      // then: those among them the contradiction needs (a core)
+};
+
+// Which lines contradict each other: every line's clauses hold under an assumption of its own,
+// so one solver answers for any set of lines. Lines are numbered rows first (0 .. rows-1), then
+// columns. Every line must fit its clues. Single-threaded.
+class LineCoreSolver {
+ public:
+  LineCoreSolver(const ClueSizes& rows, const ClueSizes& columns);
+  ~LineCoreSolver();
+  LineCoreSolver(const LineCoreSolver&) = delete;
+  LineCoreSolver& operator=(const LineCoreSolver&) = delete;
+
+  // Whether `lines` (line numbers as above) together admit no picture, and if so the lines
+  // among them whose assumptions the refutation used.
+  LineCoreAnswer core(const std::vector<int>& lines, const CancelCheck& cancel);
+
+ private:
+  std::unique_ptr<CaDiCaL::Solver> solver_;
+  std::vector<int> guards_;  // per line, the literal its clauses hold under
+};
 
 }  // namespace jcw

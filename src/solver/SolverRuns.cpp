@@ -95,6 +95,13 @@ std::string testMessage(const TestVerdict& verdict, bool marksTaken) {
   return "Решение не найдено.\n\rКроссворд имеет несколько вариантов решений";
 }
 
+std::string testMessage(const TestVerdict& verdict, bool marksTaken,
+                        const std::optional<LineConflict>& conflict) {
+  if (verdict.outcome != TestOutcome::NoSolution || !conflict)
+    return testMessage(verdict, marksTaken);
+  return withConflict(testMessage(verdict, false), conflict);
+}
+
 std::string solveMessage(TestOutcome outcome) {
   switch (outcome) {
     case TestOutcome::Cancelled:

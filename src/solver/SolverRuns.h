@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "solver/CompleteSolver.h"
+#include "solver/LineConflict.h"
 #include "solver/SolverState.h"
 
 namespace jcw {
@@ -64,6 +65,11 @@ TestVerdict runTest(SolverState& state, const OpenCellSearch& search = {});
 // The message the test shows. `marksTaken`: the run started from marks and there were some; it
 // only words NoSolution (then the marks are what contradicts the clues).
 std::string testMessage(const TestVerdict& verdict, bool marksTaken);
+
+// testMessage, or where no picture fits and `conflict` names lines of the clues themselves that
+// contradict each other, the message without the marks' blame followed by those lines.
+std::string testMessage(const TestVerdict& verdict, bool marksTaken,
+                        const std::optional<LineConflict>& conflict);
 
 // The message a solve ends with; empty for a single solution, which the field shows.
 std::string solveMessage(TestOutcome outcome);

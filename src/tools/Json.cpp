@@ -71,6 +71,8 @@ void JsonObject::add(std::string_view key, const std::vector<std::vector<std::st
          }));
 }
 
+void JsonObject::add(std::string_view key, const JsonObject& object) { addRaw(key, object.str()); }
+
 std::string JsonObject::str() const { return "{" + body_ + "}"; }
 
 }  // namespace jcw

@@ -18,6 +18,7 @@ class JsonObject {
   void add(std::string_view key, const std::vector<std::vector<int>>& lists);
   void add(std::string_view key, const std::vector<std::string>& strings);
   void add(std::string_view key, const std::vector<std::vector<std::string>>& lists);
+  void add(std::string_view key, const JsonObject& object);
   // The object as one line.
   std::string str() const;
 

@@ -1,5 +1,7 @@
 #include "tools/ToolTexts.h"
 
+#include <algorithm>
+
 #include "platform/Utf8.h"
 
 namespace jcw {
@@ -71,6 +73,28 @@ constexpr Phrase kVerdictLines[] = {
     {"узлов поиска", "search nodes"},
 };
 
+// The line naming contradicting lines (solver/LineConflict.h): its opening, then word by word.
+constexpr Phrase kConflictOpening{"Противоречат друг другу:", "Contradicting each other:"};
+constexpr Phrase kConflictWords[] = {
+    {"строка", "row"}, {"строки", "rows"}, {"столбец", "column"}, {"столбцы", "columns"},
+    {"и", "and"},
+};
+
+std::string conflictLineIn(UiLanguage language, std::string_view line) {
+  std::string text(kConflictOpening.in(language));
+  line.remove_prefix(kConflictOpening.russian.size());
+  while (!line.empty()) {
+    line.remove_prefix(1);  // the space before each word
+    const std::size_t end = std::min(line.find(' '), line.size());
+    std::string_view word = line.substr(0, end);
+    for (const Phrase& phrase : kConflictWords)
+      if (phrase.russian == word) word = phrase.in(language);
+    (text += ' ') += word;
+    line.remove_prefix(end);
+  }
+  return text;
+}
+
 std::string_view lineIn(UiLanguage language, std::string_view line) {
   for (const Phrase& phrase : kVerdictLines)
     if (phrase.russian == line) return phrase.in(language);
@@ -108,7 +132,11 @@ std::string verdictIn(UiLanguage language, std::string russian) {
   std::string_view rest = russian;
   while (true) {
     const std::size_t end = rest.find("\n\r");
-    text += lineIn(language, rest.substr(0, end));
+    const std::string_view line = rest.substr(0, end);
+    if (line.starts_with(kConflictOpening.russian))
+      text += conflictLineIn(language, line);
+    else
+      text += lineIn(language, line);
     if (end == std::string_view::npos) return text;
     text += '\n';
     rest.remove_prefix(end + 2);

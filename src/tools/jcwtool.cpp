@@ -33,6 +33,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/UiLanguage.h"
 #include "solver/Difficulty.h"
+#include "solver/LineConflict.h"
 #include "solver/SolverRuns.h"
 #include "solver/SolverState.h"
 #include "startup/CommandLine.h"
@@ -128,7 +129,11 @@ int test(const std::string& path, bool useMarks) {
   jcw::SolverState state = preparedState(*crossword, useMarks);
   const bool marksTaken = useMarks && crossword->countMarked() > 0;
   const jcw::UiLanguage language = jcw::uiLanguage();
-  std::cout << jcw::verdictIn(language, jcw::testMessage(jcw::runTest(state), marksTaken)) << "\n";
+  const jcw::TestVerdict verdict = jcw::runTest(state);
+  std::optional<jcw::LineConflict> conflict;
+  if (verdict.outcome == jcw::TestOutcome::NoSolution)
+    conflict = jcw::locateConflict(jcw::cluesOf(*crossword));
+  std::cout << jcw::verdictIn(language, jcw::testMessage(verdict, marksTaken, conflict)) << "\n";
   // The grade judges the clues alone, as an author hands them out.
   const jcw::Difficulty difficulty = jcw::gradeClues(jcw::cluesOf(*crossword));
   std::cout << jcw::reasonIn(language, "Сложность: " + std::to_string(difficulty.grade)) << "\n";
@@ -185,6 +190,14 @@ int count(const std::string& path, bool useMarks, double timeoutSeconds) {
   json.add("complete", verdict.outcome != jcw::TestOutcome::Cancelled);
   json.add("nodes", verdict.nodes);
   json.add("ms", ms);
+  if (verdict.outcome == jcw::TestOutcome::NoSolution)
+    if (const std::optional<jcw::LineConflict> conflict =
+            jcw::locateConflict(jcw::cluesOf(*crossword), state.Cancel)) {
+      jcw::JsonObject lines;
+      lines.add("rows", jcw::countedFromOne(conflict->rows));
+      lines.add("columns", jcw::countedFromOne(conflict->columns));
+      json.add("conflict", lines);
+    }
   std::cout << json.str() << "\n";
   return 0;
 }

@@ -27,8 +27,8 @@ struct Column {
       return checks.back();
     };
   }
-  DigitEntry type(char digit, int go2Dig, bool ctrl = false) {
-    return enterDigit(cw, digit, go2Dig, ctrl, check());
+  DigitEntry type(char digit, int go2Dig, bool ctrl = false, bool replace = false) {
+    return enterDigit(cw, digit, go2Dig, ctrl, check(), replace);
   }
   const std::string& text() const { return cw.cell(2, 3).Text; }
 };
@@ -44,6 +44,7 @@ struct DigitCase {
   std::string after;
   bool advance;
   std::vector<bool> checks;
+  bool replace = false;  // the digit replaces the number (the option, first digit in the cell)
 };
 
 class DigitEntryRules : public testing::TestWithParam<DigitCase> {};
@@ -51,7 +52,7 @@ class DigitEntryRules : public testing::TestWithParam<DigitCase> {};
 TEST_P(DigitEntryRules, ChangeTheTextCheckTheLineAndDecideTheAdvance) {
   const DigitCase& c = GetParam();
   Column column(c.rows, c.otherClue, c.before);
-  const DigitEntry entry = column.type(c.digit, c.go2Dig, c.ctrl);
+  const DigitEntry entry = column.type(c.digit, c.go2Dig, c.ctrl, c.replace);
   EXPECT_EQ(column.text(), c.after);
   EXPECT_EQ(entry.advance, c.advance);
   EXPECT_EQ(column.checks, c.checks);
@@ -77,7 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
                   false, {true, false}},
         DigitCase{"ATwoDigitNumberThatOverflowsDoesNotAdvance", 20, "10", "1", '5', 2, false,
                   "15", false, {true, false}},
-        DigitCase{"ZeroIsTypedLikeAnyDigit", 20, "", "", '0', 1, false, "0", true, {true, true}}),
+        DigitCase{"ZeroIsTypedLikeAnyDigit", 20, "", "", '0', 1, false, "0", true, {true, true}},
+        DigitCase{"AReplacingDigitStartsANewNumber", 20, "", "1", '2', 2, false, "2", false,
+                  {true}, true},
+        DigitCase{"AReplacingDigitInOneDigitModeMovesOn", 20, "", "7", '1', 1, false, "1", true,
+                  {true, true}, true}),
     [](const testing::TestParamInfo<DigitCase>& info) { return std::string(info.param.name); });
 
 TEST(ClueEditing, F4SwitchesTheAdvanceBetweenOneAndTwoDigitsAndLeavesNeverAlone) {

@@ -66,6 +66,24 @@ constexpr std::size_t kVersionAt = 10;
 const std::size_t kFormatAt = 11 + 2 + std::string("/home/анна/кот.non").size();
 const std::size_t kCrosswordAt = kFormatAt + 1 + 2 + 1 + 4;  // its first byte
 
+TEST(SessionFile, AStepOfClueNumbersComesBackAndUndoes) {
+  Session session;
+  Crossword& cw = session.crossword;
+  cw = test::makeCrossword({{{3}, {1}}, {{2}, {1}, {1}}, {}, 2, 1});
+  const int y = cw.firstPictureY();
+  cw.cell(1, y).Text = "12";
+  cw.cell(2, y).Text = "";
+  ASSERT_TRUE(cw.history.recordStep({{1, y, 0, 12}, {2, y, 3, 0}}));
+  const Result<Session> back = decodeSession(encodeSession(session));
+  ASSERT_TRUE(back) << back.error();
+  Crossword restored = back->crossword;
+  EXPECT_EQ(restored.history.steps(), cw.history.steps());
+  restored.undo();
+  EXPECT_EQ(restored.rowClues(y), std::vector<int>{3});
+  restored.redo();
+  EXPECT_EQ(restored.rowClues(y), std::vector<int>{12});
+}
+
 TEST(SessionFile, DamageOfEveryKindIsRefused) {
   const Bytes good = encodeSession(richSession());
   ASSERT_TRUE(decodeSession(good));
@@ -92,7 +110,11 @@ TEST(SessionFile, DamageOfEveryKindIsRefused) {
       {"typed clues neither 0 nor 1", changed(kFormatAt + 3, 2)},
       {"a cell byte the writer never writes", changed(firstCell, 203)},
       {"a mark the history does not lead to", changed(firstCell, 202)},
-      {"a change off the picture", changed(firstChange, 1)},
+      {"a clue change to a number no clue has", [&] {
+         Bytes bytes = changed(firstChange, 1);  // a row clue cell
+         bytes.at(firstChange + 3) = 200;
+         return bytes;
+       }()},
       {"a state above marked empty", changed(firstChange + 3, 3)},
       {"a change that does not end where the cell is", changed(firstChange + 3, csEmpty)},
       {"a position past the steps", changed(good.size() - 12, 9)},

@@ -55,6 +55,9 @@ QColor indicatorColor(int lineStatus) {
 
 QColor differingCellColor() { return QColor(255, 0, 255); }
 
+QColor flaggedClueColor() { return kRed; }
+
+QColor cursorLineColor() { return QColor(255, 250, 205); }
 QColor crossedOffClueColor() { return QColor(160, 160, 160); }
 
 QColor crosshairTint(const QColor& fill) {

@@ -34,6 +34,10 @@ QColor indicatorColor(int lineStatus);
 // The hatching of cells where two pictures that fit the clues differ: magenta, which neither
 // picture cells, clues nor indicators use.
 QColor differingCellColor();
+// The undecided picture cells of the editor cursor's row or column: a pale yellow.
+QColor cursorLineColor();
+// The numbers of a line that overflows or takes part in a contradiction: red.
+QColor flaggedClueColor();
 // A clue number crossed off: grey, and the strike through it.
 QColor crossedOffClueColor();
 // `fill` under the quiet crosshair: tinted towards a pale blue, still telling the states apart.

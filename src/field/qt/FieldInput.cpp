@@ -40,6 +40,7 @@ int virtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_Enter: return vk::kReturn;
     case Qt::Key_Space: return vk::kSpace;
     case Qt::Key_Delete: return vk::kDelete;
+    case Qt::Key_Insert: return vk::kInsert;
     case Qt::Key_Escape: return vk::kEscape;
     case Qt::Key_Left: return vk::kLeft;
     case Qt::Key_Up: return vk::kUp;

@@ -14,6 +14,7 @@
 #include "field/qt/CheckpointDrawing.h"
 #include "field/qt/FieldColors.h"
 #include "model/Dimensions.h"
+#include "model/StartRule.h"
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
 
@@ -40,6 +41,8 @@ TGrid::TGrid(QWidget* parent) : QWidget(parent) {
 
 void TGrid::setModel(Crossword model) {
   differing_.clear();
+  conflictLines_ = {};
+  cursorClue_ = {};
   model_ = std::move(model);
   checkpointMarks_ = CheckpointMarks(model_);
   viewChanged();
@@ -63,27 +66,24 @@ void TGrid::SetModified(bool flag) {
 }
 
 bool TGrid::CheckClueSums() {
-  if (host_ && !host_->startEnabled()) return false;
-  if (model_.clueSumDifference() == 0) return true;
-  platform().messageBox(
-      {QCoreApplication::translate("jcw",
-                                   "Неверно введены значения\nСумма чисел в столбцах должна "
-                                   "быть равна сумме чисел в строках."),
-       QCoreApplication::translate("jcw", "Японский кроссворд"), Buttons::Ok, Icon::Exclamation,
-       Answer::Ok});
-  if (host_) host_->setStartEnabled(false);
+  const StartCheck check = checkStart(model_);
+  if (host_) host_->setStartEnabled(check.block != StartBlock::LineOverflows);
+  if (check.block == StartBlock::None) return true;
+  platform().messageBox({startRefusalText(check),
+                         QCoreApplication::translate("jcw", "Японский кроссворд"), Buttons::Ok,
+                         Icon::Exclamation, Answer::Ok});
   return false;
 }
 
 bool TGrid::LineFits() {
-  if (host_) host_->setStartEnabled(false);
   const bool fits = model_.lineFits(model_.EditCursor.x, model_.EditCursor.y);
-  if (fits) {
-    if (host_) host_->setStartEnabled(true);
-  } else {
-    platform().beep();
-  }
+  if (!fits) platform().beep();
+  refreshStart();
   return fits;
+}
+
+void TGrid::refreshStart() {
+  if (host_) host_->setStartEnabled(noLineOverflows(model_));
 }
 
 bool TGrid::SelectClueCell(int x, int y) {
@@ -315,6 +315,7 @@ void TGrid::showPictureOverlay(const std::vector<CellPos>& open,
 }
 
 void TGrid::clearDifferingCells() {
+  clearConflictLines();
   std::vector<std::uint8_t> shown;
   shown.swap(differing_);
   repaintFlagChanges(shown, differing_);
@@ -466,7 +467,10 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
       const std::uint8_t state =
           highlighted(x, y) ? std::uint8_t{csHover} : model_.cell(x, y).State;
       const bool tint = !viewMode && kind == ckPicture && tinted(x, y);
-      const QColor fill = tint ? crosshairTint(fills.of(kind, state)) : fills.of(kind, state);
+      const bool lineTint = kind == ckPicture && state == csBlank && inCursorLine(x, y);
+      const QColor fill = lineTint ? cursorLineColor()
+                          : tint   ? crosshairTint(fills.of(kind, state))
+                                   : fills.of(kind, state);
       const QRect box = cellRect(x, y);
       if (viewMode)
         painter.fillRect(box, fill);
@@ -489,7 +493,9 @@ void TGrid::drawPane(QPainter& painter, const QRect& clip) {
       const QRect box = cellRect(x, y);
       look.sunken = cell.Kind == ckClue && cell.State == csSelected;
       const bool crossedOff = isCrossedOff(x, y);
-      look.text = crossedOff ? crossedOffClueColor() : windowTextColor();
+      look.text = clueLineFlagged(x, y) ? flaggedClueColor()
+                  : crossedOff          ? crossedOffClueColor()
+                                        : windowTextColor();
       drawCellContent(painter, box, cell, currentFont(), look);
       if (crossedOff) drawStrike(painter, box, crossedOffClueColor());
       if (overlay == 1) drawDiffering(painter, box);
@@ -522,6 +528,7 @@ void TGrid::paintView(QPainter& painter, const QRect& exposed) {
   for (const QRect& pane : panes)
     if (const QRect clip = pane & shown; !clip.isEmpty()) drawPane(painter, clip);
   painter.restore();
+  drawCursorStatus(painter, shown);
 }
 
 void TGrid::paintEvent(QPaintEvent* event) {

@@ -20,6 +20,7 @@
 #include "field/FieldHost.h"
 #include "field/FieldView.h"
 #include "field/KeyInput.h"
+#include "field/LineEntry.h"
 #include "field/MarkDrag.h"
 #include "field/MouseInput.h"
 #include "field/PictureStroke.h"
@@ -28,6 +29,11 @@
 #include "settings/AidOptions.h"
 
 namespace jcw {
+
+struct StartCheck;
+class LineEntryBox;
+// Why Start refuses the clues, in the user's language; empty when it does not.
+QString startRefusalText(const StartCheck& check);
 
 class TGrid : public QWidget {
   Q_OBJECT
@@ -93,12 +99,24 @@ class TGrid : public QWidget {
   void invalidateField();
 
   void UpdateLineStatus(int x, int y) { model_.UpdateLineStatus(x, y); }
-  // Clue-sum check before solving: false at once while Start is disabled; on unequal sums the
-  // message box, Start disabled, false.
+  // Clue check before solving: true when no line overflows and the sums are equal; otherwise a
+  // message box that says which (the totals, or the line and its cells), and false. Start is
+  // enabled while no line overflows.
   bool CheckClueSums();
-  // Line check of the editor cursor's line: disables Start, then enables it if the line fits,
-  // else beeps. Returns whether it fits.
+  // Line check of the editor cursor's line: beeps when it overflows; Start follows every line
+  // (refreshStart). Returns whether it fits.
   bool LineFits();
+  // Start enabled exactly while no line's clues need more cells than it has.
+  void refreshStart();
+
+  // Where the editor cursor is, for the corner above the row clues: "Столбец 17 из 30" and how
+  // the cursor moves on after digits. Empty outside editor mode.
+  QString cursorStatus() const;
+
+  // Lines named as contradicting each other (picture rows and columns, from 0): their clue
+  // numbers drawn red until clearConflictLines, or clearDifferingCells, or a new model.
+  void showConflictLines(const std::vector<int>& columns, const std::vector<int>& rows);
+  void clearConflictLines();
 
   bool IsModified() const { return model_.IsModified(); }
   // Modified (clues typed since the save) := flag; the host's commands follow.
@@ -147,7 +165,9 @@ class TGrid : public QWidget {
   void MarkCell(int x, int y, bool fill);
   // Erases marked picture cell (x, y), recorded in the history; anything else is left alone.
   void EraseCell(int x, int y);
-  // Solving mode: restores the cells of the last step (Redo: makes the next step again), scrolls
+  // Solving mode for a step of marks, editor mode for a step of clue numbers: restores the
+  // cells of the last step (Redo: makes the next step again; a number typed at the cursor is a
+  // step as soon as it is walked over), scrolls
   // the step's first cell into view, moves the pointer to its middle and tells the host. The
   // cells' lines are not re-evaluated.
   void Undo();
@@ -164,6 +184,10 @@ class TGrid : public QWidget {
   void AcceptCheckpoint();
   // Moves the editor cursor right or down, as NextDirect and the cursor's kind of clue cell say.
   void AdvanceCursor();
+  // Editor mode: the line entry (LineEntryBox) opens at the line through clue cell (x, y), the
+  // editor cursor on that line's clue cell next to the picture. Null while it never opened.
+  void openLineEntry(int x, int y);
+  LineEntryBox* lineEntry() const { return lineEntry_; }
   // Removes the digital cross's digits.
   void wipeDigitalCross();
 
@@ -227,9 +251,33 @@ class TGrid : public QWidget {
   // On the cell at EditCursor.
   void runEditorKey(const EditorKeyDecision& key, bool ctrlHeld);
   void typeDigit(char digit, bool ctrlHeld);
+  // A clue of the line through clue cell `at` changed: Start follows, and the line's numbers
+  // are repainted (they are red while the line overflows).
+  void clueLineChanged(CellPos at);
+  // Clue cell (x, y) belongs to a line that overflows or is named in a contradiction.
+  bool clueLineFlagged(int x, int y) const;
+  // Editor mode: cell (x, y) lies in the cursor's row or column (the clue cell's line).
+  bool inCursorLine(int x, int y) const;
+  // Every cell of the line through clue cell `at`, and the corner that tells where the cursor is.
+  void repaintCursorLine(CellPos at);
+  // The cursorStatus text in the corner block, where it meets `exposed`.
+  void drawCursorStatus(QPainter& painter, const QRect& exposed);
+  // The clue cells of column x (table index) or of row y; an index of 0 repaints nothing there.
+  void repaintClueLine(int x, int y);
   // Runs a host command that may destroy this field (New and Load replace it, the main menu
   // reaches both); false when the field is gone, and then nothing of it may be touched.
   bool runHostCommand(void (FieldHost::*command)());
+
+  // One history step per typed number: the cursor's cell's number as the cursor found it, and
+  // the step recorded when the number differs as the cursor leaves (or the history is walked).
+  void noteCursorClue();
+  void commitCursorClue();
+  // Before the cursor's cell changes: what it holds is noted unless it was already.
+  void syncCursorClue();
+  // The line entry's confirmation: the text put in place of the line's numbers, or refused
+  // with the reason shown; whether it was taken.
+  bool takeLineEntry(ClueLineRef line, const std::string& text);
+  void closeLineEntry();
 
   // The one path of every change to the screen: the widget pixels of `box` (view pixels),
   // clipped to `pane`, are painted again.
@@ -266,6 +314,12 @@ class TGrid : public QWidget {
   bool highlighted(int x, int y) const;
 
   FieldHost* host_ = nullptr;
+  LineEntryBox* lineEntry_ = nullptr;  // made at the first opening
+  struct CursorClue {
+    CellPos at;  // the cell noted; another cell than EditCursor: nothing noted
+    int value = 0;
+    bool typed = false;  // a digit or Backspace reached the cell since the cursor came
+  } cursorClue_;
   const QString viewFile_ = qEnvironmentVariable("JCW_VIEW_FILE");  // empty: no report
   Crossword model_;
   FieldView view_;
@@ -282,6 +336,11 @@ class TGrid : public QWidget {
   QRegion changedSinceBlank_;
   // The marks after the newest checkpoint as last drawn; renewed with every history change.
   CheckpointMarks checkpointMarks_;
+  // Table indices of the lines named in a contradiction, for clueLineFlagged.
+  struct ConflictLines {
+    std::vector<int> columns;
+    std::vector<int> rows;
+  } conflictLines_;
   // One entry per table cell (differingIndex) while the overlay shows, else empty: 1 hatched,
   // 2 dotted (open).
   std::vector<std::uint8_t> differing_;

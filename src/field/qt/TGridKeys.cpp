@@ -4,12 +4,15 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include <algorithm>
+
 #include "field/ClueEntry.h"
 #include "field/CursorSteps.h"
 #include "field/ViewState.h"
 #include "field/qt/FieldInput.h"
 #include "field/qt/MoveCursorEvent.h"
 #include "field/qt/TGrid.h"
+#include "model/Clue.h"
 #include "model/ProcessState.h"
 #include "settings/Options.h"
 
@@ -40,8 +43,10 @@ void TGrid::keyPressEvent(QKeyEvent* event) {
   if (decision.ends) return;
   const EditorKeyDecision editorKey = interpretEditorKey(key, keyContext());
   if (!editorKey.applies) return;
+  const CellPos typedAt = model_.EditCursor;
   runEditorKey(editorKey, key.ctrl);
   PaintCell(model_.EditCursor.x, model_.EditCursor.y);
+  clueLineChanged(typedAt);
 }
 
 void TGrid::keyReleaseEvent(QKeyEvent* event) {
@@ -64,13 +69,20 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::None: return true;
     case KeyCommand::ShowCross: PaintDigitalCross(); return true;
     case KeyCommand::ClearField: return runHostCommand(&FieldHost::NClearClick);
-    case KeyCommand::ClearClue: clearClue(model_); return true;
+    case KeyCommand::ClearClue:
+      syncCursorClue();
+      clearClue(model_);
+      clueLineChanged(model_.EditCursor);
+      return true;
     case KeyCommand::OpenMenu: return runHostCommand(&FieldHost::MainBtnMouseDown);
     case KeyCommand::NewCrossword: return runHostCommand(&FieldHost::NNewClick);
     case KeyCommand::Save: return runHostCommand(&FieldHost::NSave0Click);
     case KeyCommand::Load: return runHostCommand(&FieldHost::NLoadClick);
     case KeyCommand::Print: return runHostCommand(&FieldHost::NPrintClick);
-    case KeyCommand::ToggleAdvance: Go2Dig = toggledAdvance(Go2Dig); return true;
+    case KeyCommand::ToggleAdvance:
+      Go2Dig = toggledAdvance(Go2Dig);
+      repaintCursorLine(model_.EditCursor);
+      return true;
     case KeyCommand::Start: return runHostCommand(&FieldHost::NStartClick);
     case KeyCommand::Edit: return runHostCommand(&FieldHost::NEditClick);
     case KeyCommand::Undo: Undo(); return true;
@@ -83,13 +95,19 @@ bool TGrid::runKeyCommand(KeyCommand command) {
     case KeyCommand::ZoomIn: zoom(ZoomStep::In, keyZoomAnchor()); return true;
     case KeyCommand::ZoomOut: zoom(ZoomStep::Out, keyZoomAnchor()); return true;
     case KeyCommand::ZoomWhole: zoom(ZoomStep::Whole, keyZoomAnchor()); return true;
+    case KeyCommand::PasteClues:
+      commitCursorClue();
+      return runHostCommand(&FieldHost::pasteClues);
+    case KeyCommand::CopyClues: return runHostCommand(&FieldHost::copyClues);
   }
   return true;
 }
 
 void TGrid::runEditorKey(const EditorKeyDecision& key, bool ctrlHeld) {
+  syncCursorClue();
   switch (key.command) {
     case EditorCommand::Backspace:
+      cursorClue_.typed = true;
       backspaceClue(model_);
       SetModified(true);
       break;
@@ -97,15 +115,17 @@ void TGrid::runEditorKey(const EditorKeyDecision& key, bool ctrlHeld) {
       if (LineFits()) AdvanceCursor();
       break;
     case EditorCommand::Digit: typeDigit(key.digit, ctrlHeld); break;
+    case EditorCommand::LineEntry: openLineEntry(model_.EditCursor.x, model_.EditCursor.y); break;
     case EditorCommand::None: break;
   }
 }
 
 void TGrid::typeDigit(char digit, bool ctrlHeld) {
-  if (host_) host_->setStartEnabled(true);
   SetModified(true);
   const LineCheck lineFits = [this] { return LineFits(); };
-  if (enterDigit(model_, digit, Go2Dig, ctrlHeld, lineFits).advance) AdvanceCursor();
+  const bool replaces = host_ && host_->typingReplaces() && !cursorClue_.typed;
+  cursorClue_.typed = true;
+  if (enterDigit(model_, digit, Go2Dig, ctrlHeld, lineFits, replaces).advance) AdvanceCursor();
 }
 
 void TGrid::AdvanceCursor() {
@@ -120,11 +140,40 @@ void TGrid::moveEditCursor(int wParam, int lParam) {
   if (CurrentMode == kSolvingMode || !model_.allocated()) return;
   const std::optional<CellPos> target = moveCursorTarget(model_, wParam, lParam);
   if (!target) return;
+  commitCursorClue();
   leaveClueCell(model_);
   PaintCell(model_.EditCursor.x, model_.EditCursor.y);
+  const CellPos left = model_.EditCursor;
   ensureVisible(target->x, target->y);
   SelectClueCell(target->x, target->y);
   model_.EditCursor = *target;
+  noteCursorClue();
+  repaintCursorLine(left);
+  repaintCursorLine(*target);
+}
+
+void TGrid::noteCursorClue() {
+  const CellPos at = model_.EditCursor;
+  cursorClue_ = {at, model_.isClue(at.x, at.y) ? clueValue(model_.cell(at.x, at.y).Text) : 0,
+                 false};
+}
+
+void TGrid::syncCursorClue() {
+  if (cursorClue_.at != model_.EditCursor) noteCursorClue();
+}
+
+void TGrid::commitCursorClue() {
+  // Only typing changes a clue number by hand; elsewhere the clues follow other changes.
+  const CellPos at = model_.EditCursor;
+  if (CurrentMode != kEditorMode || !model_.allocated() || cursorClue_.at != at ||
+      !model_.isClue(at.x, at.y))
+    return;
+  const int value = std::min(clueValue(model_.cell(at.x, at.y).Text), 255);
+  if (value == cursorClue_.value) return;
+  model_.history.recordStep({{at.x, at.y, static_cast<std::uint8_t>(cursorClue_.value),
+                              static_cast<std::uint8_t>(value)}});
+  cursorClue_.value = value;
+  historyChanged();
 }
 
 QPoint TGrid::keyZoomAnchor() const {

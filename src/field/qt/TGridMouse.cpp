@@ -70,17 +70,26 @@ void TGrid::Redo() { moveInHistory(&Crossword::redo); }
 
 void TGrid::moveInHistory(HistoryStep (Crossword::*move)()) {
   // Not in the middle of a stroke: its cells are the picture from before it.
-  const bool walks = CurrentMode == kSolvingMode || CurrentMode == kPictureMode;
-  if (SolverBusy || stroke_ || !walks) return;
+  if (SolverBusy || stroke_ || CurrentMode == kViewMode) return;
+  commitCursorClue();
+  // The editor walks the steps of clue numbers; solving and picture mode the steps of marks.
+  const bool clues = move == &Crossword::undo ? model_.undoChangesClues() : model_.redoChangesClues();
+  if (clues != (CurrentMode == kEditorMode)) return;
   const HistoryStep step = (model_.*move)();
   if (step.empty()) return;
   // The pointer goes to the step's first cell: a drag's start, a hint's first in reading order.
   const CellChange& first = step.front();
-  ensureVisible(first.x, first.y);
-  const QRect box = cellRect(first.x, first.y);
-  const int half = halfCell(cellSize());
-  platform().setPointerPos(mapToGlobal(box.topLeft() + QPoint(half, half)));
-  for (const CellChange& change : step) PaintCell(change.x, change.y);
+  if (model_.isPicture(first.x, first.y)) {
+    ensureVisible(first.x, first.y);
+    const QRect box = cellRect(first.x, first.y);
+    const int half = halfCell(cellSize());
+    platform().setPointerPos(mapToGlobal(box.topLeft() + QPoint(half, half)));
+  }
+  for (const CellChange& change : step) {
+    PaintCell(change.x, change.y);
+    if (model_.isClue(change.x, change.y)) clueLineChanged({change.x, change.y});
+  }
+  noteCursorClue();  // an undone number is the cursor's cell's own again
   historyChanged();
   if (CurrentMode == kPictureMode && host_) host_->pictureChanged();
 }
@@ -177,6 +186,7 @@ void TGrid::applyMouse(const MouseDecision& decision, CellPos cell) {
       QCoreApplication::sendEvent(this, &move);
       break;
     }
+    case CellAction::OpenLineEntry: openLineEntry(cell.x, cell.y); break;
     case CellAction::None: break;
   }
   if (decision.endGesture) model_.history.endGesture();

@@ -65,6 +65,7 @@ struct OptionNames {
   std::array<const char*, 4> directions;
   const char* autoNext;
   std::array<const char*, 3> autoModes;
+  const char* typingReplaces;
   const char* max;
   const char* minCell;
   std::array<const char*, 7> minCellSizes;
@@ -86,14 +87,14 @@ constexpr std::array<const char*, 7> kMinCellCaptions{
 
 constexpr OptionNames kDownMenuOptions{
     "NInd", "NDiditCrest", "NDirect", {"SNRight", "SNDown", "SNPar", "SNCenter"},
-    "NAutoNext", {"NAutoNo", "NAuto1D", "NAuto2D"}, "NMax", "NMinCell",
+    "NAutoNext", {"NAutoNo", "NAuto1D", "NAuto2D"}, "NTypingReplaces", "NMax", "NMinCell",
     {"NMinCell8", "NMinCell10", "NMinCell12", "NMinCell14", "NMinCell16", "NMinCell20",
      "NMinCell24"},
     "NPaint", "NDragLock", "NCrossOff", {"NCrossOffNone", "NCrossOffLines", "NCrossOffEach"},
     "NFinishByFilled", "NEmptyDots", "NCrosshair"};
 constexpr OptionNames kMenuSBOptions{
     "NInd1", "NDigitCrest1", "NDirect1", {"SNRight1", "SNDown1", "SNPar1", "MenuItem23"},
-    "NAutoNext1", {"NAutoNo1", "NAuto1D1", "NAuto2D1"}, "NMax1", "NMinCell1",
+    "NAutoNext1", {"NAutoNo1", "NAuto1D1", "NAuto2D1"}, "NTypingReplaces1", "NMax1", "NMinCell1",
     {"NMinCell8_1", "NMinCell10_1", "NMinCell12_1", "NMinCell14_1", "NMinCell16_1",
      "NMinCell20_1", "NMinCell24_1"},
     "NPaint1", "NDragLock1", "NCrossOff1",
@@ -140,6 +141,8 @@ OptionItems addOptionItems(QMenu* menu, const OptionNames& names) {
                         QT_TRANSLATE_NOOP("jcw", "После одной цифры (Ctrl для двузначных)"),
                         QT_TRANSLATE_NOOP("jcw", "После двух цифр")},
                        false);
+  items.typingReplaces = addCheckItem(menu, names.typingReplaces,
+                                      QT_TRANSLATE_NOOP("jcw", "Ввод заменяет число"), false);
   items.max =
       addCheckItem(menu, names.max, QT_TRANSLATE_NOOP("jcw", "Максимальный размер поля"), false);
   items.minCell =

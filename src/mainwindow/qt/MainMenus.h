@@ -21,6 +21,7 @@ struct OptionItems {
   std::array<QAction*, 4> directions{};  // Tags 0..3 = NextDirect
   QMenu* autoNext = nullptr;      // NAutoNext / NAutoNext1
   std::array<QAction*, 3> autoModes{};   // Tags 0..2 = Go2Dig
+  QAction* typingReplaces = nullptr;  // NTypingReplaces / NTypingReplaces1 (EditorOptions)
   QAction* max = nullptr;         // NMax / NMax1
   QMenu* minCell = nullptr;       // NMinCell / NMinCell1
   std::array<QAction*, 7> minCellSizes{};  // Tags = MinCellSize values

@@ -33,6 +33,7 @@
 #include "platform/qt/Platform.h"
 #include "settings/Options.h"
 #include "settings/qt/SettingsSession.h"
+#include "files/qt/ClipboardClues.h"
 #include "solver/qt/Check.h"
 #include "solver/qt/Hint.h"
 #include "solver/qt/HintLine.h"
@@ -200,6 +201,7 @@ void TForm1::connectOptionItems(const OptionItems& items) {
   for (QAction* item : items.directions) onTrigger(item, &TForm1::SNRightClick);
   for (QAction* item : items.autoModes) onTrigger(item, &TForm1::NAuto2DClick);
   onTrigger(items.max, &TForm1::NMaxClick);
+  onTrigger(items.typingReplaces, &TForm1::NTypingReplacesClick);
   for (QAction* item : items.minCellSizes) onTrigger(item, &TForm1::NMinCellClick);
   onTrigger(items.paint, &TForm1::NPaintClick);
   for (QAction* item : {items.dragLock, items.finishByFilled, items.emptyDots, items.crosshair})
@@ -373,6 +375,8 @@ void TForm1::NPrintClick() {
 }
 void TForm1::refreshTitle() { SetMode(CurrentMode); }
 void TForm1::NNewClick() { newCommand(*this); }
+void TForm1::pasteClues() { pasteCluesCommand(*this); }
+void TForm1::copyClues() { copyCluesCommand(*this); }
 void TForm1::NAutoClick() { FormAuto->toggleShown(); }
 void TForm1::NHelpClick() { HintProcess(*field_); }
 void TForm1::NHintLineClick() { HintLineProcess(*field_); }
@@ -412,6 +416,7 @@ void TForm1::MainBtnMouseDown() {
   refreshPaintCaptions(menus_);
   menus_.NTools->setChecked(ShowToolPanel);
   refreshOptionItems(menus_.options, aids_);
+  menus_.options.typingReplaces->setChecked(editorOptions_.typingReplaces);
   const QPoint origin = mapToGlobal(QPoint(0, 0));
   const int x = std::max(origin.x() + MainBtn->x(), 0);
   menus_.DownMenu->popup({x, origin.y() + MainBtn->y() + MainBtn->height()});
@@ -434,6 +439,7 @@ void TForm1::refreshRecentItems() {
 void TForm1::SBOptionsClick() {
   refreshPaintCaptions(menus_);
   refreshOptionItems(menus_.sbOptions, aids_);
+  menus_.sbOptions.typingReplaces->setChecked(editorOptions_.typingReplaces);
   const QPoint origin = PanelTools->button(SBOptions)->mapToGlobal(QPoint(0, 0));
   menus_.MenuSB->popup(origin + QPoint(FieldLeft, FieldTop));
   focusField();
@@ -465,6 +471,11 @@ void TForm1::NAuto2DClick(QAction* sender) {
 void TForm1::NToolsClick(QAction* sender) {
   ShowToolPanel = sender->isChecked();
   layout_->ShowTools();
+}
+
+void TForm1::NTypingReplacesClick(QAction* sender) {
+  editorOptions_.typingReplaces = sender->isChecked();
+  storeEditorOptions(editorOptions_);
 }
 
 void TForm1::NMaxClick(QAction* sender) {

@@ -19,6 +19,7 @@
 #include "files/qt/FileHost.h"
 #include "mainwindow/qt/MainMenus.h"
 #include "mainwindow/qt/ToolPanel.h"
+#include "settings/qt/SettingsSession.h"
 #include "settings/AidOptions.h"
 #include "solver/SettledBlocks.h"
 
@@ -54,6 +55,9 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NLoadClick() override;
   void NPrintClick() override;
   void MainBtnMouseDown() override;
+  void pasteClues() override;
+  void copyClues() override;
+  bool typingReplaces() const override { return editorOptions_.typingReplaces; }
   void NCheckClick() override;
   void NHintLineClick() override;
   void zoomField(ZoomStep step, int anchorX, int anchorY) override;
@@ -121,6 +125,7 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   void NAuto2DClick(QAction* sender);
   void NToolsClick(QAction* sender);
   void NMaxClick(QAction* sender);
+  void NTypingReplacesClick(QAction* sender);
   void NPaintClick(QAction* sender);
   void NMinCellClick(QAction* sender);
   // The aid items of either menu: the aid follows the item, the field and the clues follow.
@@ -159,6 +164,8 @@ class TForm1 : public QWidget, public FieldHost, public FileHost {
   QLabel* WaitPanel = nullptr;
   ToolPanel* PanelTools = nullptr;
   MainMenus menus_;
+  // The clue editor's options, as stored when the window was made.
+  EditorOptions editorOptions_ = storedEditorOptions();
   std::unique_ptr<WindowLayout> layout_;
   Autosave* autosave_ = nullptr;
   AidOptions aids_;

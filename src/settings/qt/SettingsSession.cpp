@@ -93,6 +93,13 @@ void StoreOptions(const std::string& currentFileName) {
     reportError(writeOptions(*registry, currentFileName));
 }
 
+EditorOptions storedEditorOptions() { return readEditorOptions(Registry(settingsDirectory())); }
+
+void storeEditorOptions(const EditorOptions& options) {
+  if (std::optional<Registry> registry = writableRegistry())
+    reportError(writeEditorOptions(*registry, options));
+}
+
 AidOptions storedAidOptions() { return readAidOptions(Registry(settingsDirectory())); }
 
 void StoreAidOptions(const AidOptions& aids) {

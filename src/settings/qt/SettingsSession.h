@@ -6,6 +6,8 @@
 // never written over it. UI thread only.
 
 #include <QString>
+
+#include "settings/EditorOptions.h"
 #include <string>
 #include <vector>
 
@@ -24,6 +26,10 @@ void RegisterFile(const QString& exePath);
 // `currentFileName` (CurFileName) as LastCatalog when it is not empty.
 void StoreOptions(const std::string& currentFileName);
 
+// The clue editor's options as stored (defaults when they cannot be read), and written back at
+// once when changed (nothing while the options are locked; a failed write goes to the error box).
+EditorOptions storedEditorOptions();
+void storeEditorOptions(const EditorOptions& options);
 // The solving aids as stored (all off when the settings cannot be read), and stored anew; a
 // failed write goes to the error box, nothing is written while the options are locked.
 AidOptions storedAidOptions();

@@ -1,8 +1,10 @@
 #include "solver/qt/FieldSolver.h"
 
 #include <QCoreApplication>
+#include <chrono>
 
 #include "field/qt/TGrid.h"
+#include "files/ClueLists.h"
 #include "model/ProcessState.h"
 
 namespace jcw {
@@ -34,6 +36,23 @@ void showAmbiguity(const TestVerdict& verdict, TGrid& field) {
   for (const PictureCell& cell : ambiguousCells(verdict))
     cells.push_back({d.CapColCount + 1 + cell.column, d.CapRowCount + 1 + cell.row});
   field.showDifferingCells(cells);
+}
+
+std::optional<LineConflict> showFieldConflict(TGrid& field) {
+  using Clock = std::chrono::steady_clock;
+  // The locator runs on this thread without processing events: a deadline bounds it.
+  const Clock::time_point deadline = Clock::now() + std::chrono::seconds(5);
+  std::optional<LineConflict> conflict =
+      locateConflict(cluesOf(field.model()), [deadline] { return Clock::now() >= deadline; });
+  if (conflict) field.showConflictLines(conflict->columns, conflict->rows);
+  return conflict;
+}
+
+WorkGrid marksOf(const TGrid& field) {
+  SolverState state;
+  state.UseMarks = true;
+  PrepareSolver(state, field.model());
+  return state.Work;
 }
 
 void writeOneOfSeveral(const TestVerdict& verdict, TGrid& field) {

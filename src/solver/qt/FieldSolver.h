@@ -26,6 +26,13 @@ void writePictureToField(const WorkGrid& picture, TGrid& field);
 // for a verdict with fewer than two.
 void showAmbiguity(const TestVerdict& verdict, TGrid& field);
 
+// Where the field's clues themselves admit no picture, the lines of a small contradiction among
+// them, drawn red on the field; nothing when none was found within a few seconds.
+std::optional<LineConflict> showFieldConflict(TGrid& field);
+
+// The marks of the field as a work grid (blank cells unknown).
+WorkGrid marksOf(const TGrid& field);
+
 // The first picture of a SeveralSolutions verdict written onto the field as one undo step, the
 // ambiguity overlay kept on the cells where the two pictures differ.
 void writeOneOfSeveral(const TestVerdict& verdict, TGrid& field);

@@ -19,6 +19,21 @@ void HintProcess(TGrid& field) {
   const QPointer<TGrid> alive(&field);
   SolverState state;
   prepareFromField(state, field, true);
+  // A contradiction the sweeps meet later would empty lines now: the hint writes nothing then.
+  SolverState probe = state;
+  sweepWhileLearning(probe);
+  if (!alive || cancelled(probe.Cancel)) return;
+  if (probe.Contradiction) {
+    const std::optional<LineConflict> conflict = showFieldConflict(field);
+    const std::string reason =
+        conflict ? withConflict("Кроссворд не имеет решений", conflict)
+                 : std::string("Отмеченные клетки противоречат числам");
+    platform().messageBox({QCoreApplication::translate("jcw", "Подсказка невозможна") +
+                               QStringLiteral("\n\r") + QString::fromStdString(reason),
+                           QCoreApplication::translate("jcw", "Японский кроссворд - Подсказка"),
+                           Buttons::Ok, Icon::Information, Answer::Ok});
+    return;
+  }
   const bool changed = hintPass(state);
   if (!alive) return;
   if (changed) {

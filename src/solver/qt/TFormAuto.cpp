@@ -214,6 +214,7 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   if (!field) return;
   SolverState state;
   prepareFromField(state, *field, useMarks);
+  const WorkGrid original = marksOf(*field);
   // A cancelled or failed save ends a run from nothing: it would wipe the marks the user just
   // asked to keep. A continuation keeps them, so only Cancel stops it.
   const SaveAnswer answer =
@@ -228,8 +229,8 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   field->invalidateField();
   QCoreApplication::processEvents();
 
-  // Where a crossword without a picture leaves the field: as the run found it.
-  const WorkGrid start = state.Work;
+  // Where a crossword without a picture leaves the field: as the user had it.
+  const WorkGrid start = useMarks ? state.Work : original;
   // The field may be replaced while events are processed; its successor is not ours to write.
   const auto writeBack = [&] {
     if (field) writeBackToField(state, *field);
@@ -250,7 +251,8 @@ void TFormAuto::AutoProcess(bool useMarks, bool showSteps) {
   field->recordPictureChange(before);
   field->model().history.endGesture();
   showAmbiguity(verdict, *field);
-  const std::string message = solveMessage(verdict.outcome);
+  std::string message = solveMessage(verdict.outcome);
+  if (verdict.outcome == TestOutcome::NoSolution) message = withConflict(message, showFieldConflict(*field));
   if (message.empty() || closeMainAfterRun_) return;
   if (verdict.outcome != TestOutcome::SeveralSolutions) {
     showResult(message);
@@ -271,7 +273,9 @@ void TFormAuto::TestProcess(bool useMarks) {
   const TestVerdict verdict = decideOpenCells(state);
   host_.waitPanel()->hide();
   if (field) showAmbiguity(verdict, *field);
-  if (!closeMainAfterRun_) showResult(testMessage(verdict, marksTaken));
+  std::optional<LineConflict> conflict;
+  if (field && verdict.outcome == TestOutcome::NoSolution) conflict = showFieldConflict(*field);
+  if (!closeMainAfterRun_) showResult(testMessage(verdict, marksTaken, conflict));
 }
 
 bool TFormAuto::eventFilter(QObject* watched, QEvent* event) {

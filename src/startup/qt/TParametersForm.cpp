@@ -144,6 +144,12 @@ QPushButton* TParametersForm::addButton(const QString& objectName, const QString
   return button;
 }
 
+void TParametersForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  EditCapRow->editBox()->setFocus();
+  EditCapRow->editBox()->selectAll();
+}
+
 void TParametersForm::ButtonOKClick() {
   // Every field is read before anything changes: a field that is no number stops OK there.
   std::array<std::uint8_t, 4> values{};

@@ -38,6 +38,8 @@ class TParametersForm : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The first number field takes the focus with its text selected, so typing replaces it.
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -342,7 +342,7 @@ class FieldInputTest : public QObject {
     QCOMPARE(f.platform->beeps, 0);
   }
 
-  void startFollowsTheLastLineTested() {
+  void startStaysOffWhileAnyLineOverflowsAndDeleteBringsItBack() {
     FieldFixture f(kBlankTwenty, kEditorMode);
     Go2Dig = 0;
     type(f, "25");  // 25 clues need more than the column's 20 cells
@@ -352,21 +352,121 @@ class FieldInputTest : public QObject {
     QCOMPARE(f.model().EditCursor, kFirstClue);
     moveCursor(f, kMoveRight);
     type(f, "3");
-    QVERIFY(f.host.start);  // the first column still overflows
+    QVERIFY(!f.host.start);  // the first column still overflows
     QCOMPARE(f.platform->beeps, 1);
+    moveCursor(f, kMoveLeft);
+    QTest::keyClick(f.grid.get(), Qt::Key_Delete);
+    QVERIFY(f.host.start);
   }
 
-  void backspaceThatMakesTheLineFitLeavesStartDisabledUntilEnter() {
+  void theLineEntryPutsWholeLinesInPlaceAndRefusesWithTheReason() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    const int column = kFirstClue.x;
+    QTest::keyClick(f.grid.get(), Qt::Key_Insert);
+    QLineEdit* entry = f.grid->findChild<QLineEdit*>(QStringLiteral("LineEntryText"));
+    QVERIFY(entry && entry->isVisible());
+    QCOMPARE(f.model().EditCursor, (CellPos{column, 2}));  // next to the picture
+    QTest::keyClicks(entry, QStringLiteral("3,12"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    QCOMPARE(f.model().columnClues(column), (std::vector<int>{3, 12}));
+    QVERIFY(f.model().Modified);
+    // The entry went on to the next column; a row's worth of numbers too many is refused.
+    QCOMPARE(f.model().EditCursor, (CellPos{column + 1, 2}));
+    f.platform->answers = {Answer::Ok, Answer::Ok};
+    QTest::keyClicks(entry, QStringLiteral("1 1 1"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    QCOMPARE(f.platform->messages.size(), std::size_t{1});
+    QCOMPARE(f.platform->messages[0].text,
+             QStringLiteral("Чисел 3, а клеток для них в заголовке 2"));
+    QVERIFY(f.model().columnClues(column + 1).empty());
+    // Shift+Tab goes back with the numbers shown; Escape returns to the cells.
+    QTest::keyClick(entry, Qt::Key_Backtab);
+    QCOMPARE(f.platform->messages.size(), std::size_t{2});  // the same refusal: nothing moved
+    entry->setText(QString());
+    QTest::keyClick(entry, Qt::Key_Backtab);
+    QCOMPARE(entry->text(), QStringLiteral("3 12"));
+    QTest::keyClick(entry, Qt::Key_Escape);
+    QVERIFY(!entry->isVisible());
+    QVERIFY(f.grid->hasFocus() || QApplication::focusWidget() == nullptr);
+  }
+
+  void everyTypedNumberAndEveryLineEntryIsOneUndoStep() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 2;
+    type(f, "12");  // the cursor moves on: one step
+    type(f, "7");
+    QTest::keyClick(f.grid.get(), Qt::Key_Z, Qt::ControlModifier);  // the 7, not yet left
+    QCOMPARE(textAt(f, kNextClue), std::string());
+    QCOMPARE(textAt(f, kFirstClue), std::string("12"));
+    QTest::keyClick(f.grid.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(textAt(f, kFirstClue), std::string());
+    QTest::keyClick(f.grid.get(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(textAt(f, kFirstClue), std::string("12"));
+    // A line entry replaces the column's numbers in one step.
+    moveCursor(f, kFirstClue.x, kFirstClue.y);
+    QTest::keyClick(f.grid.get(), Qt::Key_Insert);
+    QLineEdit* entry = f.grid->findChild<QLineEdit*>(QStringLiteral("LineEntryText"));
+    QTest::keyClicks(entry, QStringLiteral("4 5"));
+    QTest::keyClick(entry, Qt::Key_Escape);  // Escape keeps nothing
+    QCOMPARE(f.model().columnClues(kFirstClue.x), std::vector<int>{12});
+    QTest::keyClick(f.grid.get(), Qt::Key_Insert);
+    QTest::keyClicks(entry, QStringLiteral("4 5"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    QTest::keyClick(entry, Qt::Key_Escape);
+    QCOMPARE(f.model().columnClues(kFirstClue.x), (std::vector<int>{4, 5}));
+    QTest::keyClick(f.grid.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.model().columnClues(kFirstClue.x), std::vector<int>{12});
+  }
+
+  void withTheOptionTheFirstDigitInACellReplacesItsNumber() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 0;
+    type(f, "1");
+    moveCursor(f, kMoveRight);
+    moveCursor(f, kMoveLeft);
+    type(f, "2");
+    QCOMPARE(textAt(f, kFirstClue), std::string("12"));  // appended, as always
+    f.host.replaces = true;
+    moveCursor(f, kMoveRight);
+    moveCursor(f, kMoveLeft);
+    type(f, "34");
+    QCOMPARE(textAt(f, kFirstClue), std::string("34"));  // replaced, then appended
+  }
+
+  void theCursorsLineIsTintedAndItsNumberAndTheAdvanceAreShown() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 2;
+    NextDirect = 2;  // along the field
+    QCOMPARE(f.grid->cursorStatus(), QStringLiteral("Столбец 1 из 20\nпереход вправо после двух цифр"));
+    const QColor tint(255, 250, 205);
+    const auto tinted = [&](CellPos p) { return hasPixel(f.image(), f.grid->cellRect(p.x, p.y), tint); };
+    QVERIFY(tinted(f.picture(1, 20)));
+    QVERIFY(!tinted(f.picture(2, 1)));
+    moveCursor(f, 1, 5);  // a clue cell of the third picture row
+    QCOMPARE(f.grid->cursorStatus(), QStringLiteral("Строка 3 из 20\nпереход вниз после двух цифр"));
+    QVERIFY(!tinted(f.picture(1, 20)));
+    QVERIFY(tinted(f.picture(20, 3)));
+  }
+
+  void anOverflowingLineIsDrawnRed() {
+    FieldFixture f(kBlankTwenty, kEditorMode);
+    Go2Dig = 0;
+    const QRect box = f.grid->cellRect(kFirstClue.x, kFirstClue.y);
+    QVERIFY(!hasPixel(f.image(), box, Qt::red));
+    type(f, "25");
+    QVERIFY(hasPixel(f.image(), box, Qt::red));
+    QTest::keyClick(f.grid.get(), Qt::Key_Backspace);
+    QVERIFY(!hasPixel(f.image(), box, Qt::red));
+  }
+
+  void backspaceThatMakesTheLineFitEnablesStart() {
     FieldFixture f(kBlankTwenty, kEditorMode);
     Go2Dig = 2;
     type(f, "25");
     QVERIFY(!f.host.start);
     QTest::keyClick(f.grid.get(), Qt::Key_Backspace);
     QCOMPARE(textAt(f, kFirstClue), std::string("2"));
-    QVERIFY(f.model().Modified && !f.host.start);
-    QTest::keyClick(f.grid.get(), Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(f.host.start);
-    QCOMPARE(f.model().EditCursor, kNextClue);
+    QVERIFY(f.model().Modified && f.host.start);
   }
 
   void deleteEmptiesTheCursorCellAndMarksModified() {

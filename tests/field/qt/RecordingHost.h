@@ -21,6 +21,7 @@ class RecordingHost : public FieldHost {
   bool startEnabled() const override { return start; }
   void setStartEnabled(bool enabled) override { start = enabled; }
   void historyChanged() override { ++historyChanges; }
+  bool typingReplaces() const override { return replaces; }
 
   void NStartClick() override { command(QStringLiteral("NStartClick")); }
   void NEditClick() override { command(QStringLiteral("NEditClick")); }
@@ -42,6 +43,7 @@ class RecordingHost : public FieldHost {
 
   QStringList calls;
   bool start = true;
+  bool replaces = false;  // the option "Ввод заменяет число"
   int historyChanges = 0;
   std::function<void(const QString&)> onCommand;
 

@@ -1,6 +1,8 @@
 // The main window's file commands with scripted dialogs and answers, on the offscreen platform.
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
@@ -187,14 +189,50 @@ class FileCommandsTest : public QObject {
     QCOMPARE(field->model().cell(2, 3).State, csFilled);
   }
 
+  void pastedListsStartACrosswordOrReplaceTheCluesAndCopyGivesThemBack() {
+    window_->SetMode(kEditorMode);
+    TGrid* field = window_->field();
+    // Another picture size: a new crossword, after the save question.
+    QGuiApplication::clipboard()->setText(QStringLiteral("2\n1\n2\n\n3\n1 1\n"));
+    (*platform_)->answers = {Answer::Yes, Answer::No};
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE((*platform_)->messages.size(), std::size_t(2));
+    QCOMPARE((*platform_)->messages[0].text,
+             QStringLiteral("Из буфера обмена прочитаны числа 3 строк и 2 столбцов.\n"
+                            "Первая строка: 2\nПервый столбец: 3\n\n"
+                            "Размер рисунка другой: начать новый кроссворд 2x3?"));
+    QCOMPARE(cluesOf(window_->field()->model()), cluesOf(test::otherCrossword()));
+    QCOMPARE(CurrentMode, std::uint8_t(kEditorMode));
+    QCOMPARE(CurFileName, std::string());
+    // The same size: the clues replaced in one undo step, the headers grown for them.
+    field = window_->field();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1 1\n1\n2\n\n3\n1 1\n"));
+    (*platform_)->answers = {Answer::Yes};
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(window_->field()->model().rowClues(window_->field()->model().firstPictureY()),
+             (std::vector<int>{1, 1}));
+    QCOMPARE(int(window_->field()->model().dims().CapColCount), 2);
+    QTest::keyClick(window_->field(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1 1\n1\n2\n\n3\n1 1\n"));
+    QTest::keyClick(window_->field(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(cluesOf(window_->field()->model()), cluesOf(test::otherCrossword()));
+    // Text that is no list says why.
+    QGuiApplication::clipboard()->setText(QStringLiteral("кот"));
+    (*platform_)->answers = {Answer::Ok};
+    QTest::keyClick(window_->field(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE((*platform_)->messages.back().text,
+             QStringLiteral("Числа не вставлены:\nожидаются два блока чисел: строки, пустая "
+                            "строка, столбцы; блоков 1"));
+  }
+
   void aLoadWithUnequalClueSumsWarnsAndOpensTheEditor() {
     window_->field()->SetModified(false);
     (*platform_)->answers = {Answer::Ok};
     run(Command::Load,
-        session_->write("bad.jcw", test::makeCrossword({{{2}}, {{1}, {2}}, {}, 1, 1})));
+        session_->write("bad.jcw", test::makeCrossword({{{2}}, {{1}, {}}, {}, 1, 1})));
     QCOMPARE((*platform_)->messages.size(), std::size_t(1));
-    QVERIFY(
-        (*platform_)->messages.front().text.startsWith(QStringLiteral("Неверно введены значения")));
+    QCOMPARE((*platform_)->messages.front().text,
+             QStringLiteral("Неверно введены значения\nСумма чисел строк 2, столбцов 1, разница 1"));
     QCOMPARE(CurrentMode, std::uint8_t(kEditorMode));
   }
 

@@ -62,6 +62,8 @@ Crossword noPicture() { return makeCrossword({{{2}, {}}, {{2}, {}}, {}}); }
 const QString kSolveSeveral = QStringLiteral(
     "Кроссворд имеет несколько вариантов решений\n\rПоказать одно из решений?");
 const QString kSolveNone = QStringLiteral("Кроссворд не имеет решений");
+// What no picture of noPicture() says besides the verdict.
+const QString kNoPictureLines = QStringLiteral("\n\rПротиворечат друг другу: строка 2 и столбец 1");
 const QString kSolveCancelled = QStringLiteral("Поиск решения прерван пользователем");
 
 // The field's ambiguity overlay, one string per picture row: 'x' where it shows, '-' elsewhere.
@@ -131,6 +133,8 @@ class DriverRunTest : public QObject {
 
   void theHintWritesWhatOnePassDecides_data();
   void theHintWritesWhatOnePassDecides();
+  void theHintOnAContradictionWritesNothingAndSaysWhy_data();
+  void theHintOnAContradictionWritesNothingAndSaysWhy();
   void theHintSaysSoWhenNothingCanBeDecided_data();
   void theHintSaysSoWhenNothingCanBeDecided();
 };
@@ -150,8 +154,9 @@ void DriverRunTest::aSolveEndsWithWhatTheCompleteSolverDecides_data() {
   QTest::newRow("several pictures: the sweeps' cells stay and the rest is shown")
       << diagonalsOverAFullRow() << "AFFull" << Rows{"??", "??", "..", "##"} << kSolveSeveral
       << Rows{"xx", "xx", "--", "--"};
-  QTest::newRow("no picture from nothing leaves the field clear")
-      << noPicture() << "AFFull" << Rows{"??", "??"} << kSolveNone << Rows{"--", "--"};
+  QTest::newRow("no picture from nothing leaves the field clear and names the lines")
+      << noPicture() << "AFFull" << Rows{"??", "??"} << kSolveNone + kNoPictureLines
+      << Rows{"--", "--"};
   Crossword wrongMark = tee();
   setPictureRows(wrongMark, {"#.#"});
   QTest::newRow("a wrong mark when continuing is no picture, and the marks stay")
@@ -312,7 +317,8 @@ void DriverRunTest::theTestNamesTheVerdictAndLeavesTheFieldAlone_data() {
   QTest::newRow("marks taken when continuing") << marked << "AFMask" << kSingle;
   QTest::newRow("marks ignored from nothing") << marked << "AFFull" << kSeveral;
   QTest::newRow("continuing without marks blames no marks")
-      << noPicture() << "AFMask" << QStringLiteral("Решение не найдено.\n\rКроссворд не имеет решений");
+      << noPicture() << "AFMask"
+      << QStringLiteral("Решение не найдено.\n\rКроссворд не имеет решений") + kNoPictureLines;
   Crossword wrongMark = tee();
   setPictureRows(wrongMark, {"#.#"});
   QTest::newRow("continuing from a wrong mark blames the marks")
@@ -564,10 +570,35 @@ void DriverRunTest::theHintWritesWhatOnePassDecides_data() {
   QTest::addColumn<Crossword>("crossword");
   QTest::addColumn<Rows>("picture");
   QTest::newRow("a full row, and the columns use it") << tee() << Rows{"###", ".#.", ".#."};
-  Crossword contradiction = tee();
-  setPictureRows(contradiction, {"???", "#?#"});
-  QTest::newRow("a row whose marks contradict its clues is emptied")
-      << contradiction << Rows{"#.#", "...", "..."};
+}
+
+void DriverRunTest::theHintOnAContradictionWritesNothingAndSaysWhy_data() {
+  QTest::addColumn<Crossword>("crossword");
+  QTest::addColumn<QString>("reason");
+  Crossword wrongMarks = tee();
+  setPictureRows(wrongMarks, {"???", "#?#"});
+  QTest::newRow("marks against clues that fit")
+      << wrongMarks << QStringLiteral("Отмеченные клетки противоречат числам");
+  Crossword wrongClues = noPicture();
+  setPictureRows(wrongClues, {"#?", "??"});
+  QTest::newRow("clues that fit no picture")
+      << wrongClues << QStringLiteral("Кроссворд не имеет решений") + kNoPictureLines;
+}
+
+void DriverRunTest::theHintOnAContradictionWritesNothingAndSaysWhy() {
+  QFETCH(Crossword, crossword);
+  QFETCH(QString, reason);
+  ScopedScriptedPlatform p;
+  p->answers = {Answer::Ok};
+  DriverHarness h;
+  h.load(crossword);
+
+  HintProcess(*h.grid);
+
+  QCOMPARE(pictureRows(h.model()), pictureRows(crossword));
+  QCOMPARE(p->messages.size(), std::size_t{1});
+  QCOMPARE(p->messages[0].text, QStringLiteral("Подсказка невозможна\n\r") + reason);
+  QVERIFY(!h.model().IsModified());
 }
 
 void DriverRunTest::theHintWritesWhatOnePassDecides() {

@@ -100,6 +100,13 @@ class TParametersFormTest : public QObject {
     QVERIFY(grid.top() > groupBox("captionBox")->geometry().bottom());
   }
 
+  void theFirstFieldShowsWithItsTextSelected() {
+    showActive();
+    QCOMPARE(number("EditCapRow")->editBox()->selectedText(), QStringLiteral("4"));
+    QTest::keyClick(number("EditCapRow")->editBox(), Qt::Key_7);
+    QCOMPARE(number("EditCapRow")->editBox()->text(), QStringLiteral("7"));
+  }
+
   void tabGoesThroughTheFieldsThenTheButtons() {
     showActive();
     number("EditCapRow")->setFocus();
