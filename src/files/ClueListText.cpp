@@ -12,27 +12,11 @@ namespace jcw {
 
 namespace {
 
-std::string at(int lineNumber) { return "строка " + std::to_string(lineNumber) + ": "; }
-
-Result<ClueLine> numbersOf(const TextLine& line) {
-  ClueLine clues;
-  for (std::string_view token : clueTokens(line.text)) {
-    const std::optional<int> clue = decimalNumber(token);
-    if (!clue) return Error{at(line.number) + shown(token) + " не число"};
-    if (*clue > fileformat::kClueMax)
-      return Error{at(line.number) + "число " + shown(token) + " больше 199"};
-    if (*clue > 0) clues.push_back(*clue);
-  }
-  return clues;
-}
-
+// The lines' numbers, a 0 (a line without blocks) dropped.
 Result<std::vector<ClueLine>> linesOf(const std::vector<TextLine>& lines) {
-  std::vector<ClueLine> read;
-  for (const TextLine& line : lines) {
-    Result<ClueLine> clues = numbersOf(line);
-    if (!clues) return Error{clues.error()};
-    read.push_back(std::move(*clues));
-  }
+  Result<std::vector<ClueLine>> read = clueLinesOfText(lines, "строка");
+  if (read)
+    for (ClueLine& line : *read) std::erase(line, 0);
   return read;
 }
 

@@ -105,15 +105,24 @@ Result<Crossword> crosswordFromClues(ClueLists clues) {
 
 namespace {
 
-// Why `clues` cannot take the place of the crossword's; empty when they can.
-std::string replacementFault(const Crossword& crossword, const ClueLists& clues) {
-  if (std::string fault = faultOf(clues); !fault.empty()) return fault;
+// `clues` made ready to take the place of the crossword's: checked, zeros dropped.
+Result<ClueLists> replacementOf(const Crossword& crossword, ClueLists clues) {
+  if (std::string fault = faultOf(clues); !fault.empty()) return Error{fault};
   const Dimensions& d = crossword.dims();
   if (clues.rows.size() != d.RowCount || clues.columns.size() != d.ColCount)
-    return "размер рисунка " + std::to_string(clues.columns.size()) + " x " +
-           std::to_string(clues.rows.size()) + " не совпадает с размером кроссворда " +
-           std::to_string(d.ColCount) + " x " + std::to_string(d.RowCount);
-  return {};
+    return Error{"размер рисунка " + std::to_string(clues.columns.size()) + " x " +
+                 std::to_string(clues.rows.size()) + " не совпадает с размером кроссворда " +
+                 std::to_string(d.ColCount) + " x " + std::to_string(d.RowCount)};
+  dropZeros(clues.rows);
+  dropZeros(clues.columns);
+  return clues;
+}
+
+// Writes ready lists into headers that hold them, in place of every clue there.
+void rewriteClues(Crossword& crossword, const ClueLists& clues) {
+  clearClues(crossword);
+  placeClues(crossword, clues);
+  crossword.updateAllLineStatus();
 }
 
 // Every clue cell's number, column by column.
@@ -127,18 +136,15 @@ std::vector<int> clueNumbers(const Crossword& crossword) {
 
 }  // namespace
 
-Result<void> pasteClues(Crossword& crossword, ClueLists clues) {
-  if (const std::string fault = replacementFault(crossword, clues); !fault.empty())
-    return Error{fault};
-  dropZeros(clues.rows);
-  dropZeros(clues.columns);
-  const Dimensions fitting = minimalDimensions(clues);
+Result<void> pasteClues(Crossword& crossword, ClueLists lists) {
+  const Result<ClueLists> clues = replacementOf(crossword, std::move(lists));
+  if (!clues) return Error{clues.error()};
+  const Dimensions fitting = minimalDimensions(*clues);
   const Dimensions& d = crossword.dims();
   resizeHeaders(crossword, std::max(fitting.CapColCount, d.CapColCount),
                 std::max(fitting.CapRowCount, d.CapRowCount));
   const std::vector<int> before = clueNumbers(crossword);
-  clearClues(crossword);
-  placeClues(crossword, clues);
+  rewriteClues(crossword, *clues);
   const std::vector<int> after = clueNumbers(crossword);
   HistoryStep step;
   std::size_t k = 0;
@@ -151,20 +157,15 @@ Result<void> pasteClues(Crossword& crossword, ClueLists clues) {
         ++k;
       }
   static_cast<void>(crossword.history.recordStep(step));
-  crossword.updateAllLineStatus();
   return {};
 }
 
-Result<void> replaceClues(Crossword& crossword, ClueLists clues) {
-  if (const std::string fault = replacementFault(crossword, clues); !fault.empty())
-    return Error{fault};
-  dropZeros(clues.rows);
-  dropZeros(clues.columns);
-  const Dimensions fitting = minimalDimensions(clues);
+Result<void> replaceClues(Crossword& crossword, ClueLists lists) {
+  const Result<ClueLists> clues = replacementOf(crossword, std::move(lists));
+  if (!clues) return Error{clues.error()};
+  const Dimensions fitting = minimalDimensions(*clues);
   resizeHeaders(crossword, fitting.CapColCount, fitting.CapRowCount);
-  clearClues(crossword);
-  placeClues(crossword, clues);
-  crossword.updateAllLineStatus();
+  rewriteClues(crossword, *clues);
   return {};
 }
 

@@ -63,18 +63,6 @@ Result<int> sizeOf(const Section& section) {
   return *size;
 }
 
-Result<ClueLine> clueLineOf(const TextLine& line) {
-  ClueLine clues;
-  for (std::string_view token : clueTokens(line.text)) {
-    const std::optional<int> clue = decimalNumber(token);
-    if (!clue) return Error{at(line.number) + shown(token) + " не число"};
-    if (*clue > fileformat::kClueMax)
-      return Error{at(line.number) + "число " + shown(token) + " больше 199"};
-    clues.push_back(*clue);
-  }
-  return clues;
-}
-
 // Blank lines beyond `expected` are separators: dropped from the end, then from the start.
 std::vector<TextLine> withoutSeparators(std::vector<TextLine> body, std::size_t expected) {
   while (body.size() > expected && body.back().text.empty()) body.pop_back();
@@ -93,13 +81,7 @@ Result<std::vector<ClueLine>> clueLinesOf(const Section& section, int expected) 
   if (static_cast<int>(body.size()) > expected)
     return Error{at(body[expected].number) + "лишняя строка в разделе " + section.key +
                  " (их должно быть " + count + ")"};
-  std::vector<ClueLine> lines;
-  for (const TextLine& line : body) {
-    Result<ClueLine> clues = clueLineOf(line);
-    if (!clues) return Error{clues.error()};
-    lines.push_back(std::move(*clues));
-  }
-  return lines;
+  return clueLinesOfText(body, "строка файла");
 }
 
 // The value of an optional key's first line, unquoted; empty when the key is absent.
@@ -152,7 +134,30 @@ std::string clueLineText(const ClueLine& line) {
   return text;
 }
 
+Result<ClueLine> clueLineOf(const TextLine& line, std::string_view lineWord) {
+  const std::string at = std::string(lineWord) + " " + std::to_string(line.number) + ": ";
+  ClueLine clues;
+  for (std::string_view token : clueTokens(line.text)) {
+    const std::optional<int> clue = decimalNumber(token);
+    if (!clue) return Error{at + shown(token) + " не число"};
+    if (*clue > fileformat::kClueMax) return Error{at + "число " + shown(token) + " больше 199"};
+    clues.push_back(*clue);
+  }
+  return clues;
+}
+
 }  // namespace
+
+Result<std::vector<ClueLine>> clueLinesOfText(const std::vector<TextLine>& lines,
+                                              std::string_view lineWord) {
+  std::vector<ClueLine> read;
+  for (const TextLine& line : lines) {
+    Result<ClueLine> clues = clueLineOf(line, lineWord);
+    if (!clues) return Error{clues.error()};
+    read.push_back(std::move(*clues));
+  }
+  return read;
+}
 
 Result<Crossword> decodeNon(std::string_view text) {
   const Result<std::vector<Section>> sections = sectionsOf(textLines(text));

@@ -9,7 +9,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "files/TextParsing.h"
+#include "model/ClueLists.h"
 #include "model/Crossword.h"
 #include "platform/Result.h"
 
@@ -19,6 +22,11 @@ namespace jcw {
 // the text) when a key is missing or repeated, a number is not one, a section has too few or
 // too many lines, or a size or clue is out of range.
 Result<Crossword> decodeNon(std::string_view text);
+
+// The numbers of clue lines written as .non writes them (0..199 each, a 0 kept), one list per
+// line; refused naming the line as "`lineWord` N: ..." (the line's number in the text).
+Result<std::vector<ClueLine>> clueLinesOfText(const std::vector<TextLine>& lines,
+                                              std::string_view lineWord);
 
 // The crossword's clues as .non text, with the keys of `info` that are not empty (each on one
 // line, control characters and quotes dropped), and its goal (DrawnPicture.h) when it has one.
