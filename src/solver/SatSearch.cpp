@@ -44,21 +44,32 @@ class ConflictCounter : public CaDiCaL::Learner {
 // say.
 enum class Guide { Beliefs, Own, AwayFromModel };
 
+// How much each line's encoding says beyond what a correct picture needs.
+enum class Strength {
+  Plain,      // a run of states forced forwards from the first cell
+  Supported,  // also: every state has a neighbour on both sides, every cell value a state
+};
+
 class Encoder {
  public:
-  Encoder(CaDiCaL::Solver& solver, int rows, int columns)
-      : solver_(solver), rows_(rows), columns_(columns), lastVar_(rows * columns) {}
+  Encoder(CaDiCaL::Solver& solver, int rows, int columns, Strength strength = Strength::Plain)
+      : solver_(solver),
+        rows_(rows),
+        columns_(columns),
+        lastVar_(rows * columns),
+        strength_(strength) {}
 
   int cell(int row, int column) const { return 1 + row * columns_ + column; }
 
   // Clauses wait until every variable is known: the solver then makes room for all of them
   // at once instead of growing its tables variable by variable. Under a guard (setGuard) each
   // clause only holds while the guard is assumed.
-  void clause(std::initializer_list<int> literals) {
-    pending_.insert(pending_.end(), literals);
+  void clause(std::span<const int> literals) {
+    pending_.insert(pending_.end(), literals.begin(), literals.end());
     if (guard_ != 0) pending_.push_back(-guard_);
     pending_.push_back(0);
   }
+  void clause(std::initializer_list<int> literals) { clause(std::span(literals)); }
 
   int newVariable() { return ++lastVar_; }
   // The clauses added from now on hold only under `literal` (0: unconditionally).
@@ -135,6 +146,56 @@ class Encoder {
         }
       }
     }
+    if (strength_ == Strength::Supported) supports(cells, a, state, value);
+  }
+
+  // Clauses that every picture satisfies anyway but that let unit propagation reason more as a
+  // line solver does: a state with no live state before it or after it is out, and so is a
+  // cell value that no live state reads. On the hardest crosswords clause learning then needs
+  // far fewer conflicts; on easier ones the extra clauses cost more than they save.
+  // state[k][i]: the variable of state i after k cells (0: on no run); value(k) as in line().
+  template <typename Value>
+  void supports(const std::vector<int>& cells, const LineAutomaton& a,
+                const std::vector<std::vector<int>>& state, Value value) {
+    const int length = static_cast<int>(cells.size());
+    const int tokens = a.tokens();
+    const auto readable = [&](int k, int v) { return value(k) < 0 || value(k) == v; };
+    // The variable of the state after reading v in state i at cell k; 0 when it is on no run.
+    const auto after = [&](int k, int i, int v) {
+      return readable(k, v) && a.next(i, v) >= 0 ? state[k + 1][a.next(i, v)] : 0;
+    };
+    std::vector<int> literals;
+    for (int k = 0; k <= length + 1; ++k) {
+      literals.clear();  // some state after k cells
+      for (int i = 0; i <= tokens; ++i)
+        if (state[k][i]) literals.push_back(state[k][i]);
+      if (!literals.empty()) clause(literals);
+      for (int i = 0; i <= tokens; ++i) {
+        if (!state[k][i]) continue;
+        if (k <= length) {  // a state leads on
+          literals.assign({-state[k][i]});
+          for (int v : {0, 1})
+            if (const int to = after(k, i, v)) literals.push_back(to);
+          clause(literals);
+        }
+        if (k >= 1) {  // and is led to
+          literals.assign({-state[k][i]});
+          for (int from = 0; from <= tokens; ++from)
+            if (state[k - 1][from] && (after(k - 1, from, 0) == state[k][i] ||
+                                       after(k - 1, from, 1) == state[k][i]))
+              literals.push_back(state[k - 1][from]);
+          clause(literals);
+        }
+      }
+      if (k < length)
+        for (int v : {0, 1}) {  // a cell value is read by some state
+          if (!readable(k, v)) continue;
+          literals.assign({v == 1 ? -cells[k] : cells[k]});
+          for (int i = 0; i <= tokens; ++i)
+            if (state[k][i] && after(k, i, v)) literals.push_back(state[k][i]);
+          clause(literals);
+        }
+    }
   }
 
   // Forbids `picture`: some cell must differ.
@@ -190,6 +251,7 @@ class Encoder {
   int columns_;
   int lastVar_;
   int guard_ = 0;
+  Strength strength_;
   std::vector<int> pending_;
   LineMarginals marginals_;
   std::vector<int> preferred_;  // the literals to try first, as the beliefs say
@@ -202,6 +264,54 @@ constexpr int kUnsatisfiable = 20;
 constexpr int kFirstTurn = 3000;
 constexpr int kLongestTurn = 1 << 30;
 
+// One SAT solver's part of the search. Most crosswords that reach the SAT solver at all are
+// answered within a few short turns of the plain encoding, the solver's own choices taking turns
+// with the beliefs (which mislead on some: where many pictures nearly fit they hover about one
+// half, and the solver's own choices fail on others). The hardest ones go on in a fresh solver
+// with the supported encoding, always trying the beliefs first: rigid guidance with stronger
+// propagation finds pictures there that neither finds alone (survey-faase: none in two minutes
+// of the turns on the plain encoding, about 30 s this way).
+struct Stage {
+  Strength strength;
+  bool ownTurns;    // the solver's own choices take turns with the beliefs
+  int longestTurn;  // conflicts; a longer turn goes to the next stage (0: none does)
+};
+constexpr Stage kStages[] = {{Strength::Plain, true, 2 * kFirstTurn},
+                             {Strength::Supported, false, 0}};
+
+// Looks for pictures stage by stage, each stage with its own SAT solver.
+class PictureHunt {
+ public:
+  PictureHunt(const SatProblem& problem, const CellBeliefs& beliefs,
+              const std::vector<WorkGrid>& excluded, int wanted, const CancelCheck& cancel,
+              std::atomic<long long>* conflicts)
+      : problem_(problem),
+        beliefs_(beliefs),
+        known_(excluded),
+        wanted_(wanted),
+        cancel_(cancel),
+        conflicts_(conflicts) {}
+
+  SatAnswer run(SatStart start) {
+    for (const Stage& stage : std::span(kStages).subspan(start == SatStart::Supported ? 1 : 0))
+      if (search(stage)) break;
+    return std::move(answer_);
+  }
+
+ private:
+  bool encode(Encoder& encode) const;
+  bool search(const Stage& stage);
+  bool enough() const { return static_cast<int>(answer_.pictures.size()) >= wanted_; }
+
+  const SatProblem& problem_;
+  const CellBeliefs& beliefs_;
+  std::vector<WorkGrid> known_;  // every picture excluded so far
+  int wanted_;
+  const CancelCheck& cancel_;
+  std::atomic<long long>* conflicts_;
+  SatAnswer answer_;
+};
+
 }  // namespace
 
 LineCells knownInColumn(const SatProblem& problem, int column) {
@@ -213,93 +323,110 @@ LineCells knownInColumn(const SatProblem& problem, int column) {
   return known;
 }
 
-SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
-                      int wanted, const CancelCheck& cancel,
-                      std::atomic<long long>* conflicts) {
-  const int rows = static_cast<int>(problem.rowSizes.size());
-  const int columns = static_cast<int>(problem.columnSizes.size());
-  const std::optional<CellBeliefs> beliefs = cellBeliefs(problem, cancel);
-  if (!beliefs) return {false, {}};
-  CaDiCaL::Solver solver;
-  solver.set("quiet", 1);  // it would report an unsatisfiable clause on stdout
-  Encoder encode(solver, rows, columns);
+namespace {
+
+// Every line, the known cells and the pictures found so far. False when the check stopped it.
+bool PictureHunt::encode(Encoder& encode) const {
+  const int rows = static_cast<int>(problem_.rowSizes.size());
+  const int columns = static_cast<int>(problem_.columnSizes.size());
   // A large crossword takes a while to encode: the check is asked after every line.
   std::vector<int> cells;
   std::vector<double> prior;
   for (int r = 0; r < rows; ++r) {
-    if (cancelled(cancel)) return {false, {}};
+    if (cancelled(cancel_)) return false;
     cells.clear();
     for (int c = 0; c < columns; ++c) cells.push_back(encode.cell(r, c));
-    encode.line(cells, problem.rowSizes[r], problem.knownRows[r],
-                std::span(beliefs->fromColumns).subspan(static_cast<std::size_t>(r) * columns, columns));
+    encode.line(cells, problem_.rowSizes[r], problem_.knownRows[r],
+                std::span(beliefs_.fromColumns)
+                    .subspan(static_cast<std::size_t>(r) * columns, columns));
   }
   for (int c = 0; c < columns; ++c) {
-    if (cancelled(cancel)) return {false, {}};
+    if (cancelled(cancel_)) return false;
     cells.clear();
     prior.clear();
     for (int r = 0; r < rows; ++r) {
       cells.push_back(encode.cell(r, c));
-      prior.push_back(beliefs->fromRows[static_cast<std::size_t>(r) * columns + c]);
+      prior.push_back(beliefs_.fromRows[static_cast<std::size_t>(r) * columns + c]);
     }
-    encode.line(cells, problem.columnSizes[c], knownInColumn(problem, c), prior);
+    encode.line(cells, problem_.columnSizes[c], knownInColumn(problem_, c), prior);
   }
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c) {
-      if (problem.knownRows[r].filled >> c & 1) encode.clause({encode.cell(r, c)});
-      if (problem.knownRows[r].empty >> c & 1) encode.clause({-encode.cell(r, c)});
+      if (problem_.knownRows[r].filled >> c & 1) encode.clause({encode.cell(r, c)});
+      if (problem_.knownRows[r].empty >> c & 1) encode.clause({-encode.cell(r, c)});
     }
-  if (!encode.flush(cancel)) return {false, {}};
-  encode.preferCells(*beliefs);
-  std::vector<WorkGrid> known = excluded;
-  for (const WorkGrid& picture : excluded) encode.exclude(picture);
+  if (!encode.flush(cancel_)) return false;
+  encode.preferCells(beliefs_);
+  for (const WorkGrid& picture : known_) encode.exclude(picture);
+  return true;
+}
 
-  SatAnswer answer;
-  Terminator terminator(cancel);
+// True when the search is over: every wanted picture found, no other left, or stopped.
+bool PictureHunt::search(const Stage& stage) {
+  CaDiCaL::Solver solver;
+  solver.set("quiet", 1);  // it would report an unsatisfiable clause on stdout
+  Encoder encoder(solver, static_cast<int>(problem_.rowSizes.size()),
+                  static_cast<int>(problem_.columnSizes.size()), stage.strength);
+  if (!encode(encoder)) {
+    answer_.complete = false;
+    return true;
+  }
+  Terminator terminator(cancel_);
   solver.connect_terminator(&terminator);
   std::optional<ConflictCounter> counter;
-  if (conflicts) solver.connect_learner(&counter.emplace(*conflicts));
+  if (conflicts_) solver.connect_learner(&counter.emplace(*conflicts_));
   const auto keep = [&](WorkGrid picture) {
-    encode.exclude(picture);
-    known.push_back(picture);
-    answer.pictures.push_back(std::move(picture));
+    encoder.exclude(picture);
+    known_.push_back(picture);
+    answer_.pictures.push_back(std::move(picture));
   };
-  // The beliefs mislead on some crosswords (where many pictures nearly fit they hover about one
-  // half), and the SAT solver's own choices fail on others: the two take turns, each turn with
-  // twice the conflicts of the one before, the solver's own first (a short turn is enough on
-  // sparse pictures, where the beliefs mislead most). After a picture, the first turn looks away
-  // from it.
-  Guide guide = Guide::Own;
+  // Each turn has twice the conflicts of the one before, the solver's own first where it takes
+  // turns (a short turn is enough on sparse pictures, where the beliefs mislead most). After a
+  // picture, the first turn looks away from it.
+  Guide guide = stage.ownTurns ? Guide::Own : Guide::Beliefs;
   int budget = kFirstTurn;
-  while (static_cast<int>(answer.pictures.size()) < wanted) {
-    encode.guide(guide);
+  bool over = false;
+  while (!over && !enough()) {
+    encoder.guide(guide);
     solver.limit("conflicts", budget);
     const int status = solver.solve();
-    if (status == kUnsatisfiable) break;
-    if (status != kSatisfiable) {
-      if (cancelled(cancel)) {
-        answer.complete = false;
-        break;
-      }
-      guide = guide == Guide::Beliefs ? Guide::Own : Guide::Beliefs;
+    if (status == kUnsatisfiable) {
+      over = true;
+    } else if (status != kSatisfiable && cancelled(cancel_)) {
+      answer_.complete = false;
+      over = true;
+    } else if (status != kSatisfiable) {
+      if (stage.longestTurn > 0 && budget >= stage.longestTurn) break;
+      guide = guide == Guide::Beliefs && stage.ownTurns ? Guide::Own : Guide::Beliefs;
       budget = std::min(budget, kLongestTurn / 2) * 2;
-      continue;
+    } else {
+      // Another picture mostly differs from this one in few cells: first a swap of four cells,
+      // then a short search that tries each cell's other value first.
+      WorkGrid found = encoder.picture();
+      encoder.rememberModel();
+      keep(std::move(found));
+      if (enough()) break;
+      if (std::optional<WorkGrid> swapped = swappedPicture(known_.back(), problem_, known_)) {
+        keep(std::move(*swapped));
+        continue;
+      }
+      guide = Guide::AwayFromModel;
+      budget = kFirstTurn;
     }
-    WorkGrid found = encode.picture();
-    // Another picture mostly differs from this one in few cells: first a swap of four cells,
-    // then a short search that tries each cell's other value first.
-    encode.rememberModel();
-    keep(std::move(found));
-    if (static_cast<int>(answer.pictures.size()) == wanted) break;
-    if (std::optional<WorkGrid> swapped = swappedPicture(known.back(), problem, known)) {
-      keep(std::move(*swapped));
-      continue;
-    }
-    guide = Guide::AwayFromModel;
-    budget = kFirstTurn;
   }
   solver.disconnect_terminator();
-  if (conflicts) solver.disconnect_learner();
-  return answer;
+  if (conflicts_) solver.disconnect_learner();
+  return over || enough();
+}
+
+}  // namespace
+
+SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
+                      int wanted, const CancelCheck& cancel,
+                      std::atomic<long long>* conflicts, SatStart start) {
+  const std::optional<CellBeliefs> beliefs = cellBeliefs(problem, cancel);
+  if (!beliefs) return {false, {}};
+  return PictureHunt(problem, *beliefs, excluded, wanted, cancel, conflicts).run(start);
 }
 
 LineCoreSolver::LineCoreSolver(const ClueSizes& rows, const ClueSizes& columns)

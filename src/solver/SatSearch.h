@@ -4,8 +4,10 @@
 // and its gap, ...), one variable per cell and per automaton state and position. Clause learning
 // finds the contradictions that probing and depth-first search would meet again and again.
 // The search takes turns between the SAT solver's own choices and values tried first as belief
-// propagation (BeliefPropagation.h) makes likelier; after a picture, the next is looked for near
-// it (a swap of four cells, a short search away from it) before the turns go on. Single-threaded; the cancellation check is asked while the SAT solver
+// propagation (BeliefPropagation.h) makes likelier; a search that outlasts a few short turns
+// starts again with clauses that make propagation stronger and the beliefs always first. After a
+// picture, the next is looked for near it (a swap of four cells, a short search away from it)
+// before the turns go on. Single-threaded; the cancellation check is asked while the SAT solver
 // runs.
 
 #include <atomic>
@@ -37,11 +39,16 @@ struct SatAnswer {
 // The known cells of one column of `problem`, bit r for row r.
 LineCells knownInColumn(const SatProblem& problem, int column);
 
+// Where the search starts: with short turns of the plain encoding, or right away with the
+// stronger one that the hardest crosswords get after them.
+enum class SatStart { Plain, Supported };
+
 // Finds up to `wanted` pictures of `problem` other than those in `excluded`. `conflicts`, when
 // given, counts the SAT solver's conflicts as it meets them (any thread may read it).
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
                       int wanted, const CancelCheck& cancel,
-                      std::atomic<long long>* conflicts = nullptr);
+                      std::atomic<long long>* conflicts = nullptr,
+                      SatStart start = SatStart::Plain);
 
 using ClueSizes = std::vector<std::vector<std::uint8_t>>;
 
