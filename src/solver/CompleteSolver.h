@@ -8,8 +8,8 @@
 //
 // Deterministic: the same input gives the same answer, pictures and node count. It touches no
 // process-wide variable, so any one thread may run it while another reads the progress; it asks
-// the cancellation check about every 64 line solves (well under a millisecond), and the SAT
-// solver asks it as it goes.
+// the cancellation check about every 64 line solves (well under a millisecond), and every 10 ms
+// while the SAT solver runs (on a thread of its own, SatSearch.h).
 
 #include <atomic>
 #include <cstdint>

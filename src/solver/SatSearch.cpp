@@ -3,9 +3,14 @@
 #include <cadical.hpp>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
+#include <thread>
 
 #include "solver/BeliefPropagation.h"
 #include "solver/LineAutomaton.h"
@@ -263,6 +268,8 @@ constexpr int kUnsatisfiable = 20;
 // Conflicts of the first turn of a guide, and of the longest.
 constexpr int kFirstTurn = 3000;
 constexpr int kLongestTurn = 1 << 30;
+// How often the thread that waits for the SAT search asks its cancellation check.
+constexpr auto kCancelPoll = std::chrono::milliseconds(10);
 
 // One SAT solver's part of the search. Most crosswords that reach the SAT solver at all are
 // answered within a few short turns of the plain encoding, the solver's own choices taking turns
@@ -279,37 +286,54 @@ struct Stage {
 constexpr Stage kStages[] = {{Strength::Plain, true, 2 * kFirstTurn},
                              {Strength::Supported, false, 0}};
 
+// CaDiCaL does not ask its terminator while it collects garbage, which on the largest
+// crosswords takes a few tenths of a second. So the search runs on a worker thread that owns
+// everything it reads and writes here: a cancelled search returns at once and leaves the worker
+// to finish and end on its own.
+struct HuntRecord {
+  SatProblem problem;
+  std::vector<WorkGrid> excluded;
+  int wanted = 0;
+  SatStart start = SatStart::Plain;
+  std::atomic<bool> stop{false};
+  std::atomic<long long> conflicts{0};
+  std::mutex mutex;  // guards what follows
+  std::condition_variable finished;
+  bool done = false;
+  SatAnswer answer;  // the pictures as they are found
+};
+
 // Looks for pictures stage by stage, each stage with its own SAT solver.
 class PictureHunt {
  public:
-  PictureHunt(const SatProblem& problem, const CellBeliefs& beliefs,
-              const std::vector<WorkGrid>& excluded, int wanted, const CancelCheck& cancel,
-              std::atomic<long long>* conflicts)
-      : problem_(problem),
+  PictureHunt(HuntRecord& record, const CellBeliefs& beliefs)
+      : record_(record),
+        problem_(record.problem),
         beliefs_(beliefs),
-        known_(excluded),
-        wanted_(wanted),
-        cancel_(cancel),
-        conflicts_(conflicts) {}
+        known_(record.excluded),
+        cancel_([&record] { return record.stop.load(std::memory_order_relaxed); }) {}
 
-  SatAnswer run(SatStart start) {
-    for (const Stage& stage : std::span(kStages).subspan(start == SatStart::Supported ? 1 : 0))
+  // False when stopped.
+  bool run() {
+    for (const Stage& stage :
+         std::span(kStages).subspan(record_.start == SatStart::Supported ? 1 : 0))
       if (search(stage)) break;
-    return std::move(answer_);
+    return !stopped_;
   }
 
  private:
   bool encode(Encoder& encode) const;
   bool search(const Stage& stage);
-  bool enough() const { return static_cast<int>(answer_.pictures.size()) >= wanted_; }
+  void keep(Encoder& encoder, WorkGrid picture);
+  bool enough() const { return found_ >= record_.wanted; }
 
+  HuntRecord& record_;
   const SatProblem& problem_;
   const CellBeliefs& beliefs_;
   std::vector<WorkGrid> known_;  // every picture excluded so far
-  int wanted_;
-  const CancelCheck& cancel_;
-  std::atomic<long long>* conflicts_;
-  SatAnswer answer_;
+  CancelCheck cancel_;
+  int found_ = 0;
+  bool stopped_ = false;
 };
 
 }  // namespace
@@ -368,18 +392,13 @@ bool PictureHunt::search(const Stage& stage) {
   Encoder encoder(solver, static_cast<int>(problem_.rowSizes.size()),
                   static_cast<int>(problem_.columnSizes.size()), stage.strength);
   if (!encode(encoder)) {
-    answer_.complete = false;
+    stopped_ = true;
     return true;
   }
   Terminator terminator(cancel_);
   solver.connect_terminator(&terminator);
-  std::optional<ConflictCounter> counter;
-  if (conflicts_) solver.connect_learner(&counter.emplace(*conflicts_));
-  const auto keep = [&](WorkGrid picture) {
-    encoder.exclude(picture);
-    known_.push_back(picture);
-    answer_.pictures.push_back(std::move(picture));
-  };
+  ConflictCounter counter(record_.conflicts);
+  solver.connect_learner(&counter);
   // Each turn has twice the conflicts of the one before, the solver's own first where it takes
   // turns (a short turn is enough on sparse pictures, where the beliefs mislead most). After a
   // picture, the first turn looks away from it.
@@ -393,7 +412,7 @@ bool PictureHunt::search(const Stage& stage) {
     if (status == kUnsatisfiable) {
       over = true;
     } else if (status != kSatisfiable && cancelled(cancel_)) {
-      answer_.complete = false;
+      stopped_ = true;
       over = true;
     } else if (status != kSatisfiable) {
       if (stage.longestTurn > 0 && budget >= stage.longestTurn) break;
@@ -404,10 +423,10 @@ bool PictureHunt::search(const Stage& stage) {
       // then a short search that tries each cell's other value first.
       WorkGrid found = encoder.picture();
       encoder.rememberModel();
-      keep(std::move(found));
+      keep(encoder, std::move(found));
       if (enough()) break;
       if (std::optional<WorkGrid> swapped = swappedPicture(known_.back(), problem_, known_)) {
-        keep(std::move(*swapped));
+        keep(encoder, std::move(*swapped));
         continue;
       }
       guide = Guide::AwayFromModel;
@@ -415,8 +434,27 @@ bool PictureHunt::search(const Stage& stage) {
     }
   }
   solver.disconnect_terminator();
-  if (conflicts_) solver.disconnect_learner();
+  solver.disconnect_learner();
   return over || enough();
+}
+
+void PictureHunt::keep(Encoder& encoder, WorkGrid picture) {
+  encoder.exclude(picture);
+  known_.push_back(picture);
+  ++found_;
+  const std::lock_guard lock(record_.mutex);
+  record_.answer.pictures.push_back(std::move(picture));
+}
+
+// The worker's part: beliefs, then the stages; the record says when it is done.
+void huntPictures(const std::shared_ptr<HuntRecord>& record) {
+  const CancelCheck stopped = [&record] { return record->stop.load(std::memory_order_relaxed); };
+  const std::optional<CellBeliefs> beliefs = cellBeliefs(record->problem, stopped);
+  const bool whole = beliefs && PictureHunt(*record, *beliefs).run();
+  const std::lock_guard lock(record->mutex);
+  record->answer.complete = whole;
+  record->done = true;
+  record->finished.notify_one();
 }
 
 }  // namespace
@@ -424,9 +462,30 @@ bool PictureHunt::search(const Stage& stage) {
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
                       int wanted, const CancelCheck& cancel,
                       std::atomic<long long>* conflicts, SatStart start) {
-  const std::optional<CellBeliefs> beliefs = cellBeliefs(problem, cancel);
-  if (!beliefs) return {false, {}};
-  return PictureHunt(problem, *beliefs, excluded, wanted, cancel, conflicts).run(start);
+  const auto record = std::make_shared<HuntRecord>();
+  record->problem = problem;
+  record->excluded = excluded;
+  record->wanted = wanted;
+  record->start = start;
+  std::thread worker(huntPictures, record);
+  long long reported = 0;
+  const auto report = [&] {
+    const long long now = record->conflicts.load(std::memory_order_relaxed);
+    if (conflicts) conflicts->fetch_add(now - reported, std::memory_order_relaxed);
+    reported = now;
+  };
+  std::unique_lock lock(record->mutex);
+  while (!record->finished.wait_for(lock, kCancelPoll, [&] { return record->done; })) {
+    report();
+    if (!cancelled(cancel)) continue;
+    record->stop = true;
+    worker.detach();
+    return {false, record->answer.pictures};  // the pictures found so far
+  }
+  lock.unlock();
+  worker.join();
+  report();
+  return std::move(record->answer);
 }
 
 LineCoreSolver::LineCoreSolver(const ClueSizes& rows, const ClueSizes& columns)

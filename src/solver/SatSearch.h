@@ -7,8 +7,9 @@
 // propagation (BeliefPropagation.h) makes likelier; a search that outlasts a few short turns
 // starts again with clauses that make propagation stronger and the beliefs always first. After a
 // picture, the next is looked for near it (a swap of four cells, a short search away from it)
-// before the turns go on. Single-threaded; the cancellation check is asked while the SAT solver
-// runs.
+// before the turns go on. The SAT solver runs on a worker thread of its own while the calling
+// thread asks the cancellation check every 10 ms: a cancelled search returns at once, and the
+// worker finishes what it was doing and ends alone.
 
 #include <atomic>
 #include <cstdint>
@@ -44,7 +45,8 @@ LineCells knownInColumn(const SatProblem& problem, int column);
 enum class SatStart { Plain, Supported };
 
 // Finds up to `wanted` pictures of `problem` other than those in `excluded`. `conflicts`, when
-// given, counts the SAT solver's conflicts as it meets them (any thread may read it).
+// given, counts the SAT solver's conflicts, brought up to date every 10 ms (any thread may read
+// it).
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
                       int wanted, const CancelCheck& cancel,
                       std::atomic<long long>* conflicts = nullptr,

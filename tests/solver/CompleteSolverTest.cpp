@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <random>
 #include <regex>
 #include <set>
@@ -298,6 +299,21 @@ TEST(CompleteSolver, StopsIncompleteWhenTheCheckFires) {
   const SearchResult whole = searchSolutions(checkerboard(20), {}, [] { return false; });
   EXPECT_TRUE(whole.complete);
   EXPECT_EQ(whole.solutions, 2);
+}
+
+// A cancelled SAT search returns without waiting for a solver that would not finish for
+// minutes (a random 100 x 100 at half density): a wait would hang the test.
+TEST(SatSearch, ReturnsIncompleteAtOnceWhenCancelled) {
+  std::mt19937 random(test::solverSeed());
+  std::bernoulli_distribution half(0.5);
+  Picture picture(100, std::string(100, '.'));
+  for (std::string& row : picture)
+    for (char& cell : row) cell = half(random) ? '#' : '.';
+  std::atomic<long long> conflicts{0};
+  const SatAnswer answer =
+      satPictures(satProblemOf(cluesOfPicture(picture), {}), {}, 2, [] { return true; }, &conflicts);
+  EXPECT_FALSE(answer.complete);
+  EXPECT_TRUE(answer.pictures.empty());
 }
 
 TEST(CompleteSolver, GivesTheSameAnswerEveryTime) {
