@@ -308,7 +308,6 @@ class PictureHunt {
  public:
   PictureHunt(HuntRecord& record, const CellBeliefs& beliefs)
       : record_(record),
-        problem_(record.problem),
         beliefs_(beliefs),
         known_(record.excluded),
         cancel_([&record] { return record.stop.load(std::memory_order_relaxed); }) {}
@@ -328,7 +327,6 @@ class PictureHunt {
   bool enough() const { return found_ >= record_.wanted; }
 
   HuntRecord& record_;
-  const SatProblem& problem_;
   const CellBeliefs& beliefs_;
   std::vector<WorkGrid> known_;  // every picture excluded so far
   CancelCheck cancel_;
@@ -351,8 +349,9 @@ namespace {
 
 // Every line, the known cells and the pictures found so far. False when the check stopped it.
 bool PictureHunt::encode(Encoder& encode) const {
-  const int rows = static_cast<int>(problem_.rowSizes.size());
-  const int columns = static_cast<int>(problem_.columnSizes.size());
+  const SatProblem& problem = record_.problem;
+  const int rows = static_cast<int>(problem.rowSizes.size());
+  const int columns = static_cast<int>(problem.columnSizes.size());
   // A large crossword takes a while to encode: the check is asked after every line.
   std::vector<int> cells;
   std::vector<double> prior;
@@ -360,7 +359,7 @@ bool PictureHunt::encode(Encoder& encode) const {
     if (cancelled(cancel_)) return false;
     cells.clear();
     for (int c = 0; c < columns; ++c) cells.push_back(encode.cell(r, c));
-    encode.line(cells, problem_.rowSizes[r], problem_.knownRows[r],
+    encode.line(cells, problem.rowSizes[r], problem.knownRows[r],
                 std::span(beliefs_.fromColumns)
                     .subspan(static_cast<std::size_t>(r) * columns, columns));
   }
@@ -372,12 +371,12 @@ bool PictureHunt::encode(Encoder& encode) const {
       cells.push_back(encode.cell(r, c));
       prior.push_back(beliefs_.fromRows[static_cast<std::size_t>(r) * columns + c]);
     }
-    encode.line(cells, problem_.columnSizes[c], knownInColumn(problem_, c), prior);
+    encode.line(cells, problem.columnSizes[c], knownInColumn(problem, c), prior);
   }
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c) {
-      if (problem_.knownRows[r].filled >> c & 1) encode.clause({encode.cell(r, c)});
-      if (problem_.knownRows[r].empty >> c & 1) encode.clause({-encode.cell(r, c)});
+      if (problem.knownRows[r].filled >> c & 1) encode.clause({encode.cell(r, c)});
+      if (problem.knownRows[r].empty >> c & 1) encode.clause({-encode.cell(r, c)});
     }
   if (!encode.flush(cancel_)) return false;
   encode.preferCells(beliefs_);
@@ -387,10 +386,11 @@ bool PictureHunt::encode(Encoder& encode) const {
 
 // True when the search is over: every wanted picture found, no other left, or stopped.
 bool PictureHunt::search(const Stage& stage) {
+  const SatProblem& problem = record_.problem;
   CaDiCaL::Solver solver;
   solver.set("quiet", 1);  // it would report an unsatisfiable clause on stdout
-  Encoder encoder(solver, static_cast<int>(problem_.rowSizes.size()),
-                  static_cast<int>(problem_.columnSizes.size()), stage.strength);
+  Encoder encoder(solver, static_cast<int>(problem.rowSizes.size()),
+                  static_cast<int>(problem.columnSizes.size()), stage.strength);
   if (!encode(encoder)) {
     stopped_ = true;
     return true;
@@ -425,7 +425,7 @@ bool PictureHunt::search(const Stage& stage) {
       encoder.rememberModel();
       keep(encoder, std::move(found));
       if (enough()) break;
-      if (std::optional<WorkGrid> swapped = swappedPicture(known_.back(), problem_, known_)) {
+      if (std::optional<WorkGrid> swapped = swappedPicture(known_.back(), problem, known_)) {
         keep(encoder, std::move(*swapped));
         continue;
       }

@@ -52,18 +52,24 @@ bool runnable(const TGrid& field) {
   return !SolverBusy && CurrentMode == kSolvingMode && field.model().allocated();
 }
 
-void tellNoSolution() {
-  ask(QCoreApplication::translate("jcw", "У этих чисел нет ни одного решения."));
+// The pictures of the clues alone; none when the search cannot run, was stopped or found no
+// picture (the user is told so).
+std::optional<SearchResult> picturesOfClues(const QPointer<TGrid>& field) {
+  if (!runnable(*field)) return std::nullopt;
+  std::optional<SearchResult> found = search(field, {});
+  if (found && found->solutions == 0) {
+    ask(QCoreApplication::translate("jcw", "У этих чисел нет ни одного решения."));
+    return std::nullopt;
+  }
+  return found;
 }
 
 }  // namespace
 
 void CheckProcess(TGrid& grid) {
-  if (!runnable(grid)) return;
   const QPointer<TGrid> field(&grid);
-  const std::optional<SearchResult> found = search(field, {});
+  const std::optional<SearchResult> found = picturesOfClues(field);
   if (!found) return;
-  if (found->solutions == 0) return tellNoSolution();
   if (found->solutions == 1) {
     const std::vector<CellPos> wrong = wrongMarks(field->model(), found->pictures.front());
     if (wrong.empty()) {
@@ -85,11 +91,9 @@ void CheckProcess(TGrid& grid) {
 }
 
 void BackToLastRight(TGrid& grid) {
-  if (!runnable(grid)) return;
   const QPointer<TGrid> field(&grid);
-  const std::optional<SearchResult> found = search(field, {});
+  const std::optional<SearchResult> found = picturesOfClues(field);
   if (!found) return;
-  if (found->solutions == 0) return tellNoSolution();
   if (found->solutions > 1) {
     ask(QCoreApplication::translate(
         "jcw", "Вернуться к верной позиции можно, только когда у кроссворда одно решение."));
