@@ -6,6 +6,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
+#include <iterator>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -13,6 +15,7 @@
 #include <thread>
 
 #include "solver/BeliefPropagation.h"
+#include "solver/BlockStarts.h"
 #include "solver/LineAutomaton.h"
 #include "solver/LineMarginals.h"
 #include "solver/PictureSwap.h"
@@ -49,20 +52,54 @@ class ConflictCounter : public CaDiCaL::Learner {
 // say.
 enum class Guide { Beliefs, Own, AwayFromModel };
 
-// How much each line's encoding says beyond what a correct picture needs.
-enum class Strength {
-  Plain,      // a run of states forced forwards from the first cell
-  Supported,  // also: every state has a neighbour on both sides, every cell value a state
+// A literal that always holds, and its negation one that never does: clause() leaves the one
+// out of its clause and drops a clause with the other, so neither reaches the solver.
+constexpr int kAlways = std::numeric_limits<int>::max();
+
+int lowestBit(LineBits bits) {
+  int k = 0;
+  while ((bits >> k & 1) == 0) ++k;
+  return k;
+}
+
+int highestBit(LineBits bits) {
+  int k = kMaxLineLength;
+  while ((bits >> k & 1) == 0) --k;
+  return k;
+}
+
+// Per block of a line, the variables "the block starts at cell p or before": one for each p
+// from its first possible start to just before its last, kAlways from its last on, and
+// -kAlways before its first.
+class StartOrder {
+ public:
+  // `starts` as blockStarts() gives them for a line with no size-0 block; the variables are
+  // numbered on from lastVar.
+  StartOrder(const std::vector<LineBits>& starts, int& lastVar) {
+    for (LineBits at : starts) {
+      first_.push_back(lowestBit(at));
+      last_.push_back(highestBit(at));
+      base_.push_back(lastVar + 1 - first_.back());
+      lastVar += last_.back() - first_.back();
+    }
+  }
+
+  int by(int block, int p) const {
+    if (p < first_[block]) return -kAlways;
+    if (p >= last_[block]) return kAlways;
+    return base_[block] + p;
+  }
+  int first(int block) const { return first_[block]; }
+  int last(int block) const { return last_[block]; }
+
+ private:
+  std::vector<int> first_, last_, base_;
 };
 
 class Encoder {
  public:
-  Encoder(CaDiCaL::Solver& solver, int rows, int columns, Strength strength = Strength::Plain)
-      : solver_(solver),
-        rows_(rows),
-        columns_(columns),
-        lastVar_(rows * columns),
-        strength_(strength) {}
+  Encoder(CaDiCaL::Solver& solver, int rows, int columns)
+      : solver_(solver), rows_(rows), columns_(columns), lastVar_(rows * columns) {}
 
   int cell(int row, int column) const { return 1 + row * columns_ + column; }
 
@@ -70,7 +107,9 @@ class Encoder {
   // at once instead of growing its tables variable by variable. Under a guard (setGuard) each
   // clause only holds while the guard is assumed.
   void clause(std::span<const int> literals) {
-    pending_.insert(pending_.end(), literals.begin(), literals.end());
+    if (std::ranges::find(literals, kAlways) != literals.end()) return;
+    for (int literal : literals)
+      if (literal != -kAlways) pending_.push_back(literal);
     if (guard_ != 0) pending_.push_back(-guard_);
     pending_.push_back(0);
   }
@@ -94,112 +133,59 @@ class Encoder {
   }
 
   // The line whose cell k has variable cells[k] accepts exactly the placements of `sizes` that
-  // agree with its `known` cells. With a `prior` (per cell, how likely the crossing lines make
-  // it filled), each state is first tried as the line's weighted placements make likelier.
+  // agree with its `known` cells. Each block's start is ordered by variables (StartOrder), so
+  // that every clause has two or three literals: the compact encoding propagates far faster
+  // than one variable per automaton state and cell, and the hardest crosswords need far fewer
+  // seconds. With a `prior` (per cell, how likely the crossing lines make it filled), each
+  // variable is first tried as the line's weighted placements make likelier.
   void line(const std::vector<int>& cells, const std::vector<std::uint8_t>& sizes,
             LineCells known, std::span<const double> prior) {
-    const LineAutomaton a = automatonOf(sizes);
+    std::vector<std::uint8_t> blocks;
+    std::ranges::copy_if(sizes, std::back_inserter(blocks), [](std::uint8_t size) { return size > 0; });
     const int length = static_cast<int>(cells.size());
-    const int tokens = a.tokens();
-    // Cell k: 1 filled, 0 empty, -1 open; the extra cell is empty.
-    const auto value = [&](int k) {
-      if (k == length || (known.empty >> k & 1)) return 0;
-      return (known.filled >> k & 1) ? 1 : -1;
-    };
-    const auto next = [&](int i, int v) { return a.next(i, v); };
-    // Only states on some run that agrees with the known cells get a variable.
-    std::vector<std::vector<char>> live(length + 2, std::vector<char>(tokens + 1, 0));
-    live[0][0] = 1;
-    for (int k = 0; k <= length; ++k)
-      for (int i = 0; i <= tokens; ++i)
-        if (live[k][i])
-          for (int v : {0, 1})
-            if ((value(k) < 0 || value(k) == v) && next(i, v) >= 0) live[k + 1][next(i, v)] = 1;
-    std::vector<std::vector<int>> state(length + 2, std::vector<int>(tokens + 1, 0));
-    state[length + 1][tokens] = live[length + 1][tokens] ? ++lastVar_ : 0;
-    for (int k = length; k >= 0; --k)
-      for (int i = 0; i <= tokens; ++i) {
-        if (!live[k][i]) continue;
-        bool onward = false;
-        for (int v : {0, 1})
-          onward = onward ||
-                   ((value(k) < 0 || value(k) == v) && next(i, v) >= 0 && state[k + 1][next(i, v)]);
-        if (onward) state[k][i] = ++lastVar_;
-      }
-    if (!prior.empty() && marginals_.compute(a, known, prior))
-      for (int k = 0; k <= length + 1; ++k)
-        for (int i = 0; i <= tokens; ++i)
-          if (const int var = state[k][i])
-            preferred_.push_back(marginals_.state(k, i) > 0.5 ? var : -var);
-    if (state[0][0] == 0) {  // nothing fits
+    const std::optional<std::vector<LineBits>> starts = blockStarts(blocks, length, known);
+    if (!starts) {  // nothing fits
       clause({});
       return;
     }
-    clause({state[0][0]});
-    for (int k = 0; k <= length; ++k) {
-      for (int i = 0; i <= tokens; ++i) {
-        const int at = state[k][i];
-        if (at == 0) continue;
-        for (int v : {0, 1}) {
-          const int to = next(i, v) >= 0 ? state[k + 1][next(i, v)] : 0;
-          if (k == length) {  // the extra cell, always empty
-            if (v == 0) to ? clause({-at, to}) : clause({-at});
-            continue;
-          }
-          const int x = v == 1 ? cells[k] : -cells[k];  // true when cell k has value v
-          to ? clause({-at, -x, to}) : clause({-at, -x});
-        }
-      }
+    const StartOrder order(*starts, lastVar_);
+    const int count = static_cast<int>(blocks.size());
+    for (int b = 0; b < count; ++b) {
+      for (int p = order.first(b); p < order.last(b); ++p)
+        clause({-order.by(b, p), order.by(b, p + 1)});
+      // No start where no placement starts the block: the cells imply it, but later.
+      for (int p = order.first(b) + 1; p < order.last(b); ++p)
+        if (((*starts)[b] >> p & 1) == 0) clause({-order.by(b, p), order.by(b, p - 1)});
+      if (b + 1 < count)  // the next block starts after this one and a gap
+        for (int p = order.first(b + 1); p < order.last(b + 1); ++p)
+          clause({-order.by(b + 1, p), order.by(b, p - blocks[b] - 1)});
     }
-    if (strength_ == Strength::Supported) supports(cells, a, state, value);
+    for (int k = 0; k < length; ++k) {
+      // Filled when some block has started by cell k and not ended before it ...
+      for (int b = 0; b < count; ++b)
+        clause({cells[k], -order.by(b, k), order.by(b, k - blocks[b])});
+      // ... and empty when the blocks that have started by then have all ended.
+      for (int b = 0; b <= count; ++b)
+        clause({-cells[k], b == 0 ? -kAlways : -order.by(b - 1, k - blocks[b - 1]),
+                b == count ? -kAlways : order.by(b, k)});
+    }
+    if (!prior.empty()) preferStarts(automatonOf(blocks), known, prior, order);
   }
 
-  // Clauses that every picture satisfies anyway but that let unit propagation reason more as a
-  // line solver does: a state with no live state before it or after it is out, and so is a
-  // cell value that no live state reads. On the hardest crosswords clause learning then needs
-  // far fewer conflicts; on easier ones the extra clauses cost more than they save.
-  // state[k][i]: the variable of state i after k cells (0: on no run); value(k) as in line().
-  template <typename Value>
-  void supports(const std::vector<int>& cells, const LineAutomaton& a,
-                const std::vector<std::vector<int>>& state, Value value) {
-    const int length = static_cast<int>(cells.size());
-    const int tokens = a.tokens();
-    const auto readable = [&](int k, int v) { return value(k) < 0 || value(k) == v; };
-    // The variable of the state after reading v in state i at cell k; 0 when it is on no run.
-    const auto after = [&](int k, int i, int v) {
-      return readable(k, v) && a.next(i, v) >= 0 ? state[k + 1][a.next(i, v)] : 0;
-    };
-    std::vector<int> literals;
-    for (int k = 0; k <= length + 1; ++k) {
-      literals.clear();  // some state after k cells
-      for (int i = 0; i <= tokens; ++i)
-        if (state[k][i]) literals.push_back(state[k][i]);
-      if (!literals.empty()) clause(literals);
-      for (int i = 0; i <= tokens; ++i) {
-        if (!state[k][i]) continue;
-        if (k <= length) {  // a state leads on
-          literals.assign({-state[k][i]});
-          for (int v : {0, 1})
-            if (const int to = after(k, i, v)) literals.push_back(to);
-          clause(literals);
-        }
-        if (k >= 1) {  // and is led to
-          literals.assign({-state[k][i]});
-          for (int from = 0; from <= tokens; ++from)
-            if (state[k - 1][from] && (after(k - 1, from, 0) == state[k][i] ||
-                                       after(k - 1, from, 1) == state[k][i]))
-              literals.push_back(state[k - 1][from]);
-          clause(literals);
-        }
+  // Each variable of `order` as the placements weighted by `prior` make likelier: block b has
+  // started by cell p when the automaton has read past its first token after p + 1 cells.
+  void preferStarts(const LineAutomaton& a, LineCells known, std::span<const double> prior,
+                    const StartOrder& order) {
+    if (!marginals_.compute(a, known, prior)) return;
+    int token = 0;  // the block's first token
+    for (int b = 0; token < a.tokens(); ++b) {
+      for (int p = order.first(b); p < order.last(b); ++p) {
+        double started = 0;
+        for (int i = token + 1; i <= a.tokens(); ++i) started += marginals_.state(p + 1, i);
+        preferred_.push_back(started > 0.5 ? order.by(b, p) : -order.by(b, p));
       }
-      if (k < length)
-        for (int v : {0, 1}) {  // a cell value is read by some state
-          if (!readable(k, v)) continue;
-          literals.assign({v == 1 ? -cells[k] : cells[k]});
-          for (int i = 0; i <= tokens; ++i)
-            if (state[k][i] && after(k, i, v)) literals.push_back(state[k][i]);
-          clause(literals);
-        }
+      while (token < a.tokens() && a.filled[token]) ++token;
+      ++token;  // its gap
     }
   }
 
@@ -256,7 +242,6 @@ class Encoder {
   int columns_;
   int lastVar_;
   int guard_ = 0;
-  Strength strength_;
   std::vector<int> pending_;
   LineMarginals marginals_;
   std::vector<int> preferred_;  // the literals to try first, as the beliefs say
@@ -271,21 +256,6 @@ constexpr int kLongestTurn = 1 << 30;
 // How often the thread that waits for the SAT search asks its cancellation check.
 constexpr auto kCancelPoll = std::chrono::milliseconds(10);
 
-// One SAT solver's part of the search. Most crosswords that reach the SAT solver at all are
-// answered within a few short turns of the plain encoding, the solver's own choices taking turns
-// with the beliefs (which mislead on some: where many pictures nearly fit they hover about one
-// half, and the solver's own choices fail on others). The hardest ones go on in a fresh solver
-// with the supported encoding, always trying the beliefs first: rigid guidance with stronger
-// propagation finds pictures there that neither finds alone (survey-faase: none in two minutes
-// of the turns on the plain encoding, about 30 s this way).
-struct Stage {
-  Strength strength;
-  bool ownTurns;    // the solver's own choices take turns with the beliefs
-  int longestTurn;  // conflicts; a longer turn goes to the next stage (0: none does)
-};
-constexpr Stage kStages[] = {{Strength::Plain, true, 2 * kFirstTurn},
-                             {Strength::Supported, false, 0}};
-
 // CaDiCaL does not ask its terminator while it collects garbage, which on the largest
 // crosswords takes a few tenths of a second. So the search runs on a worker thread that owns
 // everything it reads and writes here: a cancelled search returns at once and leaves the worker
@@ -294,7 +264,6 @@ struct HuntRecord {
   SatProblem problem;
   std::vector<WorkGrid> excluded;
   int wanted = 0;
-  SatStart start = SatStart::Plain;
   std::atomic<bool> stop{false};
   std::atomic<long long> conflicts{0};
   std::mutex mutex;  // guards what follows
@@ -303,7 +272,9 @@ struct HuntRecord {
   SatAnswer answer;  // the pictures as they are found
 };
 
-// Looks for pictures stage by stage, each stage with its own SAT solver.
+// Looks for pictures with one SAT solver, whose own choices take turns with the beliefs: these
+// mislead on some crosswords (where many pictures nearly fit they hover about one half), the
+// solver's own choices on others.
 class PictureHunt {
  public:
   PictureHunt(HuntRecord& record, const CellBeliefs& beliefs)
@@ -313,16 +284,10 @@ class PictureHunt {
         cancel_([&record] { return record.stop.load(std::memory_order_relaxed); }) {}
 
   // False when stopped.
-  bool run() {
-    for (const Stage& stage :
-         std::span(kStages).subspan(record_.start == SatStart::Supported ? 1 : 0))
-      if (search(stage)) break;
-    return !stopped_;
-  }
+  bool run();
 
  private:
   bool encode(Encoder& encode) const;
-  bool search(const Stage& stage);
   void keep(Encoder& encoder, WorkGrid picture);
   bool enough() const { return found_ >= record_.wanted; }
 
@@ -384,25 +349,21 @@ bool PictureHunt::encode(Encoder& encode) const {
   return true;
 }
 
-// True when the search is over: every wanted picture found, no other left, or stopped.
-bool PictureHunt::search(const Stage& stage) {
+bool PictureHunt::run() {
   const SatProblem& problem = record_.problem;
   CaDiCaL::Solver solver;
   solver.set("quiet", 1);  // it would report an unsatisfiable clause on stdout
   Encoder encoder(solver, static_cast<int>(problem.rowSizes.size()),
-                  static_cast<int>(problem.columnSizes.size()), stage.strength);
-  if (!encode(encoder)) {
-    stopped_ = true;
-    return true;
-  }
+                  static_cast<int>(problem.columnSizes.size()));
+  if (!encode(encoder)) return false;
   Terminator terminator(cancel_);
   solver.connect_terminator(&terminator);
   ConflictCounter counter(record_.conflicts);
   solver.connect_learner(&counter);
-  // Each turn has twice the conflicts of the one before, the solver's own first where it takes
-  // turns (a short turn is enough on sparse pictures, where the beliefs mislead most). After a
-  // picture, the first turn looks away from it.
-  Guide guide = stage.ownTurns ? Guide::Own : Guide::Beliefs;
+  // Each turn has twice the conflicts of the one before, the solver's own first (a short turn
+  // is enough on sparse pictures, where the beliefs mislead most). After a picture, the first
+  // turn looks away from it.
+  Guide guide = Guide::Own;
   int budget = kFirstTurn;
   bool over = false;
   while (!over && !enough()) {
@@ -415,8 +376,7 @@ bool PictureHunt::search(const Stage& stage) {
       stopped_ = true;
       over = true;
     } else if (status != kSatisfiable) {
-      if (stage.longestTurn > 0 && budget >= stage.longestTurn) break;
-      guide = guide == Guide::Beliefs && stage.ownTurns ? Guide::Own : Guide::Beliefs;
+      guide = guide == Guide::Beliefs ? Guide::Own : Guide::Beliefs;
       budget = std::min(budget, kLongestTurn / 2) * 2;
     } else {
       // Another picture mostly differs from this one in few cells: first a swap of four cells,
@@ -435,7 +395,7 @@ bool PictureHunt::search(const Stage& stage) {
   }
   solver.disconnect_terminator();
   solver.disconnect_learner();
-  return over || enough();
+  return !stopped_;
 }
 
 void PictureHunt::keep(Encoder& encoder, WorkGrid picture) {
@@ -461,12 +421,11 @@ void huntPictures(const std::shared_ptr<HuntRecord>& record) {
 
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
                       int wanted, const CancelCheck& cancel,
-                      std::atomic<long long>* conflicts, SatStart start) {
+                      std::atomic<long long>* conflicts) {
   const auto record = std::make_shared<HuntRecord>();
   record->problem = problem;
   record->excluded = excluded;
   record->wanted = wanted;
-  record->start = start;
   std::thread worker(huntPictures, record);
   long long reported = 0;
   const auto report = [&] {

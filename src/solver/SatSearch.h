@@ -1,13 +1,11 @@
 #pragma once
-// The hardest part of the complete solver's search handed to a SAT solver (CaDiCaL): each line
-// becomes a deterministic automaton over its cells (a run of empties, each block's filled cells
-// and its gap, ...), one variable per cell and per automaton state and position. Clause learning
-// finds the contradictions that probing and depth-first search would meet again and again.
-// The search takes turns between the SAT solver's own choices and values tried first as belief
-// propagation (BeliefPropagation.h) makes likelier; a search that outlasts a few short turns
-// starts again with clauses that make propagation stronger and the beliefs always first. After a
-// picture, the next is looked for near it (a swap of four cells, a short search away from it)
-// before the turns go on. The SAT solver runs on a worker thread of its own while the calling
+// The hardest part of the complete solver's search handed to a SAT solver (CaDiCaL): one
+// variable per cell, and per block of a line one per cell where it may start, "the block starts
+// here or before" (an order encoding: clauses of two or three literals). Clause learning finds
+// the contradictions that probing and depth-first search would meet again and again. The search
+// takes turns between the SAT solver's own choices and values tried first as belief propagation
+// (BeliefPropagation.h) makes likelier. After a picture, the next is looked for near it (a swap
+// of four cells, a short search away from it) before the turns go on. The SAT solver runs on a worker thread of its own while the calling
 // thread asks the cancellation check every 10 ms: a cancelled search returns at once, and the
 // worker finishes what it was doing and ends alone.
 
@@ -40,17 +38,12 @@ struct SatAnswer {
 // The known cells of one column of `problem`, bit r for row r.
 LineCells knownInColumn(const SatProblem& problem, int column);
 
-// Where the search starts: with short turns of the plain encoding, or right away with the
-// stronger one that the hardest crosswords get after them.
-enum class SatStart { Plain, Supported };
-
 // Finds up to `wanted` pictures of `problem` other than those in `excluded`. `conflicts`, when
 // given, counts the SAT solver's conflicts, brought up to date every 10 ms (any thread may read
 // it).
 SatAnswer satPictures(const SatProblem& problem, const std::vector<WorkGrid>& excluded,
                       int wanted, const CancelCheck& cancel,
-                      std::atomic<long long>* conflicts = nullptr,
-                      SatStart start = SatStart::Plain);
+                      std::atomic<long long>* conflicts = nullptr);
 
 using ClueSizes = std::vector<std::vector<std::uint8_t>>;
 

@@ -2,7 +2,7 @@
 
 #include "model/Clue.h"
 #include "model/Crossword.h"
-#include "solver/LineAutomaton.h"
+#include "solver/BlockStarts.h"
 #include "solver/LineState.h"
 
 namespace jcw {
@@ -10,51 +10,6 @@ namespace jcw {
 namespace {
 
 bool bitAt(LineBits bits, int k) { return ((bits >> k) & 1) != 0; }
-
-// States reachable after k cells (forward) and states from which the rest of the line and its
-// trailing empty cell reach the end (backward), over the cells `known` allows.
-class Reach {
- public:
-  Reach(const LineAutomaton& automaton, int length, LineCells known)
-      : a_(automaton), length_(length), known_(known), states_(automaton.tokens() + 1),
-        forward_(cells(), 0), backward_(cells(), 0) {
-    forward_[at(0, 0)] = 1;
-    for (int k = 0; k <= length_; ++k)
-      for (int i = 0; i < states_; ++i)
-        if (forward_[at(k, i)] != 0) forEachStep(k, i, [&](int j) { forward_[at(k + 1, j)] = 1; });
-    backward_[at(length_ + 1, states_ - 1)] = 1;
-    for (int k = length_; k >= 0; --k)
-      for (int i = 0; i < states_; ++i)
-        forEachStep(k, i, [&](int j) { backward_[at(k, i)] |= backward_[at(k + 1, j)]; });
-  }
-
-  bool fits() const { return backward_[at(0, 0)] != 0; }
-  // A fitting arrangement is in state i after k cells and goes on with a filled cell k.
-  bool fillsFrom(int k, int i) const {
-    return k < length_ && mayFill(k) && forward_[at(k, i)] != 0 &&
-           a_.next(i, 1) >= 0 && backward_[at(k + 1, a_.next(i, 1))] != 0;
-  }
-
- private:
-  std::size_t cells() const { return static_cast<std::size_t>(length_ + 2) * states_; }
-  std::size_t at(int k, int i) const { return static_cast<std::size_t>(k) * states_ + i; }
-  // The trailing cell after the line is empty.
-  bool mayFill(int k) const { return k < length_ && !bitAt(known_.empty, k); }
-  bool mayEmpty(int k) const { return k >= length_ || !bitAt(known_.filled, k); }
-  template <typename Visit>
-  void forEachStep(int k, int i, Visit visit) const {
-    if (mayFill(k))
-      if (const int j = a_.next(i, 1); j >= 0) visit(j);
-    if (mayEmpty(k))
-      if (const int j = a_.next(i, 0); j >= 0) visit(j);
-  }
-
-  const LineAutomaton& a_;
-  int length_;
-  LineCells known_;
-  int states_;
-  std::vector<std::uint8_t> forward_, backward_;
-};
 
 bool allFilled(LineBits filled, int start, int size) {
   for (int k = start; k < start + size; ++k)
@@ -89,26 +44,15 @@ std::vector<CellPos> settledClueCells(const std::vector<CellPos>& clueCells,
 
 std::vector<bool> settledBlocks(std::span<const std::uint8_t> sizes, int length, LineCells known) {
   std::vector<bool> settled(sizes.size(), false);
-  if (length < 0 || length > kMaxLineLength) return settled;
-  const LineAutomaton automaton = automatonOf(sizes);
-  const Reach reach(automaton, length, known);
-  if (!reach.fits()) return settled;
-  int token = 0;  // the block's first token: its first filled cell
+  const std::optional<std::vector<LineBits>> starts = blockStarts(sizes, length, known);
+  if (!starts) return settled;
   for (std::size_t j = 0; j < sizes.size(); ++j) {
-    const int size = sizes[j];
-    if (size == 0) {
-      ++token;
-      continue;
-    }
-    int starts = 0;
+    const LineBits at = (*starts)[j];
+    // One possible start, its cells filled.
+    if (at == 0 || (at & (at - 1)) != 0) continue;
     int start = 0;
-    for (int k = 0; k < length && starts < 2; ++k)
-      if (reach.fillsFrom(k, token)) {
-        ++starts;
-        start = k;
-      }
-    settled[j] = starts == 1 && allFilled(known.filled, start, size);
-    token += size + 1;
+    while (!bitAt(at, start)) ++start;
+    settled[j] = allFilled(known.filled, start, sizes[j]);
   }
   return settled;
 }

@@ -2,8 +2,8 @@
 // Which clue numbers a player may see crossed off: a number only when every arrangement of its
 // line's clue that agrees with the player's marks puts its block on the very same cells, and
 // those cells are filled. So a number is never crossed off while another reading of the marks
-// is still open (for "1 1" with one filled cell in an open line, neither 1 is). Exact: reachable
-// states of the line automaton (LineAutomaton.h) from both ends, no enumeration.
+// is still open (for "1 1" with one filled cell in an open line, neither 1 is). Exact: a block is
+// settled when it has one possible start (BlockStarts.h).
 
 #include <cstdint>
 #include <span>

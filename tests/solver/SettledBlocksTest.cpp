@@ -1,12 +1,14 @@
-// Crossed-off clue numbers against the enumerating reference: a block is settled when every
-// fitting placement starts it at the same cell and that cell's run is filled.
+// Block starts and crossed-off clue numbers against the enumerating reference: a block is
+// settled when every fitting placement starts it at the same cell and that cell's run is filled.
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "solver/BlockStarts.h"
 #include "solver/SettledBlocks.h"
 #include "solver/WorkGrid.h"
 #include "support/Fixtures.h"
@@ -37,16 +39,29 @@ std::string flagsText(const std::vector<bool>& flags) {
   return text;
 }
 
-// The reference: every fitting placement enumerated, each block's starts collected.
-std::string enumeratedSettled(const std::vector<int>& clues, std::vector<std::uint8_t> cells) {
+// The reference: every fitting placement enumerated, each block's starts collected as a mask
+// (none for a zero); nothing when no placement fits.
+std::optional<std::vector<LineBits>> enumeratedStarts(const std::vector<int>& clues,
+                                                      std::vector<std::uint8_t> cells) {
   const int length = static_cast<int>(cells.size());
   LineState line;
   setLineClues(line, 1, length, clues);
   const LineView view(cells.data(), 1, length);
+  if (!FirstFittingPlacement(line, view)) return std::nullopt;
+  std::vector<LineBits> starts(clues.size(), 0);
+  do {
+    for (std::size_t j = 0; j < clues.size(); ++j)
+      if (clues[j] > 0) starts[j] |= LineBits{1} << (line.Blocks[j].Start - 1);
+  } while (NextFittingPlacement(line, view));
+  return starts;
+}
+
+std::string enumeratedSettled(const std::vector<int>& clues, std::vector<std::uint8_t> cells) {
+  const std::optional<std::vector<LineBits>> masks = enumeratedStarts(clues, cells);
   std::vector<std::set<int>> starts(clues.size());
-  for (bool found = FirstFittingPlacement(line, view); found;
-       found = NextFittingPlacement(line, view))
-    for (std::size_t j = 0; j < clues.size(); ++j) starts[j].insert(line.Blocks[j].Start - 1);
+  for (std::size_t j = 0; masks && j < clues.size(); ++j)
+    for (int k = 0; k < static_cast<int>(cells.size()); ++k)
+      if (((*masks)[j] >> k & 1) != 0) starts[j].insert(k);
   std::string text;
   for (std::size_t j = 0; j < clues.size(); ++j) {
     bool settled = clues[j] > 0 && starts[j].size() == 1;
@@ -106,7 +121,7 @@ TEST(SettledBlocks, MatchTheEnumeratedPlacementsOnATableOfLines) {
 }
 
 // Every clue list and marking of lines up to six cells, as the reference says.
-TEST(SettledBlocks, MatchTheEnumerationOnEveryShortLine) {
+TEST(BlockStartsAndSettledBlocks, MatchTheEnumerationOnEveryShortLine) {
   int compared = 0;
   for (int length = 1; length <= 6; ++length) {
     std::vector<std::uint8_t> cells(static_cast<std::size_t>(length), wcEmpty);
@@ -126,6 +141,9 @@ TEST(SettledBlocks, MatchTheEnumerationOnEveryShortLine) {
       for (int m = 0; m < markings; ++m) {
         for (int k = 0, code = m; k < length; ++k, code /= 3)
           cells[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(code % 3);
+        const std::vector<std::uint8_t> sizes(clues.begin(), clues.end());
+        ASSERT_EQ(blockStarts(sizes, length, knownOf(cells)), enumeratedStarts(clues, cells))
+            << "line of " << length << " cells, marking " << m << ", clue code " << clueCode;
         ASSERT_EQ(fastSettled(clues, cells), enumeratedSettled(clues, cells))
             << "line of " << length << " cells, marking " << m << ", clue code " << clueCode;
         ++compared;
