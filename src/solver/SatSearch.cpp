@@ -272,6 +272,53 @@ struct HuntRecord {
   SatAnswer answer;  // the pictures as they are found
 };
 
+// The cells the beliefs are surest of, assumed in the beliefs' turns until a picture is found:
+// where the beliefs are right nearly everywhere (most random pictures), the solver then searches
+// only the rest. A contradiction under them drops the least sure quarter of those it used, and
+// the turn starts again without them; one that used none means there is no picture at all.
+class SureCells {
+ public:
+  SureCells(const SatProblem& problem, const CellBeliefs& beliefs, const Encoder& encoder) {
+    for (int r = 0; r < static_cast<int>(problem.rowSizes.size()); ++r)
+      for (int c = 0; c < static_cast<int>(problem.columnSizes.size()); ++c) {
+        const double filled = beliefs.filled(r, c);
+        const double sureness = std::abs(filled - 0.5);
+        if (((problem.knownRows[r].filled | problem.knownRows[r].empty) >> c & 1) == 0 &&
+            sureness > kSurenessAssumed)
+          cells_.push_back({filled > 0.5 ? encoder.cell(r, c) : -encoder.cell(r, c), sureness});
+      }
+    std::ranges::sort(cells_, {}, &Sure::sureness);
+  }
+
+  void assume(CaDiCaL::Solver& solver) const {
+    for (const Sure& sure : cells_) solver.assume(sure.literal);
+  }
+
+  // After an unsatisfiable solve under assume(): false when the contradiction used none of them.
+  bool dropFailed(CaDiCaL::Solver& solver) {
+    std::vector<int> failed;  // least sure first
+    for (const Sure& sure : cells_)
+      if (solver.failed(sure.literal)) failed.push_back(sure.literal);
+    if (failed.empty()) return false;
+    failed.resize((failed.size() + 3) / 4);
+    std::ranges::sort(failed);
+    std::erase_if(cells_, [&](const Sure& sure) {
+      return std::ranges::binary_search(failed, sure.literal);
+    });
+    return true;
+  }
+
+ private:
+  // Beliefs above 0.9 or below 0.1: on random pictures nearly all are right, and most cells
+  // have them.
+  static constexpr double kSurenessAssumed = 0.4;
+  struct Sure {
+    int literal;
+    double sureness;  // |belief - 1/2|
+  };
+  std::vector<Sure> cells_;  // least sure first
+};
+
 // Looks for pictures with one SAT solver, whose own choices take turns with the beliefs: these
 // mislead on some crosswords (where many pictures nearly fit they hover about one half), the
 // solver's own choices on others.
@@ -360,16 +407,20 @@ bool PictureHunt::run() {
   solver.connect_terminator(&terminator);
   ConflictCounter counter(record_.conflicts);
   solver.connect_learner(&counter);
-  // Each turn has twice the conflicts of the one before, the solver's own first (a short turn
-  // is enough on sparse pictures, where the beliefs mislead most). After a picture, the first
-  // turn looks away from it.
-  Guide guide = Guide::Own;
+  // Each turn has twice the conflicts of the one before, the beliefs' first. After a picture,
+  // the first turn looks away from it.
+  SureCells sure(problem, beliefs_, encoder);
+  Guide guide = Guide::Beliefs;
   int budget = kFirstTurn;
   bool over = false;
   while (!over && !enough()) {
     encoder.guide(guide);
+    // Once a picture is known the beliefs mostly point at it: no help towards another.
+    const bool assuming = guide == Guide::Beliefs && known_.empty();
+    if (assuming) sure.assume(solver);
     solver.limit("conflicts", budget);
     const int status = solver.solve();
+    if (status == kUnsatisfiable && assuming && sure.dropFailed(solver)) continue;
     if (status == kUnsatisfiable) {
       over = true;
     } else if (status != kSatisfiable && cancelled(cancel_)) {

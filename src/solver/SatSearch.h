@@ -3,9 +3,10 @@
 // variable per cell, and per block of a line one per cell where it may start, "the block starts
 // here or before" (an order encoding: clauses of two or three literals). Clause learning finds
 // the contradictions that probing and depth-first search would meet again and again. The search
-// takes turns between the SAT solver's own choices and values tried first as belief propagation
-// (BeliefPropagation.h) makes likelier. After a picture, the next is looked for near it (a swap
-// of four cells, a short search away from it) before the turns go on. The SAT solver runs on a worker thread of its own while the calling
+// takes turns between values tried first as belief propagation (BeliefPropagation.h) makes
+// likelier, with the cells it is surest of assumed until a contradiction drops them, and the SAT
+// solver's own choices. After a picture, the next is looked for near it (a swap of four cells, a
+// short search away from it) before the turns go on. The SAT solver runs on a worker thread of its own while the calling
 // thread asks the cancellation check every 10 ms: a cancelled search returns at once, and the
 // worker finishes what it was doing and ends alone.
 
