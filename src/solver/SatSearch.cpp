@@ -47,9 +47,9 @@ class ConflictCounter : public CaDiCaL::Learner {
   std::atomic<long long>& count_;
 };
 
-// What the SAT solver tries first: each cell and state as the beliefs say, its own choices, or
-// (after a picture) each cell the other way than in that picture and each state as the beliefs
-// say.
+// What the SAT solver tries first: each cell and block start as the beliefs say, its own
+// choices, or (after a picture) each cell the other way than in that picture and each block
+// start as the beliefs say.
 enum class Guide { Beliefs, Own, AwayFromModel };
 
 // A literal that always holds, and its negation one that never does: clause() leaves the one
@@ -135,13 +135,14 @@ class Encoder {
   // The line whose cell k has variable cells[k] accepts exactly the placements of `sizes` that
   // agree with its `known` cells. Each block's start is ordered by variables (StartOrder), so
   // that every clause has two or three literals: the compact encoding propagates far faster
-  // than one variable per automaton state and cell, and the hardest crosswords need far fewer
-  // seconds. With a `prior` (per cell, how likely the crossing lines make it filled), each
+  // than one variable per automaton state and cell would, and the hardest crosswords need far
+  // fewer conflicts. With a `prior` (per cell, how likely the crossing lines make it filled), each
   // variable is first tried as the line's weighted placements make likelier.
   void line(const std::vector<int>& cells, const std::vector<std::uint8_t>& sizes,
             LineCells known, std::span<const double> prior) {
     std::vector<std::uint8_t> blocks;
-    std::ranges::copy_if(sizes, std::back_inserter(blocks), [](std::uint8_t size) { return size > 0; });
+    std::ranges::copy_if(sizes, std::back_inserter(blocks),
+                         [](std::uint8_t size) { return size > 0; });
     const int length = static_cast<int>(cells.size());
     const std::optional<std::vector<LineBits>> starts = blockStarts(blocks, length, known);
     if (!starts) {  // nothing fits
@@ -206,7 +207,7 @@ class Encoder {
     return grid;
   }
 
-  // Each cell first tried as `beliefs` make likelier; the states as line() found.
+  // Each cell first tried as `beliefs` make likelier; the block starts as line() found.
   void preferCells(const CellBeliefs& beliefs) {
     for (int r = 0; r < rows_; ++r)
       for (int c = 0; c < columns_; ++c)
