@@ -37,6 +37,18 @@ void forEachBit(LineBits bits, Visit visit) {
     visit(64 + std::countr_zero(high));
 }
 
+// The lowest and the highest set bit of `bits`, which must not be 0.
+inline int lowestBit(LineBits bits) {
+  const auto low = static_cast<std::uint64_t>(bits);
+  const auto high = static_cast<std::uint64_t>(bits >> 64);
+  return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high);
+}
+inline int highestBit(LineBits bits) {
+  const auto low = static_cast<std::uint64_t>(bits);
+  const auto high = static_cast<std::uint64_t>(bits >> 64);
+  return high != 0 ? 127 - std::countl_zero(high) : 63 - std::countl_zero(low);
+}
+
 // What is known of a line's cells; a cell is in at most one of the two.
 struct LineCells {
   LineBits filled = 0;

@@ -56,18 +56,6 @@ enum class Guide { Beliefs, Own, AwayFromModel };
 // out of its clause and drops a clause with the other, so neither reaches the solver.
 constexpr int kAlways = std::numeric_limits<int>::max();
 
-int lowestBit(LineBits bits) {
-  int k = 0;
-  while ((bits >> k & 1) == 0) ++k;
-  return k;
-}
-
-int highestBit(LineBits bits) {
-  int k = kMaxLineLength;
-  while ((bits >> k & 1) == 0) --k;
-  return k;
-}
-
 // Per block of a line, the variables "the block starts at cell p or before": one for each p
 // from its first possible start to just before its last, kAlways from its last on, and
 // -kAlways before its first.
@@ -170,24 +158,23 @@ class Encoder {
         clause({-cells[k], b == 0 ? -kAlways : -order.by(b - 1, k - blocks[b - 1]),
                 b == count ? -kAlways : order.by(b, k)});
     }
-    if (!prior.empty()) preferStarts(automatonOf(blocks), known, prior, order);
+    if (!prior.empty()) preferStarts(blocks, known, prior, order);
   }
 
   // Each variable of `order` as the placements weighted by `prior` make likelier: block b has
-  // started by cell p when the automaton has read past its first token after p + 1 cells.
-  void preferStarts(const LineAutomaton& a, LineCells known, std::span<const double> prior,
-                    const StartOrder& order) {
+  // started by cell p when the line's automaton has read past its first token (LineAutomaton.h:
+  // each block's filled cells and its gap) after p + 1 cells.
+  void preferStarts(const std::vector<std::uint8_t>& blocks, LineCells known,
+                    std::span<const double> prior, const StartOrder& order) {
+    const LineAutomaton a = automatonOf(blocks);
     if (!marginals_.compute(a, known, prior)) return;
-    int token = 0;  // the block's first token
-    for (int b = 0; token < a.tokens(); ++b) {
+    int token = 0;  // block b's first token
+    for (int b = 0; b < static_cast<int>(blocks.size()); token += blocks[b] + 1, ++b)
       for (int p = order.first(b); p < order.last(b); ++p) {
         double started = 0;
         for (int i = token + 1; i <= a.tokens(); ++i) started += marginals_.state(p + 1, i);
         preferred_.push_back(started > 0.5 ? order.by(b, p) : -order.by(b, p));
       }
-      while (token < a.tokens() && a.filled[token]) ++token;
-      ++token;  // its gap
-    }
   }
 
   // Forbids `picture`: some cell must differ.

@@ -9,12 +9,9 @@ namespace jcw {
 
 namespace {
 
-bool bitAt(LineBits bits, int k) { return ((bits >> k) & 1) != 0; }
-
 bool allFilled(LineBits filled, int start, int size) {
-  for (int k = start; k < start + size; ++k)
-    if (!bitAt(filled, k)) return false;
-  return true;
+  const LineBits run = ((LineBits{1} << size) - 1) << start;
+  return (filled & run) == run;
 }
 
 LineCells marksAlong(const Crossword& crossword, CellPos first, int dx, int dy, int count) {
@@ -50,9 +47,7 @@ std::vector<bool> settledBlocks(std::span<const std::uint8_t> sizes, int length,
     const LineBits at = (*starts)[j];
     // One possible start, its cells filled.
     if (at == 0 || (at & (at - 1)) != 0) continue;
-    int start = 0;
-    while (!bitAt(at, start)) ++start;
-    settled[j] = allFilled(known.filled, start, sizes[j]);
+    settled[j] = allFilled(known.filled, lowestBit(at), sizes[j]);
   }
   return settled;
 }
